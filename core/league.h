@@ -1,0 +1,62 @@
+#pragma once
+// The league data every window works on: names, the two seasons' statistics, the update date,
+// the schedule lines and the derived ratings. One instance lives for the whole run.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tavix {
+
+constexpr int kTeamSlots = 33;        // statistics arrays: slots 0..32, teams in 1..29
+constexpr int kNameSlots = 31;        // name arrays: slots 0..30
+constexpr int kLeagueTeams = 29;      // the number of teams a names file holds
+constexpr int kStoredSlots = 32;      // slots 1..32 travel through the statistics file
+constexpr int kMonthPairs = 8;        // month ranges 1..8
+constexpr int kFirstHalfLimit = 900;  // most lines the first-half schedule can hold
+constexpr int kSecondHalfLimit = 920;
+
+enum class Division { None, Atlantic, Central, Midwest, Pacific };
+enum class Conference { None, Eastern, Western };
+
+// The division ranges are the membership: Atlantic 1-7, Central 8-15, Midwest 16-22, Pacific 23-29.
+Division DivisionOf(int team);
+Conference ConferenceOf(int team);
+const char* DivisionName(Division d);
+
+enum class SeasonView { Current, Previous };
+
+struct NBA {
+    int16_t TeamCount = 0;
+
+    std::array<std::string, kNameSlots> CityNames{};
+    std::array<std::string, kNameSlots> TeamNames{};
+
+    std::array<int16_t, kTeamSlots> Wins{}, Losses{}, Ties{};
+    std::array<double, kTeamSlots> OffenseAve{}, DefenseAve{};
+    std::array<int16_t, kTeamSlots> PrevWins{}, PrevLosses{}, PrevTies{};
+    std::array<double, kTeamSlots> PrevOffenseAve{}, PrevDefenseAve{};
+    std::array<float, kTeamSlots> TeamReserve{};
+
+    int16_t UpdateMonth = 0, UpdateDay = 0, UpdateYear = 0;
+
+    int16_t FirstHalfCount = 0, SecondHalfCount = 0;
+    std::array<double, kMonthPairs + 1> MonthStart{};  // 1..8; a general number in the file
+    std::array<int16_t, kMonthPairs + 1> MonthEnd{};
+    // Slot 0 unused, lines 1..count; the schedule never changes during a run.
+    std::array<std::string, kFirstHalfLimit + 1> FirstHalfSchedule{};
+    std::array<std::string, kSecondHalfLimit + 1> SecondHalfSchedule{};
+
+    std::string PrinterFontName;
+    std::string IniPath;
+    std::string StartDir;
+    int16_t SelectedTeam = 0;
+
+    // Derived by ComputeRatings; never saved.
+    std::array<float, kTeamSlots> WinPct{}, SeasonOffense{}, SeasonDefense{}, PointDiff{};
+};
+
+// "City Nickname", as the combined displays show a team.
+std::string FullName(const NBA& nba, int team);
+
+}  // namespace tavix

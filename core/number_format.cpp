@@ -1,0 +1,130 @@
+#include "core/number_format.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tavix {
+namespace {
+
+// Rounds a non-negative value to the given decimals, half away from zero, using the exact
+// decimal expansion of the double so no binary artefact decides a half.
+std::string RoundedDigits(double magnitude, int decimals) {
+    char exact[512];
+    std::snprintf(exact, sizeof exact, "%.60f", magnitude);
+    std::string text = exact;
+    size_t point = text.find('.');
+    std::string integer = text.substr(0, point);
+    std::string fraction = text.substr(point + 1);
+    std::string kept = integer + fraction.substr(0, decimals);
+    bool roundUp = fraction[decimals] >= '5';
+    if (roundUp) {
+        int i = static_cast<int>(kept.size()) - 1;
+        while (i >= 0 && kept[i] == '9') kept[i--] = '0';
+        if (i < 0)
+            kept.insert(kept.begin(), '1');
+        else
+            ++kept[i];
+    }
+    // Re-insert the point.
+    std::string whole = kept.substr(0, kept.size() - decimals);
+    std::string frac = kept.substr(kept.size() - decimals);
+    return decimals > 0 ? whole + "." + frac : whole;
+}
+
+}  // namespace
+
+std::string FormatPicture(double value, std::string_view picture) {
+    if (!std::isfinite(value)) value = 0;
+    size_t point = picture.find('.');
+    int decimals = point == std::string_view::npos ? 0 : static_cast<int>(picture.size() - point - 1);
+    std::string_view integerPart = picture.substr(0, point);
+    bool forceIntegerDigit = !integerPart.empty() && integerPart.back() == '0';
+
+    std::string digits = RoundedDigits(std::fabs(value), decimals);
+    bool allZero = digits.find_first_not_of("0.") == std::string::npos;
+    // Strip leading zeros of the integer part, keeping one only when the picture asks for it.
+    size_t firstNonZero = 0;
+    size_t integerEnd = decimals > 0 ? digits.find('.') : digits.size();
+    while (firstNonZero < integerEnd && digits[firstNonZero] == '0') ++firstNonZero;
+    std::string result = digits.substr(firstNonZero);
+    if (firstNonZero == integerEnd && (forceIntegerDigit || decimals == 0)) result = "0" + result;
+    if (value < 0 && !allZero) result = "-" + result;
+    return result;
+}
+
+std::string PlainInteger(long value) { return std::to_string(value); }
+
+std::string PlainNumber(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.7g", value);
+    return text;
+}
+
+void PadTo(std::string& text, size_t width) {
+    if (text.size() < width) text.append(width - text.size(), ' ');
+}
+
+std::string PaddedTo(std::string text, size_t width) {
+    PadTo(text, width);
+    return text;
+}
+
+double LeadingNumber(std::string_view text) {
+    std::string compact;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') continue;
+        compact += c;
+    }
+    size_t i = 0;
+    const size_t n = compact.size();
+    std::string number;
+    if (i < n && (compact[i] == '+' || compact[i] == '-')) number += compact[i++];
+    size_t digits = 0;
+    while (i < n && std::isdigit(static_cast<unsigned char>(compact[i]))) number += compact[i++], ++digits;
+    if (i < n && compact[i] == '.') {
+        number += compact[i++];
+        while (i < n && std::isdigit(static_cast<unsigned char>(compact[i]))) number += compact[i++], ++digits;
+    }
+    if (digits == 0) return 0;
+    if (i < n && (compact[i] == 'e' || compact[i] == 'E' || compact[i] == 'd' || compact[i] == 'D')) {
+        std::string exponent = "e";
+        size_t j = i + 1;
+        if (j < n && (compact[j] == '+' || compact[j] == '-')) exponent += compact[j++];
+        size_t expDigits = 0;
+        while (j < n && std::isdigit(static_cast<unsigned char>(compact[j]))) exponent += compact[j++], ++expDigits;
+        if (expDigits > 0) number += exponent;
+    }
+    double value = std::strtod(number.c_str(), nullptr);
+    return std::isfinite(value) ? value : 0;
+}
+
+std::optional<int16_t> ToInt16(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    double rounded = std::nearbyint(value);
+    if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
+    return static_cast<int16_t>(rounded);
+}
+
+std::string ToLower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+std::string ToUpper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+std::string FormatDate(const Date& date) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d", date.month, date.day, date.year);
+    return text;
+}
+
+}  // namespace tavix

@@ -1,0 +1,43 @@
+#pragma once
+// Number and text formatting for fixed-pitch lists: picture formats, padding that never cuts,
+// the leading-number reading of typed text, and dates as mm-dd-yyyy.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavix {
+
+// Picture strings of the lists: "0.000", "0.00", "0.0", "#0.0", "##0", "###.0", "#.000".
+// A '0' before the point (or at the end of a whole-number picture) forces an integer digit;
+// '#' does not. Halves round away from zero on the exact value. A result that rounds to zero
+// carries no minus sign.
+std::string FormatPicture(double value, std::string_view picture);
+
+// A whole number as plain text ("45", "-3").
+std::string PlainInteger(long value);
+// A number as plain text without trailing zeros ("3", "2.5", "-1.5"), as a list shows GB.
+std::string PlainNumber(double value);
+
+// Appends blanks until the text is width characters long; a longer text stays whole.
+void PadTo(std::string& text, size_t width);
+std::string PaddedTo(std::string text, size_t width);
+
+// The leading-number rule: blanks are skipped, reading stops at the first character that cannot
+// continue a number, and text without a number reads as 0.
+double LeadingNumber(std::string_view text);
+
+// Rounds half to even; nothing when the result lies outside -32768..32767.
+std::optional<int16_t> ToInt16(double value);
+
+std::string ToLower(std::string_view text);
+std::string ToUpper(std::string_view text);
+
+struct Date {
+    int year = 0, month = 0, day = 0;
+};
+// Ten characters, mm-dd-yyyy.
+std::string FormatDate(const Date& date);
+
+}  // namespace tavix

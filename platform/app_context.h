@@ -1,0 +1,37 @@
+#pragma once
+// Everything a window needs from the program: the league data, the platform services and the
+// mechanism that opens and closes sub-windows. The program builds one; tests build their own.
+
+#include <string>
+
+#include "core/dialogs.h"
+#include "core/league.h"
+#include "core/print_list.h"
+#include "core/printer.h"
+#include "platform/help_launcher.h"
+#include "platform/window_host.h"
+
+namespace tavix {
+
+struct AppContext {
+    NBA& nba;
+    Dialogs& dialogs;
+    Clock& clock;
+    PrinterProvider& printers;
+    HelpLauncher& help;
+    WindowHost& host;
+    std::string dataDir;  // the folder the data files are read from and saved to
+    // The ratings window's season switch; every ComputeRatings caller passes it.
+    SeasonView seasonView = SeasonView::Current;
+};
+
+// Prints a list the way every print button does: asks, shows the hourglass, prints, and tells
+// the user when the printer failed. Returns the outcome.
+PrintOutcome PrintListWithMessages(AppContext& ctx, const ListPrintSpec& spec, const ListContents& list);
+// Runs a print job that is not a list (the statistics form) with the same failure message.
+bool PrintJobWithMessages(AppContext& ctx, const std::string& documentName,
+                          const std::function<void(Printer&)>& job);
+// The message for a printout that could not be finished.
+void ReportPrintFailure(AppContext& ctx, const std::string& reason);
+
+}  // namespace tavix

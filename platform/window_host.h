@@ -1,0 +1,25 @@
+#pragma once
+// Opening and closing sub-windows, written once: the opener (the main window unless said otherwise)
+// is disabled, or hidden, while the sub-window is open, and comes back when it closes.
+
+class QWidget;
+
+namespace tavix {
+
+enum class OwnerWhileOpen { Disabled, Hidden };
+
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+    // Takes ownership of `window` (a parentless top-level widget): centres, shows and enables it,
+    // then disables (or hides) `owner`, the main window when owner is null.
+    virtual void OpenSubWindow(QWidget* window, QWidget* owner = nullptr,
+                               OwnerWhileOpen mode = OwnerWhileOpen::Disabled) = 0;
+    // Enables (or shows) the owner again, hides the window and unloads it (deleted later).
+    virtual void CloseSubWindow(QWidget* window) = 0;
+    // The hourglass pointer until the main window's waittimer ticks (600 ms).
+    virtual void StartWait() = 0;
+    virtual QWidget* MainWindow() = 0;
+};
+
+}  // namespace tavix

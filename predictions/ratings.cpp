@@ -1,0 +1,50 @@
+#include "predictions/ratings.h"
+
+#include <algorithm>
+
+namespace tavix {
+namespace {
+
+// The mean of two seasons' averages, the way the program has always formed it: the difference
+// is rounded to single precision before it is halved.
+double Blend(double previous, double current) {
+    if (previous > current) return previous - static_cast<float>(previous - current) / 2.0;
+    if (previous < current) return previous + static_cast<float>(current - previous) / 2.0;
+    return current;
+}
+
+}  // namespace
+
+void ComputeRatings(NBA& nba, SeasonView view) {
+    const int teams = std::min<int>(nba.TeamCount, kTeamSlots - 1);
+    for (int t = 1; t <= teams; ++t) {
+        const int games = nba.Wins[t] + nba.Losses[t];
+        double offense = nba.OffenseAve[t];
+        double defense = nba.DefenseAve[t];
+        if (games <= EarlySeasonGames) {
+            offense = Blend(nba.PrevOffenseAve[t], nba.OffenseAve[t]);
+            defense = Blend(nba.PrevDefenseAve[t], nba.DefenseAve[t]);
+        }
+        nba.SeasonOffense[t] = static_cast<float>(nba.OffenseAve[t]);
+        nba.SeasonDefense[t] = static_cast<float>(nba.DefenseAve[t]);
+        nba.PointDiff[t] = static_cast<float>(offense - defense);
+        if (games > 0) nba.WinPct[t] = static_cast<float>(static_cast<double>(nba.Wins[t]) / games);
+        if (games == 0) nba.WinPct[t] = 0;
+    }
+    if (view == SeasonView::Current) return;
+
+    for (int t = 1; t <= teams; ++t) {
+        const int games = nba.PrevWins[t] + nba.PrevLosses[t];
+        if (nba.PrevWins[t] == 0 || games == 0)
+            nba.WinPct[t] = 0;
+        else
+            nba.WinPct[t] = static_cast<float>(static_cast<double>(nba.PrevWins[t]) / games);
+    }
+    for (int t = 1; t <= teams; ++t) {
+        nba.SeasonOffense[t] = static_cast<float>(nba.PrevOffenseAve[t]);
+        nba.SeasonDefense[t] = static_cast<float>(nba.PrevDefenseAve[t]);
+        nba.PointDiff[t] = static_cast<float>(nba.PrevOffenseAve[t] - nba.PrevDefenseAve[t]);
+    }
+}
+
+}  // namespace tavix

@@ -1,0 +1,67 @@
+#include "tests/support/qt/test_context.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "core/data_files.h"
+
+namespace tavix::testing {
+
+FakeWindowHost::FakeWindowHost() : main(std::make_unique<QWidget>()) {}
+
+FakeWindowHost::~FakeWindowHost() {
+    for (QWidget* w : open) delete w;
+}
+
+void FakeWindowHost::OpenSubWindow(QWidget* window, QWidget* owner, OwnerWhileOpen mode) {
+    if (!owner) owner = main.get();
+    owners_[window] = {owner, mode};
+    open.push_back(window);
+    window->setEnabled(true);
+    window->show();
+    if (mode == OwnerWhileOpen::Hidden)
+        owner->hide();
+    else
+        owner->setEnabled(false);
+}
+
+void FakeWindowHost::CloseSubWindow(QWidget* window) {
+    auto it = owners_.find(window);
+    if (it != owners_.end()) {
+        QWidget* owner = it->second.first;
+        if (it->second.second == OwnerWhileOpen::Hidden) owner->show();
+        owner->setEnabled(true);
+        owners_.erase(it);
+    }
+    window->hide();
+    for (auto o = open.begin(); o != open.end(); ++o) {
+        if (*o == window) {
+            open.erase(o);
+            break;
+        }
+    }
+    ++closed;
+    window->deleteLater();
+}
+
+std::string SuppliedDataDir() { return std::string(TAVIX_SOURCE_DIR) + "/data"; }
+
+TestApp::TestApp(bool loadSuppliedData) {
+    if (loadSuppliedData) {
+        for (const char* name : {kStatisticsFile, kScheduleFile, kNamesFile, kRosterFile}) {
+            QFile::copy(QString::fromStdString(SuppliedDataDir() + "/" + name), dir.filePath(name));
+            QFile(dir.filePath(name)).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+        LoadLeague(DataDir(), DataDir() + "/TVX.ini", nba);
+    } else {
+        nba.TeamCount = kLeagueTeams;
+        nba.IniPath = DataDir() + "/TVX.ini";
+    }
+    ctx = std::make_unique<AppContext>(AppContext{nba, dialogs, clock, printers, help, host, DataDir()});
+}
+
+TestApp::~TestApp() = default;
+
+std::string TestApp::DataDir() const { return dir.path().toStdString(); }
+
+}  // namespace tavix::testing

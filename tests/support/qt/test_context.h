@@ -1,0 +1,65 @@
+#pragma once
+// A whole program context for window tests: league data loaded from a copy of the supplied
+// data in a temporary folder, scripted message boxes, a fixed clock, a recording printer,
+// a help launcher that remembers its keywords and a window host that behaves like the main window's.
+
+#include <QTemporaryDir>
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/app_context.h"
+#include "tests/support/recording_printer.h"
+#include "tests/support/scripted_dialogs.h"
+
+namespace tavix::testing {
+
+class RecordingHelp : public HelpLauncher {
+public:
+    std::vector<std::string> topics;
+    int searches = 0;
+    void ShowHelpTopic(const std::string& keyword) override { topics.push_back(keyword); }
+    void ShowHelpSearch() override { ++searches; }
+};
+
+class FakeWindowHost : public WindowHost {
+public:
+    FakeWindowHost();
+    ~FakeWindowHost() override;
+    void OpenSubWindow(QWidget* window, QWidget* owner, OwnerWhileOpen mode) override;
+    void CloseSubWindow(QWidget* window) override;
+    void StartWait() override { ++waits; }
+    QWidget* MainWindow() override { return main.get(); }
+
+    std::unique_ptr<QWidget> main;  // stands in for the main window
+    std::vector<QWidget*> open;     // sub-windows open now, oldest first
+    int waits = 0;
+    int closed = 0;
+
+private:
+    std::map<QWidget*, std::pair<QWidget*, OwnerWhileOpen>> owners_;
+};
+
+struct TestApp {
+    // Copies the supplied data files (data/) into a temporary folder and loads them.
+    explicit TestApp(bool loadSuppliedData = true);
+    ~TestApp();
+
+    QTemporaryDir dir;
+    NBA nba;
+    ScriptedDialogs dialogs;
+    FixedClock clock;
+    RecordingPrinterProvider printers;
+    RecordingHelp help;
+    FakeWindowHost host;
+    std::unique_ptr<AppContext> ctx;
+
+    std::string DataDir() const;
+};
+
+// The folder holding the supplied data files of the source tree.
+std::string SuppliedDataDir();
+
+}  // namespace tavix::testing
