@@ -1,0 +1,24 @@
+#include "reference/windows/indvstats.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tavix {
+
+IndvSTATS::IndvSTATS(AppContext& ctx) : ctx_(ctx) {
+    setWindowTitle("NBA Team Rosters");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("This window is being built."));
+    auto* done = new QPushButton("Done");
+    layout->addWidget(done);
+    connect(done, &QPushButton::clicked, this, [this] { ctx_.host.CloseSubWindow(this); });
+}
+
+void IndvSTATS::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    ctx_.host.CloseSubWindow(this);
+}
+
+}  // namespace tavix

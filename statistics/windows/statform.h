@@ -1,0 +1,21 @@
+#pragma once
+#include <QWidget>
+
+#include "platform/app_context.h"
+
+namespace tavix {
+
+// Placeholder until this window is built: opens and closes like every sub-window.
+class statform : public QWidget {
+    Q_OBJECT
+public:
+    explicit statform(AppContext& ctx);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    AppContext& ctx_;
+};
+
+}  // namespace tavix
