@@ -1,0 +1,36 @@
+#!/bin/sh
+# The whole test suite: a plain build with warnings as errors, an ASan+UBSan build, and the
+# fuzz targets for a bounded time. Prints what it does; exits non-zero on the first failure.
+set -e
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+OUT=${TAVIX_TEST_OUT:-$ROOT/out}
+FUZZ_SECONDS=${TAVIX_FUZZ_SECONDS:-60}
+mkdir -p "$OUT"
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+export TAVIX_PRINTOUT_DIR="$OUT/printouts"
+
+# A real CUPS queue with a PDF printer for the printing tests, when we may start one.
+if [ -z "$TAVIX_CUPS_PRINTER" ] && [ "$(id -u)" -eq 0 ] && [ -x /usr/sbin/cupsd ]; then
+    eval "$("$ROOT/.ci/cups.sh" start "$OUT/cups-pdf")"
+    trap '"$ROOT/.ci/cups.sh" stop' EXIT
+fi
+
+echo "== plain build (-Werror)"
+cmake -S "$ROOT" -B "$OUT/build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVIX_WERROR=ON
+cmake --build "$OUT/build"
+(cd "$OUT/build" && ctest --output-on-failure -j2 --timeout 600)
+
+echo "== ASan+UBSan build"
+cmake -S "$ROOT" -B "$OUT/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVIX_WERROR=ON -DTAVIX_SANITIZE=ON \
+      -DTAVIX_BENCH=OFF
+cmake --build "$OUT/build-asan"
+(cd "$OUT/build-asan" && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$ROOT/tests/lsan.supp \
+    ctest --output-on-failure -j2 --timeout 900)
+
+echo "== fuzzing (${FUZZ_SECONDS}s a target)"
+CXX=clang++ cmake -S "$ROOT" -B "$OUT/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIX_FUZZ=ON \
+      -DTAVIX_WINDOWS=OFF -DTAVIX_BENCH=OFF
+cmake --build "$OUT/build-fuzz"
+"$ROOT/tests/fuzz/run-all.sh" "$OUT/build-fuzz" "$FUZZ_SECONDS"
+echo "== all tests passed"
