@@ -1,0 +1,133 @@
+#include "platform/app_paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "core/data_files.h"
+
+namespace tavix {
+namespace {
+
+// The per-user folders are named after the organisation and the program.
+void EnsureApplicationNames() {
+    if (QCoreApplication::organizationName().isEmpty()) QCoreApplication::setOrganizationName("Tavix");
+    if (QCoreApplication::applicationName().isEmpty() || QCoreApplication::applicationName() != "Tavix") {
+        // Tests run under their own executable names; the settings and data still belong to Tavix.
+        QCoreApplication::setApplicationName("Tavix");
+    }
+}
+
+std::string ToStd(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString ExecutableDir() {
+    QString dir = QCoreApplication::applicationDirPath();
+    return dir.isEmpty() ? QDir::currentPath() : dir;
+}
+
+// A file of that name in `dir`, whatever the case of its letters (the data came from a system
+// that ignored case).
+QString FindFileIgnoringCase(const QDir& dir, const QString& name) {
+    if (dir.exists(name)) return dir.filePath(name);
+    for (const QString& entry : dir.entryList(QDir::Files)) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
+    }
+    return QString();
+}
+
+bool HoldsStatistics(const QDir& dir) { return !FindFileIgnoringCase(dir, kStatisticsFile).isEmpty(); }
+
+// The source folder recorded in the CMake cache of the build folder the program runs from.
+QString SourceDirOfBuild(const QDir& buildDir) {
+    QFile cache(buildDir.filePath("CMakeCache.txt"));
+    if (!cache.open(QIODevice::ReadOnly | QIODevice::Text)) return QString();
+    while (!cache.atEnd()) {
+        const QString line = QString::fromUtf8(cache.readLine()).trimmed();
+        for (const char* key : {"CMAKE_HOME_DIRECTORY:INTERNAL=", "Tavix_SOURCE_DIR:STATIC="}) {
+            if (line.startsWith(key)) return line.mid(static_cast<qsizetype>(qstrlen(key)));
+        }
+    }
+    return QString();
+}
+
+}  // namespace
+
+std::string SettingsFilePath() {
+    EnsureApplicationNames();
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (folder.isEmpty()) folder = QDir::currentPath();
+    QDir().mkpath(folder);
+    return ToStd(QDir(folder).filePath(kSettingsFile));
+}
+
+QString FindSuppliedDataFolder() {
+    const QDir exeDir(ExecutableDir());
+    const QDir installed(exeDir.filePath("../share/tavix/data"));
+    if (HoldsStatistics(installed)) return installed.canonicalPath();
+    // Run from a build folder: the build folder is an ancestor of the executable and its CMake
+    // cache names the source tree, whose data/ holds the supplied files.
+    QDir dir = exeDir;
+    for (int depth = 0; depth < 8; ++depth) {
+        const QString source = SourceDirOfBuild(dir);
+        if (!source.isEmpty()) {
+            const QDir data(QDir(source).filePath("data"));
+            if (HoldsStatistics(data)) return data.canonicalPath();
+        }
+        const QDir sibling(dir.filePath("data"));
+        if (HoldsStatistics(sibling)) return sibling.canonicalPath();
+        if (!dir.cdUp()) break;
+    }
+    return QString();
+}
+
+std::string ChooseDataFolder() {
+    const QDir current = QDir::current();
+    if (HoldsStatistics(current)) return ToStd(current.absolutePath());
+
+    EnsureApplicationNames();
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty()) return ToStd(current.absolutePath());
+    QDir target(folder);
+    target.mkpath(".");
+    const QString supplied = FindSuppliedDataFolder();
+    if (!supplied.isEmpty()) {
+        // Only what is missing: the user's statistics and names must never be replaced.
+        for (const QFileInfo& file : QDir(supplied).entryInfoList(QDir::Files)) {
+            if (FindFileIgnoringCase(target, file.fileName()).isEmpty()) {
+                const QString copy = target.filePath(file.fileName());
+                if (QFile::copy(file.filePath(), copy)) {
+                    QFile::setPermissions(copy,
+                                          QFile::permissions(copy) | QFile::WriteOwner | QFile::ReadOwner);
+                }
+            }
+        }
+    }
+    return ToStd(target.absolutePath());
+}
+
+std::string PrintoutFolder() {
+    const QByteArray overridden = qgetenv("TAVIX_PRINTOUT_DIR");
+    if (!overridden.isEmpty()) return overridden.toStdString();
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty()) documents = QDir::homePath();
+    return ToStd(QDir(documents).filePath("Tavix printouts"));
+}
+
+QString FindHelpCollection() {
+    const QDir exeDir(ExecutableDir());
+    const QString installed = exeDir.filePath("../share/tavix/help/tavix.qhc");
+    if (QFileInfo::exists(installed)) return QFileInfo(installed).canonicalFilePath();
+    // From a build folder: the program sits in ui/main/program and the tests deeper in tests/;
+    // the help is compiled into help/ at the top of the build folder.
+    QDir dir = exeDir;
+    for (int depth = 0; depth < 8; ++depth) {
+        const QString candidate = dir.filePath("help/tavix.qhc");
+        if (QFileInfo::exists(candidate)) return QFileInfo(candidate).canonicalFilePath();
+        if (!dir.cdUp()) break;
+    }
+    return QString();
+}
+
+}  // namespace tavix

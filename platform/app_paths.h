@@ -1,0 +1,29 @@
+#pragma once
+// Where the program keeps its files on this computer: the settings, the data files, the PDF
+// printouts made when no printer is installed, and the compiled help.
+
+#include <QString>
+#include <string>
+
+namespace tavix {
+
+// The settings file TVX.ini in the user's configuration folder (created when missing).
+std::string SettingsFilePath();
+
+// The folder the data files are read from and saved to: the working directory when it holds the
+// statistics file, otherwise a per-user data folder first filled with the supplied data files
+// (existing files are never overwritten).
+std::string ChooseDataFolder();
+
+// Where printouts go as PDF files when no printer is installed: "Tavix printouts" in the user's
+// documents folder, or $TAVIX_PRINTOUT_DIR when set. Not created here.
+std::string PrintoutFolder();
+
+// The compiled help collection (tavix.qhc), installed or beside the build; empty when not found.
+QString FindHelpCollection();
+
+// The folder of the supplied data files (TavixSE.dat ...) that came with the program; empty when
+// not found.
+QString FindSuppliedDataFolder();
+
+}  // namespace tavix

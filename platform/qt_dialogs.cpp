@@ -1,0 +1,99 @@
+#include "platform/qt_dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tavix {
+
+QString MessageText(const std::string& latin1) {
+    QString text = QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size()));
+    // Pairs first, in either order, so "\n\r\n\r" becomes two breaks and not four.
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == '\r' || c == '\n') {
+            const QChar partner = c == '\r' ? QChar('\n') : QChar('\r');
+            if (i + 1 < text.size() && text[i + 1] == partner) ++i;
+            out += '\n';
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+Answer QtDialogs::Show(const std::string& text, const std::string& title, Buttons buttons, Icon icon,
+                       DefaultButton defaultButton) {
+    QWidget* parent = parent_ ? parent_ : QApplication::activeWindow();
+    QMessageBox box(parent);
+    box.setWindowTitle(QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
+    box.setText(MessageText(text));
+    box.setTextFormat(Qt::PlainText);
+    switch (icon) {
+        case Icon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+    }
+    QMessageBox::StandardButton first = QMessageBox::Ok, second = QMessageBox::NoButton;
+    switch (buttons) {
+        case Buttons::Ok:
+            break;
+        case Buttons::OkCancel:
+            second = QMessageBox::Cancel;
+            break;
+        case Buttons::YesNo:
+            first = QMessageBox::Yes;
+            second = QMessageBox::No;
+            break;
+    }
+    box.setStandardButtons(second == QMessageBox::NoButton ? QMessageBox::StandardButtons(first)
+                                                           : (first | second));
+    const bool secondIsDefault = defaultButton == DefaultButton::Second && second != QMessageBox::NoButton;
+    box.setDefaultButton(secondIsDefault ? second : first);
+    // Escape is the negative answer; a lone OK box takes Escape as OK.
+    box.setEscapeButton(second != QMessageBox::NoButton ? second : first);
+    box.exec();
+
+    QAbstractButton* clicked = box.clickedButton();
+    const auto pressed = clicked ? box.standardButton(clicked) : QMessageBox::NoButton;
+    switch (pressed) {
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        default:
+            break;
+    }
+    // Closed some other way (the window manager's close button): the safe answer.
+    switch (buttons) {
+        case Buttons::Ok:
+            return Answer::Ok;
+        case Buttons::OkCancel:
+            return Answer::Cancel;
+        case Buttons::YesNo:
+            return Answer::No;
+    }
+    return Answer::Cancel;
+}
+
+void QtDialogs::Beep() { QApplication::beep(); }
+
+}  // namespace tavix

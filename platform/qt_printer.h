@@ -1,0 +1,45 @@
+#pragma once
+// Printing on the desktop: the printer chosen in Printer Setup (the system's default printer until
+// then), or, when no printer is installed at all, a PDF file per document in PrintoutFolder().
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/dialogs.h"
+#include "core/printer.h"
+
+class QPrinter;
+class QWidget;
+
+namespace tavix {
+
+class QtPrinter;
+
+class QtPrinterProvider : public PrinterProvider {
+  public:
+    using Notify = std::function<void(const std::string& message)>;
+    // `notify` is told where each PDF printout went (only when no printer is installed).
+    explicit QtPrinterProvider(Notify notify = {});
+    ~QtPrinterProvider() override;
+
+    // Starts a fresh job; the printer stays valid until the next Begin().
+    Printer& Begin(const std::string& documentName) override;
+
+    // The printer set-up dialog: pick the printer and its options. The choice is used by every
+    // later print; cancelling changes nothing. With no printer installed, tells the user through
+    // `dialogs` that printouts go to PDF files and where. Returns true when a printer was chosen.
+    bool RunPrinterSetup(QWidget* parent, Dialogs& dialogs);
+
+    // The name of the printer the next job goes to; empty when printouts go to PDF files.
+    QString CurrentPrinterName() const;
+
+  private:
+    Notify notify_;
+    std::unique_ptr<QPrinter> chosen_;  // the printer jobs go to
+    bool chosenBySetup_ = false;        // false: follow the system's default printer
+    std::unique_ptr<QtPrinter> current_;
+};
+
+}  // namespace tavix
