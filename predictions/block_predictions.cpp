@@ -1,8 +1,32 @@
 #include "predictions/block_predictions.h"
 
-namespace tavix {
+#include <algorithm>
 
-std::vector<std::string> CollectBlockLines(const std::vector<std::string>& items, const std::vector<bool>& selected) {
+#include "predictions/prediction_rule.h"
+#include "predictions/ratings.h"
+
+namespace tavix {
+namespace {
+
+// Lower case for the 8-bit text of the data files, accented capitals included, so "MONTRÉAL"
+// in a line still finds "Montréal".
+char LowerLatin1(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
+    if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);
+    return c;
+}
+
+bool EqualIgnoringCase(const std::string& line, size_t start, const std::string& city) {
+    for (size_t i = 0; i < city.size(); ++i)
+        if (LowerLatin1(line[start + i]) != LowerLatin1(city[i])) return false;
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::string> CollectBlockLines(const std::vector<std::string>& items,
+                                           const std::vector<bool>& selected) {
     std::vector<std::string> lines;
     for (size_t i = 0; i < items.size() && i < selected.size(); ++i) {
         if (!selected[i]) continue;
@@ -12,6 +36,75 @@ std::vector<std::string> CollectBlockLines(const std::vector<std::string>& items
             lines.back() = items[i];
     }
     return lines;
+}
+
+int FindTeamInLine(const NBA& nba, const std::string& line, int first, int last) {
+    const int teams = std::min<int>(nba.TeamCount, kNameSlots - 1);
+    for (int t = 1; t <= teams; ++t) {
+        const std::string& city = nba.CityNames[t];
+        if (city.empty()) continue;
+        for (int p = std::max(first, 1); p <= last; ++p) {
+            const size_t start = static_cast<size_t>(p - 1);
+            if (start + city.size() > line.size()) break;
+            if (EqualIgnoringCase(line, start, city)) return t;
+        }
+    }
+    return 0;
+}
+
+const std::vector<std::string>& NoGamesSelectedMessage() {
+    static const std::vector<std::string> message = {
+        "No games were selected, use the mouse to highlight a group",
+        "on the schedule list, then click on the Game Predicitions",
+        "button to view the predictions.         Click Done to continue...",
+    };
+    return message;
+}
+
+std::vector<std::string> BuildBlockPredictionList(NBA& nba, SeasonView view,
+                                                  const std::vector<std::string>& blockLines,
+                                                  const Date& today) {
+    const size_t count = std::min(blockLines.size(), static_cast<size_t>(kBlockLineLimit));
+    std::vector<std::string> list;
+    list.reserve(count + 5);
+    list.push_back(" ");
+    int predictions = 0;
+    for (size_t g = 0; g < count; ++g) {
+        const std::string& line = blockLines[g];
+        const int road = FindTeamInLine(nba, line, kRoadCityFirst, kRoadCityLast);
+        const int home = FindTeamInLine(nba, line, kHomeCityFirst, kHomeCityLast);
+        if (road == 0 || home == 0) {
+            list.push_back(line);
+            continue;
+        }
+        ComputeRatings(nba, view);
+        list.push_back(FormatPredictionLine(nba, road, home, false, TotalPrecision::Double));
+        ++predictions;
+    }
+    list.push_back(" ");
+    if (predictions == 0) {
+        const auto& message = NoGamesSelectedMessage();
+        list.insert(list.end(), message.begin(), message.end());
+    } else {
+        list.push_back("Predictions made " + FormatDate(today));
+    }
+    return list;
+}
+
+ListPrintSpec BlockPredictionsPrintSpec() {
+    ListPrintSpec spec;
+    spec.documentName = "Predictions";
+    spec.confirmText = "Ready to send Predictions to the Printer.";
+    spec.confirmTitle = "Tavix";
+    spec.headerLines = {" ", " ", "      Tavix Predictions", " "};
+    spec.headerSize = 18;
+    spec.bodySize = 9;
+    spec.margin = "     ";
+    spec.pageBreak.kind = PageBreakRule::Kind::Counter;
+    spec.pageBreak.limit = 65;
+    spec.newPageBlankLines = 5;
+    spec.selectedLinesRule = false;
+    return spec;
 }
 
 }  // namespace tavix

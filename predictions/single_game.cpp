@@ -1,0 +1,123 @@
+#include "predictions/single_game.h"
+
+#include "core/number_format.h"
+#include "predictions/prediction_rule.h"
+#include "predictions/ratings.h"
+
+namespace tavix {
+namespace {
+
+// Column headings over the prediction lines; columns are 1-based.
+std::string Heading(size_t predictionColumn, size_t overUnderColumn) {
+    std::string heading = "            --  Teams  --";
+    PadTo(heading, predictionColumn - 1);
+    heading += "Prediction";
+    PadTo(heading, overUnderColumn - 1);
+    heading += "O/U";
+    return heading;
+}
+
+}  // namespace
+
+std::string PredictionsLoadHeading() { return Heading(59, 79); }
+std::string PredictionsLoadRule() { return std::string(82, '-'); }
+std::string PredictionsClearHeading() { return Heading(54, 72); }
+std::string PredictionsClearRule() { return std::string(75, '-'); }
+
+std::string TeamLabelCaption(const NBA& nba, int team) {
+    if (ToLower(nba.TeamNames[team]) == "timberwolves") return nba.CityNames[team] + " Twolves";
+    return nba.CityNames[team] + " " + nba.TeamNames[team];
+}
+
+std::string UpdateDateCaption(const NBA& nba) {
+    return "Statistics were updated on " + PlainInteger(nba.UpdateMonth) + "/" + PlainInteger(nba.UpdateDay) +
+           "/" + PlainInteger(nba.UpdateYear);
+}
+
+ListPrintSpec SinglePredictionsPrintSpec(const Date& today) {
+    ListPrintSpec spec;
+    spec.documentName = "Predictions";
+    spec.confirmText = "Ready to send Predictions to the Printer.";
+    spec.confirmTitle = "Tavix";
+    spec.headerLines = {" ", " ", "         Tavix Predictions      " + FormatDate(today), " "};
+    spec.headerSize = 18;
+    spec.bodySize = 10;
+    spec.margin = "       ";
+    spec.pageBreak.kind = PageBreakRule::Kind::None;
+    spec.selectedLinesRule = false;
+    return spec;
+}
+
+PredictionSession::PredictionSession(NBA& nba) : nba_(nba) {
+    list_ = {PredictionsLoadHeading(), PredictionsLoadRule()};
+}
+
+void PredictionSession::Clabel_Click(int t) {
+    if (t < 1 || t >= kNameSlots) return;
+    if (chosen_[t]) {
+        gameBoxEnabled_ = false;
+        if (teamsChosen_ == 1) {
+            teamsChosen_ = 0;
+            chosen_[t] = false;
+            gameCaption_.clear();
+            return;
+        }
+        // Un-choosing one of two teams starts the game again from the other one.
+        if (teamsChosen_ == 2 && t == homeTeam_) {
+            teamsChosen_ = 0;
+            chosen_[t] = false;
+            t = roadTeam_;
+        } else if (teamsChosen_ == 2 && t == roadTeam_) {
+            teamsChosen_ = 0;
+            chosen_[t] = false;
+            t = homeTeam_;
+        }
+    }
+    if (teamsChosen_ == 2) return;
+    chosen_[t] = true;
+    ++teamsChosen_;
+    if (teamsChosen_ == 1) {
+        gameCaption_ = nba_.CityNames[t] + " " + nba_.TeamNames[t] + " at ";
+        roadTeam_ = t;
+    } else if (teamsChosen_ == 2) {
+        gameCaption_ += nba_.CityNames[t] + " " + nba_.TeamNames[t];
+        homeTeam_ = t;
+        gameBoxEnabled_ = true;
+    }
+}
+
+bool PredictionSession::Reverse() {
+    if (!gameBoxEnabled_) return false;
+    std::swap(roadTeam_, homeTeam_);
+    // The caption says " at " also for a neutral-site game; the flag only changes the prediction.
+    gameCaption_ = FullName(nba_, roadTeam_) + " at " + FullName(nba_, homeTeam_);
+    return true;
+}
+
+bool PredictionSession::Predict(SeasonView view) {
+    if (!gameBoxEnabled_) return false;
+    gameBoxEnabled_ = false;
+    chosen_[roadTeam_] = false;
+    chosen_[homeTeam_] = false;
+    gameCaption_.clear();
+    teamsChosen_ = 0;
+    ComputeRatings(nba_, view);
+    list_.push_back(" ");
+    list_.push_back(FormatPredictionLine(nba_, roadTeam_, homeTeam_, neutral_, TotalPrecision::Single));
+    neutral_ = false;
+    return true;
+}
+
+bool PredictionSession::Remove(int index) {
+    if (index < 3 || index >= static_cast<int>(list_.size())) return false;
+    list_.erase(list_.begin() + index);
+    return true;
+}
+
+void PredictionSession::Clear() {
+    list_ = {PredictionsClearHeading(), PredictionsClearRule()};
+    gameCaption_.clear();
+    teamsChosen_ = 0;
+}
+
+}  // namespace tavix

@@ -1,0 +1,195 @@
+#include "predictions/prediction_rule.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/predictions/small_league.h"
+
+namespace tavix {
+namespace {
+
+using testing::kBoston;
+using testing::kNewYork;
+
+// Text of the 1-based columns from..to (to included), or up to the end.
+std::string Cols(const std::string& line, size_t from, size_t to = std::string::npos) {
+    if (line.size() < from) return "";
+    return line.substr(from - 1, to == std::string::npos ? std::string::npos : to - from + 1);
+}
+
+// Boston at New York with ratings set directly, as ComputeRatings would leave them. The previous
+// season's averages make the total 199 while team 1 has played fewer than 10 games.
+NBA BostonAtNewYork(float roadDiff, float homeDiff) {
+    NBA nba = testing::SmallLeague();
+    nba.PointDiff[kBoston] = roadDiff;
+    nba.PointDiff[kNewYork] = homeDiff;
+    for (int t : {kBoston, kNewYork}) {
+        nba.PrevOffenseAve[t] = 100;
+        nba.PrevDefenseAve[t] = 99.6;
+    }
+    return nba;
+}
+
+TEST(PredictionLine, WorkedExamples) {
+    struct Case {
+        float road, home;
+        int total1Games;  // games of team 1; 20 or more uses the current averages
+        std::string expected;
+    } cases[] = {
+        {6.0f, 1.0f, 0, "Boston Celtics           at New York Knicks          Celtics       by   3.0   199"},
+        {3.0f, 1.5f, 0, "Boston Celtics           at New York Knicks          --  Pick                 199"},
+        {-8.0f, 7.5f, 25,
+         "Boston Celtics           at New York Knicks          Knicks        by  16.0   186"},
+    };
+    for (const auto& c : cases) {
+        NBA nba = BostonAtNewYork(c.road, c.home);
+        nba.Wins[1] = static_cast<int16_t>(c.total1Games);
+        for (int t : {kBoston, kNewYork}) {
+            nba.OffenseAve[t] = 95;
+            nba.DefenseAve[t] = 91;
+        }
+        const std::string line = FormatPredictionLine(nba, kBoston, kNewYork, false, TotalPrecision::Single);
+        EXPECT_EQ(line, c.expected);
+        EXPECT_EQ(line.size(), 81u);
+        EXPECT_EQ(Cols(line, 25, 28), " at ");
+        EXPECT_EQ(Cols(line, 29, 43), "New York Knicks");
+        EXPECT_EQ(Cols(line, 79), c.expected.substr(78));
+    }
+}
+
+struct MarginCase {
+    const char* name;
+    float road, home;
+    bool neutral;
+    std::string from54;  // columns 54 to 78
+};
+
+class PickAndMargin : public ::testing::TestWithParam<MarginCase> {};
+
+TEST_P(PickAndMargin, Columns54To78) {
+    const MarginCase& c = GetParam();
+    NBA nba = BostonAtNewYork(c.road, c.home);
+    const std::string line = FormatPredictionLine(nba, kBoston, kNewYork, c.neutral, TotalPrecision::Double);
+    EXPECT_EQ(Cols(line, 54, 78), c.from54) << line;
+    EXPECT_EQ(Cols(line, 79), "199") << line;
+    EXPECT_EQ(Cols(line, 25, 28), c.neutral ? " vs " : " at ");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, PickAndMargin,
+    ::testing::Values(
+        MarginCase{"ExactlyOneApartIsPick", 4.0f, 1.0f, false, "--  Pick                 "},
+        MarginCase{"OneAndAHalfApart", 4.5f, 1.0f, false, "Celtics       by   1.5   "},
+        MarginCase{"HomeWithinBandIsPick", 0.0f, -1.0f, false, "--  Pick                 "},
+        // Home rated 1.5 below: the edge puts it 0.5 above, a Pick; at a neutral site the road wins.
+        MarginCase{"HomeEdgeCoversHalfPoint", 1.5f, 0.0f, false, "--  Pick                 "},
+        MarginCase{"NeutralSiteNoEdge", 1.5f, 0.0f, true, "Celtics       by   1.5   "},
+        MarginCase{"NeutralEqualRatings", 2.0f, 2.0f, true, "--  Pick                 "},
+        MarginCase{"HomeFavoured", -3.0f, 1.2f, false, "Knicks        by   6.2   "},
+        MarginCase{"SixteenStays", 18.0f, 0.0f, false, "Celtics       by  16.0   "},
+        MarginCase{"SixteenPointOneCapped", 18.1f, 0.0f, false, "Celtics       by  16.0   "},
+        MarginCase{"FarBeyondCapped", -30.0f, 30.0f, false, "Knicks        by  16.0   "},
+        // Below 10 it gets the extra space, then rounds up to four characters: columns 72-76.
+        MarginCase{"NineNinetySixBecomesTen", 11.96f, 0.0f, false, "Celtics       by   10.0  "},
+        MarginCase{"TenIsTwoDigits", 12.0f, 0.0f, false, "Celtics       by  10.0   "}),
+    [](const ::testing::TestParamInfo<MarginCase>& info) { return std::string(info.param.name); });
+
+TEST(PredictionLine, PickBandSumsAreSinglePrecision) {
+    // 0.1f + 1.0f rounds to exactly 1.1f in single precision, so a road rating of 1.1f is within
+    // the band; in double the sum would lie just above it and the game would not be a Pick.
+    NBA nba = BostonAtNewYork(1.1f, 0.1f);
+    const std::string line = FormatPredictionLine(nba, kBoston, kNewYork, true, TotalPrecision::Double);
+    ASSERT_EQ(static_cast<float>(0.1f + 1.0f), 1.1f);
+    ASSERT_GT(static_cast<double>(1.1f), static_cast<double>(0.1f) + 1.0);
+    EXPECT_EQ(Cols(line, 54, 61), "--  Pick");
+}
+
+struct TotalCase {
+    const char* name;
+    int wins1, losses1, ties1;
+    double off[2], def[2];  // current averages of road and home
+    TotalPrecision precision;
+    std::string total;
+};
+
+class OverUnder : public ::testing::TestWithParam<TotalCase> {};
+
+TEST_P(OverUnder, TotalFollowsTheGamesOfTeamOne) {
+    const TotalCase& c = GetParam();
+    // The game is Philadelphia at Chicago; only team 1's record says how far the season is.
+    NBA nba = testing::SmallLeague();
+    const int road = testing::kPhiladelphia, home = testing::kChicago;
+    nba.Wins[1] = static_cast<int16_t>(c.wins1);
+    nba.Losses[1] = static_cast<int16_t>(c.losses1);
+    nba.Ties[1] = static_cast<int16_t>(c.ties1);
+    nba.Wins[road] = nba.Wins[home] = 40;  // must not matter
+    nba.PrevOffenseAve[road] = 101.3;
+    nba.PrevDefenseAve[road] = 100.0;
+    nba.PrevOffenseAve[home] = 98.0;
+    nba.PrevDefenseAve[home] = 99.1;  // previous total 199.2
+    nba.OffenseAve[road] = c.off[0];
+    nba.DefenseAve[road] = c.def[0];
+    nba.OffenseAve[home] = c.off[1];
+    nba.DefenseAve[home] = c.def[1];
+    const std::string line = FormatPredictionLine(nba, road, home, false, c.precision);
+    EXPECT_EQ(Cols(line, 76), "   " + c.total) << line;
+}
+
+constexpr auto kSingle = TotalPrecision::Single;
+constexpr auto kDouble = TotalPrecision::Double;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, OverUnder,
+    ::testing::Values(
+        TotalCase{"NineGamesPreviousFloor", 5, 4, 0, {110, 110}, {110, 110}, kSingle, "199"},
+        TotalCase{"TiesOfTeamOneDoNotCount", 5, 4, 7, {110, 110}, {110, 110}, kSingle, "199"},
+        // (199.2 + 220) / 2 = 209.6, rounded down.
+        TotalCase{"TenGamesFloorOfMean", 6, 4, 0, {110, 110}, {110, 110}, kSingle, "209"},
+        TotalCase{"NineteenGamesFloorOfMean", 10, 9, 0, {110, 110}, {110, 110}, kDouble, "209"},
+        // From 20 games the current total alone, rounded to nearest: 210.6.
+        TotalCase{"TwentyGamesCurrentRounded", 12, 8, 0, {110.5, 110}, {110, 90.7}, kSingle, "211"},
+        TotalCase{"ExactHalfRoundsUp", 12, 8, 0, {101.7, 96.7}, {97.3, 103.3}, kDouble, "200"},
+        TotalCase{"ExactHalfRoundsUpSingle", 12, 8, 0, {101.7, 96.7}, {97.3, 103.3}, kSingle, "200"},
+        // Here the double sum falls just short of the half and the single sum lands on it...
+        TotalCase{"DoubleJustBelowHalf", 12, 8, 0, {100.1, 102.9}, {99.3, 96.7}, kDouble, "199"},
+        TotalCase{"SingleOnTheHalf", 12, 8, 0, {100.1, 102.9}, {99.3, 96.7}, kSingle, "200"},
+        // ...and here the other way round.
+        TotalCase{"DoubleOnTheHalf", 12, 8, 0, {100.1, 99.3}, {100.2, 99.4}, kDouble, "200"},
+        TotalCase{"SingleJustBelowHalf", 12, 8, 0, {100.1, 99.3}, {100.2, 99.4}, kSingle, "199"},
+        // A new season: current averages still 0 and no games played.
+        TotalCase{"SeasonStart", 0, 0, 0, {0, 0}, {0, 0}, kSingle, "199"}),
+    [](const ::testing::TestParamInfo<TotalCase>& info) { return std::string(info.param.name); });
+
+TEST(PredictionLine, LongNamesPushLaterColumnsWithoutCutting) {
+    NBA nba = BostonAtNewYork(6.0f, 1.0f);
+    nba.CityNames[kBoston] = "North Massachusetts";  // 19 + 1 + 7 = 27 characters
+    std::string line = FormatPredictionLine(nba, kBoston, kNewYork, false, TotalPrecision::Double);
+    EXPECT_EQ(Cols(line, 1, 31), "North Massachusetts Celtics at ");
+    EXPECT_EQ(Cols(line, 32, 46), "New York Knicks");
+    // The home field still ends at 53, so the prediction keeps its column.
+    EXPECT_EQ(Cols(line, 54, 60), "Celtics");
+    EXPECT_EQ(Cols(line, 79), "199");
+
+    // A home name that runs past column 53 pushes everything after it.
+    nba.TeamNames[kNewYork] = "Knickerbockers of Manhattan";
+    line = FormatPredictionLine(nba, kBoston, kNewYork, false, TotalPrecision::Double);
+    const std::string home = "New York Knickerbockers of Manhattan";
+    EXPECT_EQ(Cols(line, 32, 31 + home.size()), home);
+    EXPECT_EQ(Cols(line, 68, 74), "Celtics");
+    EXPECT_EQ(line.substr(line.size() - 3), "199");
+    EXPECT_GT(line.size(), 81u);
+}
+
+TEST(PredictionLine, PickAndMarginFollowTheRatingsTheTotalDoesNot) {
+    // The current-season total uses the averages as typed, whatever the ratings say.
+    NBA nba = BostonAtNewYork(0.0f, 0.0f);
+    nba.Wins[1] = 20;
+    nba.OffenseAve[kBoston] = nba.DefenseAve[kBoston] = 100;
+    nba.OffenseAve[kNewYork] = nba.DefenseAve[kNewYork] = 95;
+    const Prediction p = PredictGame(nba, kBoston, kNewYork, false, TotalPrecision::Double);
+    EXPECT_EQ(p.favoured, Favoured::Home);
+    EXPECT_FLOAT_EQ(p.margin, 2.0f);
+    EXPECT_DOUBLE_EQ(p.total, 195);
+}
+
+}  // namespace
+}  // namespace tavix
