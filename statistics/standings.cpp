@@ -1,8 +1,124 @@
 #include "statistics/standings.h"
 
-namespace tavix {
+#include <algorithm>
 
-std::vector<std::string> BuildStandings(NBA&, SeasonView) { return {" "}; }
-ListPrintSpec StandingsPrintSpec() { return {}; }
+#include "core/number_format.h"
+#include "predictions/ratings.h"
+#include "statistics/sort_keys.h"
+
+namespace tavix {
+namespace {
+
+const char kColumnHeading[] = "                    Wins  Losses   Pct.   GB     SCO";
+const char kConferenceRule[] = "  __________________________________________________________";
+
+// Walking down from the best key, the first club of the division leads it.
+DivisionLeader LeaderOf(const NBA& nba, const SortKeys& order, Division division) {
+    DivisionLeader leader;
+    for (int p = nba.TeamCount; p >= 1; --p) {
+        const int t = static_cast<int>(order[p]);
+        if (DivisionOf(t) == division) {
+            leader.wins = nba.Wins[t];
+            leader.games = nba.Losses[t] + nba.Wins[t];
+            break;
+        }
+    }
+    return leader;
+}
+
+void AddDivision(const NBA& nba, const SortKeys& order, Division division, bool withColumnHeading,
+                 std::vector<std::string>& lines) {
+    const DivisionLeader leader = LeaderOf(nba, order, division);
+    if (withColumnHeading) lines.emplace_back(kColumnHeading);
+    for (int p = nba.TeamCount; p >= 1; --p) {
+        const int t = static_cast<int>(order[p]);
+        if (DivisionOf(t) == division) lines.push_back(FormatStandingsLine(nba, t, leader));
+    }
+}
+
+}  // namespace
+
+float StandingsPct(int wins, int losses, int ties) {
+    const double credit = wins + ties * 0.5;
+    if (credit == 0) return 0;
+    return static_cast<float>(credit / (losses + wins + ties));
+}
+
+float GamesBehind(int wins, int losses, const DivisionLeader& leader) {
+    if (wins + losses == leader.games && wins == leader.wins) return 0;
+    return static_cast<float>(((leader.wins - wins) + (losses - (leader.games - leader.wins))) / 2.0);
+}
+
+std::string FormatStandingsLine(const NBA& nba, int t, const DivisionLeader& leader) {
+    const int w = nba.Wins[t];
+    const int l = nba.Losses[t];
+    const float gb = GamesBehind(w, l, leader);
+
+    // The two Los Angeles clubs differ only in how their city is written.
+    std::string line = "     " + nba.CityNames[t];
+    if (line == "     L. A.") line += " Lakers";
+    if (line == "     L.A.") line += " Clippers";
+    PadTo(line, 21);
+
+    if (w < 10) line += ' ';
+    line += PlainInteger(w) + "     ";
+    if (l < 10) line += ' ';
+    line += PlainInteger(l) + "    ";
+    line += FormatPicture(nba.WinPct[t], "0.000") + "  ";
+    if (gb < 10) line += ' ';
+    line += gb == 0 ? std::string("-   ") : PlainNumber(gb);
+    PadTo(line, 46);
+
+    const float x = nba.PointDiff[t];
+    if (x > -10 && x < 10) line += ' ';
+    if (x < 100) line += ' ';
+    if (x > 0) line += '+';
+    if (x == 0) line += ' ';
+    line += FormatPicture(x, "0.00");
+    return line;
+}
+
+std::vector<std::string> BuildStandings(NBA& nba, SeasonView view) {
+    ComputeRatings(nba, view);
+    const int teams = std::min<int>(nba.TeamCount, kTeamSlots - 1);
+    SortKeys order{};
+    for (int i = 1; i <= teams; ++i) {
+        nba.WinPct[i] = StandingsPct(nba.Wins[i], nba.Losses[i], nba.Ties[i]);
+        // The key is taken from the single-precision percentage, so 7-3 (0.6999999881) keys as 699.
+        order[i] = TeamKey(static_cast<double>(nba.WinPct[i]) * 1000, i);
+    }
+    SortTeamKeys(order, teams);
+
+    std::vector<std::string> lines = {" ",
+                                      "              NATIONAL BASKETBALL LEAGUE STANDINGS",
+                                      " ",
+                                      "   EASTERN CONFERENCE",
+                                      kConferenceRule,
+                                      "   Atlantic Division"};
+    AddDivision(nba, order, Division::Atlantic, true, lines);
+    lines.insert(lines.end(), {" ", "   Central Division"});
+    AddDivision(nba, order, Division::Central, false, lines);
+    lines.insert(lines.end(),
+                 {" ", " ", " ", "   WESTERN CONFERENCE", kConferenceRule, "   Midwest Division"});
+    AddDivision(nba, order, Division::Midwest, true, lines);
+    lines.insert(lines.end(), {" ", "   Pacific Division"});
+    AddDivision(nba, order, Division::Pacific, false, lines);
+    lines.insert(lines.end(), {" ", " "});
+    return lines;
+}
+
+ListPrintSpec StandingsPrintSpec() {
+    ListPrintSpec spec;
+    spec.documentName = "Standings";
+    spec.confirmText = "Ready to send Standings to the Printer.";
+    spec.confirmTitle = "Tavix";
+    spec.headerLines = {" ", " ", " "};
+    spec.headerSize = 12;
+    spec.bodySize = 12;
+    spec.margin = "       ";
+    spec.pageBreak.kind = PageBreakRule::Kind::None;
+    spec.selectedLinesRule = false;
+    return spec;
+}
 
 }  // namespace tavix
