@@ -1,24 +1,78 @@
 #include "reference/windows/addresses.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
+
+#include "platform/twips.h"
+#include "reference/addresses.h"
+#include "reference/windows/picture_buttons.h"
 
 namespace tavix {
 
 Addresses::Addresses(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle("NBA Team Addresses");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("This window is being built."));
-    auto* done = new QPushButton("Done");
-    layout->addWidget(done);
-    connect(done, &QPushButton::clicked, this, [this] { ctx_.host.CloseSubWindow(this); });
+    SetClientSizeTwips(this, 9435, 4950);
+
+    Panel3D1 = new QFrame(this);
+    Panel3D1->setObjectName("Panel3D1");
+    Panel3D1->setFrameShape(QFrame::Panel);
+    Panel3D1->setFrameShadow(QFrame::Raised);
+    Panel3D1->setLineWidth(2);
+    Panel3D1->setGeometry(TwipsRect(60, 60, 9315, 3885));
+
+    List1 = new QListWidget(Panel3D1);
+    List1->setObjectName("List1");
+    List1->setGeometry(TwipsRect(150, 150, 9015, 3540));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!List1->selectedItems().isEmpty()) List1_Click();
+    });
+
+    Printbutton =
+        MakePictureButton(this, "Printbutton", ButtonPicture::Print, "Print Listing", 3360, 4080, 1095, 375);
+    Donebutton =
+        MakePictureButton(this, "Donebutton", ButtonPicture::Done, "Close Listing", 5040, 4080, 1095, 375);
+    connect(Printbutton, &QPushButton::clicked, this, [this] { Printbutton_Click(); });
+    connect(Donebutton, &QPushButton::clicked, this, [this] { Donebutton_Click(); });
+
+    NoteLabel = new QLabel(kAddressesNotOnFileNote, this);
+    NoteLabel->setObjectName("NoteLabel");
+    NoteLabel->setAlignment(Qt::AlignCenter);
+    NoteLabel->setGeometry(TwipsRect(60, 4560, 9315, 285));
+
+    Form_Load();
 }
+
+void Addresses::Form_Load() {
+    QStringList lines;
+    for (const auto& line : AddressList())
+        lines << QString::fromLatin1(line.data(), static_cast<int>(line.size()));
+    List1->addItems(lines);
+}
+
+void Addresses::List1_Click() {
+    // The list is for reading: nothing stays highlighted.
+    List1->clearSelection();
+    List1->setCurrentRow(-1);
+    Donebutton->setFocus();
+}
+
+void Addresses::Printbutton_Click() {
+    ListContents list;
+    for (int i = 0; i < List1->count(); ++i)
+        list.items.push_back(List1->item(i)->text().toLatin1().toStdString());
+    PrintListWithMessages(ctx_, AddressPrintSpec(), list);
+}
+
+void Addresses::Donebutton_Click() { ctx_.host.CloseSubWindow(this); }
 
 void Addresses::closeEvent(QCloseEvent* event) {
     event->ignore();
-    ctx_.host.CloseSubWindow(this);
+    Donebutton_Click();
 }
 
 }  // namespace tavix

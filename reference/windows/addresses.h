@@ -3,18 +3,34 @@
 
 #include "platform/app_context.h"
 
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
 namespace tavix {
 
-// Placeholder until this window is built: opens and closes like every sub-window.
+// The team addresses: a fixed, read-only list of the clubs that prints whole.
 class Addresses : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Addresses(AppContext& ctx);
 
-protected:
+    void Form_Load();
+    void List1_Click();
+    void Printbutton_Click();
+    void Donebutton_Click();
+
+    QFrame* Panel3D1 = nullptr;
+    QListWidget* List1 = nullptr;
+    QLabel* NoteLabel = nullptr;  // says what is not on file
+    QPushButton* Printbutton = nullptr;
+    QPushButton* Donebutton = nullptr;
+
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     AppContext& ctx_;
 };
 

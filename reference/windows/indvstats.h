@@ -3,18 +3,34 @@
 
 #include "platform/app_context.h"
 
+class QFrame;
+class QListWidget;
+class QPushButton;
+
 namespace tavix {
 
-// Placeholder until this window is built: opens and closes like every sub-window.
+// The team rosters: the roster text file as a scrollable fixed-pitch list that can be printed
+// whole or by selected lines.
 class IndvSTATS : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit IndvSTATS(AppContext& ctx);
 
-protected:
+    void Form_Load();
+    void PrintButton_Click();
+    void InfoButton_Click();
+    void DoneButton_Click();
+
+    QFrame* Panel3D1 = nullptr;
+    QListWidget* List1 = nullptr;
+    QPushButton* InfoButton = nullptr;
+    QPushButton* PrintButton = nullptr;
+    QPushButton* DoneButton = nullptr;
+
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     AppContext& ctx_;
 };
 

@@ -1,24 +1,150 @@
 #include "reference/windows/namesform.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QValidator>
+
+#include "platform/twips.h"
+#include "reference/names_editor.h"
+#include "reference/windows/picture_buttons.h"
 
 namespace tavix {
+namespace {
+
+// Refuses what the names file cannot carry: a double quote, or a character outside the 8-bit
+// Western code page the file is written in. The length is the box's own business.
+class NameValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (QChar c : input) {
+            if (c.unicode() > 0xFF) return Invalid;
+        }
+        return NameFitsFile(input.toLatin1().toStdString()) ? Acceptable : Invalid;
+    }
+};
+
+constexpr double kUpperTop = 780, kLowerTop = 3600, kRowStep = 300, kRowHeight = 285;
+constexpr double kCityLeft = 240, kCityWidth = 1335, kNickLeft = 1800, kNickWidth = 1605;
+
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, double left, double top,
+                    double width, bool bold) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(TwipsRect(left, top, width, 255));
+    if (bold) {
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+    }
+    return label;
+}
+
+}  // namespace
 
 Namesform::Namesform(AppContext& ctx) : ctx_(ctx) {
-    setWindowTitle("Tavix  City & Team Names");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("This window is being built."));
-    auto* done = new QPushButton("Done");
-    layout->addWidget(done);
-    connect(done, &QPushButton::clicked, this, [this] { ctx_.host.CloseSubWindow(this); });
+    setWindowTitle(kNamesWindowTitle);
+    SetClientSizeTwips(this, 8640, 6465);
+
+    Frame1 = new QGroupBox("Eastern Conference", this);
+    Frame1->setObjectName("Frame1");
+    Frame1->setGeometry(TwipsRect(180, 30, 3645, 6285));
+    Frame2 = new QGroupBox("Western Conference", this);
+    Frame2->setObjectName("Frame2");
+    Frame2->setGeometry(TwipsRect(4020, 30, 3645, 6285));
+
+    Label1 = MakeCaption(Frame1, "Label1", "Atlantic Division", kCityLeft, 330, 3000, true);
+    Label3 = MakeCaption(Frame1, "Label3", "Central Division", kCityLeft, 3150, 3000, true);
+    Label4 = MakeCaption(Frame2, "Label4", "Midwest Division", kCityLeft, 330, 3000, true);
+    Label6 = MakeCaption(Frame2, "Label6", "Pacific Division", kCityLeft, 3150, 3000, true);
+    Label7[0] = MakeCaption(Frame1, "Label7(0)", "Team name", kNickLeft, 540, kNickWidth, false);
+    Label7[1] = MakeCaption(Frame2, "Label7(1)", "Team name", kNickLeft, 540, kNickWidth, false);
+
+    // Rows follow the division ranges: the upper block of each frame holds its first division.
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        QWidget* frame = t <= 15 ? Frame1 : Frame2;
+        int firstOfBlock = t <= 7 ? 1 : t <= 15 ? 8 : t <= 22 ? 16 : 23;
+        double blockTop = (t <= 7 || (t >= 16 && t <= 22)) ? kUpperTop : kLowerTop;
+        double top = blockTop + (t - firstOfBlock) * kRowStep;
+        Text1[t] = MakeNameBox(frame, "Text1", t, kCityLeft, top, kCityWidth);
+        Text2[t] = MakeNameBox(frame, "Text2", t, kNickLeft, top, kNickWidth);
+    }
+
+    Infobutton = MakePictureButton(this, "Infobutton", ButtonPicture::Info, "Help on Name changes", 7830, 300,
+                                   615, 615);
+    savebutton =
+        MakePictureButton(this, "savebutton", ButtonPicture::Save, "Save Changes", 7830, 1080, 615, 615);
+    Command1 = MakePictureButton(this, "Command1", ButtonPicture::Done, "Close Names & Locations", 7830, 5580,
+                                 615, 615);
+    connect(Infobutton, &QPushButton::clicked, this, [this] { Infobutton_Click(); });
+    connect(savebutton, &QPushButton::clicked, this, [this] { savebutton_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    Form_Load();
 }
+
+QLineEdit* Namesform::MakeNameBox(QWidget* frame, const char* array, int team, double left, double top,
+                                  double width) {
+    auto* box = new QLineEdit(frame);
+    box->setObjectName(QString("%1(%2)").arg(array).arg(team));
+    box->setGeometry(TwipsRect(left, top, width, kRowHeight));
+    box->setValidator(new NameValidator(box));
+    // The user moves between the boxes with the mouse.
+    box->setFocusPolicy(Qt::ClickFocus);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    box->setPalette(pal);
+    // Once the user shortens a name that was longer than a box normally allows, the limit
+    // follows it down, so no name grows past its old length or past 12 characters.
+    connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        box->setMaxLength(std::max<int>(kNameBoxLength, std::min<int>(box->maxLength(), text.size())));
+    });
+    return box;
+}
+
+void Namesform::Form_Load() {
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        const std::string& city = ctx_.nba.CityNames[t];
+        const std::string& nick = ctx_.nba.TeamNames[t];
+        // The limit is raised before the text goes in, so a longer name from the file is not cut.
+        Text1[t]->setMaxLength(NameBoxLimit(city));
+        Text1[t]->setText(QString::fromLatin1(city.data(), static_cast<int>(city.size())));
+        Text2[t]->setMaxLength(NameBoxLimit(nick));
+        Text2[t]->setText(QString::fromLatin1(nick.data(), static_cast<int>(nick.size())));
+    }
+}
+
+void Namesform::savebutton_Click() {
+    if (ctx_.dialogs.Show(kNamesSaveQuestion, kNamesSaveQuestionTitle, Buttons::YesNo, Icon::Question) !=
+        Answer::Yes)
+        return;
+    NameArray cities = ctx_.nba.CityNames;
+    NameArray teams = ctx_.nba.TeamNames;
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        cities[t] = Text1[t]->text().toLatin1().toStdString();
+        teams[t] = Text2[t]->text().toLatin1().toStdString();
+    }
+    WriteResult result = StoreEditedNames(ctx_.dataDir, ctx_.nba, cities, teams);
+    if (!result.ok) {
+        // The edits stay in the boxes so the user can try again once the disk is writable.
+        ctx_.dialogs.Beep();
+        ctx_.dialogs.Show(kNamesSaveFailed, "Tavix", Buttons::Ok, Icon::Exclamation);
+    }
+}
+
+void Namesform::Infobutton_Click() {
+    ctx_.dialogs.Show(NamesInformationText(), "Tavix", Buttons::Ok, Icon::None);
+}
+
+void Namesform::Command1_Click() { ctx_.host.CloseSubWindow(this); }
 
 void Namesform::closeEvent(QCloseEvent* event) {
     event->ignore();
-    ctx_.host.CloseSubWindow(this);
+    Command1_Click();
 }
 
 }  // namespace tavix

@@ -1,20 +1,47 @@
 #pragma once
 #include <QWidget>
+#include <array>
 
 #include "platform/app_context.h"
 
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace tavix {
 
-// Placeholder until this window is built: opens and closes like every sub-window.
+// The city and team names editor: every team's city and nickname in its division block, saved
+// to the names file and into the league data on request.
 class Namesform : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Namesform(AppContext& ctx);
 
-protected:
+    void Form_Load();
+    void savebutton_Click();
+    void Infobutton_Click();
+    void Command1_Click();
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label1 = nullptr;                    // Atlantic Division
+    QLabel* Label3 = nullptr;                    // Central Division
+    QLabel* Label4 = nullptr;                    // Midwest Division
+    QLabel* Label6 = nullptr;                    // Pacific Division
+    std::array<QLabel*, 2> Label7{};             // "Team name" over the nickname column
+    std::array<QLineEdit*, kNameSlots> Text1{};  // city, teams 1..29
+    std::array<QLineEdit*, kNameSlots> Text2{};  // nickname, teams 1..29
+    QPushButton* Infobutton = nullptr;
+    QPushButton* savebutton = nullptr;
+    QPushButton* Command1 = nullptr;
+
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
+    QLineEdit* MakeNameBox(QWidget* frame, const char* array, int team, double left, double top,
+                           double width);
     AppContext& ctx_;
 };
 

@@ -1,24 +1,81 @@
 #include "reference/windows/programmers.h"
 
 #include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
-#include <QVBoxLayout>
+
+#include "platform/twips.h"
+#include "reference/web_sites.h"
+#include "reference/windows/picture_buttons.h"
 
 namespace tavix {
+namespace {
+
+constexpr double kPanelTop = 1560, kPanelStep = 420, kPanelHeight = 360;
+
+}  // namespace
 
 programmers::programmers(AppContext& ctx) : ctx_(ctx) {
-    setWindowTitle("");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("This window is being built."));
-    auto* done = new QPushButton("Done");
-    layout->addWidget(done);
-    connect(done, &QPushButton::clicked, this, [this] { ctx_.host.CloseSubWindow(this); });
+    setWindowTitle(" ");
+    SetClientSizeTwips(this, 8400, 7140);
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName("Picture1");
+    Picture1->setFrameShape(QFrame::Box);
+    Picture1->setFrameShadow(QFrame::Sunken);
+    Picture1->setGeometry(TwipsRect(240, 180, 1215, 1215));
+    Picture1->setPixmap(DrawBallPicture(Picture1->contentsRect().size()));
+
+    // The caption doubles its ampersand as menu texts do; the label shows one.
+    Label1 = new QLabel(QString(kProgrammersHeading).replace("&&", "&"), this);
+    Label1->setObjectName("Label1");
+    QFont heading = Label1->font();
+    heading.setPointSizeF(13);
+    heading.setBold(true);
+    Label1->setFont(heading);
+    Label1->setGeometry(TwipsRect(1680, 420, 6480, 480));
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName("Line1");
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    Line1->setGeometry(TwipsRect(1680, 960, 6480, 60));
+
+    const auto& texts = ProgrammersPanels();
+    for (size_t i = 0; i < Panel3D3.size(); ++i) {
+        auto* panel = new QFrame(this);
+        panel->setObjectName(QString("Panel3D3(%1)").arg(i));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setGeometry(TwipsRect(240, kPanelTop + i * kPanelStep, 7920, kPanelHeight));
+        auto* layout = new QHBoxLayout(panel);
+        layout->setContentsMargins(Twips(90), 0, Twips(90), 0);
+        auto* text =
+            new QLabel(QString::fromLatin1(texts[i].data(), static_cast<int>(texts[i].size())), panel);
+        text->setObjectName(QString("Panel3D3Text(%1)").arg(i));
+        layout->addWidget(text);
+        Panel3D3[i] = panel;
+    }
+
+    OkButton =
+        MakePictureButton(this, "OkButton", ButtonPicture::Done, "Close this window", 7185, 6300, 975, 615);
+    connect(OkButton, &QPushButton::clicked, this, [this] { OkButton_Click(); });
+
+    Form_Load();
 }
+
+void programmers::Form_Load() {
+    // The host centres the window; the texts are fixed.
+}
+
+void programmers::OkButton_Click() { ctx_.host.CloseSubWindow(this); }
 
 void programmers::closeEvent(QCloseEvent* event) {
     event->ignore();
-    ctx_.host.CloseSubWindow(this);
+    OkButton_Click();
 }
 
 }  // namespace tavix

@@ -1,20 +1,34 @@
 #pragma once
 #include <QWidget>
+#include <array>
 
 #include "platform/app_context.h"
 
+class QFrame;
+class QLabel;
+class QPushButton;
+
 namespace tavix {
 
-// Placeholder until this window is built: opens and closes like every sub-window.
+// Who makes Tavix, its licence and where to report a problem.
 class programmers : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit programmers(AppContext& ctx);
 
-protected:
+    void Form_Load();
+    void OkButton_Click();
+
+    QLabel* Picture1 = nullptr;
+    QLabel* Label1 = nullptr;  // the heading
+    QFrame* Line1 = nullptr;
+    std::array<QFrame*, 11> Panel3D3{};
+    QPushButton* OkButton = nullptr;
+
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     AppContext& ctx_;
 };
 

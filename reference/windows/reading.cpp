@@ -1,7 +1,11 @@
 #include "reference/windows/reading.h"
 
+#include "reference/reading_list.h"
+
 namespace tavix {
+
 void ShowRecommendedReading(AppContext& ctx) {
-    ctx.dialogs.Show("Being written.", "Recommended Reading", Buttons::Ok, Icon::Information);
+    ctx.dialogs.Show(ReadingText(), kReadingTitle, Buttons::Ok, Icon::Information);
 }
+
 }  // namespace tavix

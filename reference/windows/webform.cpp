@@ -1,24 +1,128 @@
 #include "reference/windows/webform.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QTimer>
+
+#include "platform/twips.h"
+#include "reference/web_sites.h"
+#include "reference/windows/picture_buttons.h"
 
 namespace tavix {
+namespace {
+
+constexpr double kNameTops[] = {2400, 3120, 3840, 4560, 5280};
+constexpr double kAddressTops[] = {2670, 3405, 4110, 4830, 5550};
+
+QFont ArialFont(double points, bool bold = false, bool underline = false) {
+    QFont f("Arial");
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setUnderline(underline);
+    return f;
+}
+
+}  // namespace
 
 webform::webform(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle("Tavix");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("This window is being built."));
-    auto* done = new QPushButton("Done");
-    layout->addWidget(done);
-    connect(done, &QPushButton::clicked, this, [this] { ctx_.host.CloseSubWindow(this); });
+    SetClientSizeTwips(this, 7845, 6000);
+
+    Command1 = new QPushButton(this);
+    Command1->setObjectName("Command1");
+    Command1->setGeometry(TwipsRect(0, 0, 7935, 1335));
+    Command1->setFlat(true);
+    Command1->setFocusPolicy(Qt::NoFocus);
+    Command1->setIcon(QIcon(DrawBanner(Command1->size(), "Tavix", "Recommended Web Sites")));
+    Command1->setIconSize(Command1->size());
+
+    Label3 = new QLabel(kCopiedNotice, this);
+    Label3->setObjectName("Label3");
+    Label3->setFont(ArialFont(9, true));
+    Label3->setStyleSheet("color: #800000;");
+    Label3->setGeometry(TwipsRect(120, 1440, 6015, 255));
+    Label3->setVisible(false);
+
+    Label2 = new QLabel(kCopyInstruction, this);
+    Label2->setObjectName("Label2");
+    Label2->setFont(ArialFont(8));
+    Label2->setStyleSheet("color: #0000C0;");
+    Label2->setWordWrap(true);
+    Label2->setGeometry(TwipsRect(4320, 1680, 3405, 480));
+
+    for (size_t i = 0; i < RecommendedSites().size(); ++i) {
+        const WebSite& site = RecommendedSites()[i];
+        auto* name = new QLabel(site.name, this);
+        name->setObjectName(QString("Label1(%1)").arg(site.nameLabel));
+        name->setFont(ArialFont(10, true));
+        name->setGeometry(TwipsRect(240, kNameTops[i], 7000, 285));
+        auto* address = new QLabel(site.address, this);
+        address->setObjectName(QString("Label1(%1)").arg(site.addressLabel));
+        address->setFont(ArialFont(9, false, true));
+        address->setStyleSheet("color: #0000C0;");
+        address->setGeometry(TwipsRect(720, kAddressTops[i], 5400, 270));
+        address->setCursor(Qt::PointingHandCursor);
+        address->setToolTip("Copy this address to the Clipboard");
+        Label1[site.nameLabel] = name;
+        Label1[site.addressLabel] = address;
+    }
+    for (auto& [index, label] : Label1) {
+        label->setProperty("labelIndex", index);
+        label->installEventFilter(this);
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(kCopiedNoticeMs);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+    donebutton = MakePictureButton(this, "donebutton", ButtonPicture::Done, "Return to Main Screen", 6600,
+                                   5160, 975, 615);
+    connect(donebutton, &QPushButton::clicked, this, [this] { donebutton_Click(); });
+
+    Form_Load();
 }
+
+void webform::Form_Load() {
+    // The host centres the window; nothing else to prepare.
+}
+
+bool webform::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        QVariant index = watched->property("labelIndex");
+        if (index.isValid()) {
+            Label1_Click(index.toInt());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void webform::Label1_Click(int index) {
+    if (!IsAddressLabel(index)) return;  // a site name: nothing to copy
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(Label1.at(index)->text());
+    Label3->setVisible(true);
+    Timer1->start();
+}
+
+void webform::Timer1_Timer() {
+    Label3->setVisible(false);
+    Timer1->stop();
+}
+
+void webform::donebutton_Click() { ctx_.host.CloseSubWindow(this); }
 
 void webform::closeEvent(QCloseEvent* event) {
     event->ignore();
-    ctx_.host.CloseSubWindow(this);
+    donebutton_Click();
 }
 
 }  // namespace tavix

@@ -1,20 +1,38 @@
 #pragma once
 #include <QWidget>
+#include <map>
 
 #include "platform/app_context.h"
 
+class QLabel;
+class QPushButton;
+class QTimer;
+
 namespace tavix {
 
-// Placeholder until this window is built: opens and closes like every sub-window.
+// Recommended web sites: clicking an address puts it on the clipboard for pasting into a browser.
 class webform : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit webform(AppContext& ctx);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Form_Load();
+    void Label1_Click(int index);
+    void Timer1_Timer();
+    void donebutton_Click();
 
-private:
+    QPushButton* Command1 = nullptr;  // the banner
+    QLabel* Label2 = nullptr;         // the instruction
+    QLabel* Label3 = nullptr;         // the "copied" notice
+    std::map<int, QLabel*> Label1;    // 1..5 addresses, 16..20 site names
+    QTimer* Timer1 = nullptr;
+    QPushButton* donebutton = nullptr;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
     AppContext& ctx_;
 };
 

@@ -1,0 +1,24 @@
+#pragma once
+// The team rosters list: the lines of the roster text file as the window shows them, and how
+// the list is printed.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/print_list.h"
+
+namespace tavix {
+
+// One list line per line of the file, each behind one added space. A line ends at CR LF, LF or a
+// lone CR; a last line without a line break still counts, an empty file gives no lines.
+std::vector<std::string> RosterListLines(std::string_view fileBytes);
+
+// The list for the roster file in `dataDir`; a file that cannot be read gives an empty list.
+std::vector<std::string> ReadRosterList(const std::string& dataDir);
+
+// The print values: 18-point header, 9-point body behind five blanks, a new page every 65
+// covered lines, and a selection of two or more lines printing only those.
+ListPrintSpec RosterPrintSpec();
+
+}  // namespace tavix
