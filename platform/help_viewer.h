@@ -49,6 +49,7 @@ class HelpWindow : public QWidget {
     void OpenIndexEntry(const QModelIndex& index);
 
     QHelpEngine& engine_;
+    bool holdNote_ = false;
     QTabWidget* tabs_;
     QTreeView* contentsTree_;
     QLineEdit* searchField_;
@@ -75,6 +76,8 @@ class QtHelpLauncher : public HelpLauncher {
   private:
     bool EnsureEngine();
     HelpWindow* EnsureWindow();
+    QUrl ContentsUrl();
+    static void Raise(HelpWindow* window);
 
     Dialogs& dialogs_;
     QString source_;
