@@ -1,18 +1,72 @@
-// Placeholder start: loads the data and reports what it read, until the main window exists.
+// Tavix: the splash first, the main window loaded behind it with all the league data.
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
+#include <QEvent>
+#include <QTimer>
+#include <cstdlib>
+#include <memory>
 
 #include "core/data_files.h"
+#include "platform/app_paths.h"
+#include "platform/help_viewer.h"
+#include "platform/qt_dialogs.h"
+#include "platform/qt_printer.h"
+#include "platform/system_clock.h"
+#include "ui/main/windows/artwork.h"
+#include "ui/main/windows/form1.h"
+#include "ui/main/windows/form2.h"
+
+namespace {
+
+// For start-up timing: ends the program once the main window has been painted.
+class QuitWhenPainted : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName("Tavix");
+    QApplication::setOrganizationName("Tavix");
+    QApplication::setApplicationVersion(TAVIX_VERSION);
+    QApplication::setWindowIcon(tavix::art::ProgramIcon());
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const std::string dataDir = tavix::ChooseDataFolder();
+    QDir::setCurrent(QString::fromStdString(dataDir));
+
     tavix::NBA nba;
-    auto report = tavix::LoadLeague(QDir::currentPath().toStdString(), "TVX.ini", nba);
-    QMessageBox::information(nullptr, "Tavix",
-                             QString("Loaded %1 teams, %2 schedule lines. %3")
-                                 .arg(nba.TeamCount)
-                                 .arg(nba.FirstHalfCount + nba.SecondHalfCount)
-                                 .arg(report.NeedsLoadingMessage() ? "A data file failed." : ""));
-    return 0;
+    tavix::QtDialogs dialogs;
+    tavix::SystemClock clock;
+    tavix::QtPrinterProvider printers([&dialogs](const std::string& message) {
+        dialogs.Show(message, "Tavix", tavix::Buttons::Ok, tavix::Icon::Information);
+    });
+    tavix::QtHelpLauncher help(dialogs);
+
+    auto main = std::make_unique<tavix::Form2>(nba, dialogs, clock, printers, help, dataDir);
+    main->SetPrinterSetup([&] { printers.RunPrinterSetup(main.get(), dialogs); });
+    main->Form_Load(tavix::SettingsFilePath());
+
+    const bool exitWhenShown = std::getenv("TAVIX_EXIT_WHEN_SHOWN") != nullptr;
+    QuitWhenPainted quitter;
+    if (exitWhenShown) main->installEventFilter(&quitter);
+
+    auto* splash = new tavix::Form1(main->Context());
+    splash->show();
+    splash->activateWindow();
+    splash->setFocus();
+    // Timing runs do not wait for a user to dismiss the splash.
+    if (exitWhenShown) QTimer::singleShot(0, splash, [splash] { splash->close(); });
+
+    const int code = QApplication::exec();
+    main.reset();
+    return code;
 }

@@ -1,0 +1,167 @@
+#include "ui/main/windows/form1.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "platform/twips.h"
+#include "ui/main/windows/artwork.h"
+
+#ifndef TAVIX_VERSION
+#define TAVIX_VERSION "1.99"
+#endif
+
+namespace tavix {
+namespace {
+
+constexpr double kWidth = 6600, kHeight = 4470;
+constexpr double kStripTop = 4020, kStripHeight = 330, kStripWidth = 9400;
+
+}  // namespace
+
+const char kSplashHintText[] =
+    "Please check the Help Menu for suggestions on getting the most enjoyment from Tavix.";
+
+std::string SplashCreditsText(int year) {
+    return "Tavix  -  Copyright (c) " + std::to_string(year) +
+           "  The Tavix authors  -  NBA schedules, standings and predictions  -  Version " TAVIX_VERSION;
+}
+
+BannerStrip::BannerStrip(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void BannerStrip::SetText(const QString& text) {
+    text_ = text;
+    update();
+}
+
+void BannerStrip::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(22, 38, 84));
+    p.setPen(Qt::white);
+    p.setFont(font());
+    p.drawText(rect().adjusted(Twips(15), 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text_);
+}
+
+Form1::Form1(AppContext& ctx) : ctx_(ctx) {
+    setObjectName("Form1");
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setWindowTitle("Tavix");
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(TwipsSize(kWidth, kHeight));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(22, 38, 84));
+    setPalette(pal);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(TwipsRect(60, 60, kWidth - 120, 3420));
+    Image1->setPixmap(art::SplashPicture(Image1->size()));
+    Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Label1 = new QLabel("Schedules  \u2022  Statistics  \u2022  Predictions  \u2022  NBA 1998-99", this);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(TwipsRect(60, 3520, kWidth - 120, 420));
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont caption = Label1->font();
+    caption.setBold(true);
+    caption.setPointSizeF(11);
+    Label1->setFont(caption);
+    Label1->setStyleSheet("color: rgb(250, 246, 236);");
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Picture2 = new BannerStrip(this);
+    Picture2->setObjectName("Picture2");
+    QFont banner = Picture2->font();
+    banner.setBold(true);
+    banner.setPointSizeF(9);
+    Picture2->setFont(banner);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(kTickMs);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    Form_Load();
+}
+
+void Form1::Form_Load() {
+    // Centred across, a little below the middle of the screen.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2 + Twips(500));
+    }
+    ctx_.host.StartWait();
+    Picture2->SetText(QString::fromLatin1(SplashCreditsText(ctx_.clock.Today().year).c_str()));
+    nextText_ = 0;
+    SetBannerLeftTwips(bannerLeft_);
+    Timer1->start();
+}
+
+void Form1::SetBannerLeftTwips(int twips) {
+    bannerLeft_ = twips;
+    Picture2->setGeometry(TwipsRect(bannerLeft_, kStripTop, kStripWidth, kStripHeight));
+}
+
+void Form1::Timer1_Timer() {
+    int left = bannerLeft_ - kStepTwips;
+    if (left < kPassedTwips) {
+        left = kRestartTwips;
+        if (nextText_ == 0) {
+            Picture2->SetText(QString::fromLatin1(kSplashHintText));
+            nextText_ = 1;
+        } else {
+            Picture2->SetText(QString::fromLatin1(SplashCreditsText(ctx_.clock.Today().year).c_str()));
+            nextText_ = 0;
+        }
+    }
+    SetBannerLeftTwips(left);
+}
+
+void Form1::Dismiss() {
+    if (dismissed_) return;
+    dismissed_ = true;
+    Timer1->stop();
+    ctx_.host.StartWait();
+    if (QWidget* main = ctx_.host.MainWindow()) {
+        main->setEnabled(true);
+        main->show();
+        main->raise();
+        main->activateWindow();
+    }
+    hide();
+    emit dismissed();
+    deleteLater();
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    Dismiss();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    // Only Enter and Space let the user through; every other key is swallowed.
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            Dismiss();
+            break;
+        default:
+            break;
+    }
+    event->accept();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Dismiss();
+}
+
+}  // namespace tavix

@@ -1,0 +1,703 @@
+#include "ui/main/windows/form2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "core/windows/settingsform.h"
+#include "forecast/windows/pseason.h"
+#include "platform/qt_printer.h"
+#include "platform/twips.h"
+#include "predictions/block_predictions.h"
+#include "predictions/windows/blockpredictform.h"
+#include "predictions/windows/predictions.h"
+#include "reference/windows/addresses.h"
+#include "reference/windows/indvstats.h"
+#include "reference/windows/namesform.h"
+#include "reference/windows/programmers.h"
+#include "reference/windows/reading.h"
+#include "reference/windows/textrulesform.h"
+#include "reference/windows/webform.h"
+#include "statistics/standings.h"
+#include "statistics/windows/season_commands.h"
+#include "statistics/windows/statform.h"
+#include "statistics/windows/vstatsform.h"
+#include "ui/main/windows/artwork.h"
+#include "ui/main/windows/form1.h"
+
+namespace tavix {
+namespace {
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const char* const kHints[5] = {"Schedules", "Update Stats", "Predictions", "Standings", "Help && Info"};
+const char* const kToolTips[5] = {"Schedules", "Update Stats", "Predictions", "Standings", "Help & Info"};
+const art::Glyph kToolGlyphs[5] = {art::Glyph::Calendar, art::Glyph::Pencil, art::Glyph::Crystal,
+                                   art::Glyph::Podium, art::Glyph::Help};
+
+QToolButton* PictureButton(QWidget* parent, const char* name, art::Glyph glyph, const char* tip,
+                           QRect where) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(art::GlyphIcon(glyph, 64));
+    button->setIconSize(QSize(where.height() * 3 / 4, where.height() * 3 / 4));
+    button->setToolTip(tip);
+    button->setGeometry(where);
+    return button;
+}
+
+QPushButton* TextButton(QWidget* parent, const char* name, const char* caption, QRect where) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(where);
+    return button;
+}
+
+}  // namespace
+
+Form2::Form2(NBA& nba, Dialogs& dialogs, Clock& clock, PrinterProvider& printers, HelpLauncher& help,
+             std::string dataDir)
+    : ctx_{nba, dialogs, clock, printers, help, *this, std::move(dataDir)} {
+    setObjectName("Form2");
+    setWindowTitle("Tavix");
+    setWindowIcon(art::ProgramIcon());
+    BuildMenus();
+    BuildControls();
+    resize(TwipsSize(kLoadWidth, kLoadHeight));
+}
+
+Form2::~Form2() {
+    // Sub-windows are top-level widgets of their own; they go with the main window.
+    auto open = std::move(open_);
+    for (auto& [window, opened] : open) delete window;
+    if (waiting_) QGuiApplication::restoreOverrideCursor();
+}
+
+LoadReport Form2::Form_Load(const std::string& settingsPath) {
+    resize(TwipsSize(kLoadWidth, kLoadHeight));
+    CentreOnScreen(this);
+    LoadReport report = LoadLeague(ctx_.dataDir, settingsPath, ctx_.nba);
+    if (report.NeedsLoadingMessage())
+        ctx_.dialogs.Show(kLoadingMessageText, kLoadingMessageTitle, Buttons::Ok, Icon::Exclamation);
+    return report;
+}
+
+// ---- Building -----------------------------------------------------------------------------
+
+QMenu* Form2::AddMenu(QMenu*& menu, const char* name, const char* caption) {
+    menu = menuBar()->addMenu(QString::fromLatin1(caption));
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+QAction* Form2::AddItem(QMenu* menu, const char* name, const char* caption, std::function<void()> handler) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    return action;
+}
+
+void Form2::AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); }
+
+template <class W>
+void Form2::Open(bool wait) {
+    if (wait) StartWait();
+    OpenSubWindow(new W(ctx_));
+}
+
+void Form2::BuildMenus() {
+    AddMenu(Fmenu, "Fmenu", "&File");
+    programmingmenu =
+        AddItem(Fmenu, "programmingmenu", "Programming Information", [this] { Open<programmers>(); });
+    AddSeparator(Fmenu, "dashmenu");
+    Settingsmenu = AddItem(Fmenu, "Settingsmenu", "Tavix &Settings", [this] { Open<Settingsform>(); });
+    printersetupmenu =
+        AddItem(Fmenu, "printersetupmenu", "&Printer Setup", [this] { printersetupmenu_Click(); });
+    AddSeparator(Fmenu, "b1");
+    Exitmenu = AddItem(Fmenu, "Exitmenu", "E&xit", [this] { Exitmenu_Click(); });
+
+    AddMenu(emenu, "emenu", "&Edit  ");
+    const char* const editCaptions[4] = {nullptr, "Cu&t", "&Copy", "&Paste"};
+    for (int i = 1; i <= 3; ++i) {
+        const std::string name = "editmenu(" + std::to_string(i) + ")";
+        editmenu[i] = AddItem(emenu, name.c_str(), editCaptions[i], [this, i] { editmenu_Click(i); });
+    }
+    AddSeparator(emenu, "b3");
+    Namesmenu = AddItem(emenu, "Namesmenu", "Edit Names && Locations", [this] { Open<Namesform>(); });
+    newseasonmenu = AddItem(emenu, "newseasonmenu", "New Season Setup", [this] { RunNewSeason(ctx_); });
+
+    AddMenu(smeu, "smeu", "&Schedules/Predictions");
+    fhalfschmenu =
+        AddItem(smeu, "fhalfschmenu", "* &First Half Season (Nov - Jan)", [this] { fhalfschmenu_Click(); });
+    Sechalfmenu = AddItem(smeu, "Sechalfmenu", "&Second half of the Season (Feb - May)",
+                          [this] { Sechalfmenu_Click(); });
+    Monmenu = smeu->addMenu("Schedules by &Month");
+    Monmenu->setObjectName("Monmenu");
+    Monmenu->menuAction()->setObjectName("Monmenu");
+    const char* const months[kMonthViews] = {"* &November", "* &December", "* &January",
+                                             "&February",   "&March",      "&April / May"};
+    for (int i = 0; i < kMonthViews; ++i) {
+        const std::string name = "Monthlyschedulemenu(" + std::to_string(i) + ")";
+        Monthlyschedulemenu[i] =
+            AddItem(Monmenu, name.c_str(), months[i], [this, i] { Monthlyschedulemenu_Click(i); });
+    }
+    teamschedulemenu =
+        AddItem(smeu, "teamschedulemenu", "&Team Schedules", [this] { teamschedulemenu_Click(); });
+
+    AddMenu(STmenu, "STmenu", "S&tatistics  ");
+    Predictionsmenu =
+        AddItem(STmenu, "Predictionsmenu", "Single Game &Predictions", [this] { Open<predictions>(true); });
+    AddSeparator(STmenu, "dash");
+    ratingmenu = AddItem(STmenu, "ratingmenu", "Team &Ratings  - Sortable Database",
+                         [this] { Open<VStatsform>(true); });
+    AddSeparator(STmenu, "sp");
+    updatemenu = AddItem(STmenu, "updatemenu", "&Update Statistics", [this] { Open<statform>(); });
+    gatherstatmenu =
+        AddItem(STmenu, "gatherstatmenu", "Statistics Form", [this] { PrintGatheringForm(ctx_); });
+    AddSeparator(STmenu, "s2");
+    standingsmenu = AddItem(STmenu, "standingsmenu", "View Standings", [this] { standingsmenu_Click(); });
+    AddSeparator(STmenu, "sepbar1");
+    pseasonmenu = AddItem(STmenu, "pseasonmenu", "Play-Off Forecast ", [this] { Open<Pseason>(true); });
+    AddSeparator(STmenu, "sepbar2");
+    Rostermenu =
+        AddItem(STmenu, "Rostermenu", "Team Rosters - Players / Coaching", [this] { Open<IndvSTATS>(true); });
+
+    AddMenu(rmenu, "rmenu", "&Rules && Info...  ");
+    Plmenu = AddItem(rmenu, "Plmenu", " Game && Player Rules", [this] { Open<textrulesform>(); });
+    Readingmenu =
+        AddItem(rmenu, "Readingmenu", " Recommended Reading", [this] { ShowRecommendedReading(ctx_); });
+    AddSeparator(rmenu, "s1");
+    websitemenu = AddItem(rmenu, "websitemenu", "Recommended &Web Sites", [this] { Open<webform>(); });
+    addressmenu = AddItem(rmenu, "addressmenu", "Team Mailing Addresses", [this] { Open<Addresses>(true); });
+
+    AddMenu(hmenu, "hmenu", "  &Help");
+    Infomenu = AddItem(hmenu, "Infomenu", "&Help Contents",
+                       [this] { ctx_.help.ShowHelpTopic(HelpKeyword::Contents); });
+    searchmenu =
+        AddItem(hmenu, "searchmenu", "&Search for Help on...", [this] { ctx_.help.ShowHelpSearch(); });
+    AddSeparator(hmenu, "b2");
+    aboutmenu = AddItem(hmenu, "aboutmenu", "&About Tavix", [this] { aboutmenu_Click(); });
+}
+
+void Form2::BuildControls() {
+    auto* central = new QWidget(this);
+    central->setObjectName("central");
+    central->setMouseTracking(true);
+    central->installEventFilter(this);
+    setCentralWidget(central);
+
+    // Decoration behind the lists: a faint ball and the season's name.
+    Shape1 = new QLabel(central);
+    Shape1->setObjectName("Shape1");
+    Shape1->setGeometry(TwipsRect(2900, 1250, 3755, 2700));
+    Shape1->setPixmap(art::CourtEmblem(Shape1->size()));
+    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Text1 = new QLabel("NBA season 1998-99  \u2022  choose a schedule, the standings or a statistics window",
+                       central);
+    Text1->setObjectName("Text1");
+    Text1->setGeometry(TwipsRect(180, 4080, 9045, 360));
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setStyleSheet("color: rgb(110, 110, 120);");
+    Text1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Panel3D1 = new QFrame(central);
+    Panel3D1->setObjectName("Panel3D1");
+    static_cast<QFrame*>(Panel3D1)->setFrameShape(QFrame::Panel);
+    static_cast<QFrame*>(Panel3D1)->setFrameShadow(QFrame::Raised);
+    Panel3D1->setGeometry(TwipsRect(0, 0, kLoadWidth, 1035));
+    Panel3D1->setAutoFillBackground(true);
+    Panel3D1->setMouseTracking(true);
+    Panel3D1->installEventFilter(this);
+    for (int i = 0; i < 5; ++i) {
+        const std::string name = "Toolbutton(" + std::to_string(i) + ")";
+        Toolbutton[i] = PictureButton(Panel3D1, name.c_str(), kToolGlyphs[i], kToolTips[i],
+                                      TwipsRect(300 + i * 1140, 75, 780, 615));
+        Toolbutton[i]->setAutoRaise(true);
+        Toolbutton[i]->installEventFilter(this);
+        connect(Toolbutton[i], &QToolButton::clicked, this, [this, i] { Toolbutton_Click(i); });
+
+        const std::string label = "Label1(" + std::to_string(i) + ")";
+        // A label shows "&&" as one ampersand only when it does not take "&" as a mnemonic.
+        Label1[i] = new QLabel(QString(kHints[i]).replace("&&", "&"), Panel3D1);
+        Label1[i]->setObjectName(QString::fromLatin1(label.c_str()));
+        Label1[i]->setTextFormat(Qt::PlainText);
+        Label1[i]->setAlignment(Qt::AlignCenter);
+        Label1[i]->setGeometry(TwipsRect(120 + i * 1140, 720, 1140, 255));
+        Label1[i]->setStyleSheet("background: rgb(255, 255, 225); border: 1px solid rgb(120, 120, 120);");
+        Label1[i]->hide();
+    }
+    Command1 = PictureButton(Panel3D1, "Command1", art::Glyph::Globe, "Recommended Web Sites",
+                             TwipsRect(8460, 75, 780, 615));
+    Command1->setAutoRaise(true);
+    connect(Command1, &QToolButton::clicked, this, [this] { Open<webform>(); });
+
+    List1 = new QListWidget(central);
+    List1->setObjectName("List1");
+    List1->setFont(FixedPitchFont(9));
+    List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    List1->setGeometry(TwipsRect(180, 1155, 9045, 3915));
+    List1->hide();
+
+    SchPrintButton = PictureButton(central, "SchPrintButton", art::Glyph::Printer, "Print Listing",
+                                   TwipsRect(180, 5160, 615, 495));
+    connect(SchPrintButton, &QToolButton::clicked, this, [this] { SchPrintButton_Click(); });
+    Blockpredictbutton =
+        TextButton(central, "Blockpredictbutton", "Game Predictions", TwipsRect(900, 5160, 2100, 495));
+    Blockpredictbutton->setToolTip("Generate predictions for selected games");
+    connect(Blockpredictbutton, &QPushButton::clicked, this, [this] { Blockpredictbutton_Click(); });
+    SchInfobutton = PictureButton(central, "SchInfobutton", art::Glyph::Info, "Help on printing lists",
+                                  TwipsRect(3105, 5160, 615, 495));
+    connect(SchInfobutton, &QToolButton::clicked, this, [this] { SchInfobutton_Click(); });
+    SchDoneButton = TextButton(central, "SchDoneButton", "&Done", TwipsRect(7905, 5160, 1320, 495));
+    connect(SchDoneButton, &QPushButton::clicked, this, [this] { SchDoneButton_Click(); });
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{SchPrintButton, Blockpredictbutton, SchInfobutton, SchDoneButton}) {
+        w->setEnabled(false);
+        w->hide();
+    }
+
+    List2 = new QListWidget(central);
+    List2->setObjectName("List2");
+    List2->setFont(FixedPitchFont(9));
+    List2->setSelectionMode(QAbstractItemView::SingleSelection);
+    List2->setGeometry(TwipsRect(180, 1155, 9045, 3390));
+    List2->hide();
+    StandPrintButton = PictureButton(central, "StandPrintButton", art::Glyph::Printer, "Print Standings",
+                                     TwipsRect(180, 4665, 615, 495));
+    connect(StandPrintButton, &QToolButton::clicked, this, [this] { StandPrintButton_Click(); });
+    StandingDoneButton = TextButton(central, "StandingDoneButton", "&Done", TwipsRect(7905, 4665, 1320, 495));
+    connect(StandingDoneButton, &QPushButton::clicked, this, [this] { StandingDoneButton_Click(); });
+    for (QWidget* w : std::initializer_list<QWidget*>{StandPrintButton, StandingDoneButton}) {
+        w->setEnabled(false);
+        w->hide();
+    }
+
+    // The team panel stands over the list area while a team is chosen.
+    auto* panel = new QFrame(central);
+    teamPanel = panel;
+    panel->setObjectName("teamPanel");
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setAutoFillBackground(true);
+    panel->setGeometry(TwipsRect(1500, 1500, 6555, 2760));
+    auto* heading = new QLabel("Choose a team and the games to list:", panel);
+    heading->setGeometry(TwipsRect(240, 150, 6000, 300));
+    Combo1 = new QComboBox(panel);
+    Combo1->setObjectName("Combo1");
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setMaxVisibleItems(12);
+    Combo1->setGeometry(TwipsRect(240, 540, 3900, 375));
+    Combo1->lineEdit()->installEventFilter(this);
+    connect(Combo1->lineEdit(), &QLineEdit::returnPressed, this, [this] { TeamSelButton_Click(); });
+    schframe = new QGroupBox("Schedule Type", panel);
+    schframe->setObjectName("schframe");
+    schframe->setGeometry(TwipsRect(240, 1080, 3900, 1440));
+    const char* const types[3] = {"All Games", "Home", "Away"};
+    for (int i = 0; i < 3; ++i) {
+        schtype[i] = new QRadioButton(types[i], schframe);
+        schtype[i]->setObjectName(QString("schtype(%1)").arg(i));
+        schtype[i]->setGeometry(TwipsRect(300, 330 + i * 330, 3000, 300));
+    }
+    TeamSelButton = TextButton(panel, "TeamSelButton", "&Show Schedule", TwipsRect(4440, 540, 1860, 450));
+    TeamSelButton->setToolTip("Show list for selected team");
+    connect(TeamSelButton, &QPushButton::clicked, this, [this] { TeamSelButton_Click(); });
+    TeamSelectCancel = TextButton(panel, "TeamSelectCancel", "Cancel", TwipsRect(4440, 1140, 1860, 450));
+    connect(TeamSelectCancel, &QPushButton::clicked, this, [this] { TeamSelectCancel_Click(); });
+    teamPanel->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{Combo1, schframe, TeamSelButton, TeamSelectCancel}) {
+        w->setEnabled(false);
+        w->hide();
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(5000);
+    connect(Timer1, &QTimer::timeout, this, &Form2::HideHints);
+    Timer1->start();
+    waittimer = new QTimer(this);
+    waittimer->setObjectName("waittimer");
+    waittimer->setInterval(600);
+    connect(waittimer, &QTimer::timeout, this, &Form2::waittimer_Timer);
+}
+
+// ---- Window host --------------------------------------------------------------------------
+
+void Form2::OpenSubWindow(QWidget* window, QWidget* owner, OwnerWhileOpen mode) {
+    if (!owner) owner = this;
+    open_[window] = {owner, mode};
+    window->setEnabled(true);
+    window->show();
+    CentreOnScreen(window);
+    window->raise();
+    window->activateWindow();
+    if (mode == OwnerWhileOpen::Hidden)
+        owner->hide();
+    else
+        owner->setEnabled(false);
+}
+
+void Form2::CloseSubWindow(QWidget* window) {
+    auto it = open_.find(window);
+    if (it != open_.end()) {
+        if (QWidget* owner = it->second.owner) {
+            if (it->second.mode == OwnerWhileOpen::Hidden) owner->show();
+            owner->setEnabled(true);
+            owner->raise();
+            owner->activateWindow();
+        }
+        open_.erase(it);
+    }
+    window->setEnabled(false);
+    window->hide();
+    window->deleteLater();
+}
+
+void Form2::StartWait() {
+    if (!waiting_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    waiting_ = true;
+    waittimer->start();
+}
+
+void Form2::waittimer_Timer() {
+    if (waiting_) QGuiApplication::restoreOverrideCursor();
+    waiting_ = false;
+    waittimer->stop();
+}
+
+// ---- Window events ------------------------------------------------------------------------
+
+void Form2::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // Smaller is fine; larger than the layout was drawn for snaps back.
+    if (width() > Twips(kLoadWidth) || height() > Twips(kMaxHeight))
+        resize(TwipsSize(kLoadWidth, kMaxHeight));
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    // Closing the main window is leaving the program, the same way Exit does.
+    event->ignore();
+    Exitmenu_Click();
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        for (int i = 0; i < 5; ++i) {
+            if (watched == Toolbutton[i]) {
+                Toolbutton_MouseMove(i);
+                return false;
+            }
+        }
+        if (event->type() == QEvent::MouseMove && (watched == Panel3D1 || watched == centralWidget()))
+            HideHints();
+    }
+    if (event->type() == QEvent::MouseButtonDblClick && Combo1 && watched == Combo1->lineEdit()) {
+        TeamSelButton_Click();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Tool bar -----------------------------------------------------------------------------
+
+void Form2::Toolbutton_Click(int index) {
+    if (!List2->isHidden()) return;
+    switch (index) {
+        case 0:
+            Sechalfmenu_Click();
+            break;
+        case 1:
+            if (STmenu->menuAction()->isEnabled()) updatemenu->trigger();
+            break;
+        case 2:
+            if (List1->isHidden()) Predictionsmenu->trigger();
+            break;
+        case 3:
+            if (List1->isHidden() && List2->isHidden()) standingsmenu_Click();
+            break;
+        case 4:
+            Infomenu->trigger();
+            break;
+        default:
+            break;
+    }
+}
+
+void Form2::Toolbutton_MouseMove(int index) {
+    // Hints only while nothing else is going on.
+    if (!smeu->menuAction()->isEnabled() || !STmenu->menuAction()->isEnabled()) return;
+    for (int i = 0; i < 5; ++i) Label1[i]->setVisible(i == index);
+}
+
+void Form2::HideHints() {
+    for (QLabel* label : Label1) label->hide();
+}
+
+void Form2::ButtonsOff() {
+    for (int i = 1; i <= 3; ++i) Toolbutton[i]->setEnabled(false);
+    if (!List2->isHidden()) Toolbutton[0]->setEnabled(false);
+}
+
+void Form2::ButtonsOn() {
+    for (int i = 0; i <= 3; ++i) Toolbutton[i]->setEnabled(true);
+}
+
+void Form2::SetMenusEnabled(std::initializer_list<QMenu*> menus, bool enabled) {
+    for (QMenu* menu : menus) menu->menuAction()->setEnabled(enabled);
+}
+
+void Form2::LockMenus() {
+    SetMenusEnabled({STmenu, rmenu, emenu}, false);
+    ButtonsOff();
+}
+
+// ---- Edit, exit, printer, about -----------------------------------------------------------
+
+void Form2::editmenu_Click(int index) {
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* combo = qobject_cast<QComboBox*>(focus); combo && combo->isEditable())
+        focus = combo->lineEdit();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+        if (index == 1 || index == 2) {
+            clipboard->clear();
+            clipboard->setText(line->selectedText());
+        }
+        if (index == 1) line->insert(QString());
+        if (index == 3) line->insert(clipboard->text());
+        return;
+    }
+    QTextCursor cursor;
+    if (auto* text = qobject_cast<QTextEdit*>(focus)) {
+        cursor = text->textCursor();
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
+        cursor = plain->textCursor();
+    } else {
+        return;  // not a text box: nothing to cut, copy or paste
+    }
+    if (index == 1 || index == 2) {
+        clipboard->clear();
+        // Paragraph separators stand for line ends in a selection.
+        clipboard->setText(cursor.selectedText().replace(QChar(0x2029), '\n'));
+    }
+    if (index == 1) cursor.insertText(QString());
+    if (index == 3) cursor.insertText(clipboard->text());
+    if (auto* text = qobject_cast<QTextEdit*>(focus)) text->setTextCursor(cursor);
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) plain->setTextCursor(cursor);
+}
+
+void Form2::Exitmenu_Click() {
+    if (!SaveSettings(ctx_.nba).ok) {
+        ctx_.dialogs.Beep();
+        ctx_.dialogs.Show("Unable to save settings to disk", "Tavix Setup", Buttons::Ok, Icon::Exclamation);
+    }
+    QCoreApplication::exit(0);
+}
+
+void Form2::printersetupmenu_Click() {
+    if (printerSetup_) {
+        printerSetup_();
+    } else if (auto* desktop = dynamic_cast<QtPrinterProvider*>(&ctx_.printers)) {
+        desktop->RunPrinterSetup(this, ctx_.dialogs);
+    }
+}
+
+void Form2::aboutmenu_Click() {
+    StartWait();
+    auto* splash = new Form1(ctx_);
+    splash->setEnabled(true);
+    splash->show();
+    splash->activateWindow();
+    splash->setFocus();
+    setEnabled(false);
+}
+
+// ---- Schedule views -----------------------------------------------------------------------
+
+void Form2::ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(lines.size()));
+    for (const auto& line : lines) items << Latin1(line);
+    list->addItems(items);
+}
+
+ListContents Form2::ListOf(QListWidget* list) const {
+    ListContents contents;
+    const int count = list->count();
+    contents.items.reserve(count);
+    contents.selected.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        QListWidgetItem* item = list->item(i);
+        contents.items.push_back(item->text().toLatin1().toStdString());
+        contents.selected.push_back(item->isSelected());
+    }
+    return contents;
+}
+
+void Form2::ShowScheduleList() {
+    LockMenus();
+    // A schedule chosen from the menu while the team panel is up takes its place.
+    if (!teamPanel->isHidden()) {
+        teamPanel->hide();
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{Combo1, schframe, TeamSelButton, TeamSelectCancel}) {
+            w->setEnabled(false);
+            w->hide();
+        }
+    }
+    List1->clear();
+    List1->resize(Twips(9045), List1->height());
+    List1->show();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{SchPrintButton, Blockpredictbutton, SchDoneButton, SchInfobutton}) {
+        w->show();
+        w->setEnabled(true);
+    }
+}
+
+void Form2::fhalfschmenu_Click() {
+    ShowScheduleList();
+    ShowLines(List1, FirstHalfLines(ctx_.nba));
+}
+
+void Form2::Sechalfmenu_Click() {
+    ShowScheduleList();
+    ShowLines(List1, SecondHalfLines(ctx_.nba));
+}
+
+void Form2::Monthlyschedulemenu_Click(int index) {
+    ShowScheduleList();
+    ShowLines(List1, MonthLines(ctx_.nba, index));
+}
+
+void Form2::OpenTeamPanel() {
+    Combo1->setEnabled(true);
+    Combo1->clear();
+    Combo1->setMaxVisibleItems(std::max(4, Twips(2595) / std::max(1, Combo1->fontMetrics().height() + 4)));
+    QStringList items;
+    for (const auto& item : TeamComboItems(ctx_.nba)) items << Latin1(item);
+    Combo1->addItems(items);
+    teamPanel->show();
+    teamPanel->raise();
+    Combo1->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{TeamSelectCancel, TeamSelButton, schframe}) {
+        w->setEnabled(true);
+        w->show();
+    }
+    teamScheduleMode_ = TeamScheduleMode::AllGames;
+    schtype[0]->setChecked(true);
+}
+
+void Form2::CloseTeamPanel() {
+    for (QWidget* w : std::initializer_list<QWidget*>{schframe, Combo1, TeamSelectCancel, TeamSelButton}) {
+        w->hide();
+        w->setEnabled(false);
+    }
+    teamPanel->hide();
+    SetMenusEnabled({STmenu, rmenu, emenu}, true);
+    ButtonsOn();
+    SchDoneButton->hide();
+    SchPrintButton->hide();
+    Blockpredictbutton->hide();
+    Blockpredictbutton->setEnabled(false);
+}
+
+void Form2::teamschedulemenu_Click() {
+    List1->clear();
+    CloseTeamPanel();
+    ctx_.nba.SelectedTeam = 0;
+    OpenTeamPanel();
+    Combo1->setEditText(QString::fromLatin1(kSelectTeamPrompt));
+    Combo1->lineEdit()->selectAll();
+    Combo1->setFocus();
+    LockMenus();
+}
+
+void Form2::TeamSelButton_Click() {
+    if (Combo1->isHidden()) return;
+    const std::string text = Combo1->currentText().toLatin1().toStdString();
+    if (IsNoTeamChosen(text)) {
+        ctx_.dialogs.Beep();
+        return;
+    }
+    TeamSelectCancel->hide();
+    CloseTeamPanel();
+    if (schtype[1]->isChecked()) teamScheduleMode_ = TeamScheduleMode::Home;
+    if (schtype[2]->isChecked()) teamScheduleMode_ = TeamScheduleMode::Road;
+    ctx_.nba.SelectedTeam = static_cast<int16_t>(TeamFromComboText(ctx_.nba, text));
+    if (ctx_.nba.SelectedTeam == 0) return;
+    StartWait();
+    ShowScheduleList();
+    ShowLines(List1, TeamScheduleLines(ctx_.nba, ctx_.nba.SelectedTeam, teamScheduleMode_));
+}
+
+void Form2::TeamSelectCancel_Click() { CloseTeamPanel(); }
+
+void Form2::SchDoneButton_Click() {
+    List1->hide();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{SchPrintButton, Blockpredictbutton, SchDoneButton, SchInfobutton}) {
+        w->setEnabled(false);
+        w->hide();
+    }
+    SetMenusEnabled({STmenu, rmenu, emenu}, true);
+    ButtonsOn();
+}
+
+void Form2::SchPrintButton_Click() { PrintListWithMessages(ctx_, SchedulePrintSpec(), ListOf(List1)); }
+
+void Form2::SchInfobutton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Printing); }
+
+void Form2::Blockpredictbutton_Click() {
+    const ListContents list = ListOf(List1);
+    OpenSubWindow(new BlockPredictForm(ctx_, CollectBlockLines(list.items, list.selected)), this,
+                  OwnerWhileOpen::Hidden);
+}
+
+// ---- Standings ----------------------------------------------------------------------------
+
+void Form2::standingsmenu_Click() {
+    List2->clear();
+    List2->setEnabled(true);
+    List2->resize(TwipsSize(9045, 3390));
+    List2->show();
+    SetMenusEnabled({emenu, smeu, STmenu, rmenu}, false);
+    ButtonsOff();
+    for (QWidget* w : std::initializer_list<QWidget*>{StandPrintButton, StandingDoneButton}) {
+        w->setEnabled(true);
+        w->show();
+    }
+    StartWait();
+    ShowLines(List2, BuildStandings(ctx_.nba, ctx_.seasonView));
+}
+
+void Form2::StandPrintButton_Click() {
+    ListContents list = ListOf(List2);
+    list.selected.clear();  // the standings always print whole
+    PrintListWithMessages(ctx_, StandingsPrintSpec(), list);
+}
+
+void Form2::StandingDoneButton_Click() {
+    List2->setEnabled(false);
+    List2->hide();
+    SetMenusEnabled({emenu, smeu, STmenu, rmenu}, true);
+    ButtonsOn();
+    for (QWidget* w : std::initializer_list<QWidget*>{StandPrintButton, StandingDoneButton}) {
+        w->setEnabled(false);
+        w->hide();
+    }
+}
+
+}  // namespace tavix

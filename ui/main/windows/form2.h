@@ -1,0 +1,154 @@
+#pragma once
+// The main window: menus, the picture tool bar with its hint labels, the schedule list and its
+// buttons, the team panel, the standings list. It is also the one place sub-windows are opened
+// and closed (WindowHost), and it owns the hourglass pointer and its waittimer.
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/data_files.h"
+#include "platform/app_context.h"
+#include "ui/main/schedule_views.h"
+
+namespace tavix {
+
+class Form2 : public QMainWindow, public WindowHost {
+    Q_OBJECT
+  public:
+    // The main window builds the program's context around itself, since it is the window host.
+    Form2(NBA& nba, Dialogs& dialogs, Clock& clock, PrinterProvider& printers, HelpLauncher& help,
+          std::string dataDir);
+    ~Form2() override;
+
+    AppContext& Context() { return ctx_; }
+
+    // Reads the data files into the league (statistics, schedule, names, then the settings at
+    // settingsPath); one message when any data file failed. The window opens either way.
+    LoadReport Form_Load(const std::string& settingsPath);
+
+    // What Printer Setup runs; by default the desktop printer's set-up dialog when the program
+    // prints through one.
+    void SetPrinterSetup(std::function<void()> setup) { printerSetup_ = std::move(setup); }
+
+    // WindowHost
+    void OpenSubWindow(QWidget* window, QWidget* owner = nullptr,
+                       OwnerWhileOpen mode = OwnerWhileOpen::Disabled) override;
+    void CloseSubWindow(QWidget* window) override;
+    void StartWait() override;
+    QWidget* MainWindow() override { return this; }
+    bool Waiting() const { return waiting_; }
+
+    // Window sizes in twips: set at load, and the most a resize may keep.
+    static constexpr int kLoadWidth = 9555, kLoadHeight = 6315, kMaxHeight = 6375;
+
+    // Menus (objectName = the name below).
+    QMenu *Fmenu, *emenu, *smeu, *Monmenu, *STmenu, *rmenu, *hmenu;
+    QAction *programmingmenu, *Settingsmenu, *printersetupmenu, *Exitmenu;
+    std::array<QAction*, 4> editmenu{};  // 1..3
+    QAction *Namesmenu, *newseasonmenu;
+    QAction *fhalfschmenu, *Sechalfmenu, *teamschedulemenu;
+    std::array<QAction*, kMonthViews> Monthlyschedulemenu{};
+    QAction *Predictionsmenu, *ratingmenu, *updatemenu, *gatherstatmenu, *standingsmenu, *pseasonmenu,
+        *Rostermenu;
+    QAction *Plmenu, *Readingmenu, *websitemenu, *addressmenu;
+    QAction *Infomenu, *searchmenu, *aboutmenu;
+
+    // Controls.
+    QWidget* Panel3D1;
+    std::array<QToolButton*, 5> Toolbutton{};
+    std::array<QLabel*, 5> Label1{};
+    QToolButton* Command1;
+    QListWidget* List1;
+    QListWidget* List2;
+    QToolButton* SchPrintButton;
+    QPushButton* Blockpredictbutton;
+    QToolButton* SchInfobutton;
+    QPushButton* SchDoneButton;
+    QToolButton* StandPrintButton;
+    QPushButton* StandingDoneButton;
+    QWidget* teamPanel;
+    QComboBox* Combo1;
+    QGroupBox* schframe;
+    std::array<QRadioButton*, 3> schtype{};
+    QPushButton* TeamSelButton;
+    QPushButton* TeamSelectCancel;
+    QLabel* Text1;
+    QLabel* Shape1;
+    QTimer* Timer1;
+    QTimer* waittimer;
+
+    enum TeamScheduleMode ScheduleMode() const { return teamScheduleMode_; }
+
+    // Handlers, public so that tests can drive them like the user does.
+    void Toolbutton_Click(int index);
+    void Toolbutton_MouseMove(int index);
+    void HideHints();
+    void editmenu_Click(int index);
+    void Exitmenu_Click();
+    void fhalfschmenu_Click();
+    void Sechalfmenu_Click();
+    void Monthlyschedulemenu_Click(int index);
+    void teamschedulemenu_Click();
+    void TeamSelButton_Click();
+    void TeamSelectCancel_Click();
+    void SchDoneButton_Click();
+    void SchPrintButton_Click();
+    void SchInfobutton_Click();
+    void Blockpredictbutton_Click();
+    void standingsmenu_Click();
+    void StandPrintButton_Click();
+    void StandingDoneButton_Click();
+    void aboutmenu_Click();
+    void printersetupmenu_Click();
+
+    void ButtonsOff();
+    void ButtonsOn();
+    void LockMenus();
+    void ShowScheduleList();
+    void OpenTeamPanel();
+    void CloseTeamPanel();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildControls();
+    QMenu* AddMenu(QMenu*& menu, const char* name, const char* caption);
+    QAction* AddItem(QMenu* menu, const char* name, const char* caption, std::function<void()> handler);
+    void AddSeparator(QMenu* menu, const char* name);
+    template <class W>
+    void Open(bool wait = false);
+    void ShowLines(QListWidget* list, const std::vector<std::string>& lines);
+    ListContents ListOf(QListWidget* list) const;
+    void SetMenusEnabled(std::initializer_list<QMenu*> menus, bool enabled);
+    void waittimer_Timer();
+
+    AppContext ctx_;
+    std::function<void()> printerSetup_;
+    enum TeamScheduleMode teamScheduleMode_ = TeamScheduleMode::AllGames;
+    bool waiting_ = false;
+    struct Opened {
+        QPointer<QWidget> owner;
+        OwnerWhileOpen mode;
+    };
+    std::map<QWidget*, Opened> open_;
+};
+
+}  // namespace tavix
