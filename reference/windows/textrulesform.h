@@ -1,20 +1,65 @@
 #pragma once
+// The rules window: a column of topic panels on the left chooses what the reading list on the
+// right shows; the court topic shows two drawings of the court instead of text.
+
+#include <QColor>
+#include <QLabel>
 #include <QWidget>
+#include <array>
 
 #include "platform/app_context.h"
 
+class QFrame;
+class QListWidget;
+class QToolButton;
+
 namespace tavix {
 
-// Placeholder until this window is built: opens and closes like every sub-window.
+class CourtPicture;
+
+// A framed caption that acts as a button, like the raised topic panels of the window.
+class TopicPanel : public QLabel {
+    Q_OBJECT
+  public:
+    TopicPanel(const QString& caption, QWidget* parent);
+  signals:
+    void clicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
 class textrulesform : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit textrulesform(AppContext& ctx);
 
-protected:
+    // The caption colours of the topic panels: the current topic stands out in light blue.
+    static const QColor kTopicColour;
+    static const QColor kCurrentTopicColour;
+
+    void Topiclabel_Click(int index);
+    void List1_Click();
+    void Donebutton_Click();
+
+    QLabel* Image1 = nullptr;
+    QLabel* Panel3D2 = nullptr;
+    std::array<TopicPanel*, 8> Topiclabel{};
+    QFrame* Panel3D1 = nullptr;
+    QListWidget* List1 = nullptr;
+    CourtPicture* Image2 = nullptr;
+    CourtPicture* Image3 = nullptr;
+    QToolButton* Donebutton = nullptr;
+
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
+    void Form_Load();
+    void SetCaptionColour(QLabel* panel, const QColor& colour);
+
     AppContext& ctx_;
 };
 
