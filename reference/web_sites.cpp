@@ -22,8 +22,7 @@ bool IsAddressLabel(int index) { return index >= 1 && index <= 5; }
 const std::vector<std::string>& ProgrammersPanels() {
     static const std::vector<std::string> panels = {
         "Tavix is made by the Tavix project's developers.",
-        "It follows the NBA's 1998-99 season: schedule, statistics, standings, predictions and a play-off "
-        "forecast.",
+        "It follows the NBA's 1998-99 season: schedule, statistics, predictions and play-offs.",
         "Tavix is free software under the MIT licence; see the LICENSE file.",
         "The licence lets anyone use, copy, change and pass on Tavix, also in commercial products,",
         "as long as the copyright notice and the licence text go with every copy.",
