@@ -1,8 +1,19 @@
 #include "statistics/windows/season_commands.h"
 
+#include "statistics/season_setup.h"
+
 namespace tavix {
 
-void RunNewSeason(AppContext& ctx) { ctx.dialogs.Beep(); }
-void PrintGatheringForm(AppContext& ctx) { ctx.dialogs.Beep(); }
+void RunNewSeason(AppContext& ctx) { NewSeasonSetup(ctx.nba, ctx.dialogs, ctx.dataDir); }
+
+void PrintGatheringForm(AppContext& ctx) {
+    if (!IsPositive(ctx.dialogs.Show(GatheringFormConfirmText(), kGatheringFormTitle, Buttons::OkCancel,
+                                     Icon::Question)))
+        return;
+    ctx.host.StartWait();
+    PrintJobWithMessages(ctx, "Statistics Form", [&](Printer& printer) {
+        SendGatheringForm(ctx.nba, ctx.nba.PrinterFontName, printer);
+    });
+}
 
 }  // namespace tavix

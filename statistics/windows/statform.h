@@ -1,21 +1,89 @@
 #pragma once
 #include <QWidget>
+#include <array>
 
 #include "platform/app_context.h"
+#include "statistics/stat_entry.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
 
 namespace tavix {
 
-// Placeholder until this window is built: opens and closes like every sub-window.
+// A pair of small arrow buttons stepping a value up and down, as the date parts use.
+class SpinArrows : public QWidget {
+  public:
+    SpinArrows(QWidget* parent, const char* name);
+    QToolButton* up = nullptr;
+    QToolButton* down = nullptr;
+};
+
+// NBA Team Statistics: the user types in each club's current record and scoring averages, walks
+// through the clubs, sets the date of the figures and records them to the statistics file.
 class statform : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit statform(AppContext& ctx);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    int CurrentTeam() const { return CurrentTeam_; }
+    bool ChangesDetected() const { return ChangesDetected_ != 0; }
 
-private:
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildControls();
+    void Form_Load();
+    void ShowTeam();  // name, the five fields
+    void SetMoveCaptions();
+    bool StoreTeamFields();  // false when a count is out of range; nothing is stored then
+    void ShowGamesAndPct();
+    void teamupbutton_Click();
+    void teamdnbutton_Click();
+    void Field_Enter(QLineEdit* field);
+    void monthspin_SpinUp();
+    void monthspin_SpinDown();
+    void Dayspin_SpinUp();
+    void Dayspin_SpinDown();
+    void Yearspin_SpinUp();
+    void Yearspin_SpinDown();
+    void RecordButton_Click();
+    void Exitbutton_Click();
+    void InfoButton_Click();
+    void ShowMonth();
+
     AppContext& ctx_;
+    int CurrentTeam_ = 1;
+    int CurrentMonth = 1;
+    int ChangesDetected_ = 0;
+    EntrySnapshot saved_;
+
+    QLabel* Namelabel = nullptr;
+    QPushButton* teamdnbutton = nullptr;
+    QPushButton* teamupbutton = nullptr;
+    QFrame* fieldpanel = nullptr;
+    QLineEdit* wintext = nullptr;
+    QLineEdit* losstext = nullptr;
+    QLineEdit* tietext = nullptr;
+    QLineEdit* GFtext = nullptr;
+    QLineEdit* GAtext = nullptr;
+    QLabel* gplabel = nullptr;
+    QLabel* pctglabel = nullptr;
+    QGroupBox* dateframe = nullptr;
+    QLabel* Monthlabel = nullptr;
+    QLabel* daylabel = nullptr;
+    QLabel* yearlabel = nullptr;
+    SpinArrows* monthspin = nullptr;
+    SpinArrows* Dayspin = nullptr;
+    SpinArrows* Yearspin = nullptr;
+    QToolButton* RecordButton = nullptr;
+    QToolButton* Exitbutton = nullptr;
+    QToolButton* InfoButton = nullptr;
 };
 
 }  // namespace tavix

@@ -1,21 +1,55 @@
 #pragma once
 #include <QWidget>
+#include <array>
 
 #include "platform/app_context.h"
+#include "statistics/ratings_view.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QToolButton;
 
 namespace tavix {
 
-// Placeholder until this window is built: opens and closes like every sub-window.
+// Team ratings: every club's record, percentage, averages and scoring margin, sorted by one of
+// four figures, for the current or the previous season. The season button is the season switch
+// every ratings calculation follows while this window is open.
 class VStatsform : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit VStatsform(AppContext& ctx);
+    ~VStatsform() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
+    void BuildControls();
+    void Form_Load();
+    void Option1_Click(int index);
+    void seasonbutton_Click();
+    void HScroll1_Change(int value);
+    void List1_MouseDown();
+    void PrintButton_Click();
+    void donebutton_Click();
+    SeasonView ShownSeason() const;
+    void ShowLines(const std::vector<std::string>& lines);
+
     AppContext& ctx_;
+
+    QListWidget* List1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    std::array<QRadioButton*, 4> Option1{};
+    QButtonGroup* optionGroup_ = nullptr;
+    QPushButton* seasonbutton = nullptr;
+    QToolButton* PrintButton = nullptr;
+    QToolButton* donebutton = nullptr;
 };
 
 }  // namespace tavix
