@@ -1,6 +1,5 @@
 #include "platform/help_viewer.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,23 +27,21 @@ QString FromLatin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The engine writes beside its collection, and the installed one may be read-only: work on a copy
-// that is refreshed whenever the installed help is newer.
+// The engine writes beside its collection, and the installed one may be read-only: work on a copy.
+// It is made afresh once per run, so a newer installed help always wins and a copy the engine
+// changed (it drops documentation it cannot find) never lingers.
 QString WritableCopy(const QString& collection) {
     QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (cache.isEmpty()) cache = QDir::tempPath() + "/tavix-cache";
     const QDir folder(cache + "/help");
     if (!folder.mkpath(".")) return QString();
     const QFileInfo source(collection);
+    // The collection names its documentation file relative to itself: they lie side by side.
     const QString documentation = source.dir().filePath(source.completeBaseName() + ".qch");
     for (const QString& file : {collection, documentation}) {
         const QFileInfo from(file);
         if (!from.exists()) continue;
         const QString to = folder.filePath(from.fileName());
-        const QFileInfo existing(to);
-        if (existing.exists() && existing.size() == from.size() &&
-            existing.lastModified() >= from.lastModified())
-            continue;
         QFile::remove(to);
         if (!QFile::copy(from.filePath(), to)) return QString();
         QFile::setPermissions(to, QFile::permissions(to) | QFile::WriteOwner);
