@@ -1,24 +1,85 @@
 #include "predictions/windows/blockpredictform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QListWidget>
+#include <QToolButton>
+#include <memory>
+
+#include "platform/twips.h"
+#include "predictions/block_predictions.h"
+#include "predictions/windows/prediction_icons.h"
 
 namespace tavix {
+namespace {
 
-BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<std::string>) : ctx_(ctx) {
-    setWindowTitle("Tavix Predictions");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("This window is being built."));
-    auto* done = new QPushButton("Done");
-    layout->addWidget(done);
-    connect(done, &QPushButton::clicked, this, [this] { ctx_.host.CloseSubWindow(this); });
+// The hourglass for as long as the object lives.
+class BusyPointer {
+  public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+QToolButton* PictureButton(QWidget* parent, const char* name, const QIcon& icon, const char* tip) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(icon);
+    button->setIconSize(TwipsSize(360, 360));
+    button->setToolTip(tip);
+    return button;
 }
+
+}  // namespace
+
+BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<std::string> blockLines)
+    : ctx_(ctx), BlockLines(std::move(blockLines)) {
+    setWindowTitle("Tavix Predictions");
+    setFixedSize(TwipsSize(9360, 6240));
+
+    List1 = new QListWidget(this);
+    List1->setObjectName("List1");
+    List1->setFont(FixedPitchFont(9));
+    List1->setGeometry(TwipsRect(120, 120, 9120, 5280));
+
+    PrintButton = PictureButton(this, "PrintButton", PrinterIcon(), "Print List");
+    PrintButton->setGeometry(TwipsRect(120, 5535, 615, 495));
+    connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
+    DoneButton = PictureButton(this, "DoneButton", DoneIcon(), "close prediction window");
+    DoneButton->setGeometry(TwipsRect(9240 - 615, 5535, 615, 495));
+    connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
+
+    Form_Load();
+}
+
+void BlockPredictForm::Form_Load() {
+    BusyPointer busy;
+    lines_ = BuildBlockPredictionList(ctx_.nba, ctx_.seasonView, BlockLines, ctx_.clock.Today());
+    List1->clear();
+    for (const auto& line : lines_)
+        List1->addItem(QString::fromLatin1(line.data(), static_cast<int>(line.size())));
+}
+
+void BlockPredictForm::PrintButton_Click() {
+    // This print keeps its own busy pointer instead of the main window's timer: the main window
+    // is hidden while this one is open.
+    std::string failure;
+    PrintOutcome outcome;
+    {
+        std::unique_ptr<BusyPointer> busy;
+        outcome = PrintList(
+            BlockPredictionsPrintSpec(), {lines_, {}}, ctx_.nba.PrinterFontName, ctx_.dialogs, ctx_.printers,
+            [&] { busy = std::make_unique<BusyPointer>(); }, &failure);
+    }
+    if (outcome == PrintOutcome::Failed) ReportPrintFailure(ctx_, failure);
+}
+
+void BlockPredictForm::DoneButton_Click() { ctx_.host.CloseSubWindow(this); }
 
 void BlockPredictForm::closeEvent(QCloseEvent* event) {
     event->ignore();
-    ctx_.host.CloseSubWindow(this);
+    DoneButton_Click();
 }
 
 }  // namespace tavix

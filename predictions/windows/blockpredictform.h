@@ -5,19 +5,33 @@
 
 #include "platform/app_context.h"
 
+class QListWidget;
+class QToolButton;
+
 namespace tavix {
 
-// Placeholder until this window is built. `blockLines` are the selected schedule lines as shown.
+// Predictions for the schedule lines selected in the main window, all made while the window
+// loads. `blockLines` are the selected schedule lines as the main list shows them.
 class BlockPredictForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     BlockPredictForm(AppContext& ctx, std::vector<std::string> blockLines);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
+    void Form_Load();
+    void PrintButton_Click();
+    void DoneButton_Click();
+
     AppContext& ctx_;
+    std::vector<std::string> BlockLines;
+    std::vector<std::string> lines_;  // what List1 shows
+
+    QListWidget* List1 = nullptr;
+    QToolButton* PrintButton = nullptr;
+    QToolButton* DoneButton = nullptr;
 };
 
 }  // namespace tavix

@@ -1,24 +1,284 @@
 #include "predictions/windows/predictions.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "platform/twips.h"
+#include "predictions/windows/prediction_icons.h"
 
 namespace tavix {
+namespace {
 
-predictions::predictions(AppContext& ctx) : ctx_(ctx) {
+constexpr double kListWidth = 4875;  // twips at scroll value 0
+constexpr double kListTop = 600, kListHeight = 3255;
+constexpr int kLongestLine = 82;  // the rule under the window's first heading
+
+QToolButton* PictureButton(QWidget* parent, const char* name, const QIcon& icon, const char* tip) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(icon);
+    button->setIconSize(TwipsSize(360, 360));
+    button->setToolTip(tip);
+    return button;
+}
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+// The classic light red and black of the labels, at full strength as the old palette had them.
+QColor predictions::ChosenColour() { return QColor(255, 0, 0); }
+QColor predictions::UnchosenColour() { return QColor(0, 0, 0); }
+
+predictions::predictions(AppContext& ctx) : ctx_(ctx), session_(ctx.nba) {
     setWindowTitle("Tavix Predictions");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("This window is being built."));
-    auto* done = new QPushButton("Done");
-    layout->addWidget(done);
-    connect(done, &QPushButton::clicked, this, [this] { ctx_.host.CloseSubWindow(this); });
+    BuildControls();
+    Form_Load();
+}
+
+void predictions::BuildControls() {
+    setFixedSize(TwipsSize(10440, 6000));
+
+    DateLabel = new QLabel(this);
+    DateLabel->setObjectName("DateLabel");
+    DateLabel->setGeometry(TwipsRect(120, 180, 4200, 285));
+
+    InfoButton = PictureButton(this, "InfoButton", InfoIcon(), "Help on Predictions");
+    InfoButton->setGeometry(TwipsRect(120 + kListWidth - 495, 60, 495, 495));
+    connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
+
+    listClip_ = new QWidget(this);
+    listClip_->setGeometry(TwipsRect(120, kListTop, kListWidth, kListHeight));
+    List1 = new QListWidget(listClip_);
+    List1->setObjectName("List1");
+    List1->setFont(FixedPitchFont(9));
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setTextElideMode(Qt::ElideNone);  // HScroll1 brings the rest of a line into view
+    List1->setGeometry(0, 0, Twips(kListWidth), Twips(kListHeight));
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setObjectName("HScroll1");
+    HScroll1->setGeometry(TwipsRect(120, kListTop + kListHeight, kListWidth, 255));
+    // One step is one character of the list font; the end shows the last column of the longest line.
+    // Two characters more than the line leave room for the list's frame and the item's padding.
+    const QFontMetrics metrics(List1->font());
+    const double twipsPerPixel = 1440.0 / logicalDpiX();
+    const double charTwips = metrics.horizontalAdvance(QLatin1Char('0')) * twipsPerPixel;
+    const int widest = static_cast<int>(
+        (metrics.horizontalAdvance(QString(kLongestLine + 2, QLatin1Char('0'))) + 2 * List1->frameWidth()) *
+        twipsPerPixel);
+    HScroll1->setRange(0, std::max(0, widest - static_cast<int>(kListWidth)));
+    HScroll1->setSingleStep(std::max(1, static_cast<int>(charTwips)));
+    HScroll1->setPageStep(static_cast<int>(kListWidth / 2));
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this](int v) { HScroll1_Change(v); });
+
+    gamebox = new QFrame(this);
+    gamebox->setObjectName("gamebox");
+    gamebox->setFrameShape(QFrame::Box);
+    gamebox->setGeometry(TwipsRect(120, 4245, kListWidth, 960));
+    GameLabel = new QLabel(gamebox);
+    GameLabel->setObjectName("GameLabel");
+    GameLabel->setGeometry(TwipsRect(120, 75, kListWidth - 240, 300));
+    QFont gameFont = GameLabel->font();
+    gameFont.setBold(true);
+    GameLabel->setFont(gameFont);
+    Neutralcheck = new QCheckBox("Neutral Site Game", gamebox);
+    Neutralcheck->setObjectName("Neutralcheck");
+    Neutralcheck->setGeometry(TwipsRect(120, 480, 2400, 375));
+    Reversebutton = new QPushButton("Reverse", gamebox);
+    Reversebutton->setObjectName("Reversebutton");
+    Reversebutton->setGeometry(TwipsRect(kListWidth - 1335, 450, 1215, 405));
+    connect(Reversebutton, &QPushButton::clicked, this, [this] { Reversebutton_Click(); });
+
+    const double row = 5355;
+    PredictButton = new QPushButton("Predict", this);
+    PredictButton->setObjectName("PredictButton");
+    PredictButton->setToolTip("Make Prediction");
+    PredictButton->setGeometry(TwipsRect(120, row, 1215, 495));
+    connect(PredictButton, &QPushButton::clicked, this, [this] { PredictButton_Click(); });
+    PrintButton = PictureButton(this, "PrintButton", PrinterIcon(), "Print List");
+    PrintButton->setGeometry(TwipsRect(1455, row, 615, 495));
+    connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
+    RemoveButton = new QPushButton("Remove", this);
+    RemoveButton->setObjectName("RemoveButton");
+    RemoveButton->setToolTip("Remove Selected Line");
+    RemoveButton->setGeometry(TwipsRect(2190, row, 1215, 495));
+    connect(RemoveButton, &QPushButton::clicked, this, [this] { RemoveButton_Click(); });
+    ClearButton = PictureButton(this, "ClearButton", ClearListIcon(), "Clear Entire List");
+    ClearButton->setGeometry(TwipsRect(3525, row, 615, 495));
+    connect(ClearButton, &QToolButton::clicked, this, [this] { ClearButton_Click(); });
+    DoneButton = PictureButton(this, "DoneButton", DoneIcon(), "Close Predictions");
+    DoneButton->setGeometry(TwipsRect(4380, row, 615, 495));
+    connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
+
+    // The two conferences, each one column of team labels under its division headings.
+    struct Block {
+        QGroupBox*& frame;
+        const char* caption;
+        double left;
+        QLabel*& heading1;
+        const char* name1;
+        const char* text1;
+        int first1, last1;
+        QLabel*& heading2;
+        const char* name2;
+        const char* text2;
+        int first2, last2;
+    };
+    Block blocks[] = {
+        {Frame1, "Eastern Conference", 5160, Label1, "Label1", "Atlantic Division", 1, 7, Label2, "Label2",
+         "Central Division", 8, 15},
+        {Frame2, "Western Conference", 7800, Label3, "Label3", "Midwest Division", 16, 22, Label4, "Label4",
+         "Pacific Division", 23, 29},
+    };
+    const double rowHeight = 285, labelWidth = 2280;
+    for (Block& b : blocks) {
+        b.frame = new QGroupBox(b.caption, this);
+        b.frame->setObjectName(b.frame == Frame1 ? "Frame1" : "Frame2");
+        b.frame->setGeometry(TwipsRect(b.left, 60, 2520, 5790));
+        double top = 330;
+        auto heading = [&](QLabel*& label, const char* name, const char* text) {
+            label = new QLabel(text, b.frame);
+            label->setObjectName(name);
+            QFont font = label->font();
+            font.setBold(true);
+            label->setFont(font);
+            label->setGeometry(TwipsRect(120, top, labelWidth, rowHeight));
+            top += rowHeight + 30;
+        };
+        auto teams = [&](int first, int last) {
+            for (int t = first; t <= last; ++t) {
+                auto* label = new QLabel(b.frame);
+                label->setObjectName(QString("Clabel_%1").arg(t));
+                label->setProperty("index", t);
+                label->setGeometry(TwipsRect(120, top, labelWidth, rowHeight - 30));
+                label->setCursor(Qt::PointingHandCursor);
+                label->installEventFilter(this);
+                Clabel[t] = label;
+                top += rowHeight;
+            }
+            top += 120;
+        };
+        heading(b.heading1, b.name1, b.text1);
+        teams(b.first1, b.last1);
+        heading(b.heading2, b.name2, b.text2);
+        teams(b.first2, b.last2);
+    }
+}
+
+void predictions::Form_Load() {
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        QPalette palette = Clabel[t]->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        Clabel[t]->setPalette(palette);
+        Clabel[t]->setAutoFillBackground(true);
+    }
+    DateLabel->setText(Latin1(UpdateDateCaption(ctx_.nba)));
+    FillList();
+    for (int t = 1; t <= kLeagueTeams; ++t) Clabel[t]->setText(Latin1(TeamLabelCaption(ctx_.nba, t)));
+    ShowGameState();
+}
+
+bool predictions::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* label = qobject_cast<QLabel*>(watched);
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (label && mouse->button() == Qt::LeftButton &&
+            label->rect().contains(mouse->position().toPoint())) {
+            const int team = label->property("index").toInt();
+            if (team >= 1 && team <= kLeagueTeams) {
+                Clabel_Click(team);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void predictions::ShowGameState() {
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        QPalette palette = Clabel[t]->palette();
+        palette.setColor(QPalette::WindowText, session_.LabelChosen(t) ? ChosenColour() : UnchosenColour());
+        Clabel[t]->setPalette(palette);
+    }
+    gamebox->setEnabled(session_.GameBoxEnabled());
+    GameLabel->setText(Latin1(session_.GameCaption()));
+    Neutralcheck->setChecked(session_.Neutral());
+}
+
+void predictions::FillList() {
+    List1->clear();
+    for (const auto& line : session_.List()) List1->addItem(Latin1(line));
+}
+
+void predictions::Clabel_Click(int team) {
+    session_.Clabel_Click(team);
+    ShowGameState();
+}
+
+void predictions::Reversebutton_Click() {
+    session_.Reverse();
+    ShowGameState();
+}
+
+void predictions::PredictButton_Click() {
+    session_.SetNeutral(Neutralcheck->isChecked());
+    if (!session_.Predict(ctx_.seasonView)) {
+        ctx_.dialogs.Beep();
+        return;
+    }
+    const auto& list = session_.List();
+    for (size_t i = static_cast<size_t>(List1->count()); i < list.size(); ++i)
+        List1->addItem(Latin1(list[i]));
+    List1->scrollToBottom();
+    ShowGameState();
+}
+
+void predictions::RemoveButton_Click() {
+    const int row = List1->currentRow();
+    if (row < 0 || !List1->item(row)->isSelected()) return;
+    if (session_.Remove(row)) delete List1->takeItem(row);
+}
+
+void predictions::ClearButton_Click() {
+    if (!session_.ClearNeedsQuestion()) return;
+    if (ctx_.dialogs.Show("Is it Ok to Clear Prediction list?", "Tavix Schedule", Buttons::YesNo,
+                          Icon::None) != Answer::Yes)
+        return;
+    session_.Clear();
+    FillList();
+    GameLabel->setText(Latin1(session_.GameCaption()));
+}
+
+void predictions::PrintButton_Click() {
+    PrintListWithMessages(ctx_, SinglePredictionsPrintSpec(ctx_.clock.Today()), {session_.List(), {}});
+}
+
+void predictions::DoneButton_Click() { ctx_.host.CloseSubWindow(this); }
+
+void predictions::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Predictions); }
+
+void predictions::HScroll1_Change(int value) {
+    // Sliding the list left inside its visible area and widening it by as much brings the
+    // right-hand columns into view while the rows stay where they are.
+    ScrollShift = value;
+    List1->setGeometry(-Twips(ScrollShift), 0, Twips(ScrollShift + kListWidth), Twips(kListHeight));
 }
 
 void predictions::closeEvent(QCloseEvent* event) {
     event->ignore();
-    ctx_.host.CloseSubWindow(this);
+    DoneButton_Click();
 }
 
 }  // namespace tavix

@@ -1,21 +1,79 @@
 #pragma once
 #include <QWidget>
+#include <array>
+#include <memory>
 
 #include "platform/app_context.h"
+#include "predictions/single_game.h"
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+class QToolButton;
 
 namespace tavix {
 
-// Placeholder until this window is built: opens and closes like every sub-window.
+// Single game predictions: click the road team, then the home team, predict, and collect the
+// lines in a list that can be trimmed, cleared and printed.
 class predictions : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit predictions(AppContext& ctx);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    // Light red (QBColor 12) marks a chosen team; black (QBColor 0) an unchosen one.
+    static QColor ChosenColour();
+    static QColor UnchosenColour();
 
-private:
+    const PredictionSession& Session() const { return session_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildControls();
+    void Form_Load();
+    void Clabel_Click(int team);
+    void Reversebutton_Click();
+    void PredictButton_Click();
+    void RemoveButton_Click();
+    void ClearButton_Click();
+    void PrintButton_Click();
+    void DoneButton_Click();
+    void InfoButton_Click();
+    void HScroll1_Change(int value);
+    void ShowGameState();  // labels, game box and caption as the session has them
+    void FillList();
+
     AppContext& ctx_;
+    PredictionSession session_;
+    int ScrollShift = 0;
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    std::array<QLabel*, kNameSlots> Clabel{};  // 1..29
+    QWidget* listClip_ = nullptr;              // the list's visible area; the list slides inside it
+    QListWidget* List1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QFrame* gamebox = nullptr;
+    QLabel* GameLabel = nullptr;
+    QCheckBox* Neutralcheck = nullptr;
+    QPushButton* Reversebutton = nullptr;
+    QLabel* DateLabel = nullptr;
+    QPushButton* PredictButton = nullptr;
+    QToolButton* PrintButton = nullptr;
+    QPushButton* RemoveButton = nullptr;
+    QToolButton* ClearButton = nullptr;
+    QToolButton* DoneButton = nullptr;
+    QToolButton* InfoButton = nullptr;
 };
 
 }  // namespace tavix
