@@ -234,7 +234,10 @@ void Form2::BuildControls() {
         Label1[i]->setObjectName(QString::fromLatin1(label.c_str()));
         Label1[i]->setTextFormat(Qt::PlainText);
         Label1[i]->setAlignment(Qt::AlignCenter);
-        Label1[i]->setGeometry(TwipsRect(120 + i * 1140, 720, 1140, 255));
+        // Centred under its button, as wide as its caption.
+        const int labelWidth = Label1[i]->fontMetrics().horizontalAdvance(Label1[i]->text()) + Twips(120);
+        const QRect under = Toolbutton[i]->geometry();
+        Label1[i]->setGeometry(under.center().x() - labelWidth / 2, Twips(720), labelWidth, Twips(255));
         Label1[i]->setStyleSheet("background: rgb(255, 255, 225); border: 1px solid rgb(120, 120, 120);");
         Label1[i]->hide();
     }
@@ -363,6 +366,12 @@ void Form2::CloseSubWindow(QWidget* window) {
     window->setEnabled(false);
     window->hide();
     window->deleteLater();
+}
+
+std::vector<QWidget*> Form2::OpenSubWindows() const {
+    std::vector<QWidget*> windows;
+    for (const auto& [window, opened] : open_) windows.push_back(window);
+    return windows;
 }
 
 void Form2::StartWait() {
@@ -617,6 +626,7 @@ void Form2::CloseTeamPanel() {
 void Form2::teamschedulemenu_Click() {
     List1->clear();
     CloseTeamPanel();
+    SchInfobutton->hide();
     ctx_.nba.SelectedTeam = 0;
     OpenTeamPanel();
     Combo1->setEditText(QString::fromLatin1(kSelectTeamPrompt));

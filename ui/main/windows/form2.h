@@ -51,6 +51,8 @@ class Form2 : public QMainWindow, public WindowHost {
     void StartWait() override;
     QWidget* MainWindow() override { return this; }
     bool Waiting() const { return waiting_; }
+    // The sub-windows open now.
+    std::vector<QWidget*> OpenSubWindows() const;
 
     // Window sizes in twips: set at load, and the most a resize may keep.
     static constexpr int kLoadWidth = 9555, kLoadHeight = 6315, kMaxHeight = 6375;
