@@ -37,7 +37,7 @@ const std::vector<std::string> kTeamsAndScoring = {
     " ",
     " An NBA game lasts 48 minutes of playing time: four quarters of 12",
     " minutes each. The clock stops whenever the ball is dead, so a game",
-    " takes well over two hours. The game starts with a jump ball in the",
+    " takes over two hours. The game starts with a jump ball in the",
     " centre circle: an official tosses the ball up between two players, who",
     " try to tap it to a team-mate. If the score is tied after four quarters,",
     " five-minute overtime periods are played until one team is ahead at",

@@ -171,7 +171,7 @@ void PaintFullCourt(QPainter& p, const QRectF& area) {
     p.setPen(LinePen(lineWidth * 1.5));
     p.drawRect(QRectF(map(0, 0), court));
 
-    p.setFont(PictureFont(scale * 2.1));
+    p.setFont(PictureFont(scale * 2.25));
     const QFontMetricsF fm(p.font());
     const double arrow = scale * 1.2;
 
@@ -189,8 +189,8 @@ void PaintFullCourt(QPainter& p, const QRectF& area) {
 
     // Left end: the lane's measures.
     const double laneTop = (kWidth - kLaneWidth) / 2, laneBottom = laneTop + kLaneWidth;
-    DrawMeasure(p, map(13, laneTop), map(13, laneBottom), arrow);
-    DrawTag(p, map(13, kWidth / 2 + 4.2), "16 ft", kPaint);
+    DrawMeasure(p, map(10, laneTop), map(10, laneBottom), arrow);
+    DrawTag(p, map(10, kWidth / 2 + 4.2), "16 ft", kPaint);
     DrawMeasure(p, map(0, laneBottom + 3), map(kFreeThrowLine, laneBottom + 3), arrow);
     DrawTag(p, map(kFreeThrowLine / 2, laneBottom + 3), "19 ft", kFloor);
     DrawMeasure(p, map(kBackboard, laneTop - 3), map(kFreeThrowLine, laneTop - 3), arrow);
@@ -199,26 +199,34 @@ void PaintFullCourt(QPainter& p, const QRectF& area) {
                 arrow * 0.8);
     DrawTag(p, map(kFreeThrowLine + kCircleRadius / 2, kWidth / 2 + 2.2), "6 ft", kFloor);
 
-    // Centre circles.
+    // Centre circles: the outer radius is written outside the circle, the inner one below it.
     DrawMeasure(p, map(kLength / 2, kWidth / 2 - kInnerCircleRadius),
                 map(kLength / 2, kWidth / 2 - kCircleRadius), arrow * 0.8);
-    DrawTag(p, map(kLength / 2 + 2.6, kWidth / 2 - 4), "6 ft", kPaint);
+    DrawTag(p, map(kLength / 2 + 4.4, kWidth / 2 - 6.4), "6 ft", kFloor);
     DrawTag(p, map(kLength / 2, kWidth / 2 + 3.6), "2 ft", kPaint);
 
-    // Right end: the three-point distances, from the centre of the basket.
+    // Right end: the three-point distances from the centre of the basket, then where the
+    // basket and the backboard stand, measured from the baseline below them.
     const double basket = kLength - kBasketCentre;
-    const double slant = 35.0 * kPi / 180.0;
-    QPointF onArc =
-        map(basket - kThreePointArc * std::cos(slant), kWidth / 2 - kThreePointArc * std::sin(slant));
-    DrawMeasure(p, map(basket, kWidth / 2), onArc, arrow);
-    DrawTag(p, (map(basket, kWidth / 2) + onArc) / 2 + QPointF(-fm.height() * 0.2, -fm.height() * 0.9),
-            "23 ft 9 in", kFloor);
-    DrawMeasure(p, map(basket - 2.5, kWidth / 2), map(basket - 2.5, kWidth / 2 + kThreePointCorner), arrow);
-    DrawTag(p, map(basket - 2.5, kWidth / 2 + 15), "22 ft", kFloor);
-    DrawMeasure(p, map(kLength, kWidth / 2 - 4.5), map(basket, kWidth / 2 - 4.5), arrow * 0.6);
-    DrawTag(p, map(kLength - 11, kWidth / 2 - 6.5), "5 ft 3 in", kPaint);
-    DrawMeasure(p, map(kLength, laneTop - 3), map(kLength - kBackboard, laneTop - 3), arrow * 0.6);
-    DrawTag(p, map(kLength - 7.5, laneTop - 3), "4 ft", kFloor);
+    const double slant = 33.0 * kPi / 180.0;
+    auto onArc = [&](double part) {
+        return map(basket - part * kThreePointArc * std::cos(slant),
+                   kWidth / 2 - part * kThreePointArc * std::sin(slant));
+    };
+    DrawMeasure(p, map(basket, kWidth / 2), onArc(1.0), arrow);
+    DrawTag(p, onArc(0.68) + QPointF(0, -fm.height() * 0.55), "23 ft 9 in", kFloor);
+    DrawMeasure(p, map(basket, kWidth / 2 - kRimRadius), map(basket, kWidth / 2 - kThreePointCorner), arrow);
+    DrawTag(p, map(basket, kWidth / 2 - kThreePointCorner + 5), "22 ft", kFloor);
+    const double lower = kWidth / 2 + 3.5, lowest = kWidth / 2 + 6.5;
+    DrawMeasure(p, map(kLength, lower), map(kLength - kBackboard, lower), arrow * 0.6);
+    DrawTag(p,
+            QPointF(map(kLength - kBackboard, lower).x() - fm.horizontalAdvance("4 ft") / 2 - 4,
+                    map(0, lower).y()),
+            "4 ft", kPaint);
+    DrawMeasure(p, map(kLength, lowest), map(basket, lowest), arrow * 0.6);
+    DrawTag(p,
+            QPointF(map(basket, lowest).x() - fm.horizontalAdvance("5 ft 3 in") / 2 - 4, map(0, lowest).y()),
+            "5 ft 3 in", kPaint);
 
     p.restore();
 }
@@ -229,12 +237,55 @@ void PaintBasketArea(QPainter& p, const QRectF& area) {
     p.fillRect(area, kSurround);
 
     // The court from the baseline to just past the top of the arc, turned so the baseline runs
-    // across the top; the measures are written on both sides.
+    // across the top; the measures are written on both sides, with lines to what they measure.
+    struct Note {
+        double along, across;  // the point measured, in feet
+        QString text;
+    };
+    const double laneTop = (kWidth - kLaneWidth) / 2;
+    const double slant = 40.0 * kPi / 180.0;
+    const std::vector<Note> left = {
+        {4, kWidth / 2 - kThreePointCorner, "Corner three-point line:\n22 ft from the basket"},
+        {11, laneTop, "Lane: 16 ft wide"},
+        {kFreeThrowLine, laneTop + 3, "Free-throw line: 19 ft from\nthe baseline, 15 ft from\nthe backboard"},
+    };
+    const std::vector<Note> right = {
+        {kBackboard, kWidth / 2 + kBackboardWidth / 2, "Backboard: 6 ft wide,\n4 ft from the baseline"},
+        {kBasketCentre, kWidth / 2 + kRimRadius,
+         "Basket: 18-inch ring, 10 ft high,\n5 ft 3 in from the baseline"},
+        {kFreeThrowLine + kCircleRadius * std::cos(slant), kWidth / 2 + kCircleRadius * std::sin(slant),
+         "Free-throw circle: 6 ft radius"},
+        {kBasketCentre + kThreePointArc * std::cos(slant), kWidth / 2 + kThreePointArc * std::sin(slant),
+         "Three-point arc: 23 ft 9 in\nfrom the centre of the basket"},
+    };
+
     const double depth = kBasketCentre + kThreePointArc + 2.0;
     const double marginY = area.height() * 0.05;
     const double scale = (area.height() - 2 * marginY) / depth;
+    const double gap = std::max(6.0, area.width() * 0.02);
+
+    // The largest type with which both columns of notes fit beside the drawing.
+    auto widest = [](const std::vector<Note>& notes, const QFontMetricsF& fm) {
+        double w = 0;
+        for (const Note& n : notes)
+            for (const QString& line : n.text.split('\n')) w = std::max(w, fm.horizontalAdvance(line));
+        return w;
+    };
+    double pixels = area.height() * 0.085;
+    QFont font = PictureFont(pixels);
+    for (;; pixels -= 0.5) {
+        font = PictureFont(pixels);
+        QFontMetricsF fm(font);
+        if (pixels <= 7 || widest(left, fm) + widest(right, fm) + kWidth * scale + 4 * gap <= area.width())
+            break;
+    }
+    p.setFont(font);
+    const QFontMetricsF fm(font);
+    const double leftWidth = widest(left, fm), rightWidth = widest(right, fm);
+    const double spare = std::max(0.0, area.width() - leftWidth - rightWidth - kWidth * scale - 4 * gap);
+    const double courtLeft = area.left() + spare / 2 + gap + leftWidth + gap;
+    CourtMap map{QPointF(courtLeft, area.top() + marginY), scale, true};
     const QSizeF court(kWidth * scale, depth * scale);
-    CourtMap map{QPointF(area.center().x() - court.width() / 2, area.top() + marginY), scale, true};
     const double lineWidth = std::max(1.0, scale * 0.3);
 
     // The floor fades out where the picture stops, toward the middle of the court.
@@ -248,49 +299,25 @@ void PaintBasketArea(QPainter& p, const QRectF& area) {
     p.drawLine(map(0, 0), map(depth - 3, 0));
     p.drawLine(map(0, kWidth), map(depth - 3, kWidth));
 
-    struct Note {
-        QPointF target;
-        QString text;
-    };
-    const double laneTop = (kWidth - kLaneWidth) / 2;
-    const double slant = 40.0 * kPi / 180.0;
-    const std::vector<Note> left = {
-        {map(4, kWidth / 2 - kThreePointCorner), "Three-point line in the corners:\n22 ft from the basket"},
-        {map(11, laneTop), "Lane (free-throw lane):\n16 ft wide"},
-        {map(kFreeThrowLine, laneTop + 3),
-         "Free-throw line: 15 ft from the\nbackboard, 19 ft from the baseline"},
-    };
-    const std::vector<Note> right = {
-        {map(kBackboard, kWidth / 2 + kBackboardWidth / 2), "Backboard: 6 ft wide, 4 ft from the baseline"},
-        {map(kBasketCentre, kWidth / 2 + kRimRadius),
-         "Basket: 18-inch ring 10 ft above the floor,\ncentre 5 ft 3 in from the baseline"},
-        {map(kFreeThrowLine + kCircleRadius * std::cos(slant), kWidth / 2 + kCircleRadius * std::sin(slant)),
-         "Free-throw circle: 6 ft radius"},
-        {map(kBasketCentre + kThreePointArc * std::cos(slant), kWidth / 2 + kThreePointArc * std::sin(slant)),
-         "Three-point arc: 23 ft 9 in from the\ncentre of the basket"},
-    };
-
-    p.setFont(PictureFont(area.height() * 0.075));
-    const QFontMetricsF fm(p.font());
     auto place = [&](const std::vector<Note>& notes, bool onLeft) {
         double lines = 0;
         for (const Note& n : notes) lines += n.text.count('\n') + 1;
-        const double gap = (area.height() - lines * fm.height()) / (notes.size() + 1);
-        double y = area.top() + gap;
+        const double space = (area.height() - lines * fm.height()) / (notes.size() + 1);
+        double y = area.top() + space;
         for (const Note& n : notes) {
             const double h = (n.text.count('\n') + 1) * fm.height();
-            QRectF box = onLeft
-                             ? QRectF(area.left() + 4, y, map(0, 0).x() - area.left() - 14, h)
-                             : QRectF(map(0, kWidth).x() + 10, y, area.right() - map(0, kWidth).x() - 14, h);
+            QRectF box = onLeft ? QRectF(courtLeft - gap - leftWidth, y, leftWidth, h)
+                                : QRectF(courtLeft + court.width() + gap, y, rightWidth, h);
             p.setPen(kText);
             p.drawText(box, (onLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, n.text);
-            QPointF from(onLeft ? box.right() + 2 : box.left() - 2, box.center().y());
+            const QPointF from(onLeft ? box.right() + 2 : box.left() - 2, box.center().y());
+            const QPointF target = map(n.along, n.across);
             p.setPen(QPen(kMeasure, 1));
-            p.drawLine(from, n.target);
+            p.drawLine(from, target);
             p.setBrush(kMeasure);
-            p.drawEllipse(n.target, 1.5, 1.5);
+            p.drawEllipse(target, 1.5, 1.5);
             p.setBrush(Qt::NoBrush);
-            y += h + gap;
+            y += h + space;
         }
     };
     place(left, true);

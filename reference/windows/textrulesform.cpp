@@ -64,8 +64,8 @@ QPixmap EmblemPicture(QSize size) {
     p.drawLine(QPointF(ringLeft, ringY), QPointF(ringRight, ringY));
 
     // The ball with its seams.
-    const double r = w * 0.30;
-    const QPointF c(w * 0.50, h * 0.72);
+    const double r = w * 0.27;
+    const QPointF c(w * 0.50, h * 0.67);
     QRadialGradient shade(c - QPointF(r * 0.4, r * 0.4), r * 1.6);
     shade.setColorAt(0, QColor(255, 170, 80));
     shade.setColorAt(1, QColor(200, 80, 10));

@@ -117,6 +117,10 @@ void TextRulesFormTest::textTopicFillsTheListAndMarksItsCaption() {
     QCOMPARE(form_->List1->font().pointSizeF(), 8.25);
     QCOMPARE(form_->List1->height(), Twips(5295));
     ExpectOnlyCurrentCaption(index);
+    // The list does not scroll sideways, so every line must fit its width.
+    const QFontMetrics metrics(form_->List1->font());
+    for (const QString& line : ListLines())
+        QVERIFY2(metrics.horizontalAdvance(line) < form_->List1->viewport()->width(), qPrintable(line));
 }
 
 void TextRulesFormTest::sameTopicTwiceShowsItsTextOnce() {
