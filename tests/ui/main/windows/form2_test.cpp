@@ -200,7 +200,6 @@ void Form2Test::toolButtonRules() {
     }
     QCOMPARE(acted, acts);
 }
-}
 
 void Form2Test::hintsOnlyWhileIdle() {
     TestApp app;
