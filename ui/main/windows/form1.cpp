@@ -64,13 +64,13 @@ Form1::Form1(AppContext& ctx) : ctx_(ctx) {
     Image1->setPixmap(art::SplashPicture(Image1->size()));
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Label1 = new QLabel("Schedules  \u2022  Statistics  \u2022  Predictions  \u2022  NBA 1998-99", this);
+    Label1 = new QLabel("NBA 1998-99  \u2022  Schedules  \u2022  Standings  \u2022  Predictions", this);
     Label1->setObjectName("Label1");
     Label1->setGeometry(TwipsRect(60, 3520, kWidth - 120, 420));
     Label1->setAlignment(Qt::AlignCenter);
     QFont caption = Label1->font();
     caption.setBold(true);
-    caption.setPointSizeF(11);
+    caption.setPointSizeF(9.5);
     Label1->setFont(caption);
     Label1->setStyleSheet("color: rgb(250, 246, 236);");
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
