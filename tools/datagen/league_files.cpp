@@ -18,6 +18,8 @@ const char kLineEnd[] = "\r\n";
 constexpr size_t kRoadWidth = 13;
 constexpr size_t kHomeColumn = 17;
 constexpr size_t kHomeWidth = 13;
+static_assert(kRoadWidth + 3 + 1 == kHomeColumn, "the home city follows \"at \" directly");
+static_assert(kHomeColumn >= 8 && kHomeColumn <= 20, "block predictions look for the home city in 8..20");
 // Page breaks of the printed lists fall on short lines, so each day ends with a one-blank line
 // as long as the half-season limit leaves room for it.
 const char kDaySeparator[] = " ";
