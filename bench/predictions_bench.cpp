@@ -1,0 +1,91 @@
+// Block predictions over the supplied season and the prediction rule alone.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "core/data_files.h"
+#include "predictions/block_predictions.h"
+#include "predictions/prediction_rule.h"
+#include "predictions/ratings.h"
+
+namespace {
+
+using namespace tavix;
+
+const NBA& SuppliedLeague() {
+    static const NBA league = [] {
+        NBA nba;
+        LoadLeague(std::string(TAVIX_SOURCE_DIR) + "/data", "/nonexistent/TVX.ini", nba);
+        return nba;
+    }();
+    return league;
+}
+
+// Every schedule line of both halves as the main list shows it.
+std::vector<std::string> WholeSeason() {
+    const NBA& nba = SuppliedLeague();
+    std::vector<std::string> lines;
+    for (int i = 1; i <= nba.FirstHalfCount; ++i) lines.push_back("  " + nba.FirstHalfSchedule[i]);
+    for (int i = 1; i <= nba.SecondHalfCount; ++i) lines.push_back("  " + nba.SecondHalfSchedule[i]);
+    return lines;
+}
+
+// The main window's button with the whole second half selected: collection keeps 300 lines.
+void BM_BlockPredictSecondHalfSelected(benchmark::State& state) {
+    NBA nba = SuppliedLeague();
+    std::vector<std::string> items;
+    for (int i = 1; i <= nba.SecondHalfCount; ++i) items.push_back("  " + nba.SecondHalfSchedule[i]);
+    const std::vector<bool> selected(items.size(), true);
+    for (auto _ : state) {
+        auto lines = CollectBlockLines(items, selected);
+        auto list = BuildBlockPredictionList(nba, SeasonView::Current, lines, Date{1999, 3, 14});
+        benchmark::DoNotOptimize(list.data());
+    }
+    state.counters["lines"] = static_cast<double>(std::min<size_t>(items.size(), kBlockLineLimit));
+}
+BENCHMARK(BM_BlockPredictSecondHalfSelected)->Unit(benchmark::kMicrosecond);
+
+// The list builder over every line of the season, 300 lines at a time.
+void BM_BlockPredictWholeSeasonInChunks(benchmark::State& state) {
+    NBA nba = SuppliedLeague();
+    const std::vector<std::string> season = WholeSeason();
+    size_t predictions = 0;
+    for (auto _ : state) {
+        predictions = 0;
+        for (size_t start = 0; start < season.size(); start += kBlockLineLimit) {
+            const size_t end = std::min(season.size(), start + kBlockLineLimit);
+            const std::vector<std::string> chunk(season.begin() + start, season.begin() + end);
+            auto list = BuildBlockPredictionList(nba, SeasonView::Current, chunk, Date{1999, 3, 14});
+            predictions += list.size();
+            benchmark::DoNotOptimize(list.data());
+        }
+    }
+    state.counters["lines"] = static_cast<double>(season.size());
+}
+BENCHMARK(BM_BlockPredictWholeSeasonInChunks)->Unit(benchmark::kMicrosecond);
+
+// One prediction line, ratings already computed.
+void BM_FormatPredictionLine(benchmark::State& state) {
+    NBA nba = SuppliedLeague();
+    ComputeRatings(nba, SeasonView::Current);
+    int road = 1, home = 2;
+    for (auto _ : state) {
+        std::string line = FormatPredictionLine(nba, road, home, false, TotalPrecision::Single);
+        benchmark::DoNotOptimize(line.data());
+        road = road % 29 + 1;
+        home = home % 29 + 1;
+    }
+}
+BENCHMARK(BM_FormatPredictionLine);
+
+void BM_ComputeRatings(benchmark::State& state) {
+    NBA nba = SuppliedLeague();
+    for (auto _ : state) {
+        ComputeRatings(nba, SeasonView::Current);
+        benchmark::DoNotOptimize(nba.PointDiff.data());
+    }
+}
+BENCHMARK(BM_ComputeRatings);
+
+}  // namespace
