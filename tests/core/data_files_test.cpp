@@ -154,6 +154,8 @@ struct DamageCase {
     std::function<void(const NBA&)> check;  // what survives
 };
 
+void PrintTo(const DamageCase& c, std::ostream* os) { *os << c.name; }
+
 class DamagedFilesTest : public ::testing::TestWithParam<DamageCase> {};
 
 TEST_P(DamagedFilesTest, ReportsTheFailureAndKeepsWhatWasRead) {
@@ -327,6 +329,8 @@ struct FailedSaveCase {
     const char* name;
     std::function<std::string(const TempFolder&)> folder;  // prepares and returns the folder to save into
 };
+
+void PrintTo(const FailedSaveCase& c, std::ostream* os) { *os << c.name; }
 
 class FailedSaveTest : public ::testing::TestWithParam<FailedSaveCase> {};
 

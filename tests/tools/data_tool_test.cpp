@@ -76,6 +76,8 @@ struct CsvCase {
     std::vector<std::vector<std::string>> rows;
 };
 
+void PrintTo(const CsvCase& c, std::ostream* os) { *os << c.name; }
+
 class CsvTest : public ::testing::TestWithParam<CsvCase> {};
 
 TEST_P(CsvTest, ReadsRecordsOrNamesTheFault) {
@@ -112,6 +114,8 @@ struct AverageCase {
     int games;
     double expected;
 };
+
+void PrintTo(const AverageCase& c, std::ostream* os) { *os << c.points << " in " << c.games; }
 
 class AverageTest : public ::testing::TestWithParam<AverageCase> {};
 
@@ -171,6 +175,8 @@ struct ScheduleFaultCase {
     std::vector<std::string> firstHalf, secondHalf;
     bool fine;
 };
+
+void PrintTo(const ScheduleFaultCase& c, std::ostream* os) { *os << c.name; }
 
 class ScheduleCheckTest : public ::testing::TestWithParam<ScheduleFaultCase> {};
 
