@@ -304,6 +304,28 @@ TEST(CommittedFiles, StatisticsMatchTheReferenceTotals) {
     EXPECT_EQ(nba.DefenseAve[20], 84.7);
 }
 
+TEST(SourceTables, EveryTeamPlaysOnceADayHalfAtHome) {
+    const struct {
+        const std::vector<Game>* games;
+        int homeGames;
+    } seasons[] = {{&TheSources().current, 25}, {&TheSources().previous, 41}};
+    for (const auto& season : seasons) {
+        std::array<int, kTeamSlots> home{}, road{};
+        std::set<std::pair<int, int>> teamDays;  // (team, day number)
+        for (const Game& g : *season.games) {
+            ++home[g.home];
+            ++road[g.visitor];
+            int day = g.date.year * 400 + g.date.month * 32 + g.date.day;
+            EXPECT_TRUE(teamDays.insert({g.home, day}).second) << LongDate(g.date);
+            EXPECT_TRUE(teamDays.insert({g.visitor, day}).second) << LongDate(g.date);
+        }
+        for (int t = 1; t <= kLeagueTeams; ++t) {
+            EXPECT_EQ(home[t], season.homeGames) << TheSources().teams[t].fullName;
+            EXPECT_EQ(road[t], season.homeGames) << TheSources().teams[t].fullName;
+        }
+    }
+}
+
 TEST(CommittedFiles, AsOfADateStopsTheSeasonThere) {
     TempFolder out;
     ASSERT_EQ(RunTool("--sources '" + kSources + "' --out '" + out.path() + "' --as-of 1999-02-28"), 0);
