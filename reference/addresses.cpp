@@ -2,8 +2,7 @@
 
 namespace tavix {
 
-const char kAddressesNotOnFileNote[] =
-    "The clubs' 1998-99 street addresses and telephone numbers are not on file; arenas and cities are shown.";
+const char kAddressesNotOnFileNote[] = "The clubs' street addresses and telephone numbers are not on file.";
 
 const std::vector<ClubEntry>& ClubEntries() {
     // Arenas are those the clubs played their 1998-99 home games in. The club names are written

@@ -22,16 +22,16 @@ bool IsAddressLabel(int index) { return index >= 1 && index <= 5; }
 const std::vector<std::string>& ProgrammersPanels() {
     static const std::vector<std::string> panels = {
         "Tavix is made by the Tavix project's developers.",
-        "It follows the NBA's 1998-99 season: schedule, statistics, predictions and play-offs.",
+        "It follows the NBA's 1998-99 season: schedules, statistics and predictions.",
         "Tavix is free software under the MIT licence; see the LICENSE file.",
-        "The licence lets anyone use, copy, change and pass on Tavix, also in commercial products,",
+        "The licence lets anyone use, copy, change and pass on Tavix, also commercially,",
         "as long as the copyright notice and the licence text go with every copy.",
         "Commercial licensing: none is needed; the MIT licence already allows commercial use.",
-        "Custom programming: the source code is open, so Tavix can be adapted by anyone who needs",
-        "another league, another season or other lists.",
+        "Custom programming: the source code is open, so anyone may adapt Tavix",
+        "to another league, another season or lists of their own.",
         "To report a problem or to suggest a change, please use the project's issue tracker.",
-        "Say what you did, what you expected and what happened, and give the version number.",
-        "Tavix gives no postal address or telephone number: the issue tracker reaches the developers.",
+        "Please say what you did, what you expected and what happened instead.",
+        "No postal address or telephone number is given; please use the tracker.",
     };
     return panels;
 }

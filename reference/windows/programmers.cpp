@@ -20,7 +20,7 @@ constexpr double kPanelTop = 1560, kPanelStep = 420, kPanelHeight = 360;
 
 programmers::programmers(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle(" ");
-    SetClientSizeTwips(this, 8400, 7140);
+    SetClientSizeTwips(this, 9000, 7140);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName("Picture1");
@@ -33,16 +33,16 @@ programmers::programmers(AppContext& ctx) : ctx_(ctx) {
     Label1 = new QLabel(QString(kProgrammersHeading).replace("&&", "&"), this);
     Label1->setObjectName("Label1");
     QFont heading = Label1->font();
-    heading.setPointSizeF(13);
+    heading.setPointSizeF(12);
     heading.setBold(true);
     Label1->setFont(heading);
-    Label1->setGeometry(TwipsRect(1680, 420, 6480, 480));
+    Label1->setGeometry(TwipsRect(1680, 420, 7080, 480));
 
     Line1 = new QFrame(this);
     Line1->setObjectName("Line1");
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
-    Line1->setGeometry(TwipsRect(1680, 960, 6480, 60));
+    Line1->setGeometry(TwipsRect(1680, 960, 7080, 60));
 
     const auto& texts = ProgrammersPanels();
     for (size_t i = 0; i < Panel3D3.size(); ++i) {
@@ -50,7 +50,7 @@ programmers::programmers(AppContext& ctx) : ctx_(ctx) {
         panel->setObjectName(QString("Panel3D3(%1)").arg(i));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setGeometry(TwipsRect(240, kPanelTop + i * kPanelStep, 7920, kPanelHeight));
+        panel->setGeometry(TwipsRect(240, kPanelTop + i * kPanelStep, 8520, kPanelHeight));
         auto* layout = new QHBoxLayout(panel);
         layout->setContentsMargins(Twips(90), 0, Twips(90), 0);
         auto* text =
@@ -61,7 +61,7 @@ programmers::programmers(AppContext& ctx) : ctx_(ctx) {
     }
 
     OkButton =
-        MakePictureButton(this, "OkButton", ButtonPicture::Done, "Close this window", 7185, 6300, 975, 615);
+        MakePictureButton(this, "OkButton", ButtonPicture::Done, "Close this window", 7785, 6300, 975, 615);
     connect(OkButton, &QPushButton::clicked, this, [this] { OkButton_Click(); });
 
     Form_Load();

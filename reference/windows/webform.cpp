@@ -43,9 +43,11 @@ webform::webform(AppContext& ctx) : ctx_(ctx) {
 
     Label3 = new QLabel(kCopiedNotice, this);
     Label3->setObjectName("Label3");
-    Label3->setFont(ArialFont(9, true));
+    Label3->setFont(ArialFont(8, true));
     Label3->setStyleSheet("color: #800000;");
-    Label3->setGeometry(TwipsRect(120, 1440, 6015, 255));
+    // Arial's substitutes run wider than Arial; the notice must still show whole.
+    Label3->setGeometry(
+        QRect(Twips(120), Twips(1440), std::max(Twips(6015), Label3->sizeHint().width()), Twips(255)));
     Label3->setVisible(false);
 
     Label2 = new QLabel(kCopyInstruction, this);
