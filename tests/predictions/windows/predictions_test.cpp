@@ -119,6 +119,8 @@ class PredictionsWindowTest : public QObject {
         QTest::newRow("A,B,B") << QList<int>{1, 4, 4} << QList<int>{1} << 1 << 0 << false;
         QTest::newRow("A,B,C ignored") << QList<int>{1, 4, 10} << QList<int>{1, 4} << 1 << 4 << true;
         QTest::newRow("A,B,A,C") << QList<int>{1, 4, 1, 10} << QList<int>{4, 10} << 4 << 10 << true;
+        // The label says "Twolves"; the game caption keeps the full nickname.
+        QTest::newRow("Minnesota") << QList<int>{19, 1} << QList<int>{1, 19} << 19 << 1 << true;
     }
     void clickSequences() {
         QFETCH(QList<int>, clicks);
