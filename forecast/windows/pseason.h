@@ -1,21 +1,44 @@
 #pragma once
-#include <QWidget>
+// The play-off forecast: a fixed bracket of seven boxes from the four division leaders up to
+// the favourite for the title, worked out once when the window opens.
 
+#include <QWidget>
+#include <array>
+
+#include "forecast/playoff_forecast.h"
 #include "platform/app_context.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
 
 namespace tavix {
 
-// Placeholder until this window is built: opens and closes like every sub-window.
 class Pseason : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Pseason(AppContext& ctx);
 
-protected:
+    const PlayoffForecast& Forecast() const { return forecast_; }
+
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
+    void Form_Load();
+    void DoneButton_Click();
+    void InfoButton_Click();
+
     AppContext& ctx_;
+    PlayoffForecast forecast_;
+
+    std::array<QLabel*, kForecastBoxes + 1> label{};  // boxes 1..7
+    std::array<QFrame*, 7> Shape1{};                  // frames around boxes 2, 1, 3, 4, 5, 6, 7
+    std::array<QLabel*, 4> Label1{};
+    std::array<QWidget*, 9> Line1{};  // horizontal connectors
+    std::array<QWidget*, 3> Line2{};  // vertical connectors
+    QPushButton* InfoButton = nullptr;
+    QPushButton* DoneButton = nullptr;
 };
 
 }  // namespace tavix
