@@ -43,7 +43,7 @@ const std::vector<ClubEntry>& ClubEntries() {
 
 std::vector<std::string> ClubEntryLines(const ClubEntry& entry) {
     std::string first = std::string(" ") + entry.club + ", " + entry.arena + ", " + entry.city + ";";
-    if (entry.lines == 1) return {first + " address and phone not on file"};
+    if (entry.lines == 1) return {first + " address, phone not on file"};
     return {first, "  street address and telephone number not on file"};
 }
 
