@@ -48,11 +48,6 @@ VStatsform::VStatsform(AppContext& ctx) : ctx_(ctx) {
     Form_Load();
 }
 
-VStatsform::~VStatsform() {
-    // However the window goes, the other windows' ratings are of the current season again.
-    ctx_.seasonView = SeasonView::Current;
-}
-
 void VStatsform::BuildControls() {
     setFixedSize(TwipsSize(9435, 6390));
 

@@ -22,7 +22,6 @@ class VStatsform : public QWidget {
     Q_OBJECT
   public:
     explicit VStatsform(AppContext& ctx);
-    ~VStatsform() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
