@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "core/safe_file.h"
 #include "platform/twips.h"
 #include "ui/main/windows/artwork.h"
 
@@ -98,6 +99,9 @@ void Form1::Form_Load() {
              area.top() + (area.height() - height()) / 2 + Twips(500));
     }
     ctx_.host.StartWait();
+    // A display of few colours gets the simpler picture kept beside the data files, if any.
+    if (QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 8)
+        Image1->setPixmap(QPixmap(QString::fromStdString(JoinPath(ctx_.dataDir, "tavixt2.DAT"))));
     Picture2->SetText(QString::fromLatin1(SplashCreditsText(ctx_.clock.Today().year).c_str()));
     nextText_ = 0;
     SetBannerLeftTwips(bannerLeft_);
