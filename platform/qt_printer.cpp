@@ -121,6 +121,8 @@ class QtPrinter : public Printer {
 
     void Abandon() override {
         if (!painter_) return;
+        // Qt 6.4's CUPS engine cannot abort: what was drawn so far still goes to the queue when the
+        // painter ends. Failures mostly come from a printer in an error state, which takes nothing.
         device_->abort();
         if (painter_->isActive()) painter_->end();
         painter_.reset();
