@@ -11,7 +11,7 @@
 namespace tavix {
 
 class TextPrinter : public Printer {
-public:
+  public:
     void SetFontName(const std::string&) override {}
     void SetFontSize(double) override {}
     void PrintLine(const std::string& text) override;
@@ -22,7 +22,7 @@ public:
     // The text of everything printed so far, one line per printed line.
     std::string Text() const;
 
-private:
+  private:
     struct Document {
         std::vector<std::string> lines;
     };
@@ -31,14 +31,14 @@ private:
 };
 
 class TextPrinterProvider : public PrinterProvider {
-public:
+  public:
     Printer& Begin(const std::string&) override {
         jobs_.emplace_back();
         return jobs_.back();
     }
     std::string Text() const;
 
-private:
+  private:
     std::vector<TextPrinter> jobs_;
 };
 
