@@ -11,13 +11,11 @@
 namespace tavix {
 namespace {
 
-// The per-user folders are named after the organisation and the program.
+// The per-user folders are named after the organisation and the program, also when a test program
+// with a name of its own asks.
 void EnsureApplicationNames() {
-    if (QCoreApplication::organizationName().isEmpty()) QCoreApplication::setOrganizationName("Tavix");
-    if (QCoreApplication::applicationName().isEmpty() || QCoreApplication::applicationName() != "Tavix") {
-        // Tests run under their own executable names; the settings and data still belong to Tavix.
-        QCoreApplication::setApplicationName("Tavix");
-    }
+    if (QCoreApplication::organizationName() != "Tavix") QCoreApplication::setOrganizationName("Tavix");
+    if (QCoreApplication::applicationName() != "Tavix") QCoreApplication::setApplicationName("Tavix");
 }
 
 std::string ToStd(const QString& path) { return QFile::encodeName(path).toStdString(); }
