@@ -1,24 +1,59 @@
 #include "core/windows/settingsform.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
+
+#include "core/data_files.h"
+#include "core/windows/button_pictures.h"
+#include "core/windows/setfont.h"
+#include "platform/twips.h"
 
 namespace tavix {
 
 Settingsform::Settingsform(AppContext& ctx) : ctx_(ctx) {
+    setObjectName("Settingsform");
     setWindowTitle("Tavix Settings");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("This window is being built."));
-    auto* done = new QPushButton("Done");
-    layout->addWidget(done);
-    connect(done, &QPushButton::clicked, this, [this] { ctx_.host.CloseSubWindow(this); });
+    SetClientSizeTwips(this, 3615, 1920);
+    setFixedSize(size());
+
+    Command1 = new QPushButton("Printer Font", this);
+    Command1->setObjectName("Command1");
+    Command1->setGeometry(TwipsRect(480, 360, 2655, 495));
+    InfoButton = pictures::MakeButton(this, "InfoButton", pictures::Picture::Info, "Help on Settings", 480,
+                                      1140, 975, 495);
+    OkButton = pictures::MakeButton(this, "OkButton", pictures::Picture::Ok, "Close settings window", 2160,
+                                    1140, 975, 495);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(InfoButton, &QPushButton::clicked, this, [this] { InfoButton_Click(); });
+    connect(OkButton, &QPushButton::clicked, this, [this] { OkButton_Click(); });
+
+    Form_Load();
 }
 
+void Settingsform::Form_Load() { CentreOnScreen(this); }
+
+void Settingsform::Command1_Click() {
+    ctx_.host.StartWait();
+    // The font chooser keeps this window disabled until it closes.
+    ctx_.host.OpenSubWindow(new Setfont(ctx_), this);
+}
+
+void Settingsform::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Settings); }
+
+void Settingsform::OkButton_Click() {
+    // The font stays chosen for this run even when the file cannot be written; it is saved
+    // again at exit.
+    if (!SaveSettings(ctx_.nba).ok) {
+        ctx_.dialogs.Beep();
+        ctx_.dialogs.Show("Unable to save settings to disk", "Tavix Setup", Buttons::Ok, Icon::Exclamation);
+    }
+    ctx_.host.CloseSubWindow(this);
+}
+
+// Closing from the title bar keeps the settings like OK does.
 void Settingsform::closeEvent(QCloseEvent* event) {
     event->ignore();
-    ctx_.host.CloseSubWindow(this);
+    OkButton_Click();
 }
 
 }  // namespace tavix

@@ -1,21 +1,32 @@
 #pragma once
+// The settings window: the printer font (through the font chooser) and saving the settings.
+
 #include <QWidget>
 
 #include "platform/app_context.h"
 
+class QPushButton;
+
 namespace tavix {
 
-// Placeholder until this window is built: opens and closes like every sub-window.
 class Settingsform : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Settingsform(AppContext& ctx);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
+    void Form_Load();
+    void Command1_Click();
+    void InfoButton_Click();
+    void OkButton_Click();
+
     AppContext& ctx_;
+    QPushButton* Command1 = nullptr;
+    QPushButton* InfoButton = nullptr;
+    QPushButton* OkButton = nullptr;
 };
 
 }  // namespace tavix

@@ -1,0 +1,128 @@
+#include "core/windows/setfont.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "core/windows/button_pictures.h"
+#include "platform/twips.h"
+
+namespace tavix {
+namespace {
+
+constexpr double kSampleSize = 12;  // points; large enough to judge the font
+
+bool FitsLatin1(const QString& name) {
+    for (QChar c : name)
+        if (c.unicode() > 0xFF) return false;
+    return true;
+}
+
+QLabel* MakeAdvice(QWidget* parent, const char* name, const char* text, QRect geometry) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setGeometry(geometry);
+    return label;
+}
+
+// "Nimbus Mono PS [urw]" -> "Nimbus Mono PS": the font system names a family once per foundry
+// when two foundries ship it, but a printout asks for the family by its plain name.
+QString WithoutFoundry(const QString& family) {
+    const int bracket = family.indexOf(" [");
+    return bracket > 0 && family.endsWith(']') ? family.left(bracket) : family;
+}
+
+}  // namespace
+
+QStringList Setfont::PrinterFonts() {
+    // Qt draws any installed font into the printer's output, so the printer can use every
+    // family the font system knows.
+    QStringList fonts;
+    for (const QString& family : QFontDatabase::families()) {
+        const QString name = WithoutFoundry(family);
+        if (FitsLatin1(name) && !fonts.contains(name)) fonts << name;
+    }
+    return fonts;
+}
+
+Setfont::Setfont(AppContext& ctx) : ctx_(ctx) {
+    setObjectName("Setfont");
+    setWindowTitle("Tavix Printer Font");
+    SetClientSizeTwips(this, 6615, 4215);
+    setFixedSize(size());
+
+    List1 = new QListWidget(this);
+    List1->setObjectName("List1");
+    List1->setGeometry(TwipsRect(240, 240, 3135, 3735));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    Frame1 = new QGroupBox("Current Font", this);
+    Frame1->setObjectName("Frame1");
+    Frame1->setGeometry(TwipsRect(3600, 120, 2775, 1215));
+    fontlabel = new QLabel(Frame1);
+    fontlabel->setObjectName("fontlabel");
+    fontlabel->setGeometry(TwipsRect(120, 360, 2535, 735));
+    fontlabel->setAlignment(Qt::AlignCenter);
+    fontlabel->setWordWrap(true);
+    fontlabel->setTextFormat(Qt::PlainText);
+
+    Label2 = MakeAdvice(this, "Label2", "MonoSpaced fonts are required for straight columns.",
+                        TwipsRect(3600, 1500, 2775, 435));
+    Label1 = MakeAdvice(this, "Label1", "Courier New is Recommended for Windows 3.1.",
+                        TwipsRect(3600, 2040, 2775, 435));
+
+    Command1 = pictures::MakeButton(this, "Command1", pictures::Picture::Info, "Help on Fonts", 3600, 3480,
+                                    975, 495);
+    donebutton = pictures::MakeButton(this, "donebutton", pictures::Picture::Ok, "Close Font window", 5400,
+                                      3480, 975, 495);
+
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] { List1_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(donebutton, &QPushButton::clicked, this, [this] { donebutton_Click(); });
+
+    Form_Load();
+}
+
+void Setfont::Form_Load() {
+    CentreOnScreen(this);
+    const QString current = QString::fromLatin1(ctx_.nba.PrinterFontName.c_str());
+    fontlabel->setText(current);
+    List1->addItems(PrinterFonts());
+    // Marking the current font shows its sample too; a font the printer does not offer is
+    // named in the label with nothing marked.
+    for (int i = 0; i < List1->count(); ++i) {
+        if (List1->item(i)->text() == current) {
+            List1->setCurrentRow(i);
+            List1->scrollToItem(List1->item(i), QAbstractItemView::PositionAtCenter);
+        }
+    }
+}
+
+void Setfont::List1_Click() {
+    const QList<QListWidgetItem*> chosen = List1->selectedItems();
+    if (chosen.isEmpty()) return;
+    const QString name = chosen.first()->text();
+    fontlabel->setText(name);
+    QFont sample(name);
+    sample.setPointSizeF(kSampleSize);
+    fontlabel->setFont(sample);
+}
+
+void Setfont::Command1_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Settings); }
+
+void Setfont::donebutton_Click() {
+    ctx_.nba.PrinterFontName = fontlabel->text().toLatin1().toStdString();
+    ctx_.host.CloseSubWindow(this);
+}
+
+// Closing from the title bar leaves the printer font as it was.
+void Setfont::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    ctx_.host.CloseSubWindow(this);
+}
+
+}  // namespace tavix

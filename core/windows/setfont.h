@@ -1,0 +1,45 @@
+#pragma once
+// The font chooser: every font the printer can use, a sample of the chosen one, and the choice
+// taken into the printer font setting when the window is closed with its done button.
+
+#include <QWidget>
+
+#include "platform/app_context.h"
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace tavix {
+
+class Setfont : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Setfont(AppContext& ctx);
+
+    // The font names offered, in the order the font system reports them, each family once by its
+    // plain name (without the foundry the font system adds when two foundries ship it). Names
+    // the 8-bit settings file cannot hold are left out, since they could not be kept.
+    static QStringList PrinterFonts();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Form_Load();
+    void List1_Click();
+    void Command1_Click();
+    void donebutton_Click();
+
+    AppContext& ctx_;
+    QListWidget* List1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLabel* fontlabel = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* donebutton = nullptr;
+};
+
+}  // namespace tavix
