@@ -1,6 +1,7 @@
 #include "platform/qt_printer.h"
 
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 #include "platform/app_paths.h"
 
@@ -256,6 +258,10 @@ bool QtPrinterProvider::RunPrinterSetup(QWidget* parent, Dialogs& dialogs) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintShowPageSize, true);
+    // This only chooses the printer; nothing is printed when it closes.
+    for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>()) {
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText("OK");
+    }
     if (dialog.exec() != QDialog::Accepted) return false;
     if (fresh) chosen_ = std::move(fresh);
     chosenBySetup_ = true;

@@ -71,6 +71,8 @@ void AnswerPrintDialog(bool accept) {
             QTimer::singleShot(20, *attempt);
             return;
         }
+        const QString shots = qEnvironmentVariable("TAVIX_SCREENSHOT_DIR");
+        if (!shots.isEmpty()) dialog->grab().save(shots + "/printer_setup.png");
         if (accept)
             dialog->accept();
         else

@@ -164,6 +164,25 @@ class QtDialogsTest : public QObject {
         dialogs.Show(latin1.toStdString(), "Tavix", Buttons::Ok, Icon::None);
         QCOMPARE(seen.text, shown);
     }
+
+    void screenshot() {
+        const QString out = qEnvironmentVariable("TAVIX_SCREENSHOT_DIR");
+        if (out.isEmpty()) QSKIP("Set TAVIX_SCREENSHOT_DIR to save a picture of a message box");
+        bool saved = false;
+        QTimer::singleShot(50, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            saved = box->grab().save(out + "/message_box.png");
+            box->button(QMessageBox::Cancel)->click();
+        });
+        QtDialogs dialogs;
+        const Answer answer = dialogs.Show(
+            "Cannot Load file TavixSC.dat or TavixSE.dat.\n\rPlease exit and check working "
+            "directory.\n\r\n\r",
+            "Tavix Loading....", Buttons::OkCancel, Icon::Exclamation, DefaultButton::Second);
+        QCOMPARE(answer, Answer::Cancel);
+        QVERIFY(saved);
+    }
 };
 
 QTEST_MAIN(QtDialogsTest)
