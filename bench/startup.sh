@@ -5,7 +5,7 @@
 # Usage: bench/startup.sh [build folder]   (default: build-bench)
 set -e
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD=${1:-$ROOT/build-bench}
+BUILD=$(cd "${1:-$ROOT/build-bench}" && pwd)
 TAVIX=$BUILD/ui/main/program/tavix
 BARE=$BUILD/bench/bare_window
 for exe in "$TAVIX" "$BARE"; do
@@ -25,7 +25,8 @@ cd "$WORK"
 echo "== start-up to the main window shown (offscreen)"
 if command -v hyperfine >/dev/null 2>&1; then
     hyperfine --warmup 3 --runs "${TAVIX_STARTUP_RUNS:-30}" -N \
-        --command-name tavix "$TAVIX" --command-name bare_window "$BARE"
+        --command-name tavix "$TAVIX" --command-name bare_window "$BARE" \
+        --command-name bare_window_with_text "env BARE_WITH_TEXT=1 $BARE"
 else
     for exe in "$TAVIX" "$BARE"; do
         start=$(date +%s%N)
@@ -35,7 +36,7 @@ else
 fi
 
 echo "== peak resident memory"
-for exe in "$TAVIX" "$BARE"; do
-    kb=$(/usr/bin/time -v "$exe" 2>&1 >/dev/null | sed -n 's/.*Maximum resident set size (kbytes): //p')
-    echo "$(basename "$exe"): ${kb} kB"
-done
+peak() { /usr/bin/time -v "$@" 2>&1 >/dev/null | sed -n 's/.*Maximum resident set size (kbytes): //p'; }
+echo "tavix: $(peak "$TAVIX") kB"
+echo "bare_window: $(peak "$BARE") kB"
+echo "bare_window_with_text: $(peak env BARE_WITH_TEXT=1 "$BARE") kB"

@@ -557,7 +557,7 @@ void Form2Test::subWindowsDisableMain() {
         QWidget* sub = w->OpenSubWindows()[0];
         QVERIFY2(!w->isEnabled(), qPrintable(a->objectName()));
         QVERIFY(sub->isEnabled() && sub->isVisible());
-        sub->close();  // the window's own close goes through the host
+        w->CloseSubWindow(sub);
         QVERIFY2(w->OpenSubWindows().empty(), qPrintable(a->objectName()));
         QVERIFY(w->isEnabled());
     }
