@@ -79,15 +79,38 @@ class QtPrinter : public Printer {
         const QFont font = CurrentFont();
         painter_->setFont(font);
         const QFontMetricsF metrics(font, painter_->device());
+        // Nothing is ever cut: a line wider than the paper goes on below, indented under its start.
+        QString rest = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        const double width = painter_->device()->width();
+        do {
+            QString piece = rest;
+            rest.clear();
+            if (metrics.horizontalAdvance(piece) > width) {
+                qsizetype fit = piece.size();
+                while (fit > 1 && metrics.horizontalAdvance(piece.left(fit)) > width) --fit;
+                qsizetype blank = piece.lastIndexOf(' ', fit - 1);
+                qsizetype indent = 0;
+                while (indent < piece.size() && piece[indent] == ' ') ++indent;
+                if (blank > indent) fit = blank + 1;
+                QString continuation(indent + 2, ' ');
+                // On paper too narrow for the indent the remainder starts at the margin, so every
+                // round still prints something and the loop ends.
+                if (metrics.horizontalAdvance(continuation + QString(10, 'M')) > width) continuation.clear();
+                rest = continuation + piece.mid(fit).trimmed();
+                piece = piece.left(fit);
+                if (rest.trimmed().isEmpty()) rest.clear();
+            }
+            DrawOneLine(piece, metrics);
+        } while (!rest.isEmpty());
+        CheckState();
+    }
+
+    void DrawOneLine(const QString& text, const QFontMetricsF& metrics) {
         const double height = metrics.lineSpacing();
         // A full page goes out by itself, as paper would.
         if (y_ > 0 && y_ + height > PageHeight()) StartNextPage();
-        if (!text.empty()) {
-            painter_->drawText(QPointF(0, y_ + metrics.ascent()),
-                               QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-        }
+        if (!text.isEmpty()) painter_->drawText(QPointF(0, y_ + metrics.ascent()), text);
         y_ += height;
-        CheckState();
     }
 
     void NewPage() override {
