@@ -10,23 +10,30 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 export TAVIX_PRINTOUT_DIR="$OUT/printouts"
 
-# A real CUPS queue with a PDF printer for the printing tests, when we may start one.
-if [ -z "$TAVIX_CUPS_PRINTER" ] && [ "$(id -u)" -eq 0 ] && [ -x /usr/sbin/cupsd ]; then
-    eval "$("$ROOT/.ci/cups.sh" start "$OUT/cups-pdf")"
-    trap '"$ROOT/.ci/cups.sh" stop' EXIT
-fi
-
 echo "== plain build (-Werror)"
 cmake -S "$ROOT" -B "$OUT/build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVIX_WERROR=ON
 cmake --build "$OUT/build"
-(cd "$OUT/build" && ctest --output-on-failure -j2 --timeout 600)
+# Tests that print to PDF files need a machine without printers; those that print through a real
+# CUPS queue (named *cups*) run afterwards, with a cups-pdf queue started just for them.
+(cd "$OUT/build" && ctest --output-on-failure -j2 --timeout 600 -E cups)
+if [ "$(id -u)" -eq 0 ] && [ -x /usr/sbin/cupsd ] && [ -z "$TAVIX_CUPS_PRINTER" ]; then
+    echo "== printing through a CUPS queue"
+    eval "$("$ROOT/.ci/cups.sh" start "$OUT/cups-pdf")"
+    trap '"$ROOT/.ci/cups.sh" stop' EXIT
+    (cd "$OUT/build" && ctest --output-on-failure --timeout 600 -R cups)
+    "$ROOT/.ci/cups.sh" stop
+    trap - EXIT
+    unset TAVIX_CUPS_PRINTER TAVIX_CUPS_OUT
+else
+    echo "== not root or no cupsd: the CUPS printing tests are skipped"
+fi
 
 echo "== ASan+UBSan build"
 cmake -S "$ROOT" -B "$OUT/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVIX_WERROR=ON -DTAVIX_SANITIZE=ON \
       -DTAVIX_BENCH=OFF
 cmake --build "$OUT/build-asan"
 (cd "$OUT/build-asan" && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$ROOT/tests/lsan.supp \
-    ctest --output-on-failure -j2 --timeout 900)
+    ctest --output-on-failure -j2 --timeout 900 -E cups)
 
 echo "== fuzzing (${FUZZ_SECONDS}s a target)"
 CXX=clang++ cmake -S "$ROOT" -B "$OUT/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIX_FUZZ=ON \
