@@ -122,7 +122,7 @@ void Form2::BuildMenus() {
     programmingmenu =
         AddItem(Fmenu, "programmingmenu", "Programming Information", [this] { Open<programmers>(); });
     AddSeparator(Fmenu, "dashmenu");
-    Settingsmenu = AddItem(Fmenu, "Settingsmenu", "Tavix &Settings", [this] { Open<Settingsform>(); });
+    Settingsmenu = AddItem(Fmenu, "Settingsmenu", "Tavix &Settings", [this] { Open<Settingsform>(true); });
     printersetupmenu =
         AddItem(Fmenu, "printersetupmenu", "&Printer Setup", [this] { printersetupmenu_Click(); });
     AddSeparator(Fmenu, "b1");
