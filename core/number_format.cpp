@@ -8,18 +8,33 @@
 namespace tavix {
 namespace {
 
-// Rounds a non-negative value to the given decimals, half away from zero, using the exact
-// decimal expansion of the double so no binary artefact decides a half.
+// Rounds a non-negative value to the given decimals, half away from zero. The value is first
+// taken to 15 significant digits, as far as a double carries decimals, so a sum meant as 207.5
+// but stored as 207.4999999999999716 still rounds as the half it stands for.
 std::string RoundedDigits(double magnitude, int decimals) {
-    char exact[512];
-    std::snprintf(exact, sizeof exact, "%.60f", magnitude);
-    std::string text = exact;
-    size_t point = text.find('.');
-    std::string integer = text.substr(0, point);
-    std::string fraction = text.substr(point + 1);
+    char scientific[64];
+    std::snprintf(scientific, sizeof scientific, "%.14e", magnitude);
+    std::string mantissa;
+    const char* c = scientific;
+    for (; *c && *c != 'e'; ++c)
+        if (*c != '.') mantissa += *c;
+    const int exponent = *c == 'e' ? std::atoi(c + 1) : 0;
+
+    std::string integer, fraction;
+    if (exponent >= 0) {
+        const size_t integerDigits = static_cast<size_t>(exponent) + 1;
+        if (mantissa.size() < integerDigits) mantissa.append(integerDigits - mantissa.size(), '0');
+        integer = mantissa.substr(0, integerDigits);
+        fraction = mantissa.substr(integerDigits);
+    } else {
+        integer = "0";
+        fraction = std::string(static_cast<size_t>(-exponent - 1), '0') + mantissa;
+    }
+    if (fraction.size() < static_cast<size_t>(decimals) + 1)
+        fraction.append(decimals + 1 - fraction.size(), '0');
+
     std::string kept = integer + fraction.substr(0, decimals);
-    bool roundUp = fraction[decimals] >= '5';
-    if (roundUp) {
+    if (fraction[decimals] >= '5') {
         int i = static_cast<int>(kept.size()) - 1;
         while (i >= 0 && kept[i] == '9') kept[i--] = '0';
         if (i < 0)
@@ -27,7 +42,6 @@ std::string RoundedDigits(double magnitude, int decimals) {
         else
             ++kept[i];
     }
-    // Re-insert the point.
     std::string whole = kept.substr(0, kept.size() - decimals);
     std::string frac = kept.substr(kept.size() - decimals);
     return decimals > 0 ? whole + "." + frac : whole;
@@ -43,14 +57,15 @@ std::string FormatPicture(double value, std::string_view picture) {
     bool forceIntegerDigit = !integerPart.empty() && integerPart.back() == '0';
 
     std::string digits = RoundedDigits(std::fabs(value), decimals);
-    bool allZero = digits.find_first_not_of("0.") == std::string::npos;
     // Strip leading zeros of the integer part, keeping one only when the picture asks for it.
     size_t firstNonZero = 0;
     size_t integerEnd = decimals > 0 ? digits.find('.') : digits.size();
     while (firstNonZero < integerEnd && digits[firstNonZero] == '0') ++firstNonZero;
     std::string result = digits.substr(firstNonZero);
     if (firstNonZero == integerEnd && (forceIntegerDigit || decimals == 0)) result = "0" + result;
-    if (value < 0 && !allZero) result = "-" + result;
+    // A negative value keeps its sign even when it rounds to nothing, so a signed column keeps
+    // its width.
+    if (value < 0) result = "-" + result;
     return result;
 }
 
@@ -85,7 +100,8 @@ double LeadingNumber(std::string_view text) {
     while (i < n && std::isdigit(static_cast<unsigned char>(compact[i]))) number += compact[i++], ++digits;
     if (i < n && compact[i] == '.') {
         number += compact[i++];
-        while (i < n && std::isdigit(static_cast<unsigned char>(compact[i]))) number += compact[i++], ++digits;
+        while (i < n && std::isdigit(static_cast<unsigned char>(compact[i])))
+            number += compact[i++], ++digits;
     }
     if (digits == 0) return 0;
     if (i < n && (compact[i] == 'e' || compact[i] == 'E' || compact[i] == 'd' || compact[i] == 'D')) {
@@ -93,7 +109,8 @@ double LeadingNumber(std::string_view text) {
         size_t j = i + 1;
         if (j < n && (compact[j] == '+' || compact[j] == '-')) exponent += compact[j++];
         size_t expDigits = 0;
-        while (j < n && std::isdigit(static_cast<unsigned char>(compact[j]))) exponent += compact[j++], ++expDigits;
+        while (j < n && std::isdigit(static_cast<unsigned char>(compact[j])))
+            exponent += compact[j++], ++expDigits;
         if (expDigits > 0) number += exponent;
     }
     double value = std::strtod(number.c_str(), nullptr);

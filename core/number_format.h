@@ -11,8 +11,9 @@ namespace tavix {
 
 // Picture strings of the lists: "0.000", "0.00", "0.0", "#0.0", "##0", "###.0", "#.000".
 // A '0' before the point (or at the end of a whole-number picture) forces an integer digit;
-// '#' does not. Halves round away from zero on the exact value. A result that rounds to zero
-// carries no minus sign.
+// '#' does not. Halves round away from zero, judged on the value's first 15 significant digits
+// (so a sum meant as a half rounds as one). A negative value keeps its minus sign also when it
+// rounds to zero ("-0.0").
 std::string FormatPicture(double value, std::string_view picture);
 
 // A whole number as plain text ("45", "-3").

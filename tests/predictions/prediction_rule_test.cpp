@@ -111,6 +111,8 @@ struct TotalCase {
     std::string total;
 };
 
+void PrintTo(const TotalCase& c, std::ostream* os) { *os << c.name; }
+
 class OverUnder : public ::testing::TestWithParam<TotalCase> {};
 
 TEST_P(OverUnder, TotalFollowsTheGamesOfTeamOne) {
@@ -149,12 +151,15 @@ INSTANTIATE_TEST_SUITE_P(
         TotalCase{"TwentyGamesCurrentRounded", 12, 8, 0, {110.5, 110}, {110, 90.7}, kSingle, "211"},
         TotalCase{"ExactHalfRoundsUp", 12, 8, 0, {101.7, 96.7}, {97.3, 103.3}, kDouble, "200"},
         TotalCase{"ExactHalfRoundsUpSingle", 12, 8, 0, {101.7, 96.7}, {97.3, 103.3}, kSingle, "200"},
-        // Here the double sum falls just short of the half and the single sum lands on it...
-        TotalCase{"DoubleJustBelowHalf", 12, 8, 0, {100.1, 102.9}, {99.3, 96.7}, kDouble, "199"},
+        // The double sum is stored a hair below 199.5 but is the half the averages make.
+        TotalCase{"DoubleMeantAsHalf", 12, 8, 0, {100.1, 102.9}, {99.3, 96.7}, kDouble, "200"},
         TotalCase{"SingleOnTheHalf", 12, 8, 0, {100.1, 102.9}, {99.3, 96.7}, kSingle, "200"},
-        // ...and here the other way round.
+        // Single-precision steps can leave the half behind where double keeps it...
         TotalCase{"DoubleOnTheHalf", 12, 8, 0, {100.1, 99.3}, {100.2, 99.4}, kDouble, "200"},
         TotalCase{"SingleJustBelowHalf", 12, 8, 0, {100.1, 99.3}, {100.2, 99.4}, kSingle, "199"},
+        // ...and single precision can land on a half that the exact averages fall short of.
+        TotalCase{"DoubleJustBelowHalf", 12, 8, 0, {100, 100}, {100, 98.9999999}, kDouble, "199"},
+        TotalCase{"SingleRoundsOntoHalf", 12, 8, 0, {100, 100}, {100, 98.9999999}, kSingle, "200"},
         // A new season: current averages still 0 and no games played.
         TotalCase{"SeasonStart", 0, 0, 0, {0, 0}, {0, 0}, kSingle, "199"}),
     [](const ::testing::TestParamInfo<TotalCase>& info) { return std::string(info.param.name); });
