@@ -124,17 +124,29 @@ std::optional<int16_t> ToInt16(double value) {
     return static_cast<int16_t>(rounded);
 }
 
+char LowerChar(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
+    if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);  // À..Þ but not ×
+    return c;
+}
+
+char UpperChar(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
+    if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<char>(u - 32);  // à..þ but not ÷
+    return c;
+}
+
 std::string ToLower(std::string_view text) {
     std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (char& c : out) c = LowerChar(c);
     return out;
 }
 
 std::string ToUpper(std::string_view text) {
     std::string out(text);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (char& c : out) c = UpperChar(c);
     return out;
 }
 

@@ -32,6 +32,10 @@ double LeadingNumber(std::string_view text);
 // Rounds half to even; nothing when the result lies outside -32768..32767.
 std::optional<int16_t> ToInt16(double value);
 
+// Letter case of the 8-bit (Latin-1) text of the data files: accented letters change case too,
+// so "MONTRÉAL" in a schedule line still finds the city "Montréal".
+char LowerChar(char c);
+char UpperChar(char c);
 std::string ToLower(std::string_view text);
 std::string ToUpper(std::string_view text);
 

@@ -2,24 +2,16 @@
 
 #include <algorithm>
 
+#include "core/number_format.h"
 #include "predictions/prediction_rule.h"
 #include "predictions/ratings.h"
 
 namespace tavix {
 namespace {
 
-// Lower case for the 8-bit text of the data files, accented capitals included, so "MONTRÉAL"
-// in a line still finds "Montréal".
-char LowerLatin1(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
-    if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);
-    return c;
-}
-
 bool EqualIgnoringCase(const std::string& line, size_t start, const std::string& city) {
     for (size_t i = 0; i < city.size(); ++i)
-        if (LowerLatin1(line[start + i]) != LowerLatin1(city[i])) return false;
+        if (LowerChar(line[start + i]) != LowerChar(city[i])) return false;
     return true;
 }
 
@@ -42,9 +34,11 @@ int FindTeamInLine(const NBA& nba, const std::string& line, int first, int last)
     const int teams = std::min<int>(nba.TeamCount, kNameSlots - 1);
     for (int t = 1; t <= teams; ++t) {
         const std::string& city = nba.CityNames[t];
-        if (city.empty()) continue;
         for (int p = std::max(first, 1); p <= last; ++p) {
             const size_t start = static_cast<size_t>(p - 1);
+            // An empty city is the empty text found at every position, also past the line end,
+            // just as the team view lists every line for it.
+            if (city.empty()) return t;
             if (start + city.size() > line.size()) break;
             if (EqualIgnoringCase(line, start, city)) return t;
         }

@@ -22,7 +22,8 @@ constexpr int kRoadCityFirst = 3, kRoadCityLast = 8;
 constexpr int kHomeCityFirst = 10, kHomeCityLast = 22;
 
 // The lowest-numbered team whose city name (any letter case) starts at one of the 1-based
-// positions first..last of the line; 0 when none does. A team without a city name is never found.
+// positions first..last of the line; 0 when none does. A team whose city name is empty matches
+// any line (the empty text stands at every position).
 int FindTeamInLine(const NBA& nba, const std::string& line, int first, int last);
 
 // The block window's list: a blank line, each line unchanged or, when both its teams are

@@ -104,6 +104,17 @@ TEST(ToInt16, RoundsHalfToEvenWithinRange) {
     for (const auto& c : cases) EXPECT_EQ(ToInt16(c.value), c.expected) << c.value;
 }
 
+TEST(LetterCase, LatinOneLettersChangeCaseOtherBytesStay) {
+    EXPECT_EQ(ToLower("MONTR\xc9"
+                      "AL \xd7\xdf 76ERS"),
+              "montr\xe9"
+              "al \xd7\xdf 76ers");
+    EXPECT_EQ(ToUpper("montr\xe9"
+                      "al \xf7\xdf\xff 76ers"),
+              "MONTR\xc9"
+              "AL \xf7\xdf\xff 76ERS");
+}
+
 TEST(FormatDate, TenCharacters) {
     EXPECT_EQ(FormatDate({1999, 2, 5}), "02-05-1999");
     EXPECT_EQ(FormatDate({1999, 12, 31}), "12-31-1999");

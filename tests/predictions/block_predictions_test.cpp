@@ -47,11 +47,26 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"DateHeading", "Tuesday, February 9, 1999", 3, 8, 0}),
     [](const ::testing::TestParamInfo<FindCase>& info) { return std::string(info.param.name); });
 
-TEST(FindTeamInLine, TeamWithoutCityIsNeverFound) {
+TEST(FindTeamInLine, EmptyCityMatchesEveryLineUnlessALowerTeamDoes) {
     NBA nba = SmallLeague();
+    nba.CityNames[kUtah].clear();
+    EXPECT_EQ(FindTeamInLine(nba, "  Miami   Chicago", 3, 8), 2);  // Miami is the lower number
+    EXPECT_EQ(FindTeamInLine(nba, "Tuesday", 3, 8), kUtah);
+    EXPECT_EQ(FindTeamInLine(nba, "", 10, 22), kUtah);
     nba.CityNames[1].clear();
-    EXPECT_EQ(FindTeamInLine(nba, "  Miami   Chicago", 3, 8), 2);
-    EXPECT_EQ(FindTeamInLine(nba, "Tuesday", 3, 8), 0);
+    EXPECT_EQ(FindTeamInLine(nba, "  Miami   Chicago", 3, 8), 1);
+}
+
+TEST(FindTeamInLine, AccentedCapitalsMatch) {
+    NBA nba = SmallLeague();
+    nba.CityNames[kUtah] =
+        "Montr\xe9"
+        "al";
+    EXPECT_EQ(FindTeamInLine(nba,
+                             "  MONTR\xc9"
+                             "AL at Chicago",
+                             3, 8),
+              kUtah);
 }
 
 // A league where every team played 30 games, so ratings and totals are settled figures.

@@ -190,6 +190,25 @@ TEST(TeamSchedule, CitySearchIgnoresCase) {
     EXPECT_EQ(TeamScheduleLines(nba, 2, TeamScheduleMode::AllGames).size(), 4u);
     EXPECT_EQ(CityPosition("at the end: boston", "Boston"), 13);
     EXPECT_EQ(CityPosition("bosto", "Boston"), 0);
+    // Accented capitals of the 8-bit files are letters too; the heading shows them in capitals.
+    EXPECT_EQ(CityPosition("  MONTR\xc9"
+                           "AL at Boston",
+                           "Montr\xe9"
+                           "al"),
+              3);
+    nba.CityNames[2] =
+        "Montr\xe9"
+        "al";
+    EXPECT_EQ(TeamScheduleHeading(nba, 2, TeamScheduleMode::AllGames).substr(0, 10),
+              "  MONTR\xc9"
+              "AL");
+}
+
+TEST(TeamSchedule, EmptyCityListsEveryLine) {
+    NBA nba = SmallLeague();
+    nba.CityNames[2].clear();
+    // Heading plus three items for each of the nine lines of both halves.
+    EXPECT_EQ(TeamScheduleLines(nba, 2, TeamScheduleMode::Road).size(), 1u + 3u * 9u);
 }
 
 // Where the team's city starts decides whether a game is home or road.
@@ -306,6 +325,76 @@ TEST(SchedulePrint, ShortLineOpensPageTwoBelowFiveEmptyLines) {
             EXPECT_EQ(line.size, 12);
             EXPECT_EQ(line.font, "Courier New");
         }
+    }
+}
+
+Lines WithShortAt(int count, std::initializer_list<int> shortIndexes) {
+    Lines lines = Numbered(count);
+    for (int i : shortIndexes) lines[i] = " ";
+    return lines;
+}
+
+struct BreakCase {
+    const char* name;
+    Lines items;
+    std::vector<bool> selected;
+    std::vector<std::string> firstLineOfEachPage;  // after the five empty lines, margin removed
+};
+
+void PrintTo(const BreakCase& c, std::ostream* os) { *os << c.name; }
+
+class SchedulePageBreaks : public ::testing::TestWithParam<BreakCase> {};
+
+TEST_P(SchedulePageBreaks, StartWhereTheCounterSays) {
+    const BreakCase& c = GetParam();
+    testing::RecordingPrinter printer;
+    SendList(SchedulePrintSpec(), {c.items, c.selected}, "Courier New", printer);
+    ASSERT_EQ(printer.PageCount(0), static_cast<int>(c.firstLineOfEachPage.size()) + 1);
+    for (size_t p = 0; p < c.firstLineOfEachPage.size(); ++p) {
+        const Lines page = printer.Page(0, static_cast<int>(p) + 1);
+        ASSERT_GT(page.size(), 5u);
+        EXPECT_EQ(Lines(page.begin(), page.begin() + 5), Lines(5, ""));
+        EXPECT_EQ(page[5], "        " + c.firstLineOfEachPage[p]) << "page " << p + 2;
+    }
+}
+
+std::vector<bool> SelectingRange(size_t size, size_t from, size_t to) {
+    std::vector<bool> selected(size, false);
+    for (size_t i = from; i <= to; ++i) selected[i] = true;
+    return selected;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SchedulePageBreaks,
+    ::testing::Values(
+        // The line that breaks is not counted on its new page: 41 more lines are needed.
+        BreakCase{"CounterRestartsAfterTheBreakingLine", WithShortAt(100, {44, 85}), {}, {" ", " "}},
+        BreakCase{"FortyAfterTheBreakIsNotEnough", WithShortAt(100, {44, 84}), {}, {" "}},
+        // In selected mode only selected lines count, but any short line can break, and an
+        // unselected one is then not printed: the page starts with the next selected line.
+        BreakCase{"UnselectedShortLineBreaksSelectedPrint",
+                  WithShortAt(60, {50}),
+                  [] {
+                      auto s = SelectingRange(60, 0, 49);
+                      s[55] = true;
+                      return s;
+                  }(),
+                  {"game line 56"}},
+        BreakCase{
+            "UnselectedLinesAreNotCounted", WithShortAt(100, {44, 70}), SelectingRange(100, 60, 99), {}},
+        BreakCase{"SelectedShortLineBreaksAndIsPrinted",
+                  WithShortAt(100, {90}),
+                  SelectingRange(100, 40, 99),
+                  {" "}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SchedulePrint, HeaderAtEighteenBodyAtTwelveInThePrinterFont) {
+    testing::RecordingPrinter printer;
+    SendList(SchedulePrintSpec(), {WithShortAt(60, {44}), {}}, "Lucida Console", printer);
+    ASSERT_GT(printer.lines.size(), 3u);
+    for (size_t i = 0; i < printer.lines.size(); ++i) {
+        EXPECT_EQ(printer.lines[i].font, "Lucida Console");
+        EXPECT_EQ(printer.lines[i].size, i < 3 ? 18 : 12) << i;
     }
 }
 
