@@ -136,6 +136,81 @@ TEST(StatisticsFile, SaveAfterLoadGivesTheSameBytes) {
     EXPECT_EQ(before.find('e'), std::string::npos);
 }
 
+// Lines of a CR LF text, 1-based (element 0 stays empty).
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines{""};
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find("\r\n", pos);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    return lines;
+}
+
+TEST(StatisticsFile, EveryValueStandsOnItsOwnLine) {
+    NBA nba;
+    nba.FirstHalfCount = 456;
+    nba.SecondHalfCount = 789;
+    nba.MonthStart[1] = 11;
+    nba.MonthEnd[1] = 12;
+    nba.MonthStart[8] = 801.5;
+    nba.MonthEnd[8] = 802;
+    nba.Wins[1] = 21;
+    nba.Ties[1] = 22;
+    nba.Losses[1] = 23;
+    nba.OffenseAve[1] = 101.5;
+    nba.DefenseAve[1] = 98.25;
+    nba.Wins[2] = 31;
+    nba.DefenseAve[32] = 32.5;
+    nba.PrevWins[1] = 41;
+    nba.PrevTies[1] = 42;
+    nba.PrevLosses[1] = 43;
+    nba.PrevOffenseAve[1] = 44.5;
+    nba.PrevDefenseAve[1] = 45.5;
+    nba.PrevDefenseAve[32] = 46.5;
+    nba.UpdateMonth = 3;
+    nba.UpdateDay = 17;
+    nba.UpdateYear = 1999;
+    nba.TeamReserve[1] = 0.1f;
+    nba.TeamReserve[32] = -2.5f;
+    const std::vector<std::string> lines = LinesOf(StatisticsText(nba));
+    ASSERT_EQ(lines.size(), 374u);
+    const struct {
+        int line;
+        const char* text;
+    } expected[] = {
+        {1, "456"},    {2, "789"},   {3, "11"},     {4, "12"},     {17, "801.5"}, {18, "802"},   {19, "21"},
+        {20, "22"},    {21, "23"},   {22, "101.5"}, {23, "98.25"}, {24, "31"},    {178, "32.5"}, {179, "41"},
+        {180, "42"},   {181, "43"},  {182, "44.5"}, {183, "45.5"}, {338, "46.5"}, {339, "3"},    {340, "17"},
+        {341, "1999"}, {342, "0.1"}, {343, "0"},    {373, "-2.5"},
+    };
+    for (const auto& e : expected) EXPECT_EQ(lines[e.line], e.text) << "line " << e.line;
+}
+
+TEST(StatisticsFile, ReadsNumbersAsAnotherWriterMayHaveLeftThem) {
+    // Exponents, a bare fraction, blanks around values and a quoted number all read as numbers;
+    // 16-bit values written with a fraction round half to even.
+    std::string text = "  12 \r\n\"34\"\r\n";
+    for (int k = 1; k <= kMonthPairs; ++k)
+        text += (k == 2 ? std::string("1.5E+1") : std::to_string(k)) + "\r\n0\r\n";
+    for (int s = 1; s <= kStoredSlots; ++s) text += "2.5\r\n0\r\n3.5\r\n.5\r\n1E2\r\n";
+    for (int s = 1; s <= kStoredSlots; ++s) text += "0\r\n0\r\n0\r\n0\r\n0\r\n";
+    text += "1\r\n2\r\n1999\r\n";
+    for (int s = 1; s <= kStoredSlots; ++s) text += "1.5E-30\r\n";
+    NBA nba;
+    ASSERT_TRUE(ParseStatistics(text, nba));
+    EXPECT_EQ(nba.FirstHalfCount, 12);
+    EXPECT_EQ(nba.SecondHalfCount, 34);
+    EXPECT_EQ(nba.MonthStart[2], 15);
+    EXPECT_EQ(nba.Wins[1], 2);
+    EXPECT_EQ(nba.Losses[1], 4);
+    EXPECT_EQ(nba.OffenseAve[1], 0.5);
+    EXPECT_EQ(nba.DefenseAve[1], 100);
+    EXPECT_EQ(nba.TeamReserve[32], 1.5e-30f);
+}
+
 TEST(StatisticsFile, SuppliedFileSurvivesALoadAndSave) {
     const std::string data = std::string(TAVIX_SOURCE_DIR) + "/data";
     auto supplied = ReadWholeFile(JoinPath(data, kStatisticsFile));
