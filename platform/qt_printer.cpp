@@ -16,6 +16,10 @@
 
 #include "platform/app_paths.h"
 
+#ifdef TAVIX_HAVE_CUPS
+#include <cups/cups.h>
+#endif
+
 namespace tavix {
 namespace {
 
@@ -58,6 +62,96 @@ QPrinterInfo DefaultPrinterInfo() {
     }
     return info;
 }
+
+// Qt hands a document to CUPS and never looks at the answer, so a stopped or rejecting queue
+// would swallow a printout without a word, and a document given up half-way would still print.
+// CUPS is therefore asked about the queue before a document starts and again before it is
+// handed over, and the job it made is looked up so that an abandoned document can be cancelled.
+#ifdef TAVIX_HAVE_CUPS
+
+// CUPS knows a queue by its name without the instance ("PDF" of "PDF/duplex").
+std::string QueueName(const QString& printerName) {
+    return printerName.section('/', 0, 0).toLocal8Bit().toStdString();
+}
+
+std::string CupsText(const char* text) { return text ? std::string(text) : std::string(); }
+
+// Throws PrintFailure when the queue cannot take a printout now.
+void CheckQueueReady(const std::string& queue) {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     queue.c_str());
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    static const char* const kWanted[] = {"printer-state", "printer-state-message",
+                                          "printer-is-accepting-jobs"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, kWanted);
+    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    const ipp_status_t status = cupsLastError();
+    const std::string why = CupsText(cupsLastErrorString());
+
+    if (status == IPP_STATUS_ERROR_NOT_FOUND) {
+        ippDelete(response);
+        throw PrintFailure("The printer " + queue +
+                           " is no longer installed. Choose another one with File, Printer Setup.");
+    }
+    if (!response) {
+        // Without an answer the printout could not be handed over either.
+        if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || status == IPP_STATUS_ERROR_INTERNAL) {
+            throw PrintFailure("The printing system does not answer (" + why + "), so the printer " + queue +
+                               " cannot take the printout.");
+        }
+        return;  // an answer we cannot read: leave it to the queue
+    }
+    int state = IPP_PSTATE_IDLE;
+    bool accepting = true;
+    std::string message;
+    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state", IPP_TAG_ENUM))
+        state = ippGetInteger(a, 0);
+    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+        accepting = ippGetBoolean(a, 0) != 0;
+    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
+        message = CupsText(ippGetString(a, 0, nullptr));
+    ippDelete(response);
+
+    const std::string says = message.empty() ? std::string() : " (the printer says: " + message + ")";
+    if (!accepting) {
+        throw PrintFailure(
+            "The printer " + queue +
+            " is not accepting jobs: let it accept them again in the printer settings, then print "
+            "once more" +
+            says + ".");
+    }
+    if (state == IPP_PSTATE_STOPPED) {
+        throw PrintFailure(
+            "The printer " + queue +
+            " is stopped: it would hold the printout until it is started again. Start it in the "
+            "printer settings, then print once more" +
+            says + ".");
+    }
+}
+
+// The job of this user on the queue with a number above `after`: the one titled `title` if there
+// is one, otherwise the newest. 0 when there is none.
+int FindJob(const std::string& queue, int after, const std::string& title) {
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 1, CUPS_WHICHJOBS_ALL);
+    int found = 0;
+    bool foundTitled = false;
+    for (int i = 0; i < count; ++i) {
+        if (jobs[i].id <= after) continue;
+        const bool titled = jobs[i].title && title == jobs[i].title;
+        if ((titled && !foundTitled) || (titled == foundTitled && jobs[i].id > found)) {
+            found = jobs[i].id;
+            foundTitled = titled;
+        }
+    }
+    cupsFreeJobs(count, jobs);
+    return found;
+}
+
+#endif  // TAVIX_HAVE_CUPS
 
 }  // namespace
 
@@ -121,6 +215,8 @@ class QtPrinter : public Printer {
 
     void EndDocument() override {
         if (!painter_) return;  // nothing was printed since the last document
+        // A queue stopped while the pages were drawn would hold them without a word.
+        if (!pdf_) CheckQueue();
         const bool ended = painter_->end();
         painter_.reset();
         const bool error = device_->printerState() == QPrinter::Error;
@@ -138,16 +234,23 @@ class QtPrinter : public Printer {
                 notify_("No printer is installed, so the printout was saved as a PDF file:\r\n" +
                         Latin1(QDir::toNativeSeparators(path)));
             }
-        } else if (!ended || error) {
-            throw PrintFailure("The printer " + Latin1(device_->printerName()) +
-                               " could not take the printout.");
+        } else {
+            const std::string refusal = HandedOver();
+            if (!refusal.empty()) {
+                throw PrintFailure("The printer " + Latin1(device_->printerName()) +
+                                   " did not take the printout: " + refusal + ".");
+            }
+            if (!ended || error) {
+                throw PrintFailure("The printer " + Latin1(device_->printerName()) +
+                                   " could not take the printout.");
+            }
         }
     }
 
     void Abandon() override {
         if (!painter_) return;
-        // Qt 6.4's CUPS engine cannot abort: what was drawn so far still goes to the queue when the
-        // painter ends. Failures mostly come from a printer in an error state, which takes nothing.
+        // Qt 6.4's CUPS engine cannot abort: what was drawn so far goes to the queue when the
+        // painter ends, so the job it makes is cancelled right after.
         device_->abort();
         if (painter_->isActive()) painter_->end();
         painter_.reset();
@@ -155,8 +258,13 @@ class QtPrinter : public Printer {
             pdf_.reset();
             device_ = nullptr;
             QFile::remove(pdfPath_);
+            return;
         }
+        CancelHandedOver();
     }
+
+    // The CUPS job of the last document handed over (or cancelled); 0 when none is known.
+    int JobId() const { return jobId_; }
 
     bool ToPdf() const { return toPdf_; }
     void SetToPdf(bool toPdf) { toPdf_ = toPdf; }
@@ -177,7 +285,12 @@ class QtPrinter : public Printer {
 
     void EnsureStarted() {
         if (painter_) return;
-        if (toPdf_) OpenPdf();
+        if (toPdf_) {
+            OpenPdf();
+        } else {
+            CheckQueue();
+            NoteJobsSoFar();
+        }
         device_->setDocName(QString::fromLatin1(documentName_.c_str()));
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(device_)) {
@@ -211,6 +324,43 @@ class QtPrinter : public Printer {
         device_ = pdf_.get();
     }
 
+    // The queue's side of a document: checked before it starts and before it is handed over; the
+    // job it became is found afterwards.
+    void CheckQueue() {
+#ifdef TAVIX_HAVE_CUPS
+        CheckQueueReady(QueueName(device_->printerName()));
+#endif
+    }
+
+    void NoteJobsSoFar() {
+#ifdef TAVIX_HAVE_CUPS
+        jobsBefore_ = FindJob(QueueName(device_->printerName()), 0, std::string());
+#endif
+    }
+
+    // Right after the painter ended: why CUPS refused the document (empty when it took it), and
+    // the number of the job it made.
+    std::string HandedOver() {
+        jobId_ = 0;
+#ifdef TAVIX_HAVE_CUPS
+        // Qt's print plugin uses this same CUPS library on this thread, so the status of its
+        // hand-over is still the last one; it must be read before any other request.
+        const ipp_status_t status = cupsLastError();
+        const std::string why = CupsText(cupsLastErrorString());
+        jobId_ = FindJob(QueueName(device_->printerName()), jobsBefore_, documentName_);
+        if (status > IPP_STATUS_OK_EVENTS_COMPLETE && jobId_ == 0) return why.empty() ? "refused" : why;
+#endif
+        return std::string();
+    }
+
+    void CancelHandedOver() {
+#ifdef TAVIX_HAVE_CUPS
+        const std::string queue = QueueName(device_->printerName());
+        jobId_ = FindJob(queue, jobsBefore_, documentName_);
+        if (jobId_ > 0) cupsCancelJob2(CUPS_HTTP_DEFAULT, queue.c_str(), jobId_, 0);
+#endif
+    }
+
     void CheckState() {
         if (device_ && device_->printerState() == QPrinter::Error) {
             throw PrintFailure("The printer " + Latin1(device_->printerName()) + " reported an error.");
@@ -226,7 +376,9 @@ class QtPrinter : public Printer {
     std::unique_ptr<QPainter> painter_;
     std::string fontName_;
     double points_ = kDefaultPoints;
-    double y_ = 0;  // top of the next line, in device pixels from the top of the printable area
+    double y_ = 0;        // top of the next line, in device pixels from the top of the printable area
+    int jobsBefore_ = 0;  // the newest CUPS job on the queue when the document started
+    int jobId_ = 0;
 };
 
 QtPrinterProvider::QtPrinterProvider(Notify notify) : notify_(std::move(notify)) {}
@@ -251,6 +403,8 @@ Printer& QtPrinterProvider::Begin(const std::string& documentName) {
     current_ = std::make_unique<QtPrinter>(documentName, chosen_.get(), notify_);
     return *current_;
 }
+
+int QtPrinterProvider::LastJobId() const { return current_ ? current_->JobId() : 0; }
 
 QString QtPrinterProvider::CurrentPrinterName() const {
     if (QPrinterInfo::availablePrinters().isEmpty()) return QString();

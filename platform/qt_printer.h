@@ -1,6 +1,8 @@
 #pragma once
 // Printing on the desktop: the printer chosen in Printer Setup (the system's default printer until
 // then), or, when no printer is installed at all, a PDF file per document in PrintoutFolder().
+// A CUPS queue that is stopped, rejects jobs or has gone is reported as a PrintFailure before
+// anything is sent, and a document abandoned half-way is cancelled in the queue.
 
 #include <QString>
 #include <functional>
@@ -34,6 +36,10 @@ class QtPrinterProvider : public PrinterProvider {
 
     // The name of the printer the next job goes to; empty when printouts go to PDF files.
     QString CurrentPrinterName() const;
+
+    // The print system's number for the last document sent (or cancelled) through the current
+    // job; 0 when it is not known, as for PDF files.
+    int LastJobId() const;
 
   private:
     Notify notify_;

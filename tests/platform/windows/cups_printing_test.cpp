@@ -30,6 +30,17 @@ QString Run(const QString& program, const QStringList& args) {
 
 bool QueueEmpty() { return Run("lpstat", {"-o"}).trimmed().isEmpty(); }
 
+// What lpstat says about one finished job of a queue ("Alerts: job-canceled-by-user" ...).
+QString FinishedJob(const QString& queue, int job) {
+    QString about;
+    bool inside = false;
+    for (const QString& line : Run("lpstat", {"-l", "-W", "completed", "-o", queue}).split('\n')) {
+        if (!line.startsWith('\t')) inside = line.startsWith(QString("%1-%2 ").arg(queue).arg(job));
+        if (inside) about += line.trimmed() + ' ';
+    }
+    return about;
+}
+
 // The newest PDF cups-pdf wrote since `since` (its names carry the job number and some junk).
 QString NewestPdf(const QString& folder, const QDateTime& since) {
     QString newest;
@@ -153,19 +164,71 @@ class CupsPrintingTest : public QObject {
             Run("pdftoppm", {"-png", "-r", "50", "-f", "1", "-l", "1", pdf, shots + "/cups_page"});
     }
 
-    // A printout that failed half-way must not come out of the printer half-printed.
+    // A printout that failed half-way must not come out of the printer half-printed: the job the
+    // queue made of it is cancelled.
     void abandonedJobPrintsNothing() {
         QtPrinterProvider provider;
         const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
         Printer& printer = provider.Begin("Abandoned");
         printer.PrintLine("half a list");
         printer.Abandon();
-        QTest::qWait(1500);
+        QVERIFY(provider.LastJobId() > 0);
         QTRY_VERIFY_WITH_TIMEOUT(QueueEmpty(), 30000);
+        const QString job = FinishedJob(queue_, provider.LastJobId());
+        QVERIFY2(job.contains("job-canceled-by-user"), qPrintable(job));
+        // Long enough for cups-pdf to have written a file, had the job gone on.
+        QTest::qWait(1500);
         const QString pdf = NewestPdf(out_, started);
-        QEXPECT_FAIL("", "Qt 6.4's CUPS engine cannot abort a job: the lines drawn so far are printed",
-                     Continue);
         QVERIFY2(pdf.isEmpty() || !QFileInfo(pdf).fileName().startsWith("Abandoned"), qPrintable(pdf));
+    }
+
+    // A queue that cannot print now is reported before anything is sent, and nothing is left
+    // waiting in it; one stopped while the pages were drawn loses the job it would have held.
+    void unreadyQueueIsReported_data() {
+        QTest::addColumn<QString>("off");
+        QTest::addColumn<QString>("on");
+        QTest::addColumn<bool>("whileDrawing");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("stopped") << "cupsdisable"
+                                 << "cupsenable" << false << "is stopped";
+        QTest::newRow("rejecting") << "cupsreject"
+                                   << "cupsaccept" << false << "is not accepting jobs";
+        QTest::newRow("stopped while drawing") << "cupsdisable"
+                                               << "cupsenable" << true << "is stopped";
+        QTest::newRow("rejecting while drawing") << "cupsreject"
+                                                 << "cupsaccept" << true << "is not accepting jobs";
+    }
+    void unreadyQueueIsReported() {
+        QFETCH(QString, off);
+        QFETCH(QString, on);
+        QFETCH(bool, whileDrawing);
+        QFETCH(QString, reason);
+        QTRY_VERIFY_WITH_TIMEOUT(QueueEmpty(), 30000);
+        const QString before = Run("lpstat", {"-W", "all", "-o", queue_});
+        struct Restore {
+            QString command, queue;
+            ~Restore() { Run(command, {queue}); }
+        } restore{on, queue_};
+
+        QtPrinterProvider provider;
+        std::string failure;
+        const bool printed = RunPrintJob(
+            provider, "Unready",
+            [&](Printer& p) {
+                if (!whileDrawing) Run(off, {queue_});
+                p.PrintLine("first line");
+                if (whileDrawing) Run(off, {queue_});
+                p.PrintLine("second line");
+                p.EndDocument();
+            },
+            &failure);
+        QVERIFY(!printed);
+        const QString message = QString::fromStdString(failure);
+        QVERIFY2(message.startsWith("The printer " + queue_ + " " + reason), qPrintable(message));
+        // Nothing waits in the queue for the day it is started again.
+        QVERIFY2(Run("lpstat", {"-o", queue_}).trimmed().isEmpty(),
+                 qPrintable(Run("lpstat", {"-o", queue_})));
+        if (!whileDrawing) QCOMPARE(Run("lpstat", {"-W", "all", "-o", queue_}), before);
     }
 
     void setupChoosesTheQueue_data() {
