@@ -1,0 +1,40 @@
+#!/bin/sh
+# Makes the pictures of docs/gallery/ afresh: every window of Tavix on a copy of the supplied
+# data, photographed offscreen by tavix-gallery, and the first page of a printout (the standings,
+# printed to a PDF file since no printer is used here) rendered with pdftoppm.
+#
+#   tools/make-gallery.sh [BUILD_DIR]     (default: build/; configured when missing)
+set -e
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=${1:-$ROOT/build}
+OUT="$ROOT/docs/gallery"
+
+command -v pdftoppm > /dev/null || { echo "make-gallery: pdftoppm (poppler-utils) is needed" >&2; exit 2; }
+[ -f "$BUILD/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$BUILD" --target tavix-gallery tavix_help
+
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+mkdir -p "$WORK/data" "$WORK/home" "$WORK/runtime" "$WORK/printouts" "$WORK/pictures"
+chmod 700 "$WORK/runtime"
+cp "$ROOT"/data/*.dat "$WORK/data/"
+
+# A clean home, no desktop printers (the printout becomes a PDF file) and no display needed.
+env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_CACHE_HOME HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" \
+    CUPS_SERVER="$WORK/no-cups.sock" TAVIX_PRINTOUT_DIR="$WORK/printouts" QT_QPA_PLATFORM=offscreen \
+    "$BUILD/ui/main/program/tavix-gallery" --data "$WORK/data" --out "$WORK/pictures" 2> "$WORK/gallery.log" ||
+    { cat "$WORK/gallery.log" >&2; exit 1; }
+
+PDF=$(ls "$WORK"/printouts/*.pdf 2> /dev/null | head -n 1)
+[ -n "$PDF" ] || { echo "make-gallery: the printout made no PDF file" >&2; exit 1; }
+pdftoppm -r 60 -png -gray -f 1 -l 1 -singlefile "$PDF" "$WORK/pictures/printout"
+# Black text on white paper: sixteen greys are plenty.
+if command -v convert > /dev/null; then
+    convert "$WORK/pictures/printout.png" -colors 16 -define png:compression-level=9 "PNG8:$WORK/pictures/printout.png"
+fi
+
+mkdir -p "$OUT"
+rm -f "$OUT"/*.png
+cp "$WORK"/pictures/*.png "$OUT/"
+ls -l "$OUT"
+echo "total: $(du -ck "$OUT"/*.png | tail -n 1 | cut -f1) KiB in $OUT"
