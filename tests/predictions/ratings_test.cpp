@@ -124,5 +124,21 @@ TEST(Ratings, FiguresAreTheSingleRoundingOfTheDoubleResult) {
     EXPECT_EQ(nba.WinPct[4], static_cast<float>(1.0 / 3.0));
 }
 
+TEST(Ratings, BlendRoundsTheDifferenceToSingleBeforeHalving) {
+    // Mirror-image seasons would blend to exactly even in double arithmetic; rounding each
+    // difference to single first leaves a hair below zero, which the lists show as "-0.0".
+    NBA nba = testing::SmallLeague();
+    nba.Wins[5] = 1;
+    nba.PrevOffenseAve[5] = 100.1;
+    nba.OffenseAve[5] = 100.0;
+    nba.PrevDefenseAve[5] = 100.0;
+    nba.DefenseAve[5] = 100.1;
+    ComputeRatings(nba, SeasonView::Current);
+    const double offense = 100.1 - static_cast<float>(100.1 - 100.0) / 2.0;
+    const double defense = 100.0 + static_cast<float>(100.1 - 100.0) / 2.0;
+    EXPECT_EQ(nba.PointDiff[5], static_cast<float>(offense - defense));
+    EXPECT_LT(nba.PointDiff[5], 0.0f);
+}
+
 }  // namespace
 }  // namespace tavix

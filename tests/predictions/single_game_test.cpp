@@ -139,6 +139,32 @@ INSTANTIATE_TEST_SUITE_P(
                                   {'x', 0, 0, true, ""},
                                   {'c', kChicago, 1, true, kChi + " at "}},
                                  {kBoston, kNewYork, kChicago}},
+                      // After a Clear the old pair is still light red: clicking one of them makes it the
+                      // first choice of a new game and takes the game box away.
+                      ChooseCase{"ClearThenClickAChosenTeam",
+                                 {{'c', kBoston, 1, false, kBos + " at "},
+                                  {'c', kNewYork, 2, true, kBos + " at " + kNyk},
+                                  {'x', 0, 0, true, ""},
+                                  {'c', kNewYork, 1, false, kNyk + " at "}},
+                                 {kBoston, kNewYork}},
+                      // A new first choice, then a still-red old team: that click un-chooses it.
+                      ChooseCase{"ClearNewTeamThenOldRedTeam",
+                                 {{'c', kBoston, 1, false, kBos + " at "},
+                                  {'c', kNewYork, 2, true, kBos + " at " + kNyk},
+                                  {'x', 0, 0, true, ""},
+                                  {'c', kChicago, 1, true, kChi + " at "},
+                                  {'c', kBoston, 0, false, ""}},
+                                 {kNewYork, kChicago}},
+                      // Two new teams, then an old red one that is neither: the click only takes the
+                      // game box away.
+                      ChooseCase{"ClearTwoNewTeamsThenOldRedTeam",
+                                 {{'c', kBoston, 1, false, kBos + " at "},
+                                  {'c', kNewYork, 2, true, kBos + " at " + kNyk},
+                                  {'x', 0, 0, true, ""},
+                                  {'c', kChicago, 1, true, kChi + " at "},
+                                  {'c', kUtah, 2, true, kChi + " at Utah Jazz"},
+                                  {'c', kBoston, 2, false, kChi + " at Utah Jazz"}},
+                                 {kBoston, kNewYork, kChicago, kUtah}},
                       ChooseCase{"ClearThenPredictStillPredicts",
                                  {{'c', kBoston, 1, false, kBos + " at "},
                                   {'c', kNewYork, 2, true, kBos + " at " + kNyk},
