@@ -8,43 +8,48 @@ const std::vector<ClubEntry>& ClubEntries() {
     // Arenas are those the clubs played their 1998-99 home games in. The club names are written
     // as this list has always written them.
     static const std::vector<ClubEntry> entries = {
-        {"Atlanta Hawks", "Georgia Dome", "Atlanta, Georgia", 1},
-        {"Boston Celtics", "FleetCenter", "Boston, Massachusetts", 1},
-        {"Charlotte Hornets", "Charlotte Coliseum", "Charlotte, North Carolina", 1},
-        {"Chicago Bulls", "United Center", "Chicago, Illinois", 2},
-        {"Cleveland Cavaliers", "Gund Arena", "Cleveland, Ohio", 1},
-        {"Dallas Mavericks", "Reunion Arena", "Dallas, Texas", 1},
-        {"Denver Nuggets", "McNichols Sports Arena", "Denver, Colorado", 1},
-        {"Detroit Pistons", "The Palace of Auburn Hills", "Auburn Hills, Michigan", 2},
-        {"Golden State Warriors", "The Arena in Oakland", "Oakland, California", 2},
-        {"Houston Rockets", "Compaq Center", "Houston, Texas", 1},
-        {"Indiana Pacers", "Market Square Arena", "Indianapolis, Indiana", 1},
-        {"Los Angeles Clippers", "Los Angeles Memorial Sports Arena", "Los Angeles, California", 2},
-        {"Los Angeles Lakers", "Great Western Forum", "Inglewood, California", 1},
-        {"Miami Heat", "Miami Arena", "Miami, Florida", 1},
-        {"Milwaukee Bucks", "Bradley Center", "Milwaukee, Wisconsin", 1},
-        {"Minnesota Timberwolves", "Target Center", "Minneapolis, Minnesota", 2},
-        {"New Jersey Nets", "Continental Airlines Arena", "East Rutherford, New Jersey", 1},
-        {"New York Knickerbockers", "Madison Square Garden", "New York, New York", 1},
-        {"Orlando Magic", "Orlando Arena", "Orlando, Florida", 1},
-        {"Philadelphia 76ers", "First Union Center", "Philadelphia, Pennsylvania", 2},
-        {"Phoenix Suns", "America West Arena", "Phoenix, Arizona", 1},
-        {"Portland Trial Blazers", "Rose Garden Arena", "Portland, Oregon", 2},
-        {"Sacramento Kings", "ARCO Arena", "Sacramento, California", 1},
-        {"San Antonio Spurs", "Alamodome", "San Antonio, Texas", 2},
-        {"Seattle Supersonics", "KeyArena at Seattle Center", "Seattle, Washington", 1},
-        {"Toronto Raptors", "Air Canada Centre", "Toronto, Ontario", 2},
-        {"Utah Jazz", "Delta Center", "Salt Lake City, Utah", 1},
-        {"Vancouver Grizzlies", "General Motors Place", "Vancouver, British Columbia", 2},
-        {"Washington Wizards", "MCI Center", "Washington, D.C.", 2},
+        {"Atlanta Hawks", "Georgia Dome", "Atlanta, GA", 1},
+        {"Boston Celtics", "FleetCenter", "Boston, MA", 1},
+        {"Charlotte Hornets", "Charlotte Coliseum", "Charlotte, NC", 1},
+        {"Chicago Bulls", "United Center", "Chicago, IL", 2},
+        {"Cleveland Cavaliers", "Gund Arena", "Cleveland, OH", 1},
+        {"Dallas Mavericks", "Reunion Arena", "Dallas, TX", 1},
+        {"Denver Nuggets", "McNichols Sports Arena", "Denver, CO", 1},
+        {"Detroit Pistons", "The Palace of Auburn Hills", "Auburn Hills, MI", 2},
+        {"Golden State Warriors", "The Arena in Oakland", "Oakland, CA", 2},
+        {"Houston Rockets", "Compaq Center", "Houston, TX", 1},
+        {"Indiana Pacers", "Market Square Arena", "Indianapolis, IN", 1},
+        {"Los Angeles Clippers", "Los Angeles Memorial Sports Arena", "Los Angeles, CA", 2},
+        {"Los Angeles Lakers", "Great Western Forum", "Inglewood, CA", 1},
+        {"Miami Heat", "Miami Arena", "Miami, FL", 1},
+        {"Milwaukee Bucks", "Bradley Center", "Milwaukee, WI", 1},
+        {"Minnesota Timberwolves", "Target Center", "Minneapolis, MN", 2},
+        {"New Jersey Nets", "Continental Airlines Arena", "East Rutherford, NJ", 1},
+        {"New York Knickerbockers", "Madison Square Garden", "New York, NY", 1},
+        {"Orlando Magic", "Orlando Arena", "Orlando, FL", 1},
+        {"Philadelphia 76ers", "First Union Center", "Philadelphia, PA", 2},
+        {"Phoenix Suns", "America West Arena", "Phoenix, AZ", 1},
+        {"Portland Trial Blazers", "Rose Garden Arena", "Portland, OR", 2},
+        {"Sacramento Kings", "ARCO Arena", "Sacramento, CA", 1},
+        {"San Antonio Spurs", "Alamodome", "San Antonio, TX", 2},
+        {"Seattle Supersonics", "KeyArena at Seattle Center", "Seattle, WA", 1},
+        {"Toronto Raptors", "Air Canada Centre", "Toronto, ON", 2},
+        {"Utah Jazz", "Delta Center", "Salt Lake City, UT", 1},
+        {"Vancouver Grizzlies", "General Motors Place", "Vancouver, BC", 2},
+        {"Washington Wizards", "MCI Center", "Washington, DC", 2},
     };
     return entries;
 }
 
 std::vector<std::string> ClubEntryLines(const ClubEntry& entry) {
     std::string first = std::string(" ") + entry.club + ", " + entry.arena + ", " + entry.city + ";";
-    if (entry.lines == 1) return {first + " address, phone not on file"};
-    return {first, "  street address and telephone number not on file"};
+    // The note is joined by no-break spaces: on paper too narrow for the whole line the printer
+    // then moves the note to the next line as one piece instead of splitting it.
+    const std::string nbsp = "\xA0";
+    if (entry.lines == 1)
+        return {first + " address," + nbsp + "phone" + nbsp + "not" + nbsp + "on" + nbsp + "file"};
+    // The second line starts where a wrapped note would, so all the notes line up on paper.
+    return {first, "   street address and telephone number not on file"};
 }
 
 std::vector<std::string> AddressList() {

@@ -13,7 +13,7 @@ namespace tavix {
 struct ClubEntry {
     const char* club;   // as the list writes it
     const char* arena;  // home arena in 1998-99
-    const char* city;   // "City, State" (or province)
+    const char* city;   // "City, ST", with the postal abbreviation of the state or province
     int lines;          // one or two list lines
 };
 

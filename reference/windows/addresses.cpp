@@ -52,6 +52,9 @@ void Addresses::Form_Load() {
     for (const auto& line : AddressList())
         lines << QString::fromLatin1(line.data(), static_cast<int>(line.size()));
     List1->addItems(lines);
+    // A list that opens with the focus shows a frame around its first line, as if it were
+    // picked; the focus starts on the Done button instead, where a click in the list puts it.
+    Donebutton->setFocus();
 }
 
 void Addresses::List1_Click() {

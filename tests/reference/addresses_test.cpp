@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -54,6 +55,7 @@ TEST(AddressList, EachClubInOrderWithItsLinesAndASeparatorBetween) {
             EXPECT_GT(next.find_first_not_of(' '), 1u);
             entry += next;
         }
+        std::replace(entry.begin(), entry.end(), '\xA0', ' ');
         EXPECT_NE(entry.find("not on file"), std::string::npos) << entry;
         pos += kClubs[c].lines;
         if (c + 1 < std::size(kClubs)) {
@@ -70,8 +72,46 @@ TEST(AddressList, TwoLineEntriesKeepTheirShape) {
     size_t continuation = 0;
     for (const auto& line : list) continuation += line.rfind("  ", 0) == 0 ? 1 : 0;
     EXPECT_EQ(continuation, 11u);
-    EXPECT_NE(std::find(list.begin(), list.end(), " Chicago Bulls, United Center, Chicago, Illinois;"),
-              list.end());
+    EXPECT_NE(std::find(list.begin(), list.end(), " Chicago Bulls, United Center, Chicago, IL;"), list.end());
+}
+
+// On paper (10 point, eight blanks of margin) about 84 characters fit across A4. An entry line
+// may run longer only by a "not on file" note that is kept in one piece, so the printer's
+// wrapping puts the whole note on the next line instead of splitting it.
+TEST(AddressList, LinesFitThePaperOrWrapOnlyBeforeTheNote) {
+    constexpr size_t kFitsOnPaper = 84 - 8;
+    for (const auto& line : AddressList()) {
+        SCOPED_TRACE(line);
+        const size_t semicolon = line.find(';');
+        const std::string head = line.substr(0, semicolon == std::string::npos ? line.size() : semicolon + 1);
+        EXPECT_LE(head.size(), kFitsOnPaper);
+        if (line.size() > kFitsOnPaper) {
+            ASSERT_NE(semicolon, std::string::npos);
+            const std::string note = line.substr(semicolon + 2);
+            EXPECT_EQ(line[semicolon + 1], ' ');
+            EXPECT_EQ(note.find(' '), std::string::npos) << "the note would be split";
+            EXPECT_LE(note.size() + 11, kFitsOnPaper + 8);
+        }
+    }
+}
+
+// What an entry says, read with ordinary blanks: where the club plays, and that its office
+// address and telephone number are not on file.
+TEST(AddressList, EntriesReadAsPlainText) {
+    auto readable = [](std::string text) {
+        std::replace(text.begin(), text.end(), '\xA0', ' ');
+        return text;
+    };
+    const std::vector<std::pair<size_t, std::string>> cases = {
+        {1, " Atlanta Hawks, Georgia Dome, Atlanta, GA; address, phone not on file"},
+        {7, " Chicago Bulls, United Center, Chicago, IL;"},
+        {8, "   street address and telephone number not on file"},
+        {38, " New Jersey Nets, Continental Airlines Arena, East Rutherford, NJ; address, phone not on file"},
+        {64, " Vancouver Grizzlies, General Motors Place, Vancouver, BC;"},
+        {67, " Washington Wizards, MCI Center, Washington, DC;"},
+    };
+    const auto list = AddressList();
+    for (const auto& [pos, text] : cases) EXPECT_EQ(readable(list.at(pos)), text) << pos;
 }
 
 // The arenas come from the 1998-99 season's records; the list must agree with them.

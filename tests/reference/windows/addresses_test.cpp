@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "platform/twips.h"
@@ -47,7 +48,12 @@ void AddressesTest::showsTheFixedListAndSaysWhatIsMissing() {
     QCOMPARE(form_->windowTitle(), QString("NBA Team Addresses"));
     const auto expected = AddressList();
     QCOMPARE(form_->List1->count(), 70);
-    for (int i = 0; i < 70; ++i) QCOMPARE(form_->List1->item(i)->text().toStdString(), expected[i]);
+    for (int i = 0; i < 70; ++i)
+        QCOMPARE(form_->List1->item(i)->text().toLatin1().toStdString(), expected[i]);
+    // Every line is seen whole, without sliding the list sideways, and nothing looks selected.
+    QTRY_COMPARE(form_->List1->horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(form_->List1->currentRow(), -1);
+    QVERIFY(form_->Donebutton->hasFocus());
     // The names editor does not touch this list.
     app_->nba.CityNames[4] = "Brooklyn";
     QVERIFY(form_->NoteLabel->isVisible());
