@@ -40,4 +40,12 @@ CXX=clang++ cmake -S "$ROOT" -B "$OUT/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Re
       -DTAVIX_WINDOWS=OFF -DTAVIX_BENCH=OFF
 cmake --build "$OUT/build-fuzz"
 "$ROOT/tests/fuzz/run-all.sh" "$OUT/build-fuzz" "$FUZZ_SECONDS"
+# ---- Debian package: build, install, start the installed program, remove (tools/check-package.sh) ----
+if [ "$(id -u)" -eq 0 ] && command -v dpkg > /dev/null; then
+    echo "== Debian package"
+    "$ROOT/tools/check-package.sh" "$OUT/build"
+else
+    echo "== not root or no dpkg: the Debian package check is skipped"
+fi
+# ---- end of the Debian package check ----
 echo "== all tests passed"
