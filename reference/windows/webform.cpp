@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/twips.h"
 #include "reference/web_sites.h"
@@ -54,8 +55,12 @@ webform::webform(AppContext& ctx) : ctx_(ctx) {
     Label2->setObjectName("Label2");
     Label2->setFont(ArialFont(8));
     Label2->setStyleSheet("color: #0000C0;");
-    Label2->setWordWrap(true);
-    Label2->setGeometry(TwipsRect(4320, 1680, 3405, 480));
+    // One line, ending where the window's right margin begins; a substitute for Arial that runs
+    // wider moves its start to the left rather than breaking the sentence in two.
+    const int instructionRight = Twips(4320 + 3405);
+    const int instructionWidth = std::max(Twips(3405), Label2->sizeHint().width());
+    Label2->setGeometry(QRect(std::min(Twips(4320), instructionRight - instructionWidth), Twips(1680),
+                              instructionWidth, std::max(Twips(255), Label2->sizeHint().height())));
 
     for (size_t i = 0; i < RecommendedSites().size(); ++i) {
         const WebSite& site = RecommendedSites()[i];

@@ -59,6 +59,15 @@ void WebformTest::laysOutTheSitesAndHidesTheNotice() {
     QVERIFY(form_->Label3->sizeHint().width() <= form_->Label3->width());
     QVERIFY(form_->Label3->geometry().right() < form_->width());
     QCOMPARE(form_->Label2->text(), QString("Click on address to copy URL to the Clipboard"));
+    // The instruction stands on one line at its height, inside the window, whatever font stands
+    // in for Arial.
+    QLabel* instruction = form_->Label2;
+    QVERIFY(!instruction->wordWrap());
+    QVERIFY(instruction->fontMetrics().horizontalAdvance(instruction->text()) <=
+            instruction->contentsRect().width());
+    QCOMPARE(instruction->y(), Twips(1680));
+    QVERIFY(instruction->x() <= Twips(4320));
+    QVERIFY(instruction->geometry().right() < form_->width());
     QCOMPARE(form_->Timer1->interval(), 4000);
     QVERIFY(!form_->Timer1->isActive());
     const double nameTops[] = {2400, 3120, 3840, 4560, 5280};
