@@ -224,10 +224,10 @@ bool statform::StoreTeamFields() {
         if (!c.value) {
             ctx_.dialogs.Show(OutOfRangeText(c.what, Text(c.field), FullName(ctx_.nba, CurrentTeam_)),
                               "Tavix", Buttons::Ok, Icon::Exclamation);
-            // The ties field cannot be seen; take the user to the wins so the change is visible.
-            QLineEdit* target = c.field == tietext ? wintext : c.field;
-            target->setFocus();
-            target->selectAll();
+            // The refused figure gets the focus with its text selected, so what the user types
+            // next replaces it; for the ties, which cannot be seen, that is the only way back.
+            c.field->setFocus();
+            c.field->selectAll();
             return false;
         }
     }

@@ -328,6 +328,25 @@ class StatformTest : public QObject {
         QCOMPARE(app->nba.Wins[1], int16_t(32767));
     }
 
+    // The ties field cannot be seen, so a refused tie count must leave the user where typing
+    // corrects it; otherwise the window could never be left.
+    void outOfRangeTiesCanBeCorrected() {
+        Type("losstext", "31");
+        QTest::keyClick(Edit("losstext"), Qt::Key_Tab);
+        QCOMPARE(window->focusWidget(), Edit("tietext"));
+        QTest::keyClicks(Edit("tietext"), "40000");
+        Press("Exitbutton");
+        QVERIFY(IsOpen());
+        QCOMPARE(app->dialogs.shown.size(), size_t(1));
+        QVERIFY(app->dialogs.shown[0].text.find("number of ties") != std::string::npos);
+        QTest::keyClicks(window->focusWidget(), "2");
+        Press("Exitbutton");
+        QVERIFY(!IsOpen());
+        QCOMPARE(app->dialogs.shown.size(), size_t(1));
+        QCOMPARE(app->nba.Ties[1], int16_t(2));
+        QCOMPARE(app->nba.Wins[1], int16_t(19));
+    }
+
     void helpOpensTheStatisticsTopic() {
         Press("InfoButton");
         QCOMPARE(app->help.topics, std::vector<std::string>{"Updating the Statistics"});
