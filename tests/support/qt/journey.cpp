@@ -1,0 +1,103 @@
+#include "tests/support/qt/journey.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QProcess>
+#include <QRegularExpression>
+#include <stdexcept>
+
+#include "core/data_files.h"
+
+namespace tavix::testing {
+
+Program::Program(const std::string& dataDir_, const std::string& settingsPath_)
+    : dataDir(dataDir_), settingsPath(settingsPath_) {
+    dialogs.strict = true;
+    // As main() does: a word about where a printout went goes through the message boxes.
+    printers = std::make_unique<QtPrinterProvider>([this](const std::string& message) {
+        dialogs.Show(message, "Tavix", Buttons::Ok, Icon::Information, DefaultButton::First);
+    });
+    main = std::make_unique<Form2>(nba, dialogs, clock, *printers, help, dataDir);
+}
+
+Program::~Program() { main.reset(); }
+
+std::string Program::Load() {
+    return UnexpectedMessage([&] { report = main->Form_Load(settingsPath); });
+}
+
+std::string UnexpectedMessage(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::logic_error& e) {
+        return e.what();
+    }
+    return std::string();
+}
+
+void CopySuppliedData(const QString& folder) {
+    for (const char* name : {kStatisticsFile, kScheduleFile, kNamesFile, kRosterFile}) {
+        const QString target = QDir(folder).filePath(name);
+        QFile::remove(target);
+        QFile::copy(QString::fromStdString(SuppliedDataDir() + "/" + name), target);
+        QFile(target).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+}
+
+QString RunTool(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(30000)) return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+bool PrintQueueEmpty() { return RunTool("lpstat", {"-o"}).trimmed().isEmpty(); }
+
+QString NewestPdf(const QString& folder, const QString& documentName, const QDateTime& since) {
+    QString newest;
+    QDateTime newestTime = since;
+    for (QDirIterator it(folder, {documentName + "*.pdf"}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QFileInfo info(it.next());
+        if (info.lastModified() >= newestTime && info.size() > 0) {
+            newest = info.filePath();
+            newestTime = info.lastModified();
+        }
+    }
+    return newest;
+}
+
+QStringList Squeezed(const QStringList& lines) {
+    QStringList out;
+    for (const QString& line : lines) {
+        const QString clean = line.simplified();
+        if (!clean.isEmpty()) out << clean;
+    }
+    return out;
+}
+
+QStringList PdfLines(const QString& pdf) {
+    return Squeezed(RunTool("pdftotext", {"-layout", pdf, "-"}).split(QRegularExpression("[\n\f]")));
+}
+
+QStringList PdfFonts(const QString& pdf) {
+    // pdffonts prints two heading lines, then one line per font starting with its name.
+    QStringList fonts;
+    const QStringList lines = RunTool("pdffonts", {pdf}).split('\n');
+    for (int i = 2; i < lines.size(); ++i) {
+        const QString name = lines[i].section(' ', 0, 0, QString::SectionSkipEmpty);
+        if (!name.isEmpty()) fonts << name;
+    }
+    return fonts;
+}
+
+QStringList Items(const QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
+    return items;
+}
+
+}  // namespace tavix::testing

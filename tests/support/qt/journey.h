@@ -1,0 +1,75 @@
+#pragma once
+// The whole program as main() puts it together, for tests that walk through it like a user: the
+// real main window on a data folder and settings file of the test's choosing, the desktop printer
+// (a CUPS queue), message boxes that only give the answers the test queued, a fixed clock and a
+// help launcher that remembers its topics. Also what such tests need around a print queue.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/qt_printer.h"
+#include "tests/support/qt/test_context.h"
+#include "ui/main/windows/form2.h"
+
+namespace tavix::testing {
+
+struct Program {
+    Program(const std::string& dataDir, const std::string& settingsPath);
+    ~Program();
+
+    // Form_Load on the folder and settings file; the text of an unexpected message box, if any.
+    std::string Load();
+
+    std::string dataDir, settingsPath;
+    NBA nba;
+    ScriptedDialogs dialogs;  // strict: every message box must have an answer queued
+    FixedClock clock;
+    RecordingHelp help;
+    std::unique_ptr<QtPrinterProvider> printers;
+    std::unique_ptr<Form2> main;
+    LoadReport report;
+};
+
+// Runs `action`; returns the text of a message box nobody expected (empty when there was none).
+std::string UnexpectedMessage(const std::function<void()>& action);
+
+// The one sub-window of class W the main window has open, or nullptr.
+template <class W>
+W* OpenWindow(Form2& main) {
+    for (QWidget* w : main.OpenSubWindows()) {
+        if (auto* window = dynamic_cast<W*>(w)) return window;
+    }
+    return nullptr;
+}
+
+// Copies the supplied data files into `folder`, writable.
+void CopySuppliedData(const QString& folder);
+
+// A command line tool's standard output (empty when it did not run).
+QString RunTool(const QString& program, const QStringList& args);
+// No job is waiting or printing in any queue.
+bool PrintQueueEmpty();
+// The newest PDF below `folder` whose name starts with `documentName`, written since `since`.
+QString NewestPdf(const QString& folder, const QString& documentName, const QDateTime& since);
+// The text of a PDF, line by line, blanks squeezed and empty lines left out.
+QStringList PdfLines(const QString& pdf);
+// The names of the fonts a PDF embeds or uses.
+QStringList PdfFonts(const QString& pdf);
+// Lines with runs of blanks squeezed and empty lines left out, to compare with PdfLines.
+QStringList Squeezed(const QStringList& lines);
+
+// Every line of a list box.
+QStringList Items(const QListWidget* list);
+
+}  // namespace tavix::testing
+
+// Fails the test when the action shows a message box the test did not queue an answer for.
+#define TAVIX_STEP(...)                                                                            \
+    do {                                                                                           \
+        const std::string unexpected_ = ::tavix::testing::UnexpectedMessage([&] { __VA_ARGS__; }); \
+        QVERIFY2(unexpected_.empty(), unexpected_.c_str());                                        \
+    } while (0)
