@@ -167,7 +167,7 @@ textrulesform::textrulesform(AppContext& ctx) : ctx_(ctx) {
 
     for (const TopicPlace& place : kTopicPlaces) {
         auto* panel = new TopicPanel(ShownCaption(place.caption), this);
-        panel->setObjectName(QString("Topiclabel%1").arg(place.index));
+        panel->setObjectName(QString("Topiclabel(%1)").arg(place.index));
         panel->setGeometry(TwipsRect(120, place.top, 1905, 345));
         SetCaptionColour(panel, kTopicColour);
         const int index = place.index;

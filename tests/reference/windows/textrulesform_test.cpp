@@ -80,7 +80,7 @@ void TextRulesFormTest::topicPanelsFormTheColumn() {
         {5, "Fouls"},         {6, "Statistics"}};
     int previousTop = -1;
     for (const auto& [index, caption] : column) {
-        auto* panel = form_->findChild<QLabel*>(QString("Topiclabel%1").arg(index));
+        auto* panel = form_->findChild<QLabel*>(QString("Topiclabel(%1)").arg(index));
         QVERIFY2(panel, qPrintable(caption));
         QCOMPARE(panel, form_->Topiclabel[index]);
         QCOMPARE(panel->text(), caption);
