@@ -127,14 +127,16 @@ std::optional<int16_t> ToInt16(double value) {
 char LowerChar(char c) {
     const auto u = static_cast<unsigned char>(c);
     if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
-    if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);  // À..Þ but not ×
+    if (u >= 0xC0 && u <= 0xDE && u != 0xD7)
+        return static_cast<char>(u + 32);  // accented capitals, not the sign 0xD7
     return c;
 }
 
 char UpperChar(char c) {
     const auto u = static_cast<unsigned char>(c);
     if (u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
-    if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<char>(u - 32);  // à..þ but not ÷
+    if (u >= 0xE0 && u <= 0xFE && u != 0xF7)
+        return static_cast<char>(u - 32);  // accented small letters, not the sign 0xF7
     return c;
 }
 

@@ -33,7 +33,7 @@ double LeadingNumber(std::string_view text);
 std::optional<int16_t> ToInt16(double value);
 
 // Letter case of the 8-bit (Latin-1) text of the data files: accented letters change case too,
-// so "MONTRÉAL" in a schedule line still finds the city "Montréal".
+// so a city spelt in capitals with an accent still finds its entry in the names.
 char LowerChar(char c);
 char UpperChar(char c);
 std::string ToLower(std::string_view text);
