@@ -113,6 +113,9 @@ void VStatsform::Form_Load() {
     ctx_.seasonView = SeasonView::Current;
     Option1[0]->setChecked(true);
     ShowLines(BuildRatingsView(ctx_.nba, RatingsOrder::Scoring, SeasonView::Current, RatingsRebuild::Load));
+    // A list that opens with the focus frames its first line as if it were picked; the focus
+    // starts where a click in the list sends it.
+    donebutton->setFocus();
 }
 
 void VStatsform::Option1_Click(int index) {

@@ -138,6 +138,14 @@ class VStatsformTest : public QObject {
         QCOMPARE(app->host.closed, 1);
     }
 
+    // The list is for reading: it opens with no line framed as if picked.
+    void opensWithNothingPicked() {
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(List()->currentRow(), -1);
+        QVERIFY(List()->selectedItems().isEmpty());
+        QCOMPARE(window->focusWidget(), Control<QWidget>("donebutton"));
+    }
+
     void mouseDownLeavesNoSelection() {
         const QRect row = List()->visualItemRect(List()->item(7));
         QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, row.center());
