@@ -1,6 +1,5 @@
 #include "platform/twips.h"
 
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -21,15 +20,13 @@ QRect TwipsRect(double left, double top, double width, double height) {
 QSize TwipsSize(double width, double height) { return QSize(Twips(width), Twips(height)); }
 
 QFont FixedPitchFont(double points, bool bold) {
+    // The font matcher takes the first family of the list that is installed, only when the font is
+    // first used; asking the font database for all its families here would make every window that
+    // merely creates a list pay for enumerating the fonts. "monospace" is the system's own choice.
     QFont font;
-    const QStringList families = QFontDatabase::families();
-    for (const char* name : {"Courier New", "DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono"}) {
-        if (families.contains(name)) {
-            font = QFont(name);
-            break;
-        }
-    }
-    if (!QFontInfo(font).fixedPitch()) font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono"),
+                      QStringLiteral("Liberation Mono"), QStringLiteral("Noto Sans Mono"),
+                      QStringLiteral("monospace")});
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     font.setPointSizeF(points);
