@@ -1,9 +1,16 @@
 #include "ui/main/windows/artwork.h"
 
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QStyle>
+#include <QStyleOption>
+#include <utility>
+#include <vector>
 
 namespace tavix::art {
 namespace {
@@ -27,10 +34,10 @@ void PaintFloor(QPainter& p, const QRectF& area) {
     wood.setColorAt(0, kWood.lighter(108));
     wood.setColorAt(1, kWood.darker(104));
     p.fillRect(area, wood);
-    p.setPen(QPen(kWoodDark, 1));
+    // Joints on whole pixel rows: a plain fill, much cheaper than smoothed lines.
     const double board = std::max(6.0, area.height() / 22);
     for (double y = area.top() + board; y < area.bottom(); y += board)
-        p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+        p.fillRect(QRect(qRound(area.left()), qRound(y), qRound(area.width()), 1), kWoodDark);
 }
 
 }  // namespace
@@ -97,12 +104,15 @@ QPixmap SplashPicture(QSize size) {
     title.setBold(true);
     title.setItalic(true);
     title.setPixelSize(static_cast<int>(h * 0.30));
-    p.setFont(title);
+    // The name's outline is made once and filled twice, shadow first.
     const QRectF nameBox(w * 0.30, h * 0.46, w * 0.68, h * 0.40);
-    p.setPen(QColor(0, 0, 0, 110));
-    p.drawText(nameBox.translated(h * 0.012, h * 0.012), Qt::AlignCenter, "Tavix");
-    p.setPen(kNavy);
-    p.drawText(nameBox, Qt::AlignCenter, "Tavix");
+    QPainterPath name;
+    name.addText(0, 0, title, QStringLiteral("Tavix"));
+    const QRectF bounds = QFontMetricsF(title).tightBoundingRect(QStringLiteral("Tavix"));
+    name.translate(nameBox.center() - bounds.center());
+    p.setPen(Qt::NoPen);
+    p.fillPath(name.translated(h * 0.012, h * 0.012), QColor(0, 0, 0, 110));
+    p.fillPath(name, kNavy);
     return pixmap;
 }
 
@@ -117,11 +127,31 @@ QPixmap CourtEmblem(QSize size) {
     return pixmap;
 }
 
-QIcon GlyphIcon(Glyph glyph, int pixels) {
-    QPixmap pixmap = Blank(QSize(pixels, pixels));
-    QPainter p(&pixmap);
+namespace {
+
+// A white question mark drawn as strokes in `box`: the glyphs need no font, so painting the tool
+// bar does not load one.
+void PaintQuestionMark(QPainter& p, const QRectF& box, double weight) {
+    p.save();
+    const double w = box.width(), h = box.height();
+    const double cx = box.center().x();
+    const QRectF hook(cx - w * 0.17, box.top() + h * 0.2, w * 0.34, h * 0.32);
+    QPainterPath path;
+    path.arcMoveTo(hook, 160);
+    path.arcTo(hook, 160, -220);
+    path.quadTo(QPointF(cx, box.top() + h * 0.56), QPointF(cx, box.top() + h * 0.66));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, weight, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(cx, box.top() + h * 0.80), weight * 0.62, weight * 0.62);
+    p.restore();
+}
+
+// A tool glyph in a 32 x 32 box; the painter is scaled to the size wanted.
+void PaintGlyph(QPainter& p, Glyph glyph) {
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(pixels / 32.0, pixels / 32.0);
     const QPen outline(QColor(30, 30, 30), 1.6);
     p.setPen(outline);
     switch (glyph) {
@@ -159,12 +189,7 @@ QIcon GlyphIcon(Glyph glyph, int pixels) {
             PaintBall(p, QRectF(5, 3, 22, 22));
             p.setBrush(QColor(90, 60, 30));
             p.drawRoundedRect(QRectF(8, 25, 16, 5), 2, 2);
-            p.setPen(QPen(Qt::white, 2.4));
-            QFont f("Sans Serif");
-            f.setBold(true);
-            f.setPixelSize(14);
-            p.setFont(f);
-            p.drawText(QRectF(5, 3, 22, 22), Qt::AlignCenter, "?");
+            PaintQuestionMark(p, QRectF(5, 3, 22, 22), 2.6);
             break;
         }
         case Glyph::Podium: {
@@ -181,12 +206,16 @@ QIcon GlyphIcon(Glyph glyph, int pixels) {
         case Glyph::Info: {
             p.setBrush(glyph == Glyph::Help ? QColor(40, 90, 180) : QColor(30, 130, 90));
             p.drawEllipse(QRectF(3, 3, 26, 26));
-            QFont f("Serif");
-            f.setBold(true);
-            f.setPixelSize(20);
-            p.setFont(f);
-            p.setPen(Qt::white);
-            p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, glyph == Glyph::Help ? "?" : "i");
+            if (glyph == Glyph::Help) {
+                PaintQuestionMark(p, QRectF(3, 3, 26, 26), 3.4);
+            } else {
+                p.setPen(Qt::NoPen);
+                p.setBrush(Qt::white);
+                p.drawEllipse(QPointF(16, 9.6), 2.3, 2.3);
+                p.drawRoundedRect(QRectF(13.9, 13.2, 4.2, 11.6), 1, 1);
+                p.drawRect(QRectF(11.8, 13.2, 4, 2.2));
+                p.drawRect(QRectF(11.8, 22.8, 8.4, 2.2));
+            }
             break;
         }
         case Glyph::Globe: {
@@ -223,24 +252,85 @@ QIcon GlyphIcon(Glyph glyph, int pixels) {
             break;
         }
     }
-    p.end();
-    return QIcon(pixmap);
+}
+
+// The window icon at one size: the ball on a court-coloured tile.
+void PaintProgramIcon(QPainter& p, int size) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kNavy);
+    p.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+    PaintBall(p, QRectF(size * 0.12, size * 0.12, size * 0.76, size * 0.76));
+}
+
+// Paints its picture when a size is first asked for, at that size, and keeps the result. Building a
+// window thus costs nothing for the buttons that stay hidden, and each picture is drawn at the size
+// it is shown instead of large and scaled down.
+class PaintedIconEngine : public QIconEngine {
+  public:
+    using Paint = void (*)(QPainter& p, int side, int arg);
+    PaintedIconEngine(Paint paint, int arg, QList<QSize> sizes = {})
+        : paint_(paint), arg_(arg), sizes_(std::move(sizes)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const int side = std::min(rect.width(), rect.height());
+        painter->drawPixmap(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2,
+                            pixmap(QSize(side, side), mode, state));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const int side = std::min(size.width(), size.height());
+        if (side <= 0) return QPixmap();
+        const quint64 key = (quint64(side) << 8) | quint64(mode);
+        for (const auto& [k, cached] : cache_)
+            if (k == key) return cached;
+        QPixmap pixmap;
+        if (mode == QIcon::Normal || mode == QIcon::Active) {
+            pixmap = Blank(QSize(side, side));
+            QPainter p(&pixmap);
+            paint_(p, side, arg_);
+        } else {
+            // Disabled and selected looks come from the style, as for any other icon.
+            const QPixmap normal = this->pixmap(size, QIcon::Normal, state);
+            QStyleOption option;
+            pixmap = QApplication::style() ? QApplication::style()->generatedIconPixmap(mode, normal, &option)
+                                           : normal;
+        }
+        cache_.emplace_back(key, pixmap);
+        return pixmap;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return QSize(side, side);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return sizes_; }
+    QIconEngine* clone() const override { return new PaintedIconEngine(paint_, arg_, sizes_); }
+    QString key() const override { return QStringLiteral("tavix-painted"); }
+
+  private:
+    Paint paint_;
+    int arg_;
+    QList<QSize> sizes_;
+    std::vector<std::pair<quint64, QPixmap>> cache_;
+};
+
+}  // namespace
+
+QIcon GlyphIcon(Glyph glyph) {
+    return QIcon(new PaintedIconEngine(
+        [](QPainter& p, int side, int which) {
+            p.scale(side / 32.0, side / 32.0);
+            PaintGlyph(p, static_cast<Glyph>(which));
+        },
+        static_cast<int>(glyph)));
 }
 
 QIcon ProgramIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
-        QPixmap pixmap = Blank(QSize(size, size));
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kNavy);
-        p.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
-        PaintBall(p, QRectF(size * 0.12, size * 0.12, size * 0.76, size * 0.76));
-        p.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    QList<QSize> sizes;
+    for (int size : {16, 32, 48, 64, 128}) sizes << QSize(size, size);
+    return QIcon(
+        new PaintedIconEngine([](QPainter& p, int side, int) { PaintProgramIcon(p, side); }, 0, sizes));
 }
 
 }  // namespace tavix::art

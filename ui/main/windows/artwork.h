@@ -19,8 +19,9 @@ QPixmap SplashPicture(QSize size);
 QPixmap CourtEmblem(QSize size);
 
 enum class Glyph { Calendar, Pencil, Crystal, Podium, Help, Globe, Printer, Info, Done };
-QIcon GlyphIcon(Glyph glyph, int pixels = 32);
-// The window icon: the ball on a court-coloured tile.
+// Icons are painted when first shown, at the size they are shown.
+QIcon GlyphIcon(Glyph glyph);
+// The window icon: the ball on a court-coloured tile, in the usual icon sizes.
 QIcon ProgramIcon();
 
 }  // namespace tavix::art

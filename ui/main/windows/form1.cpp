@@ -73,7 +73,9 @@ Form1::Form1(AppContext& ctx) : ctx_(ctx) {
     caption.setBold(true);
     caption.setPointSizeF(9.5);
     Label1->setFont(caption);
-    Label1->setStyleSheet("color: rgb(250, 246, 236);");
+    QPalette captionColours = Label1->palette();
+    captionColours.setColor(QPalette::WindowText, QColor(250, 246, 236));
+    Label1->setPalette(captionColours);
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Picture2 = new BannerStrip(this);

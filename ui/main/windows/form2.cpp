@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -50,11 +51,40 @@ QToolButton* PictureButton(QWidget* parent, const char* name, art::Glyph glyph, 
                            QRect where) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
-    button->setIcon(art::GlyphIcon(glyph, 64));
+    button->setIcon(art::GlyphIcon(glyph));
     button->setIconSize(QSize(where.height() * 3 / 4, where.height() * 3 / 4));
     button->setToolTip(tip);
     button->setGeometry(where);
     return button;
+}
+
+// A hint under a tool button: black on pale yellow in a thin grey box. Painted by hand, since a
+// style sheet would put the whole window through the slower style-sheet style.
+class HintLabel : public QLabel {
+  public:
+    HintLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+        setAutoFillBackground(true);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, QColor(255, 255, 225));
+        pal.setColor(QPalette::WindowText, Qt::black);
+        setPalette(pal);
+        setContentsMargins(1, 1, 1, 1);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        QPainter p(this);
+        p.setPen(QColor(120, 120, 120));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// A label in a colour of its own.
+void SetTextColour(QLabel* label, const QColor& colour) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
 }
 
 QPushButton* TextButton(QWidget* parent, const char* name, const char* caption, QRect where) {
@@ -209,7 +239,7 @@ void Form2::BuildControls() {
     Text1->setObjectName("Text1");
     Text1->setGeometry(TwipsRect(180, 4080, 9045, 360));
     Text1->setAlignment(Qt::AlignCenter);
-    Text1->setStyleSheet("color: rgb(110, 110, 120);");
+    SetTextColour(Text1, QColor(110, 110, 120));
     Text1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Panel3D1 = new QFrame(central);
@@ -230,7 +260,7 @@ void Form2::BuildControls() {
 
         const std::string label = "Label1(" + std::to_string(i) + ")";
         // A label shows "&&" as one ampersand only when it does not take "&" as a mnemonic.
-        Label1[i] = new QLabel(QString(kHints[i]).replace("&&", "&"), Panel3D1);
+        Label1[i] = new HintLabel(QString(kHints[i]).replace("&&", "&"), Panel3D1);
         Label1[i]->setObjectName(QString::fromLatin1(label.c_str()));
         Label1[i]->setTextFormat(Qt::PlainText);
         Label1[i]->setAlignment(Qt::AlignCenter);
@@ -238,7 +268,6 @@ void Form2::BuildControls() {
         const int labelWidth = Label1[i]->fontMetrics().horizontalAdvance(Label1[i]->text()) + Twips(120);
         const QRect under = Toolbutton[i]->geometry();
         Label1[i]->setGeometry(under.center().x() - labelWidth / 2, Twips(720), labelWidth, Twips(255));
-        Label1[i]->setStyleSheet("background: rgb(255, 255, 225); border: 1px solid rgb(120, 120, 120);");
         Label1[i]->hide();
     }
     Command1 = PictureButton(Panel3D1, "Command1", art::Glyph::Globe, "Recommended Web Sites",
@@ -287,8 +316,21 @@ void Form2::BuildControls() {
         w->hide();
     }
 
-    // The team panel stands over the list area while a team is chosen.
-    auto* panel = new QFrame(central);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(5000);
+    connect(Timer1, &QTimer::timeout, this, &Form2::HideHints);
+    Timer1->start();
+    waittimer = new QTimer(this);
+    waittimer->setObjectName("waittimer");
+    waittimer->setInterval(600);
+    connect(waittimer, &QTimer::timeout, this, &Form2::waittimer_Timer);
+}
+
+// The team panel stands over the list area while a team is chosen. Most runs never open it, so it
+// is made the first time it is needed.
+void Form2::BuildTeamPanel() {
+    auto* panel = new QFrame(centralWidget());
     teamPanel = panel;
     panel->setObjectName("teamPanel");
     panel->setFrameShape(QFrame::StyledPanel);
@@ -324,16 +366,6 @@ void Form2::BuildControls() {
         w->setEnabled(false);
         w->hide();
     }
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(5000);
-    connect(Timer1, &QTimer::timeout, this, &Form2::HideHints);
-    Timer1->start();
-    waittimer = new QTimer(this);
-    waittimer->setObjectName("waittimer");
-    waittimer->setInterval(600);
-    connect(waittimer, &QTimer::timeout, this, &Form2::waittimer_Timer);
 }
 
 // ---- Window host --------------------------------------------------------------------------
@@ -558,7 +590,7 @@ ListContents Form2::ListOf(QListWidget* list) const {
 void Form2::ShowScheduleList() {
     LockMenus();
     // A schedule chosen from the menu while the team panel is up takes its place.
-    if (!teamPanel->isHidden()) {
+    if (teamPanel && !teamPanel->isHidden()) {
         teamPanel->hide();
         for (QWidget* w :
              std::initializer_list<QWidget*>{Combo1, schframe, TeamSelButton, TeamSelectCancel}) {
@@ -592,6 +624,7 @@ void Form2::Monthlyschedulemenu_Click(int index) {
 }
 
 void Form2::OpenTeamPanel() {
+    if (!teamPanel) BuildTeamPanel();
     Combo1->setEnabled(true);
     Combo1->clear();
     Combo1->setMaxVisibleItems(std::max(4, Twips(2595) / std::max(1, Combo1->fontMetrics().height() + 4)));
@@ -610,11 +643,14 @@ void Form2::OpenTeamPanel() {
 }
 
 void Form2::CloseTeamPanel() {
-    for (QWidget* w : std::initializer_list<QWidget*>{schframe, Combo1, TeamSelectCancel, TeamSelButton}) {
-        w->hide();
-        w->setEnabled(false);
+    if (teamPanel) {
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{schframe, Combo1, TeamSelectCancel, TeamSelButton}) {
+            w->hide();
+            w->setEnabled(false);
+        }
+        teamPanel->hide();
     }
-    teamPanel->hide();
     SetMenusEnabled({STmenu, rmenu, emenu}, true);
     ButtonsOn();
     SchDoneButton->hide();
@@ -636,7 +672,7 @@ void Form2::teamschedulemenu_Click() {
 }
 
 void Form2::TeamSelButton_Click() {
-    if (Combo1->isHidden()) return;
+    if (!Combo1 || Combo1->isHidden()) return;
     const std::string text = Combo1->currentText().toLatin1().toStdString();
     if (IsNoTeamChosen(text)) {
         ctx_.dialogs.Beep();

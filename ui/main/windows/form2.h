@@ -82,12 +82,13 @@ class Form2 : public QMainWindow, public WindowHost {
     QPushButton* SchDoneButton;
     QToolButton* StandPrintButton;
     QPushButton* StandingDoneButton;
-    QWidget* teamPanel;
-    QComboBox* Combo1;
-    QGroupBox* schframe;
+    // The team panel and its controls exist from the first time the panel opens.
+    QWidget* teamPanel = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QGroupBox* schframe = nullptr;
     std::array<QRadioButton*, 3> schtype{};
-    QPushButton* TeamSelButton;
-    QPushButton* TeamSelectCancel;
+    QPushButton* TeamSelButton = nullptr;
+    QPushButton* TeamSelectCancel = nullptr;
     QLabel* Text1;
     QLabel* Shape1;
     QTimer* Timer1;
@@ -132,6 +133,7 @@ class Form2 : public QMainWindow, public WindowHost {
   private:
     void BuildMenus();
     void BuildControls();
+    void BuildTeamPanel();
     QMenu* AddMenu(QMenu*& menu, const char* name, const char* caption);
     QAction* AddItem(QMenu* menu, const char* name, const char* caption, std::function<void()> handler);
     void AddSeparator(QMenu* menu, const char* name);
