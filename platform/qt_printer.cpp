@@ -18,6 +18,9 @@
 
 #ifdef TAVIX_HAVE_CUPS
 #include <cups/cups.h>
+#include <dlfcn.h>
+
+#include <type_traits>
 #endif
 
 namespace tavix {
@@ -69,6 +72,62 @@ QPrinterInfo DefaultPrinterInfo() {
 // handed over, and the job it made is looked up so that an abandoned document can be cancelled.
 #ifdef TAVIX_HAVE_CUPS
 
+// libcups is opened the first time a printout asks about its queue, not when the program starts:
+// with the libraries it brings (TLS, Kerberos) it would otherwise cost every start a few
+// milliseconds and megabytes. It is the same library Qt's print plugin opens, so its last status
+// is shared. When it cannot be opened the queue is left to itself, as on a system without CUPS.
+struct CupsApi {
+    decltype(&::cupsCancelJob2) CancelJob2 = nullptr;
+    decltype(&::cupsDoRequest) DoRequest = nullptr;
+    decltype(&::cupsFreeJobs) FreeJobs = nullptr;
+    decltype(&::cupsGetJobs2) GetJobs2 = nullptr;
+    decltype(&::cupsLastError) LastError = nullptr;
+    decltype(&::cupsLastErrorString) LastErrorString = nullptr;
+    decltype(&::cupsUser) User = nullptr;
+    decltype(&::httpAssembleURI) AssembleURI = nullptr;
+    decltype(&::ippAddString) AddString = nullptr;
+    decltype(&::ippAddStrings) AddStrings = nullptr;
+    decltype(&::ippDelete) Delete = nullptr;
+    decltype(&::ippFindAttribute) FindAttribute = nullptr;
+    decltype(&::ippGetBoolean) GetBoolean = nullptr;
+    decltype(&::ippGetInteger) GetInteger = nullptr;
+    decltype(&::ippGetString) GetString = nullptr;
+    decltype(&::ippNewRequest) NewRequest = nullptr;
+    bool ok = false;
+};
+
+const CupsApi& Cups() {
+    static const CupsApi api = [] {
+        CupsApi a;
+        void* lib = dlopen("libcups.so.2", RTLD_LAZY | RTLD_LOCAL);
+        if (!lib) return a;
+        bool all = true;
+        auto load = [&](auto& fn, const char* name) {
+            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
+            all = all && fn != nullptr;
+        };
+        load(a.CancelJob2, "cupsCancelJob2");
+        load(a.DoRequest, "cupsDoRequest");
+        load(a.FreeJobs, "cupsFreeJobs");
+        load(a.GetJobs2, "cupsGetJobs2");
+        load(a.LastError, "cupsLastError");
+        load(a.LastErrorString, "cupsLastErrorString");
+        load(a.User, "cupsUser");
+        load(a.AssembleURI, "httpAssembleURI");
+        load(a.AddString, "ippAddString");
+        load(a.AddStrings, "ippAddStrings");
+        load(a.Delete, "ippDelete");
+        load(a.FindAttribute, "ippFindAttribute");
+        load(a.GetBoolean, "ippGetBoolean");
+        load(a.GetInteger, "ippGetInteger");
+        load(a.GetString, "ippGetString");
+        load(a.NewRequest, "ippNewRequest");
+        a.ok = all;
+        return a;
+    }();
+    return api;
+}
+
 // CUPS knows a queue by its name without the instance ("PDF" of "PDF/duplex").
 std::string QueueName(const QString& printerName) {
     return printerName.section('/', 0, 0).toLocal8Bit().toStdString();
@@ -78,21 +137,23 @@ std::string CupsText(const char* text) { return text ? std::string(text) : std::
 
 // Throws PrintFailure when the queue cannot take a printout now.
 void CheckQueueReady(const std::string& queue) {
+    const CupsApi& cups = Cups();
+    if (!cups.ok) return;
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
-                     queue.c_str());
-    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    cups.AssembleURI(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                     ("/printers/" + queue).c_str());
+    ipp_t* request = cups.NewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    cups.AddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    cups.AddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cups.User());
     static const char* const kWanted[] = {"printer-state", "printer-state-message",
                                           "printer-is-accepting-jobs"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, kWanted);
-    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-    const ipp_status_t status = cupsLastError();
-    const std::string why = CupsText(cupsLastErrorString());
+    cups.AddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, kWanted);
+    ipp_t* response = cups.DoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    const ipp_status_t status = cups.LastError();
+    const std::string why = CupsText(cups.LastErrorString());
 
     if (status == IPP_STATUS_ERROR_NOT_FOUND) {
-        ippDelete(response);
+        cups.Delete(response);
         throw PrintFailure("The printer " + queue +
                            " is no longer installed. Choose another one with File, Printer Setup.");
     }
@@ -107,36 +168,33 @@ void CheckQueueReady(const std::string& queue) {
     int state = IPP_PSTATE_IDLE;
     bool accepting = true;
     std::string message;
-    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state", IPP_TAG_ENUM))
-        state = ippGetInteger(a, 0);
-    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
-        accepting = ippGetBoolean(a, 0) != 0;
-    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
-        message = CupsText(ippGetString(a, 0, nullptr));
-    ippDelete(response);
+    if (ipp_attribute_t* a = cups.FindAttribute(response, "printer-state", IPP_TAG_ENUM))
+        state = cups.GetInteger(a, 0);
+    if (ipp_attribute_t* a = cups.FindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+        accepting = cups.GetBoolean(a, 0) != 0;
+    if (ipp_attribute_t* a = cups.FindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
+        message = CupsText(cups.GetString(a, 0, nullptr));
+    cups.Delete(response);
 
-    const std::string says = message.empty() ? std::string() : " (the printer says: " + message + ")";
+    const std::string says = message.empty() ? std::string() : " (it says \"" + message + "\")";
     if (!accepting) {
-        throw PrintFailure(
-            "The printer " + queue +
-            " is not accepting jobs: let it accept them again in the printer settings, then print "
-            "once more" +
-            says + ".");
+        throw PrintFailure("The printer " + queue + " is not accepting jobs" + says +
+                           ": let it accept them again in the printer settings, then print once more.");
     }
     if (state == IPP_PSTATE_STOPPED) {
-        throw PrintFailure(
-            "The printer " + queue +
-            " is stopped: it would hold the printout until it is started again. Start it in the "
-            "printer settings, then print once more" +
-            says + ".");
+        throw PrintFailure("The printer " + queue + " is stopped" + says +
+                           ": it would hold the printout until it is started again. Start it in the printer "
+                           "settings, then print once more.");
     }
 }
 
 // The job of this user on the queue with a number above `after`: the one titled `title` if there
 // is one, otherwise the newest. 0 when there is none.
 int FindJob(const std::string& queue, int after, const std::string& title) {
+    const CupsApi& cups = Cups();
+    if (!cups.ok) return 0;
     cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 1, CUPS_WHICHJOBS_ALL);
+    const int count = cups.GetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 1, CUPS_WHICHJOBS_ALL);
     int found = 0;
     bool foundTitled = false;
     for (int i = 0; i < count; ++i) {
@@ -147,7 +205,7 @@ int FindJob(const std::string& queue, int after, const std::string& title) {
             foundTitled = titled;
         }
     }
-    cupsFreeJobs(count, jobs);
+    cups.FreeJobs(count, jobs);
     return found;
 }
 
@@ -345,8 +403,10 @@ class QtPrinter : public Printer {
 #ifdef TAVIX_HAVE_CUPS
         // Qt's print plugin uses this same CUPS library on this thread, so the status of its
         // hand-over is still the last one; it must be read before any other request.
-        const ipp_status_t status = cupsLastError();
-        const std::string why = CupsText(cupsLastErrorString());
+        const CupsApi& cups = Cups();
+        if (!cups.ok) return std::string();
+        const ipp_status_t status = cups.LastError();
+        const std::string why = CupsText(cups.LastErrorString());
         jobId_ = FindJob(QueueName(device_->printerName()), jobsBefore_, documentName_);
         if (status > IPP_STATUS_OK_EVENTS_COMPLETE && jobId_ == 0) return why.empty() ? "refused" : why;
 #endif
@@ -357,7 +417,7 @@ class QtPrinter : public Printer {
 #ifdef TAVIX_HAVE_CUPS
         const std::string queue = QueueName(device_->printerName());
         jobId_ = FindJob(queue, jobsBefore_, documentName_);
-        if (jobId_ > 0) cupsCancelJob2(CUPS_HTTP_DEFAULT, queue.c_str(), jobId_, 0);
+        if (jobId_ > 0) Cups().CancelJob2(CUPS_HTTP_DEFAULT, queue.c_str(), jobId_, 0);
 #endif
     }
 
