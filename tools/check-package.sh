@@ -38,7 +38,7 @@ trap cleanup EXIT
 
 # Nothing but the program, its companion and their files: no tests, benchmarks or build tools.
 dpkg-deb --fsys-tarfile "$DEB" | tar -t | grep -v '/$' | sed 's|^\./|/|' | sort > "$WORK/contents"
-unexpected=$(grep -v -E '^/usr/bin/(tavix|tavix-lists)$|^/usr/share/tavix/(help/tavix\.(qhc|qch)|data/[^/]+\.dat)$|^/usr/share/applications/tavix\.desktop$|^/usr/share/icons/hicolor/[^/]+/apps/tavix\.(svg|png)$' "$WORK/contents" || true)
+unexpected=$(grep -v -E '^/usr/bin/(tavix|tavix-lists)$|^/usr/share/tavix/(help/tavix\.(qhc|qch)|data/[^/]+\.dat)$|^/usr/share/doc/tavix/copyright$|^/usr/share/applications/tavix\.desktop$|^/usr/share/icons/hicolor/[^/]+/apps/tavix\.(svg|png)$' "$WORK/contents" || true)
 [ -z "$unexpected" ] || fail "the package holds files it should not: $unexpected"
 
 echo "-- installing"
@@ -53,7 +53,7 @@ dpkg-query -W -f='${Status}\n' tavix | grep -q "install ok installed" || fail "t
 echo "-- checking the installed files"
 for f in /usr/bin/tavix /usr/bin/tavix-lists /usr/share/tavix/help/tavix.qhc /usr/share/tavix/help/tavix.qch \
          /usr/share/tavix/data/TavixSE.dat /usr/share/tavix/data/TavixSC.dat /usr/share/tavix/data/TavixNM.dat \
-         /usr/share/tavix/data/Tavixro.dat /usr/share/applications/tavix.desktop \
+         /usr/share/tavix/data/Tavixro.dat /usr/share/applications/tavix.desktop /usr/share/doc/tavix/copyright \
          /usr/share/icons/hicolor/scalable/apps/tavix.svg; do
     [ -s "$f" ] || fail "missing after install: $f"
 done
