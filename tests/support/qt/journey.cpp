@@ -56,18 +56,13 @@ QString RunTool(const QString& program, const QStringList& args) {
 
 bool PrintQueueEmpty() { return RunTool("lpstat", {"-o"}).trimmed().isEmpty(); }
 
-QString NewestPdf(const QString& folder, const QString& documentName, const QDateTime& since) {
-    QString newest;
-    QDateTime newestTime = since;
-    for (QDirIterator it(folder, {documentName + "*.pdf"}, QDir::Files, QDirIterator::Subdirectories);
-         it.hasNext();) {
+QString PdfOfJob(const QString& folder, int job) {
+    const QString ending = QString("-job_%1.pdf").arg(job);
+    for (QDirIterator it(folder, {"*" + ending}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
         const QFileInfo info(it.next());
-        if (info.lastModified() >= newestTime && info.size() > 0) {
-            newest = info.filePath();
-            newestTime = info.lastModified();
-        }
+        if (info.fileName().endsWith(ending) && info.size() > 0) return info.filePath();
     }
-    return newest;
+    return QString();
 }
 
 QStringList Squeezed(const QStringList& lines) {
@@ -80,7 +75,10 @@ QStringList Squeezed(const QStringList& lines) {
 }
 
 QStringList PdfLines(const QString& pdf) {
-    return Squeezed(RunTool("pdftotext", {"-layout", pdf, "-"}).split(QRegularExpression("[\n\f]")));
+    // Compatibility forms undo the ligatures ("fi") a proportional font prints.
+    return Squeezed(RunTool("pdftotext", {"-layout", pdf, "-"})
+                        .normalized(QString::NormalizationForm_KC)
+                        .split(QRegularExpression("[\n\f]")));
 }
 
 QStringList PdfFonts(const QString& pdf) {

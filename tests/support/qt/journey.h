@@ -4,7 +4,6 @@
 // (a CUPS queue), message boxes that only give the answers the test queued, a fixed clock and a
 // help launcher that remembers its topics. Also what such tests need around a print queue.
 
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -53,8 +52,9 @@ void CopySuppliedData(const QString& folder);
 QString RunTool(const QString& program, const QStringList& args);
 // No job is waiting or printing in any queue.
 bool PrintQueueEmpty();
-// The newest PDF below `folder` whose name starts with `documentName`, written since `since`.
-QString NewestPdf(const QString& folder, const QString& documentName, const QDateTime& since);
+// The PDF cups-pdf wrote below `folder` for CUPS job `job` (its name ends in "-job_<job>.pdf");
+// empty until it is complete.
+QString PdfOfJob(const QString& folder, int job);
 // The text of a PDF, line by line, blanks squeezed and empty lines left out.
 QStringList PdfLines(const QString& pdf);
 // The names of the fonts a PDF embeds or uses.
@@ -72,4 +72,11 @@ QStringList Items(const QListWidget* list);
     do {                                                                                           \
         const std::string unexpected_ = ::tavix::testing::UnexpectedMessage([&] { __VA_ARGS__; }); \
         QVERIFY2(unexpected_.empty(), unexpected_.c_str());                                        \
+    } while (0)
+
+// Runs a helper that checks things and leaves the test function at its first failure.
+#define TAVIX_CHECKED(...)                      \
+    do {                                        \
+        __VA_ARGS__;                            \
+        if (QTest::currentTestFailed()) return; \
     } while (0)
