@@ -19,10 +19,18 @@ mkdir -p "$WORK/data" "$WORK/home" "$WORK/runtime" "$WORK/printouts" "$WORK/pict
 chmod 700 "$WORK/runtime"
 cp "$ROOT"/data/*.dat "$WORK/data/"
 
-# A clean home, no desktop printers (the printout becomes a PDF file) and no display needed.
+# A clean home, no desktop printers (the printout becomes a PDF file) and a virtual screen of a
+# desktop's size (message boxes size themselves to the screen), or offscreen when Xvfb is missing.
+on_screen() {
+    if command -v xvfb-run > /dev/null; then
+        QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1200x24" "$@"
+    else
+        QT_QPA_PLATFORM=offscreen "$@"
+    fi
+}
 env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_CACHE_HOME HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" \
-    CUPS_SERVER="$WORK/no-cups.sock" TAVIX_PRINTOUT_DIR="$WORK/printouts" QT_QPA_PLATFORM=offscreen \
-    "$BUILD/ui/main/program/tavix-gallery" --data "$WORK/data" --out "$WORK/pictures" 2> "$WORK/gallery.log" ||
+    CUPS_SERVER="$WORK/no-cups.sock" TAVIX_PRINTOUT_DIR="$WORK/printouts" \
+    on_screen "$BUILD/ui/main/program/tavix-gallery" --data "$WORK/data" --out "$WORK/pictures" 2> "$WORK/gallery.log" ||
     { cat "$WORK/gallery.log" >&2; exit 1; }
 
 PDF=$(ls "$WORK"/printouts/*.pdf 2> /dev/null | head -n 1)
