@@ -74,21 +74,20 @@ int PdfPageCount(const QString& pdf) {
 
 // Presses a button of the print dialog once it is up.
 void AnswerPrintDialog(bool accept) {
-    auto attempt = std::make_shared<std::function<void()>>();
-    *attempt = [accept, attempt] {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, accept] {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            QTimer::singleShot(20, *attempt);
-            return;
-        }
+        if (!dialog) return;
+        poll->stop();
+        poll->deleteLater();
         const QString shots = qEnvironmentVariable("TAVIX_SCREENSHOT_DIR");
         if (!shots.isEmpty()) dialog->grab().save(shots + "/printer_setup.png");
         if (accept)
             dialog->accept();
         else
             dialog->reject();
-    };
-    QTimer::singleShot(0, *attempt);
+    });
+    poll->start(10);
 }
 
 }  // namespace
