@@ -3,7 +3,7 @@
 namespace tavix {
 
 void ReportPrintFailure(AppContext& ctx, const std::string& reason) {
-    ctx.dialogs.Show("The printout could not be finished and was abandoned.\r\n" + reason +
+    ctx.dialogs.Show("The printout could not be made.\r\n" + reason +
                          "\r\n\r\nYour lists and statistics are unchanged.",
                      "Tavix", Buttons::Ok, Icon::Exclamation);
 }
