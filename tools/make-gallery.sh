@@ -28,17 +28,25 @@ on_screen() {
         QT_QPA_PLATFORM=offscreen "$@"
     fi
 }
-env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_CACHE_HOME HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" \
-    CUPS_SERVER="$WORK/no-cups.sock" TAVIX_PRINTOUT_DIR="$WORK/printouts" \
-    on_screen "$BUILD/ui/main/program/tavix-gallery" --data "$WORK/data" --out "$WORK/pictures" 2> "$WORK/gallery.log" ||
-    { cat "$WORK/gallery.log" >&2; exit 1; }
+# on_screen is a shell function, which env cannot run: the settings go in a subshell instead.
+(
+    unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
+    export HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" CUPS_SERVER="$WORK/no-cups.sock" \
+        TAVIX_PRINTOUT_DIR="$WORK/printouts"
+    on_screen "$BUILD/ui/main/program/tavix-gallery" --data "$WORK/data" --out "$WORK/pictures" 2> "$WORK/gallery.log"
+) || { cat "$WORK/gallery.log" >&2; exit 1; }
 
 PDF=$(ls "$WORK"/printouts/*.pdf 2> /dev/null | head -n 1)
 [ -n "$PDF" ] || { echo "make-gallery: the printout made no PDF file" >&2; exit 1; }
 pdftoppm -r 60 -png -gray -f 1 -l 1 -singlefile "$PDF" "$WORK/pictures/printout"
-# Black text on white paper: sixteen greys are plenty.
+# Black text on white paper: sixteen greys are plenty. A window with more than 256 colours comes
+# out of tavix-gallery in true colour; a palette made for the picture keeps it a third the size.
 if command -v convert > /dev/null; then
     convert "$WORK/pictures/printout.png" -colors 16 -define png:compression-level=9 "PNG8:$WORK/pictures/printout.png"
+    for picture in "$WORK"/pictures/*.png; do
+        [ "$picture" = "$WORK/pictures/printout.png" ] && continue
+        convert "$picture" -dither None -colors 256 -define png:compression-level=9 "PNG8:$picture"
+    done
 fi
 
 mkdir -p "$OUT"

@@ -6,8 +6,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
-#include "core/windows/button_pictures.h"
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
 
 namespace tavix {
@@ -75,14 +76,13 @@ Setfont::Setfont(AppContext& ctx) : ctx_(ctx) {
     Label1 = MakeAdvice(this, "Label1", "Courier New is Recommended for Windows 3.1.",
                         TwipsRect(3600, 2040, 2775, 435));
 
-    Command1 = pictures::MakeButton(this, "Command1", pictures::Picture::Info, "Help on Fonts", 3600, 3480,
-                                    975, 495);
-    donebutton = pictures::MakeButton(this, "donebutton", pictures::Picture::Ok, "Close Font window", 5400,
-                                      3480, 975, 495);
+    Command1 = PictureButton(this, "Command1", Glyph::Info, "Help on Fonts", TwipsRect(3600, 3480, 975, 495));
+    donebutton =
+        PictureButton(this, "donebutton", Glyph::Tick, "Close Font window", TwipsRect(5400, 3480, 975, 495));
 
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] { List1_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(donebutton, &QPushButton::clicked, this, [this] { donebutton_Click(); });
+    connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
+    connect(donebutton, &QToolButton::clicked, this, [this] { donebutton_Click(); });
 
     Form_Load();
 }

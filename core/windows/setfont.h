@@ -2,6 +2,7 @@
 // The font chooser: every font the printer can use, a sample of the chosen one, and the choice
 // taken into the printer font setting when the window is closed with its done button.
 
+#include <QToolButton>
 #include <QWidget>
 
 #include "platform/app_context.h"
@@ -38,8 +39,8 @@ class Setfont : public QWidget {
     QLabel* fontlabel = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* donebutton = nullptr;
+    QToolButton* Command1 = nullptr;
+    QToolButton* donebutton = nullptr;
 };
 
 }  // namespace tavix

@@ -2,10 +2,11 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "core/data_files.h"
-#include "core/windows/button_pictures.h"
 #include "core/windows/setfont.h"
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
 
 namespace tavix {
@@ -19,13 +20,13 @@ Settingsform::Settingsform(AppContext& ctx) : ctx_(ctx) {
     Command1 = new QPushButton("Printer Font", this);
     Command1->setObjectName("Command1");
     Command1->setGeometry(TwipsRect(480, 360, 2655, 495));
-    InfoButton = pictures::MakeButton(this, "InfoButton", pictures::Picture::Info, "Help on Settings", 480,
-                                      1140, 975, 495);
-    OkButton = pictures::MakeButton(this, "OkButton", pictures::Picture::Ok, "Close settings window", 2160,
-                                    1140, 975, 495);
+    InfoButton =
+        PictureButton(this, "InfoButton", Glyph::Info, "Help on Settings", TwipsRect(480, 1140, 975, 495));
+    OkButton = PictureButton(this, "OkButton", Glyph::Tick, "Close settings window",
+                             TwipsRect(2160, 1140, 975, 495));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(InfoButton, &QPushButton::clicked, this, [this] { InfoButton_Click(); });
-    connect(OkButton, &QPushButton::clicked, this, [this] { OkButton_Click(); });
+    connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
+    connect(OkButton, &QToolButton::clicked, this, [this] { OkButton_Click(); });
 
     Form_Load();
 }

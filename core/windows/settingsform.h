@@ -1,6 +1,7 @@
 #pragma once
 // The settings window: the printer font (through the font chooser) and saving the settings.
 
+#include <QToolButton>
 #include <QWidget>
 
 #include "platform/app_context.h"
@@ -25,8 +26,8 @@ class Settingsform : public QWidget {
 
     AppContext& ctx_;
     QPushButton* Command1 = nullptr;
-    QPushButton* InfoButton = nullptr;
-    QPushButton* OkButton = nullptr;
+    QToolButton* InfoButton = nullptr;
+    QToolButton* OkButton = nullptr;
 };
 
 }  // namespace tavix

@@ -5,9 +5,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <algorithm>
 
-#include "core/windows/button_pictures.h"
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
 
 namespace tavix {
@@ -156,12 +157,12 @@ Pseason::Pseason(AppContext& ctx) : ctx_(ctx) {
         Label1[i] = l;
     }
 
-    InfoButton = pictures::MakeButton(this, "InfoButton", pictures::Picture::Info,
-                                      "Help on season projections", 6120, 3480, 975, 495);
-    DoneButton = pictures::MakeButton(this, "DoneButton", pictures::Picture::Exit, "Close Forecast window",
-                                      7320, 3480, 975, 495);
-    connect(InfoButton, &QPushButton::clicked, this, [this] { InfoButton_Click(); });
-    connect(DoneButton, &QPushButton::clicked, this, [this] { DoneButton_Click(); });
+    InfoButton = PictureButton(this, "InfoButton", Glyph::Info, "Help on season projections",
+                               TwipsRect(6120, 3480, 975, 495));
+    DoneButton = PictureButton(this, "DoneButton", Glyph::WindowOut, "Close Forecast window",
+                               TwipsRect(7320, 3480, 975, 495));
+    connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
+    connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
 
     Form_Load();
 }

@@ -2,6 +2,7 @@
 // The play-off forecast: a fixed bracket of seven boxes from the four division leaders up to
 // the favourite for the title, worked out once when the window opens.
 
+#include <QToolButton>
 #include <QWidget>
 #include <array>
 
@@ -37,8 +38,8 @@ class Pseason : public QWidget {
     std::array<QLabel*, 4> Label1{};
     std::array<QWidget*, 9> Line1{};  // horizontal connectors
     std::array<QWidget*, 3> Line2{};  // vertical connectors
-    QPushButton* InfoButton = nullptr;
-    QPushButton* DoneButton = nullptr;
+    QToolButton* InfoButton = nullptr;
+    QToolButton* DoneButton = nullptr;
 };
 
 }  // namespace tavix

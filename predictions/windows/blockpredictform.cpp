@@ -6,9 +6,9 @@
 #include <QToolButton>
 #include <memory>
 
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "predictions/block_predictions.h"
-#include "predictions/windows/prediction_icons.h"
 
 namespace tavix {
 namespace {
@@ -22,15 +22,6 @@ class BusyPointer {
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
 
-QToolButton* PictureButton(QWidget* parent, const char* name, const QIcon& icon, const char* tip) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(icon);
-    button->setIconSize(TwipsSize(360, 360));
-    button->setToolTip(tip);
-    return button;
-}
-
 }  // namespace
 
 BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<std::string> blockLines)
@@ -43,11 +34,11 @@ BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<std::string> blo
     List1->setFont(FixedPitchFont(9));
     List1->setGeometry(TwipsRect(120, 120, 9120, 5280));
 
-    PrintButton = PictureButton(this, "PrintButton", PrinterIcon(), "Print List");
-    PrintButton->setGeometry(TwipsRect(120, 5535, 615, 495));
+    PrintButton =
+        PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsRect(120, 5535, 615, 495));
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
-    DoneButton = PictureButton(this, "DoneButton", DoneIcon(), "close prediction window");
-    DoneButton->setGeometry(TwipsRect(9240 - 615, 5535, 615, 495));
+    DoneButton = PictureButton(this, "DoneButton", Glyph::DoorOut, "close prediction window",
+                               TwipsRect(9240 - 615, 5535, 615, 495));
     connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
 
     Form_Load();

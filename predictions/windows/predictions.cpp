@@ -12,8 +12,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
-#include "predictions/windows/prediction_icons.h"
 
 namespace tavix {
 namespace {
@@ -21,15 +21,6 @@ namespace {
 constexpr double kListWidth = 4875;  // twips at scroll value 0
 constexpr double kListTop = 600, kListHeight = 3255;
 constexpr int kLongestLine = 82;  // the rule under the window's first heading
-
-QToolButton* PictureButton(QWidget* parent, const char* name, const QIcon& icon, const char* tip) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(icon);
-    button->setIconSize(TwipsSize(360, 360));
-    button->setToolTip(tip);
-    return button;
-}
 
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
@@ -54,8 +45,8 @@ void predictions::BuildControls() {
     DateLabel->setObjectName("DateLabel");
     DateLabel->setGeometry(TwipsRect(120, 180, 4200, 285));
 
-    InfoButton = PictureButton(this, "InfoButton", InfoIcon(), "Help on Predictions");
-    InfoButton->setGeometry(TwipsRect(120 + kListWidth - 495, 60, 495, 495));
+    InfoButton = PictureButton(this, "InfoButton", Glyph::Info, "Help on Predictions",
+                               TwipsRect(120 + kListWidth - 495, 60, 495, 495));
     connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
 
     listClip_ = new QWidget(this);
@@ -107,19 +98,19 @@ void predictions::BuildControls() {
     PredictButton->setToolTip("Make Prediction");
     PredictButton->setGeometry(TwipsRect(120, row, 1215, 495));
     connect(PredictButton, &QPushButton::clicked, this, [this] { PredictButton_Click(); });
-    PrintButton = PictureButton(this, "PrintButton", PrinterIcon(), "Print List");
-    PrintButton->setGeometry(TwipsRect(1455, row, 615, 495));
+    PrintButton =
+        PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsRect(1455, row, 615, 495));
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
     RemoveButton = new QPushButton("Remove", this);
     RemoveButton->setObjectName("RemoveButton");
     RemoveButton->setToolTip("Remove Selected Line");
     RemoveButton->setGeometry(TwipsRect(2190, row, 1215, 495));
     connect(RemoveButton, &QPushButton::clicked, this, [this] { RemoveButton_Click(); });
-    ClearButton = PictureButton(this, "ClearButton", ClearListIcon(), "Clear Entire List");
-    ClearButton->setGeometry(TwipsRect(3525, row, 615, 495));
+    ClearButton = PictureButton(this, "ClearButton", Glyph::ClearList, "Clear Entire List",
+                                TwipsRect(3525, row, 615, 495));
     connect(ClearButton, &QToolButton::clicked, this, [this] { ClearButton_Click(); });
-    DoneButton = PictureButton(this, "DoneButton", DoneIcon(), "Close Predictions");
-    DoneButton->setGeometry(TwipsRect(4380, row, 615, 495));
+    DoneButton = PictureButton(this, "DoneButton", Glyph::DoorOut, "Close Predictions",
+                               TwipsRect(4380, row, 615, 495));
     connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
 
     // The two conferences, each one column of team labels under its division headings.

@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
+#include "platform/panel_frame.h"
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "reference/addresses.h"
-#include "reference/windows/picture_buttons.h"
 
 namespace tavix {
 
@@ -18,9 +20,7 @@ Addresses::Addresses(AppContext& ctx) : ctx_(ctx) {
 
     Panel3D1 = new QFrame(this);
     Panel3D1->setObjectName("Panel3D1");
-    Panel3D1->setFrameShape(QFrame::Panel);
-    Panel3D1->setFrameShadow(QFrame::Raised);
-    Panel3D1->setLineWidth(2);
+    SetPanelFrame(Panel3D1, QFrame::Raised, 2);
     Panel3D1->setGeometry(TwipsRect(60, 60, 9315, 3885));
 
     List1 = new QListWidget(Panel3D1);
@@ -33,11 +33,11 @@ Addresses::Addresses(AppContext& ctx) : ctx_(ctx) {
     });
 
     Printbutton =
-        MakePictureButton(this, "Printbutton", ButtonPicture::Print, "Print Listing", 3360, 4080, 1095, 375);
+        PictureButton(this, "Printbutton", Glyph::Printer, "Print Listing", TwipsRect(3360, 4080, 1095, 375));
     Donebutton =
-        MakePictureButton(this, "Donebutton", ButtonPicture::Done, "Close Listing", 5040, 4080, 1095, 375);
-    connect(Printbutton, &QPushButton::clicked, this, [this] { Printbutton_Click(); });
-    connect(Donebutton, &QPushButton::clicked, this, [this] { Donebutton_Click(); });
+        PictureButton(this, "Donebutton", Glyph::Door, "Close Listing", TwipsRect(5040, 4080, 1095, 375));
+    connect(Printbutton, &QToolButton::clicked, this, [this] { Printbutton_Click(); });
+    connect(Donebutton, &QToolButton::clicked, this, [this] { Donebutton_Click(); });
 
     NoteLabel = new QLabel(kAddressesNotOnFileNote, this);
     NoteLabel->setObjectName("NoteLabel");

@@ -1,4 +1,5 @@
 #pragma once
+#include <QToolButton>
 #include <QWidget>
 
 #include "platform/app_context.h"
@@ -24,8 +25,8 @@ class Addresses : public QWidget {
     QFrame* Panel3D1 = nullptr;
     QListWidget* List1 = nullptr;
     QLabel* NoteLabel = nullptr;  // says what is not on file
-    QPushButton* Printbutton = nullptr;
-    QPushButton* Donebutton = nullptr;
+    QToolButton* Printbutton = nullptr;
+    QToolButton* Donebutton = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

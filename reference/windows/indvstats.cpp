@@ -4,10 +4,12 @@
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
+#include "platform/panel_frame.h"
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "reference/rosters.h"
-#include "reference/windows/picture_buttons.h"
 
 namespace tavix {
 
@@ -17,9 +19,7 @@ IndvSTATS::IndvSTATS(AppContext& ctx) : ctx_(ctx) {
 
     Panel3D1 = new QFrame(this);
     Panel3D1->setObjectName("Panel3D1");
-    Panel3D1->setFrameShape(QFrame::Panel);
-    Panel3D1->setFrameShadow(QFrame::Raised);
-    Panel3D1->setLineWidth(2);
+    SetPanelFrame(Panel3D1, QFrame::Raised, 2);
     Panel3D1->setGeometry(TwipsRect(0, 0, 9135, 4470));
 
     List1 = new QListWidget(Panel3D1);
@@ -29,15 +29,15 @@ IndvSTATS::IndvSTATS(AppContext& ctx) : ctx_(ctx) {
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     List1->setUniformItemSizes(true);
 
-    InfoButton = MakePictureButton(this, "InfoButton", ButtonPicture::Info, "Help on Printing Lists", 240,
-                                   4575, 1095, 495);
+    InfoButton = PictureButton(this, "InfoButton", Glyph::Info, "Help on Printing Lists",
+                               TwipsRect(240, 4575, 1095, 495));
     PrintButton =
-        MakePictureButton(this, "PrintButton", ButtonPicture::Print, "Print List", 4020, 4575, 1095, 495);
+        PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsRect(4020, 4575, 1095, 495));
     DoneButton =
-        MakePictureButton(this, "DoneButton", ButtonPicture::Done, "Close Rosters", 7800, 4575, 1095, 495);
-    connect(InfoButton, &QPushButton::clicked, this, [this] { InfoButton_Click(); });
-    connect(PrintButton, &QPushButton::clicked, this, [this] { PrintButton_Click(); });
-    connect(DoneButton, &QPushButton::clicked, this, [this] { DoneButton_Click(); });
+        PictureButton(this, "DoneButton", Glyph::Door, "Close Rosters", TwipsRect(7800, 4575, 1095, 495));
+    connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
+    connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
+    connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
 
     Form_Load();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QToolButton>
 #include <QWidget>
 
 #include "platform/app_context.h"
@@ -23,9 +24,9 @@ class IndvSTATS : public QWidget {
 
     QFrame* Panel3D1 = nullptr;
     QListWidget* List1 = nullptr;
-    QPushButton* InfoButton = nullptr;
-    QPushButton* PrintButton = nullptr;
-    QPushButton* DoneButton = nullptr;
+    QToolButton* InfoButton = nullptr;
+    QToolButton* PrintButton = nullptr;
+    QToolButton* DoneButton = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -5,11 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QValidator>
 
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "reference/names_editor.h"
-#include "reference/windows/picture_buttons.h"
 
 namespace tavix {
 namespace {
@@ -73,15 +74,15 @@ Namesform::Namesform(AppContext& ctx) : ctx_(ctx) {
         Text2[t] = MakeNameBox(frame, "Text2", t, kNickLeft, top, kNickWidth);
     }
 
-    Infobutton = MakePictureButton(this, "Infobutton", ButtonPicture::Info, "Help on Name changes", 7830, 300,
-                                   615, 615);
+    Infobutton = PictureButton(this, "Infobutton", Glyph::Info, "Help on Name changes",
+                               TwipsRect(7830, 300, 615, 615));
     savebutton =
-        MakePictureButton(this, "savebutton", ButtonPicture::Save, "Save Changes", 7830, 1080, 615, 615);
-    Command1 = MakePictureButton(this, "Command1", ButtonPicture::Done, "Close Names & Locations", 7830, 5580,
-                                 615, 615);
-    connect(Infobutton, &QPushButton::clicked, this, [this] { Infobutton_Click(); });
-    connect(savebutton, &QPushButton::clicked, this, [this] { savebutton_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+        PictureButton(this, "savebutton", Glyph::Diskette, "Save Changes", TwipsRect(7830, 1080, 615, 615));
+    Command1 = PictureButton(this, "Command1", Glyph::Door, "Close Names & Locations",
+                             TwipsRect(7830, 5580, 615, 615));
+    connect(Infobutton, &QToolButton::clicked, this, [this] { Infobutton_Click(); });
+    connect(savebutton, &QToolButton::clicked, this, [this] { savebutton_Click(); });
+    connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
 
     Form_Load();
 }

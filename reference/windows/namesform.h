@@ -1,4 +1,5 @@
 #pragma once
+#include <QToolButton>
 #include <QWidget>
 #include <array>
 
@@ -32,9 +33,9 @@ class Namesform : public QWidget {
     std::array<QLabel*, 2> Label7{};             // "Team name" over the nickname column
     std::array<QLineEdit*, kNameSlots> Text1{};  // city, teams 1..29
     std::array<QLineEdit*, kNameSlots> Text2{};  // nickname, teams 1..29
-    QPushButton* Infobutton = nullptr;
-    QPushButton* savebutton = nullptr;
-    QPushButton* Command1 = nullptr;
+    QToolButton* Infobutton = nullptr;
+    QToolButton* savebutton = nullptr;
+    QToolButton* Command1 = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

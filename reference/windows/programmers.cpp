@@ -6,10 +6,13 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolButton>
 
+#include "platform/panel_frame.h"
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "reference/web_sites.h"
-#include "reference/windows/picture_buttons.h"
+#include "reference/windows/reference_pictures.h"
 
 namespace tavix {
 namespace {
@@ -48,8 +51,7 @@ programmers::programmers(AppContext& ctx) : ctx_(ctx) {
     for (size_t i = 0; i < Panel3D3.size(); ++i) {
         auto* panel = new QFrame(this);
         panel->setObjectName(QString("Panel3D3(%1)").arg(i));
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
+        SetPanelFrame(panel, QFrame::Sunken);
         panel->setGeometry(TwipsRect(240, kPanelTop + i * kPanelStep, 8520, kPanelHeight));
         auto* layout = new QHBoxLayout(panel);
         layout->setContentsMargins(Twips(90), 0, Twips(90), 0);
@@ -61,8 +63,8 @@ programmers::programmers(AppContext& ctx) : ctx_(ctx) {
     }
 
     OkButton =
-        MakePictureButton(this, "OkButton", ButtonPicture::Done, "Close this window", 7785, 6300, 975, 615);
-    connect(OkButton, &QPushButton::clicked, this, [this] { OkButton_Click(); });
+        PictureButton(this, "OkButton", Glyph::Door, "Close this window", TwipsRect(7785, 6300, 975, 615));
+    connect(OkButton, &QToolButton::clicked, this, [this] { OkButton_Click(); });
 
     Form_Load();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QToolButton>
 #include <QWidget>
 #include <array>
 
@@ -23,7 +24,7 @@ class programmers : public QWidget {
     QLabel* Label1 = nullptr;  // the heading
     QFrame* Line1 = nullptr;
     std::array<QFrame*, 11> Panel3D3{};
-    QPushButton* OkButton = nullptr;
+    QToolButton* OkButton = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -9,9 +9,12 @@
 #include <QPainterPath>
 #include <QToolButton>
 
+#include "platform/panel_frame.h"
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "reference/rules_text.h"
 #include "reference/windows/court_pictures.h"
+#include "reference/windows/reference_pictures.h"
 
 namespace tavix {
 namespace {
@@ -35,81 +38,6 @@ constexpr TopicPlace kTopicPlaces[] = {
 // The captions are written as the menus write them, "&&" for one ampersand.
 QString ShownCaption(const char* caption) { return QString::fromLatin1(caption).replace("&&", "&"); }
 
-// A basketball dropping toward a ring with its net, the window's emblem.
-QPixmap EmblemPicture(QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double w = size.width(), h = size.height();
-
-    // Backboard with its target square, the ring and the net below it.
-    QRectF board(w * 0.12, h * 0.04, w * 0.76, h * 0.30);
-    p.setPen(QPen(QColor(90, 90, 90), std::max(1.0, w * 0.025)));
-    p.setBrush(Qt::white);
-    p.drawRect(board);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(200, 40, 30), std::max(1.0, w * 0.025)));
-    p.drawRect(QRectF(w * 0.36, h * 0.15, w * 0.28, h * 0.13));
-    const double ringY = h * 0.29, ringLeft = w * 0.30, ringRight = w * 0.70;
-    p.setPen(QPen(QColor(80, 80, 80), std::max(1.0, w * 0.012)));
-    const double netBottom = h * 0.47;
-    for (int i = 0; i <= 5; ++i) {
-        double top = ringLeft + (ringRight - ringLeft) * i / 5.0;
-        double bottom = w * 0.38 + w * 0.24 * i / 5.0;
-        p.drawLine(QPointF(top, ringY), QPointF(bottom, netBottom));
-        p.drawLine(QPointF(top, ringY), QPointF(w * 0.38 + w * 0.24 * std::min(5, i + 1) / 5.0, netBottom));
-    }
-    p.setPen(QPen(QColor(230, 90, 20), std::max(1.5, w * 0.04)));
-    p.drawLine(QPointF(ringLeft, ringY), QPointF(ringRight, ringY));
-
-    // The ball with its seams.
-    const double r = w * 0.27;
-    const QPointF c(w * 0.50, h * 0.67);
-    QRadialGradient shade(c - QPointF(r * 0.4, r * 0.4), r * 1.6);
-    shade.setColorAt(0, QColor(255, 170, 80));
-    shade.setColorAt(1, QColor(200, 80, 10));
-    p.setBrush(shade);
-    p.setPen(QPen(QColor(60, 30, 10), std::max(1.0, w * 0.02)));
-    p.drawEllipse(c, r, r);
-    p.setBrush(Qt::NoBrush);
-    p.drawLine(c - QPointF(r, 0), c + QPointF(r, 0));
-    p.drawLine(c - QPointF(0, r), c + QPointF(0, r));
-    p.drawArc(QRectF(c.x() - r * 1.6, c.y() - r, r * 1.2, r * 2), -60 * 16, 120 * 16);
-    p.drawArc(QRectF(c.x() + r * 0.4, c.y() - r, r * 1.2, r * 2), 120 * 16, 120 * 16);
-    return pixmap;
-}
-
-// The done button's picture: an open door with an arrow leaving through it.
-QIcon DoneIcon(int side) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double s = side;
-    p.setPen(QPen(QColor(70, 50, 30), std::max(1.0, s * 0.06)));
-    p.setBrush(QColor(245, 235, 215));
-    p.drawRect(QRectF(s * 0.12, s * 0.10, s * 0.46, s * 0.80));
-    QPolygonF door;
-    door << QPointF(s * 0.12, s * 0.10) << QPointF(s * 0.38, s * 0.20) << QPointF(s * 0.38, s * 0.98)
-         << QPointF(s * 0.12, s * 0.90);
-    p.setBrush(QColor(150, 100, 50));
-    p.drawPolygon(door);
-    QPainterPath arrow;
-    arrow.moveTo(s * 0.50, s * 0.44);
-    arrow.lineTo(s * 0.72, s * 0.44);
-    arrow.lineTo(s * 0.72, s * 0.32);
-    arrow.lineTo(s * 0.94, s * 0.52);
-    arrow.lineTo(s * 0.72, s * 0.72);
-    arrow.lineTo(s * 0.72, s * 0.60);
-    arrow.lineTo(s * 0.50, s * 0.60);
-    arrow.closeSubpath();
-    p.setPen(QPen(QColor(0, 90, 0), std::max(1.0, s * 0.03)));
-    p.setBrush(QColor(40, 170, 60));
-    p.drawPath(arrow);
-    return QIcon(pixmap);
-}
-
 }  // namespace
 
 // Sixteen-colour palette: 0 is black, 9 light blue.
@@ -117,8 +45,7 @@ const QColor textrulesform::kTopicColour(0, 0, 0);
 const QColor textrulesform::kCurrentTopicColour(0, 0, 255);
 
 TopicPanel::TopicPanel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(2);
+    SetPanelFrame(this, QFrame::Raised, 2);
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
@@ -151,14 +78,13 @@ textrulesform::textrulesform(AppContext& ctx) : ctx_(ctx) {
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(TwipsRect(510, 60, 1080, 1500));
-    Image1->setPixmap(EmblemPicture(TwipsSize(1080, 1500)));
+    Image1->setPixmap(RulesEmblem(TwipsSize(1080, 1500)));
 
     // The topic heading sits over the lower edge of the emblem.
     Panel3D2 = new QLabel("Topics", this);
     Panel3D2->setObjectName("Panel3D2");
     Panel3D2->setGeometry(TwipsRect(300, 1440, 1545, 375));
-    Panel3D2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel3D2->setLineWidth(2);
+    SetPanelFrame(Panel3D2, QFrame::Raised, 2);
     Panel3D2->setAlignment(Qt::AlignCenter);
     Panel3D2->setAutoFillBackground(true);
     QFont headingFont = Panel3D2->font();
@@ -178,8 +104,7 @@ textrulesform::textrulesform(AppContext& ctx) : ctx_(ctx) {
     Panel3D1 = new QFrame(this);
     Panel3D1->setObjectName("Panel3D1");
     Panel3D1->setGeometry(TwipsRect(2190, 60, 7245, 5625));
-    Panel3D1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel3D1->setLineWidth(2);
+    SetPanelFrame(Panel3D1, QFrame::Raised, 2);
 
     Image2 = new CourtPicture(CourtPicture::Kind::FullCourt, Panel3D1);
     Image2->setObjectName("Image2");
@@ -204,12 +129,8 @@ textrulesform::textrulesform(AppContext& ctx) : ctx_(ctx) {
         if (!List1->selectedItems().isEmpty()) List1_Click();
     });
 
-    Donebutton = new QToolButton(this);
-    Donebutton->setObjectName("Donebutton");
-    Donebutton->setGeometry(TwipsRect(765, 5130, 615, 495));
-    Donebutton->setIcon(DoneIcon(Twips(405)));
-    Donebutton->setIconSize(TwipsSize(405, 405));
-    Donebutton->setToolTip("Close Information window");
+    Donebutton = PictureButton(this, "Donebutton", Glyph::DoorOut, "Close Information window",
+                               TwipsRect(765, 5130, 615, 495));
     connect(Donebutton, &QToolButton::clicked, this, &textrulesform::Donebutton_Click);
 
     Form_Load();

@@ -7,11 +7,13 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 #include <algorithm>
 
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "reference/web_sites.h"
-#include "reference/windows/picture_buttons.h"
+#include "reference/windows/reference_pictures.h"
 
 namespace tavix {
 namespace {
@@ -88,9 +90,9 @@ webform::webform(AppContext& ctx) : ctx_(ctx) {
     Timer1->setInterval(kCopiedNoticeMs);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 
-    donebutton = MakePictureButton(this, "donebutton", ButtonPicture::Done, "Return to Main Screen", 6600,
-                                   5160, 975, 615);
-    connect(donebutton, &QPushButton::clicked, this, [this] { donebutton_Click(); });
+    donebutton = PictureButton(this, "donebutton", Glyph::Door, "Return to Main Screen",
+                               TwipsRect(6600, 5160, 975, 615));
+    connect(donebutton, &QToolButton::clicked, this, [this] { donebutton_Click(); });
 
     Form_Load();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QToolButton>
 #include <QWidget>
 #include <map>
 
@@ -26,7 +27,7 @@ class webform : public QWidget {
     QLabel* Label3 = nullptr;         // the "copied" notice
     std::map<int, QLabel*> Label1;    // 1..5 addresses, 16..20 site names
     QTimer* Timer1 = nullptr;
-    QPushButton* donebutton = nullptr;
+    QToolButton* donebutton = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

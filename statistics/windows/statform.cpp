@@ -13,9 +13,10 @@
 
 #include "core/data_files.h"
 #include "core/number_format.h"
+#include "platform/panel_frame.h"
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "statistics/season_setup.h"
-#include "statistics/windows/statistics_icons.h"
 
 namespace tavix {
 namespace {
@@ -32,7 +33,7 @@ std::string Text(const QLabel* label) { return label->text().toLatin1().toStdStr
 QLabel* Panel(QWidget* parent, const char* name, const QRect& rect) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    SetPanelFrame(label, QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(rect);
     return label;
@@ -51,17 +52,6 @@ QLineEdit* Field(QWidget* parent, const char* name, const QRect& rect) {
     edit->setAlignment(Qt::AlignCenter);
     edit->setGeometry(rect);
     return edit;
-}
-
-QToolButton* PictureButton(QWidget* parent, const char* name, const QIcon& icon, const char* tip,
-                           const QRect& rect) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(icon);
-    button->setIconSize(TwipsSize(390, 390));
-    button->setToolTip(tip);
-    button->setGeometry(rect);
-    return button;
 }
 
 }  // namespace
@@ -115,7 +105,7 @@ void statform::BuildControls() {
     // not shown, yet it carries each club's ties in and out like the other fields.
     fieldpanel = new QFrame(this);
     fieldpanel->setObjectName("fieldpanel");
-    fieldpanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    SetPanelFrame(fieldpanel, QFrame::Raised);
     fieldpanel->setGeometry(TwipsRect(240, 1320, 6120, 1140));
     const double head = 60, headHeight = 480, row = 600, rowHeight = 375;
     Caption(fieldpanel, "W", TwipsRect(120, head, 720, headHeight));
@@ -161,11 +151,11 @@ void statform::BuildControls() {
     connect(Yearspin->down, &QToolButton::clicked, this, [this] { Yearspin_SpinDown(); });
 
     const double buttonTop = 3060, size = 600;
-    RecordButton = PictureButton(this, "RecordButton", statistics_icons::Record(), "Record Settings",
+    RecordButton = PictureButton(this, "RecordButton", Glyph::Diskette, "Record Settings",
                                  TwipsRect(4560, buttonTop, size, size));
-    Exitbutton = PictureButton(this, "Exitbutton", statistics_icons::Exit(), "Close Statistics window",
+    Exitbutton = PictureButton(this, "Exitbutton", Glyph::DoorOut, "Close Statistics window",
                                TwipsRect(5160, buttonTop, size, size));
-    InfoButton = PictureButton(this, "InfoButton", statistics_icons::Help(), "Help on statistics",
+    InfoButton = PictureButton(this, "InfoButton", Glyph::Help, "Help on statistics",
                                TwipsRect(5760, buttonTop, size, size));
     connect(RecordButton, &QToolButton::clicked, this, [this] { RecordButton_Click(); });
     connect(Exitbutton, &QToolButton::clicked, this, [this] { Exitbutton_Click(); });

@@ -11,8 +11,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
-#include "statistics/windows/statistics_icons.h"
 
 namespace tavix {
 namespace {
@@ -27,17 +27,6 @@ constexpr int kLongestLine = 72;  // the 70-character headings and a club line w
 
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-}
-
-QToolButton* PictureButton(QWidget* parent, const char* name, const QIcon& icon, const char* tip,
-                           const QRect& rect) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(icon);
-    button->setIconSize(TwipsSize(360, 360));
-    button->setToolTip(tip);
-    button->setGeometry(rect);
-    return button;
 }
 
 }  // namespace
@@ -90,10 +79,10 @@ void VStatsform::BuildControls() {
     seasonbutton->setGeometry(TwipsRect(6255, 5340, 3090, 420));
     connect(seasonbutton, &QPushButton::clicked, this, [this] { seasonbutton_Click(); });
 
-    PrintButton = PictureButton(this, "PrintButton", statistics_icons::Print(), "Print listing",
-                                TwipsRect(7425, 5835, 555, 495));
+    PrintButton =
+        PictureButton(this, "PrintButton", Glyph::Printer, "Print listing", TwipsRect(7425, 5835, 555, 495));
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
-    donebutton = PictureButton(this, "donebutton", statistics_icons::Done(), "Close Statistic window",
+    donebutton = PictureButton(this, "donebutton", Glyph::Tick, "Close Statistic window",
                                TwipsRect(8790, 5835, 555, 495));
     connect(donebutton, &QToolButton::clicked, this, [this] { donebutton_Click(); });
 }

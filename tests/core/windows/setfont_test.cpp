@@ -9,9 +9,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QToolButton>
 
 #include "tests/support/qt/test_context.h"
 
@@ -76,8 +76,8 @@ class SetfontTest : public QObject {
         QCOMPARE(Control<QLabel>("Label2")->text(),
                  QString("MonoSpaced fonts are required for straight columns."));
         QCOMPARE(Control<QLabel>("Label1")->text(), QString("Courier New is Recommended for Windows 3.1."));
-        QCOMPARE(Control<QPushButton>("Command1")->toolTip(), QString("Help on Fonts"));
-        QCOMPARE(Control<QPushButton>("donebutton")->toolTip(), QString("Close Font window"));
+        QCOMPARE(Control<QToolButton>("Command1")->toolTip(), QString("Help on Fonts"));
+        QCOMPARE(Control<QToolButton>("donebutton")->toolTip(), QString("Close Font window"));
     }
 
     // The current font is marked and its sample drawn in it; a font the printer does not offer
@@ -113,7 +113,7 @@ class SetfontTest : public QObject {
         QCOMPARE(app->nba.PrinterFontName, std::string("DejaVu Sans Mono"));  // not before done
         Click("DejaVu Serif");
         QCOMPARE(Sample()->text(), QString("DejaVu Serif"));
-        QTest::mouseClick(Control<QPushButton>("donebutton"), Qt::LeftButton);
+        QTest::mouseClick(Control<QToolButton>("donebutton"), Qt::LeftButton);
         QCOMPARE(app->nba.PrinterFontName, std::string("DejaVu Serif"));
         QCOMPARE(app->host.closed, 1);
         QVERIFY(app->host.MainWindow()->isEnabled());
@@ -126,13 +126,13 @@ class SetfontTest : public QObject {
         QTest::keyClick(List(), row + 1 < List()->count() ? Qt::Key_Down : Qt::Key_Up);
         const QString moved = List()->currentItem()->text();
         QCOMPARE(Sample()->text(), moved);
-        QTest::mouseClick(Control<QPushButton>("donebutton"), Qt::LeftButton);
+        QTest::mouseClick(Control<QToolButton>("donebutton"), Qt::LeftButton);
         QCOMPARE(QString::fromStdString(app->nba.PrinterFontName), moved);
     }
 
     void doneWithoutAClickKeepsAFontThePrinterDoesNotOffer() {
         Open("Courier New");
-        QTest::mouseClick(Control<QPushButton>("donebutton"), Qt::LeftButton);
+        QTest::mouseClick(Control<QToolButton>("donebutton"), Qt::LeftButton);
         QCOMPARE(app->nba.PrinterFontName, std::string("Courier New"));
     }
 
@@ -146,7 +146,7 @@ class SetfontTest : public QObject {
 
     void helpOnFonts() {
         Open("DejaVu Sans Mono");
-        QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(Control<QToolButton>("Command1"), Qt::LeftButton);
         QCOMPARE(app->help.topics, std::vector<std::string>{"Program Settings, Fonts"});
     }
 

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "core/data_files.h"
 #include "core/windows/setfont.h"
@@ -54,8 +55,8 @@ class SettingsformTest : public QObject {
         Open();
         QCOMPARE(window->windowTitle(), QString("Tavix Settings"));
         QCOMPARE(Control<QPushButton>(window, "Command1")->text(), QString("Printer Font"));
-        QCOMPARE(Control<QPushButton>(window, "InfoButton")->toolTip(), QString("Help on Settings"));
-        QCOMPARE(Control<QPushButton>(window, "OkButton")->toolTip(), QString("Close settings window"));
+        QCOMPARE(Control<QToolButton>(window, "InfoButton")->toolTip(), QString("Help on Settings"));
+        QCOMPARE(Control<QToolButton>(window, "OkButton")->toolTip(), QString("Close settings window"));
         Press(window, "InfoButton");
         QCOMPARE(app->help.topics, std::vector<std::string>{"Program Settings, Fonts"});
     }

@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <map>
 
 #include "platform/twips.h"
@@ -138,11 +138,11 @@ class PseasonTest : public QObject {
         Open();
         QCOMPARE(window->windowTitle(), QString("Tavix Play-Off Projections"));
         QVERIFY(!app->host.MainWindow()->isEnabled());
-        QCOMPARE(Control<QPushButton>("InfoButton")->toolTip(), QString("Help on season projections"));
-        QCOMPARE(Control<QPushButton>("DoneButton")->toolTip(), QString("Close Forecast window"));
-        QTest::mouseClick(Control<QPushButton>("InfoButton"), Qt::LeftButton);
+        QCOMPARE(Control<QToolButton>("InfoButton")->toolTip(), QString("Help on season projections"));
+        QCOMPARE(Control<QToolButton>("DoneButton")->toolTip(), QString("Close Forecast window"));
+        QTest::mouseClick(Control<QToolButton>("InfoButton"), Qt::LeftButton);
         QCOMPARE(app->help.topics, std::vector<std::string>{"Project season outcome"});
-        QTest::mouseClick(Control<QPushButton>("DoneButton"), Qt::LeftButton);
+        QTest::mouseClick(Control<QToolButton>("DoneButton"), Qt::LeftButton);
         QVERIFY(app->host.MainWindow()->isEnabled());
         QCOMPARE(app->host.closed, 1);
         QTRY_VERIFY(window.isNull());
@@ -160,7 +160,7 @@ class PseasonTest : public QObject {
         QCOMPARE(window->size(), TwipsSize(8415, 4050));
         QCOMPARE(Box(1)->geometry(), TwipsRect(510, 330, 1605, 615));
         QCOMPARE(Box(7)->geometry(), TwipsRect(6120, 1680, 1605, 615));
-        QCOMPARE(Control<QPushButton>("DoneButton")->geometry(), TwipsRect(7320, 3480, 975, 495));
+        QCOMPARE(Control<QToolButton>("DoneButton")->geometry(), TwipsRect(7320, 3480, 975, 495));
         const QColor grey(192, 192, 192);
         for (int i = 1; i <= 7; ++i) {
             QCOMPARE(Box(i)->palette().color(QPalette::Window), grey);

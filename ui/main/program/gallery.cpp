@@ -52,7 +52,9 @@ void Settle() {
 }
 
 // Screenshots of a program's windows have few colours: keep them exact in a palette when they fit
-// in 256, which makes the file a fraction of its true-colour size.
+// in 256, which makes the file a fraction of its true-colour size. A window with more (smoothed
+// text and pictures) stays in true colour: Qt's own palette is a fixed colour cube, which turns
+// pale tints into the cube's nearest corners and shows faults that are not in the window.
 QImage Compact(const QImage& picture) {
     QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     QVector<QRgb> table;
@@ -61,10 +63,7 @@ QImage Compact(const QImage& picture) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) {
             if (index.contains(line[x])) continue;
-            if (table.size() == 256) {
-                // Too many (smooth text, a photograph): let Qt choose the palette.
-                return rgb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-            }
+            if (table.size() == 256) return rgb;
             index.insert(line[x], static_cast<int>(table.size()));
             table.push_back(line[x]);
         }
@@ -273,7 +272,7 @@ int Run(const QString& dataDir) {
             }
         }
         Shoot(font, "setfont");
-        if (font) Click(Child<QPushButton>(font, "donebutton"));  // takes the chosen font
+        if (font) Click(Child<QAbstractButton>(font, "donebutton"));  // takes the chosen font
     });
     // The standings, printed in the font just chosen: with no printer the page becomes a PDF file.
     main.standingsmenu->trigger();

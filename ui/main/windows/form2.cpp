@@ -16,6 +16,8 @@
 
 #include "core/windows/settingsform.h"
 #include "forecast/windows/pseason.h"
+#include "platform/panel_frame.h"
+#include "platform/picture_buttons.h"
 #include "platform/qt_printer.h"
 #include "platform/twips.h"
 #include "predictions/block_predictions.h"
@@ -44,19 +46,7 @@ QString Latin1(const std::string& text) {
 
 const char* const kHints[5] = {"Schedules", "Update Stats", "Predictions", "Standings", "Help && Info"};
 const char* const kToolTips[5] = {"Schedules", "Update Stats", "Predictions", "Standings", "Help & Info"};
-const art::Glyph kToolGlyphs[5] = {art::Glyph::Calendar, art::Glyph::Pencil, art::Glyph::Crystal,
-                                   art::Glyph::Podium, art::Glyph::Help};
-
-QToolButton* PictureButton(QWidget* parent, const char* name, art::Glyph glyph, const char* tip,
-                           QRect where) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(art::GlyphIcon(glyph));
-    button->setIconSize(QSize(where.height() * 3 / 4, where.height() * 3 / 4));
-    button->setToolTip(tip);
-    button->setGeometry(where);
-    return button;
-}
+const Glyph kToolGlyphs[5] = {Glyph::Calendar, Glyph::Pencil, Glyph::Crystal, Glyph::Podium, Glyph::Help};
 
 // A hint under a tool button: black on pale yellow in a thin grey box. Painted by hand, since a
 // style sheet would put the whole window through the slower style-sheet style.
@@ -244,8 +234,7 @@ void Form2::BuildControls() {
 
     Panel3D1 = new QFrame(central);
     Panel3D1->setObjectName("Panel3D1");
-    static_cast<QFrame*>(Panel3D1)->setFrameShape(QFrame::Panel);
-    static_cast<QFrame*>(Panel3D1)->setFrameShadow(QFrame::Raised);
+    SetPanelFrame(static_cast<QFrame*>(Panel3D1), QFrame::Raised);
     Panel3D1->setGeometry(TwipsRect(0, 0, kLoadWidth, 1035));
     Panel3D1->setAutoFillBackground(true);
     Panel3D1->setMouseTracking(true);
@@ -270,7 +259,7 @@ void Form2::BuildControls() {
         Label1[i]->setGeometry(under.center().x() - labelWidth / 2, Twips(720), labelWidth, Twips(255));
         Label1[i]->hide();
     }
-    Command1 = PictureButton(Panel3D1, "Command1", art::Glyph::Globe, "Recommended Web Sites",
+    Command1 = PictureButton(Panel3D1, "Command1", Glyph::Globe, "Recommended Web Sites",
                              TwipsRect(8460, 75, 780, 615));
     Command1->setAutoRaise(true);
     connect(Command1, &QToolButton::clicked, this, [this] { Open<webform>(); });
@@ -281,15 +270,16 @@ void Form2::BuildControls() {
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     List1->setGeometry(TwipsRect(180, 1155, 9045, 3915));
     List1->hide();
+    List1->installEventFilter(this);
 
-    SchPrintButton = PictureButton(central, "SchPrintButton", art::Glyph::Printer, "Print Listing",
+    SchPrintButton = PictureButton(central, "SchPrintButton", Glyph::Printer, "Print Listing",
                                    TwipsRect(180, 5160, 615, 495));
     connect(SchPrintButton, &QToolButton::clicked, this, [this] { SchPrintButton_Click(); });
     Blockpredictbutton =
         TextButton(central, "Blockpredictbutton", "Game Predictions", TwipsRect(900, 5160, 2100, 495));
     Blockpredictbutton->setToolTip("Generate predictions for selected games");
     connect(Blockpredictbutton, &QPushButton::clicked, this, [this] { Blockpredictbutton_Click(); });
-    SchInfobutton = PictureButton(central, "SchInfobutton", art::Glyph::Info, "Help on printing lists",
+    SchInfobutton = PictureButton(central, "SchInfobutton", Glyph::Info, "Help on printing lists",
                                   TwipsRect(3105, 5160, 615, 495));
     connect(SchInfobutton, &QToolButton::clicked, this, [this] { SchInfobutton_Click(); });
     SchDoneButton = TextButton(central, "SchDoneButton", "&Done", TwipsRect(7905, 5160, 1320, 495));
@@ -306,7 +296,8 @@ void Form2::BuildControls() {
     List2->setSelectionMode(QAbstractItemView::SingleSelection);
     List2->setGeometry(TwipsRect(180, 1155, 9045, 3390));
     List2->hide();
-    StandPrintButton = PictureButton(central, "StandPrintButton", art::Glyph::Printer, "Print Standings",
+    List2->installEventFilter(this);
+    StandPrintButton = PictureButton(central, "StandPrintButton", Glyph::Printer, "Print Standings",
                                      TwipsRect(180, 4665, 615, 495));
     connect(StandPrintButton, &QToolButton::clicked, this, [this] { StandPrintButton_Click(); });
     StandingDoneButton = TextButton(central, "StandingDoneButton", "&Done", TwipsRect(7905, 4665, 1320, 495));
@@ -362,6 +353,7 @@ void Form2::BuildTeamPanel() {
     TeamSelectCancel = TextButton(panel, "TeamSelectCancel", "Cancel", TwipsRect(4440, 1140, 1860, 450));
     connect(TeamSelectCancel, &QPushButton::clicked, this, [this] { TeamSelectCancel_Click(); });
     teamPanel->hide();
+    teamPanel->installEventFilter(this);
     for (QWidget* w : std::initializer_list<QWidget*>{Combo1, schframe, TeamSelButton, TeamSelectCancel}) {
         w->setEnabled(false);
         w->hide();
@@ -433,7 +425,19 @@ void Form2::closeEvent(QCloseEvent* event) {
     Exitmenu_Click();
 }
 
+// The faint ball and the season's name belong to the idle window: the lists and the team panel
+// stand where they are, and a piece of either showing around them looks like a drawing fault.
+void Form2::ShowIdleDecoration() {
+    const bool idle = List1->isHidden() && List2->isHidden() && (!teamPanel || teamPanel->isHidden());
+    Shape1->setVisible(idle);
+    Text1->setVisible(idle);
+}
+
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) &&
+        (watched == List1 || watched == List2 || watched == centralWidget() ||
+         (teamPanel && watched == teamPanel)))
+        ShowIdleDecoration();
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         for (int i = 0; i < 5; ++i) {
             if (watched == Toolbutton[i]) {

@@ -134,6 +134,7 @@ class Form2 : public QMainWindow, public WindowHost {
     void BuildMenus();
     void BuildControls();
     void BuildTeamPanel();
+    void ShowIdleDecoration();
     QMenu* AddMenu(QMenu*& menu, const char* name, const char* caption);
     QAction* AddItem(QMenu* menu, const char* name, const char* caption, std::function<void()> handler);
     void AddSeparator(QMenu* menu, const char* name);
