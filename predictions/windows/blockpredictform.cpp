@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "platform/list_text.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "predictions/block_predictions.h"
@@ -42,14 +43,16 @@ BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<std::string> blo
     connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
 
     Form_Load();
+    // A list that opens with the focus frames its first line as if it were picked; the list is
+    // for reading and printing, so the focus starts on Done.
+    DoneButton->setFocus();
 }
 
 void BlockPredictForm::Form_Load() {
     BusyPointer busy;
     lines_ = BuildBlockPredictionList(ctx_.nba, ctx_.seasonView, BlockLines, ctx_.clock.Today());
     List1->clear();
-    for (const auto& line : lines_)
-        List1->addItem(QString::fromLatin1(line.data(), static_cast<int>(line.size())));
+    AddLines(List1, lines_);
 }
 
 void BlockPredictForm::PrintButton_Click() {

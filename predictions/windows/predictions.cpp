@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "platform/list_text.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
 
@@ -21,10 +22,6 @@ namespace {
 constexpr double kListWidth = 4875;  // twips at scroll value 0
 constexpr double kListTop = 600, kListHeight = 3255;
 constexpr int kLongestLine = 82;  // the rule under the window's first heading
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-}
 
 }  // namespace
 
@@ -210,7 +207,7 @@ void predictions::ShowGameState() {
 
 void predictions::FillList() {
     List1->clear();
-    for (const auto& line : session_.List()) List1->addItem(Latin1(line));
+    AddLines(List1, session_.List());
 }
 
 void predictions::Clabel_Click(int team) {

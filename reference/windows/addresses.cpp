@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
@@ -48,10 +49,7 @@ Addresses::Addresses(AppContext& ctx) : ctx_(ctx) {
 }
 
 void Addresses::Form_Load() {
-    QStringList lines;
-    for (const auto& line : AddressList())
-        lines << QString::fromLatin1(line.data(), static_cast<int>(line.size()));
-    List1->addItems(lines);
+    AddLines(List1, AddressList());
     // A list that opens with the focus shows a frame around its first line, as if it were
     // picked; the focus starts on the Done button instead, where a click in the list puts it.
     Donebutton->setFocus();
@@ -65,10 +63,7 @@ void Addresses::List1_Click() {
 }
 
 void Addresses::Printbutton_Click() {
-    ListContents list;
-    for (int i = 0; i < List1->count(); ++i)
-        list.items.push_back(List1->item(i)->text().toLatin1().toStdString());
-    PrintListWithMessages(ctx_, AddressPrintSpec(), list);
+    PrintListWithMessages(ctx_, AddressPrintSpec(), ListContentsOf(List1));
 }
 
 void Addresses::Donebutton_Click() { ctx_.host.CloseSubWindow(this); }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
@@ -43,22 +44,13 @@ IndvSTATS::IndvSTATS(AppContext& ctx) : ctx_(ctx) {
 }
 
 void IndvSTATS::Form_Load() {
-    QStringList lines;
-    for (const auto& line : ReadRosterList(ctx_.dataDir))
-        lines << QString::fromLatin1(line.data(), static_cast<int>(line.size()));
-    List1->addItems(lines);
+    AddLines(List1, ReadRosterList(ctx_.dataDir));
+    // A list that opens with the focus frames its first line as if it were picked; the focus
+    // starts on Done instead, and a click in the list takes it there.
+    DoneButton->setFocus();
 }
 
-void IndvSTATS::PrintButton_Click() {
-    ListContents list;
-    list.items.reserve(List1->count());
-    list.selected.reserve(List1->count());
-    for (int i = 0; i < List1->count(); ++i) {
-        list.items.push_back(List1->item(i)->text().toLatin1().toStdString());
-        list.selected.push_back(List1->item(i)->isSelected());
-    }
-    PrintListWithMessages(ctx_, RosterPrintSpec(), list);
-}
+void IndvSTATS::PrintButton_Click() { PrintListWithMessages(ctx_, RosterPrintSpec(), ListContentsOf(List1)); }
 
 void IndvSTATS::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Printing); }
 

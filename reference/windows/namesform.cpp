@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QValidator>
 
+#include "platform/list_text.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "reference/names_editor.h"
@@ -113,9 +114,9 @@ void Namesform::Form_Load() {
         const std::string& nick = ctx_.nba.TeamNames[t];
         // The limit is raised before the text goes in, so a longer name from the file is not cut.
         Text1[t]->setMaxLength(NameBoxLimit(city));
-        Text1[t]->setText(QString::fromLatin1(city.data(), static_cast<int>(city.size())));
+        Text1[t]->setText(Latin1(city));
         Text2[t]->setMaxLength(NameBoxLimit(nick));
-        Text2[t]->setText(QString::fromLatin1(nick.data(), static_cast<int>(nick.size())));
+        Text2[t]->setText(Latin1(nick));
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
@@ -55,8 +56,7 @@ programmers::programmers(AppContext& ctx) : ctx_(ctx) {
         panel->setGeometry(TwipsRect(240, kPanelTop + i * kPanelStep, 8520, kPanelHeight));
         auto* layout = new QHBoxLayout(panel);
         layout->setContentsMargins(Twips(90), 0, Twips(90), 0);
-        auto* text =
-            new QLabel(QString::fromLatin1(texts[i].data(), static_cast<int>(texts[i].size())), panel);
+        auto* text = new QLabel(Latin1(texts[i]), panel);
         text->setObjectName(QString("Panel3D3Text(%1)").arg(i));
         layout->addWidget(text);
         Panel3D3[i] = panel;

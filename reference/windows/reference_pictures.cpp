@@ -8,21 +8,33 @@
 
 namespace tavix {
 
-QPixmap DrawBanner(QSize size, const QString& title, const QString& subtitle) {
+namespace {
+
+// A navy wall over a wooden floor whose top is `floorTop` (a share of the height), with `boards`
+// boards across, painted on a pixmap of twice the size for high-density screens.
+QPixmap WallAndFloor(QSize size, double floorTop, int boards) {
     const qreal ratio = 2.0;
     QPixmap pix(size * ratio);
     pix.setDevicePixelRatio(ratio);
     QPainter p(&pix);
+    const qreal w = size.width(), h = size.height();
+    QLinearGradient wall(0, 0, 0, h);
+    wall.setColorAt(0, QColor(18, 40, 100));
+    wall.setColorAt(1, QColor(40, 90, 170));
+    p.fillRect(QRectF(0, 0, w, h), wall);
+    p.fillRect(QRectF(0, h * floorTop, w, h * (1 - floorTop)), QColor(205, 160, 100));
+    p.setPen(QPen(QColor(170, 120, 70), 1));
+    for (qreal x = 0; x < w; x += w / boards) p.drawLine(QPointF(x, h * floorTop), QPointF(x, h));
+    return pix;
+}
+
+}  // namespace
+
+QPixmap DrawBanner(QSize size, const QString& title, const QString& subtitle) {
+    QPixmap pix = WallAndFloor(size, 0.78, 14);
+    QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width(), h = size.height();
-    QLinearGradient band(0, 0, 0, h);
-    band.setColorAt(0, QColor(18, 40, 100));
-    band.setColorAt(1, QColor(40, 90, 170));
-    p.fillRect(QRectF(0, 0, w, h), band);
-    // Floor boards along the bottom.
-    p.fillRect(QRectF(0, h * 0.78, w, h * 0.22), QColor(205, 160, 100));
-    p.setPen(QPen(QColor(170, 120, 70), 1));
-    for (qreal x = 0; x < w; x += w / 14) p.drawLine(QPointF(x, h * 0.78), QPointF(x, h));
     const qreal d = h * 0.66;
     PaintBall(p, QRectF(h * 0.18, h * 0.08, d, d));
 
@@ -43,19 +55,9 @@ QPixmap DrawBanner(QSize size, const QString& title, const QString& subtitle) {
 }
 
 QPixmap DrawBallPicture(QSize size) {
-    const qreal ratio = 2.0;
-    QPixmap pix(size * ratio);
-    pix.setDevicePixelRatio(ratio);
+    QPixmap pix = WallAndFloor(size, 0.72, 6);
     QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width(), h = size.height();
-    QLinearGradient wall(0, 0, 0, h);
-    wall.setColorAt(0, QColor(18, 40, 100));
-    wall.setColorAt(1, QColor(40, 90, 170));
-    p.fillRect(QRectF(0, 0, w, h), wall);
-    p.fillRect(QRectF(0, h * 0.72, w, h * 0.28), QColor(205, 160, 100));
-    p.setPen(QPen(QColor(170, 120, 70), 1));
-    for (qreal x = 0; x < w; x += w / 6) p.drawLine(QPointF(x, h * 0.72), QPointF(x, h));
     const qreal d = std::min(w, h) * 0.62;
     PaintBall(p, QRectF((w - d) / 2, h * 0.82 - d, d, d));
     return pix;

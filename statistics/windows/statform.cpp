@@ -13,6 +13,7 @@
 
 #include "core/data_files.h"
 #include "core/number_format.h"
+#include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
@@ -24,9 +25,6 @@ namespace {
 // The last club the move buttons reach; the league always has 29.
 constexpr int kLastTeam = 29;
 
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-}
 std::string Text(const QLineEdit* edit) { return edit->text().toLatin1().toStdString(); }
 std::string Text(const QLabel* label) { return label->text().toLatin1().toStdString(); }
 

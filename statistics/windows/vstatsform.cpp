@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "platform/list_text.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
 
@@ -24,10 +25,6 @@ const char kPreviousCaption[] = "Tavix Statistics  (Previous Season)";
 
 constexpr double kListLeft = 90, kListTop = 90, kListWidth = 9255, kListHeight = 4770;
 constexpr int kLongestLine = 72;  // the 70-character headings and a club line with a long name
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-}
 
 }  // namespace
 
@@ -94,7 +91,7 @@ SeasonView VStatsform::ShownSeason() const {
 
 void VStatsform::ShowLines(const std::vector<std::string>& lines) {
     List1->clear();
-    for (const auto& line : lines) List1->addItem(Latin1(line));
+    AddLines(List1, lines);
 }
 
 void VStatsform::Form_Load() {
@@ -151,10 +148,7 @@ void VStatsform::List1_MouseDown() {
 
 void VStatsform::PrintButton_Click() {
     if (List1->count() == 0) return;
-    ListContents list;
-    for (int i = 0; i < List1->count(); ++i)
-        list.items.push_back(List1->item(i)->text().toLatin1().toStdString());
-    PrintListWithMessages(ctx_, RatingsPrintSpec(), list);
+    PrintListWithMessages(ctx_, RatingsPrintSpec(), ListContentsOf(List1));
 }
 
 void VStatsform::donebutton_Click() {

@@ -16,6 +16,7 @@
 
 #include "core/windows/settingsform.h"
 #include "forecast/windows/pseason.h"
+#include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
 #include "platform/qt_printer.h"
@@ -39,10 +40,6 @@
 
 namespace tavix {
 namespace {
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const char* const kHints[5] = {"Schedules", "Update Stats", "Predictions", "Standings", "Help && Info"};
 const char* const kToolTips[5] = {"Schedules", "Update Stats", "Predictions", "Standings", "Help & Info"};
@@ -571,26 +568,6 @@ void Form2::aboutmenu_Click() {
 
 // ---- Schedule views -----------------------------------------------------------------------
 
-void Form2::ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
-    QStringList items;
-    items.reserve(static_cast<qsizetype>(lines.size()));
-    for (const auto& line : lines) items << Latin1(line);
-    list->addItems(items);
-}
-
-ListContents Form2::ListOf(QListWidget* list) const {
-    ListContents contents;
-    const int count = list->count();
-    contents.items.reserve(count);
-    contents.selected.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        QListWidgetItem* item = list->item(i);
-        contents.items.push_back(item->text().toLatin1().toStdString());
-        contents.selected.push_back(item->isSelected());
-    }
-    return contents;
-}
-
 void Form2::ShowScheduleList() {
     LockMenus();
     // A schedule chosen from the menu while the team panel is up takes its place.
@@ -614,17 +591,17 @@ void Form2::ShowScheduleList() {
 
 void Form2::fhalfschmenu_Click() {
     ShowScheduleList();
-    ShowLines(List1, FirstHalfLines(ctx_.nba));
+    AddLines(List1, FirstHalfLines(ctx_.nba));
 }
 
 void Form2::Sechalfmenu_Click() {
     ShowScheduleList();
-    ShowLines(List1, SecondHalfLines(ctx_.nba));
+    AddLines(List1, SecondHalfLines(ctx_.nba));
 }
 
 void Form2::Monthlyschedulemenu_Click(int index) {
     ShowScheduleList();
-    ShowLines(List1, MonthLines(ctx_.nba, index));
+    AddLines(List1, MonthLines(ctx_.nba, index));
 }
 
 void Form2::OpenTeamPanel() {
@@ -690,7 +667,7 @@ void Form2::TeamSelButton_Click() {
     if (ctx_.nba.SelectedTeam == 0) return;
     StartWait();
     ShowScheduleList();
-    ShowLines(List1, TeamScheduleLines(ctx_.nba, ctx_.nba.SelectedTeam, teamScheduleMode_));
+    AddLines(List1, TeamScheduleLines(ctx_.nba, ctx_.nba.SelectedTeam, teamScheduleMode_));
 }
 
 void Form2::TeamSelectCancel_Click() { CloseTeamPanel(); }
@@ -706,12 +683,14 @@ void Form2::SchDoneButton_Click() {
     ButtonsOn();
 }
 
-void Form2::SchPrintButton_Click() { PrintListWithMessages(ctx_, SchedulePrintSpec(), ListOf(List1)); }
+void Form2::SchPrintButton_Click() {
+    PrintListWithMessages(ctx_, SchedulePrintSpec(), ListContentsOf(List1));
+}
 
 void Form2::SchInfobutton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Printing); }
 
 void Form2::Blockpredictbutton_Click() {
-    const ListContents list = ListOf(List1);
+    const ListContents list = ListContentsOf(List1);
     OpenSubWindow(new BlockPredictForm(ctx_, CollectBlockLines(list.items, list.selected)), this,
                   OwnerWhileOpen::Hidden);
 }
@@ -730,11 +709,11 @@ void Form2::standingsmenu_Click() {
         w->show();
     }
     StartWait();
-    ShowLines(List2, BuildStandings(ctx_.nba, ctx_.seasonView));
+    AddLines(List2, BuildStandings(ctx_.nba, ctx_.seasonView));
 }
 
 void Form2::StandPrintButton_Click() {
-    ListContents list = ListOf(List2);
+    ListContents list = ListContentsOf(List2);
     list.selected.clear();  // the standings always print whole
     PrintListWithMessages(ctx_, StandingsPrintSpec(), list);
 }

@@ -140,8 +140,6 @@ class Form2 : public QMainWindow, public WindowHost {
     void AddSeparator(QMenu* menu, const char* name);
     template <class W>
     void Open(bool wait = false);
-    void ShowLines(QListWidget* list, const std::vector<std::string>& lines);
-    ListContents ListOf(QListWidget* list) const;
     void SetMenusEnabled(std::initializer_list<QMenu*> menus, bool enabled);
     void waittimer_Timer();
 
