@@ -148,7 +148,7 @@ void predictions::BuildControls() {
         auto teams = [&](int first, int last) {
             for (int t = first; t <= last; ++t) {
                 auto* label = new QLabel(b.frame);
-                label->setObjectName(QString("Clabel_%1").arg(t));
+                label->setObjectName(QString("Clabel(%1)").arg(t));
                 label->setProperty("index", t);
                 label->setGeometry(TwipsRect(120, top, labelWidth, rowHeight - 30));
                 label->setCursor(Qt::PointingHandCursor);

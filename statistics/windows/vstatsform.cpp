@@ -64,7 +64,7 @@ void VStatsform::BuildControls() {
     optionGroup_ = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
         auto* option = new QRadioButton(RatingsOptionCaption(static_cast<RatingsOrder>(i)), Frame1);
-        option->setObjectName(QString("Option1_%1").arg(i));
+        option->setObjectName(QString("Option1(%1)").arg(i));
         option->setGeometry(TwipsRect(150 + (i % 2) * 3060, 300 + (i / 2) * 330, 2820, 300));
         optionGroup_->addButton(option, i);
         Option1[static_cast<size_t>(i)] = option;

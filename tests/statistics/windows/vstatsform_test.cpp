@@ -45,7 +45,7 @@ class VStatsformTest : public QObject {
         for (int i = 0; i < List()->count(); ++i) items << List()->item(i)->text();
         return items;
     }
-    QRadioButton* Option(int i) { return Control<QRadioButton>(QString("Option1_%1").arg(i)); }
+    QRadioButton* Option(int i) { return Control<QRadioButton>(QString("Option1(%1)").arg(i)); }
     void Press(const char* name) { QTest::mouseClick(Control<QAbstractButton>(name), Qt::LeftButton); }
     // On the round button itself: a radio button answers only to its indicator and caption.
     void Pick(int i) { QTest::mouseClick(Option(i), Qt::LeftButton, {}, QPoint(8, Option(i)->height() / 2)); }

@@ -124,11 +124,11 @@ class ListsVsWindowsTest : public QObject {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("args");
         QTest::newRow("as it opens") << QStringList{} << QStringList{"ratings"};
-        QTest::newRow("defense") << QStringList{"Option1_3"} << QStringList{"ratings", "defense"};
-        QTest::newRow("percentage") << QStringList{"Option1_1"} << QStringList{"ratings", "percentage"};
+        QTest::newRow("defense") << QStringList{"Option1(3)"} << QStringList{"ratings", "defense"};
+        QTest::newRow("percentage") << QStringList{"Option1(1)"} << QStringList{"ratings", "percentage"};
         QTest::newRow("switched") << QStringList{"seasonbutton"} << QStringList{"ratings", "switched"};
         QTest::newRow("offense previous")
-            << QStringList{"seasonbutton", "Option1_2"} << QStringList{"ratings", "offense", "--previous"};
+            << QStringList{"seasonbutton", "Option1(2)"} << QStringList{"ratings", "offense", "--previous"};
     }
     void ratingsView() {
         QFETCH(QStringList, clicks);
@@ -156,8 +156,8 @@ class ListsVsWindowsTest : public QObject {
         auto main = MainWindow(app);
         main->findChild<QAction*>("Predictionsmenu")->trigger();
         auto* window = OpenedWindow<predictions>(*main);
-        QTest::mouseClick(Control<QLabel>(window, QString("Clabel_%1").arg(road)), Qt::LeftButton);
-        QTest::mouseClick(Control<QLabel>(window, QString("Clabel_%1").arg(home)), Qt::LeftButton);
+        QTest::mouseClick(Control<QLabel>(window, QString("Clabel(%1)").arg(road)), Qt::LeftButton);
+        QTest::mouseClick(Control<QLabel>(window, QString("Clabel(%1)").arg(home)), Qt::LeftButton);
         Control<QCheckBox>(window, "Neutralcheck")->setChecked(neutral);
         QTest::mouseClick(Control<QPushButton>(window, "PredictButton"), Qt::LeftButton);
         QStringList args{"predict", QString::number(road), QString::number(home)};

@@ -244,12 +244,12 @@ int Run(const QString& dataDir) {
     ShootSubWindow(main, main.Predictionsmenu, "predictions", [](QWidget* window) {
         const int games[][2] = {{5, 12}, {26, 17}, {2, 27}};
         for (const auto& game : games) {
-            Click(Child<QLabel>(window, QString("Clabel_%1").arg(game[0])));
-            Click(Child<QLabel>(window, QString("Clabel_%1").arg(game[1])));
+            Click(Child<QLabel>(window, QString("Clabel(%1)").arg(game[0])));
+            Click(Child<QLabel>(window, QString("Clabel(%1)").arg(game[1])));
             Click(Child<QPushButton>(window, "PredictButton"));
         }
-        Click(Child<QLabel>(window, "Clabel_3"));
-        Click(Child<QLabel>(window, "Clabel_9"));
+        Click(Child<QLabel>(window, "Clabel(3)"));
+        Click(Child<QLabel>(window, "Clabel(9)"));
         // The list slides sideways: show the predictions rather than the road teams.
         if (auto* slider = Child<QScrollBar>(window, "HScroll1")) slider->setValue(slider->maximum());
     });

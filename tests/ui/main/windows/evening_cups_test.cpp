@@ -258,8 +258,8 @@ void EveningCupsTest::PredictOneGame() {
     QVERIFY(!w.isEnabled());
     auto* list = Control<QListWidget>(window, "List1");
     const int before = list->count();
-    QTest::mouseClick(Control<QLabel>(window, "Clabel_21"), Qt::LeftButton);  // Utah first: the visitor
-    QTest::mouseClick(Control<QLabel>(window, "Clabel_13"), Qt::LeftButton);  // then Indiana
+    QTest::mouseClick(Control<QLabel>(window, "Clabel(21)"), Qt::LeftButton);  // Utah first: the visitor
+    QTest::mouseClick(Control<QLabel>(window, "Clabel(13)"), Qt::LeftButton);  // then Indiana
     QCOMPARE(Control<QLabel>(window, "GameLabel")->text(), QString("Utah Jazz at Indiana Pacers"));
     auto* neutral = Control<QCheckBox>(window, "Neutralcheck");
     Click(neutral, "Neutralcheck");
