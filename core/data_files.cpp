@@ -28,7 +28,7 @@ bool ReadInto(T& target, Read&& read) {
 
 // Splits schedule text into lines without their line ends.
 class LineReader {
-public:
+  public:
     explicit LineReader(const std::string& data) : data_(data) {}
     bool Next(std::string& line) {
         if (pos_ >= data_.size()) return false;
@@ -40,7 +40,7 @@ public:
         return true;
     }
 
-private:
+  private:
     const std::string& data_;
     size_t pos_ = 0;
 };

@@ -9,11 +9,11 @@
 
 namespace tavix {
 
-extern const char kStatisticsFile[];  // "TavixSE.dat"
-extern const char kScheduleFile[];    // "TavixSC.dat"
-extern const char kNamesFile[];       // "TavixNM.dat"
-extern const char kRosterFile[];      // "Tavixro.dat"
-extern const char kSettingsFile[];    // "TVX.ini"
+extern const char kStatisticsFile[];      // "TavixSE.dat"
+extern const char kScheduleFile[];        // "TavixSC.dat"
+extern const char kNamesFile[];           // "TavixNM.dat"
+extern const char kRosterFile[];          // "Tavixro.dat"
+extern const char kSettingsFile[];        // "TVX.ini"
 extern const char kDefaultPrinterFont[];  // "Courier New"
 
 // The one message shown when any data file fails at start-up, whichever it was.

@@ -10,7 +10,7 @@
 namespace tavix {
 
 class DelimitedWriter {
-public:
+  public:
     void Integer(long value);
     void Number(double value);  // shortest text that reads back to the same double
     void Single(float value);   // shortest text that reads back to the same float
@@ -18,14 +18,14 @@ public:
     void Printed(std::string_view text);  // the value as plain text, without quotes
     const std::string& Text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 
 // Reads value by value: blanks are skipped, a value ends at a comma or at the line end, and
 // quotes around a quoted string are removed (so an unquoted string ends at its first comma).
 class DelimitedReader {
-public:
+  public:
     explicit DelimitedReader(std::string_view data) : data_(data) {}
 
     // The next raw value; nothing at the end of the data.
@@ -35,7 +35,7 @@ public:
     std::optional<float> NextSingle();
     bool AtEnd() const { return pos_ >= data_.size(); }
 
-private:
+  private:
     std::string_view data_;
     size_t pos_ = 0;
 };

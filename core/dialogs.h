@@ -13,7 +13,7 @@ enum class Answer { Ok, Cancel, Yes, No };
 enum class DefaultButton { First, Second };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual Answer Show(const std::string& text, const std::string& title, Buttons buttons, Icon icon,
                         DefaultButton defaultButton = DefaultButton::First) = 0;
@@ -21,7 +21,7 @@ public:
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual Date Today() const = 0;
 };

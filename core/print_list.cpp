@@ -11,7 +11,8 @@ void StartFreshPage(const ListPrintSpec& spec, const std::string& fontName, Prin
 
 }  // namespace
 
-void SendList(const ListPrintSpec& spec, const ListContents& list, const std::string& fontName, Printer& printer) {
+void SendList(const ListPrintSpec& spec, const ListContents& list, const std::string& fontName,
+              Printer& printer) {
     printer.SetFontName(fontName);
     printer.SetFontSize(spec.headerSize);
     for (const auto& line : spec.headerLines) printer.PrintLine(line);

@@ -32,7 +32,7 @@ struct ListPrintSpec {
     double bodySize = 12;
     std::string margin;
     PageBreakRule pageBreak;
-    int newPageBlankLines = 5;  // empty lines at the top of every page or document a rule starts
+    int newPageBlankLines = 5;       // empty lines at the top of every page or document a rule starts
     bool selectedLinesRule = false;  // two or more selected lines print only those
     // Printed after the body (the ratings view's closing rule); in body size.
     std::vector<std::string> footerLines;
@@ -54,7 +54,8 @@ PrintOutcome PrintList(const ListPrintSpec& spec, const ListContents& list, cons
                        std::string* failure = nullptr);
 
 // The body and header alone, without asking; used by PrintList and by tests.
-void SendList(const ListPrintSpec& spec, const ListContents& list, const std::string& fontName, Printer& printer);
+void SendList(const ListPrintSpec& spec, const ListContents& list, const std::string& fontName,
+              Printer& printer);
 
 }  // namespace tavix
 

@@ -10,12 +10,12 @@ namespace tavix {
 
 // Thrown by a printer that cannot go on (no printer, a stopped queue, a full disk).
 class PrintFailure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class Printer {
-public:
+  public:
     virtual ~Printer() = default;
     virtual void SetFontName(const std::string& name) = 0;  // empty keeps the printer's font
     virtual void SetFontSize(double points) = 0;
@@ -29,7 +29,7 @@ public:
 
 // Hands out a printer for one print command; the name says what is printed ("Schedule").
 class PrinterProvider {
-public:
+  public:
     virtual ~PrinterProvider() = default;
     virtual Printer& Begin(const std::string& documentName) = 0;
 };

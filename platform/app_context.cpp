@@ -3,15 +3,16 @@
 namespace tavix {
 
 void ReportPrintFailure(AppContext& ctx, const std::string& reason) {
-    ctx.dialogs.Show("The printout could not be made.\r\n" + reason +
-                         "\r\n\r\nYour lists and statistics are unchanged.",
-                     "Tavix", Buttons::Ok, Icon::Exclamation);
+    ctx.dialogs.Show(
+        "The printout could not be made.\r\n" + reason + "\r\n\r\nYour lists and statistics are unchanged.",
+        "Tavix", Buttons::Ok, Icon::Exclamation);
 }
 
 PrintOutcome PrintListWithMessages(AppContext& ctx, const ListPrintSpec& spec, const ListContents& list) {
     std::string failure;
-    PrintOutcome outcome = PrintList(spec, list, ctx.nba.PrinterFontName, ctx.dialogs, ctx.printers,
-                                     [&] { ctx.host.StartWait(); }, &failure);
+    PrintOutcome outcome = PrintList(
+        spec, list, ctx.nba.PrinterFontName, ctx.dialogs, ctx.printers, [&] { ctx.host.StartWait(); },
+        &failure);
     if (outcome == PrintOutcome::Failed) ReportPrintFailure(ctx, failure);
     return outcome;
 }

@@ -5,7 +5,7 @@ namespace tavix {
 
 // Opens the help at the topic of a keyword, or at its index search.
 class HelpLauncher {
-public:
+  public:
     virtual ~HelpLauncher() = default;
     virtual void ShowHelpTopic(const std::string& keyword) = 0;
     virtual void ShowHelpSearch() = 0;

@@ -9,7 +9,7 @@ namespace tavix {
 enum class OwnerWhileOpen { Disabled, Hidden };
 
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
     // Takes ownership of `window` (a parentless top-level widget): centres, shows and enables it,
     // then disables (or hides) `owner`, the main window when owner is null.

@@ -29,9 +29,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ReadCase{"45\r\n101.5\r\n", {"45", "101.5"}},
                       ReadCase{"\"Boston\"\r\n\"New, York\"\r\n", {"Boston", "New, York"}},
                       ReadCase{"Courier, New\r\n", {"Courier", "New"}},  // unquoted text ends at a comma
-                      ReadCase{"   7  \n8", {"7", "8"}},                  // LF alone and no final line end
-                      ReadCase{"\"L. A.\"\r\n\"\"\r\n", {"L. A.", ""}},
-                      ReadCase{"", {}}));
+                      ReadCase{"   7  \n8", {"7", "8"}},                 // LF alone and no final line end
+                      ReadCase{"\"L. A.\"\r\n\"\"\r\n", {"L. A.", ""}}, ReadCase{"", {}}));
 
 TEST(DelimitedNumbers, RefusesWhatIsNotANumberOrOutOfRange) {
     for (const char* bad : {"abc", "12x", "40000", "-32769", "1e", "."}) {
@@ -44,7 +43,8 @@ TEST(DelimitedNumbers, RefusesWhatIsNotANumberOrOutOfRange) {
 }
 
 TEST(DelimitedNumbers, WritesShortestTextThatReadsBackToTheSameBits) {
-    const float floats[] = {0.0f, 1.0f / 3.0f, -2.5e-8f, 3.4e38f, 98.25f, std::numeric_limits<float>::denorm_min()};
+    const float floats[] = {0.0f,    1.0f / 3.0f, -2.5e-8f,
+                            3.4e38f, 98.25f,      std::numeric_limits<float>::denorm_min()};
     for (float f : floats) {
         DelimitedWriter out;
         out.Single(f);

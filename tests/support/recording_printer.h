@@ -18,7 +18,7 @@ struct PrintedLine {
 };
 
 class RecordingPrinter : public Printer {
-public:
+  public:
     void SetFontName(const std::string& name) override { font_ = name; }
     void SetFontSize(double points) override { size_ = points; }
     void PrintLine(const std::string& text) override {
@@ -58,7 +58,7 @@ public:
     bool abandoned = false;
     int failAfterLines_ = -1;  // throw on the line with this index
 
-private:
+  private:
     std::string font_;
     double size_ = 0;
     int page_ = 0;
@@ -66,7 +66,7 @@ private:
 };
 
 class RecordingPrinterProvider : public PrinterProvider {
-public:
+  public:
     Printer& Begin(const std::string& documentName) override {
         jobs.emplace_back();
         jobNames.push_back(documentName);

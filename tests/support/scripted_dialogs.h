@@ -19,7 +19,7 @@ struct ShownMessage {
 };
 
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     // Answers given in order; with none left, a box that offers a positive answer gets it,
     // unless strict is set, in which case an unexpected box is an error.
     std::deque<Answer> answers;
@@ -42,7 +42,7 @@ public:
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     Date today{1999, 3, 14};
     Date Today() const override { return today; }
 };

@@ -48,7 +48,9 @@ class PredictionsWindowTest : public QObject {
         if (!control) qFatal("no control %s", name);
         return control;
     }
-    QLabel* Label(int team) { return Control<QLabel>(QString("Clabel(%1)").arg(team).toLatin1().constData()); }
+    QLabel* Label(int team) {
+        return Control<QLabel>(QString("Clabel(%1)").arg(team).toLatin1().constData());
+    }
     void Click(int team) { QTest::mouseClick(Label(team), Qt::LeftButton); }
     bool Red(int team) {
         return Label(team)->palette().color(QPalette::WindowText) == predictions::ChosenColour();

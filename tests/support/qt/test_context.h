@@ -17,7 +17,7 @@
 namespace tavix::testing {
 
 class RecordingHelp : public HelpLauncher {
-public:
+  public:
     std::vector<std::string> topics;
     int searches = 0;
     void ShowHelpTopic(const std::string& keyword) override { topics.push_back(keyword); }
@@ -25,7 +25,7 @@ public:
 };
 
 class FakeWindowHost : public WindowHost {
-public:
+  public:
     FakeWindowHost();
     ~FakeWindowHost() override;
     void OpenSubWindow(QWidget* window, QWidget* owner, OwnerWhileOpen mode) override;
@@ -38,7 +38,7 @@ public:
     int waits = 0;
     int closed = 0;
 
-private:
+  private:
     std::map<QWidget*, std::pair<QWidget*, OwnerWhileOpen>> owners_;
 };
 

@@ -275,8 +275,7 @@ void FaultsCupsTest::unreadyQueueLosesNothing() {
         QCOMPARE(failed.title, std::string("Tavix"));
         QCOMPARE(failed.icon, Icon::Exclamation);
         const QString text = QString::fromStdString(failed.text);
-        QVERIFY2(text.startsWith("The printout could not be made.\r\nThe printer " +
-                                 queue_ + " " + reason),
+        QVERIFY2(text.startsWith("The printout could not be made.\r\nThe printer " + queue_ + " " + reason),
                  qPrintable(text));
         // Nothing was sent, so nothing waits in the queue for the day it is started again.
         QCOMPARE(app.printers->LastJobId(), 0);
