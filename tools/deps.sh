@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what building, running and testing Tavix needs on Debian 12, when it is missing.
 set -e
-PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev ccache qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
+PACKAGES="git cmake ninja-build g++ clang clang-format libclang-rt-14-dev ccache qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
 qt6-documentation-tools libqt6help6 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth poppler-utils
 cups cups-client libcups2-dev printer-driver-cups-pdf fonts-dejavu-core hyperfine time"
 missing=""

@@ -10,6 +10,9 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 export TAVIX_PRINTOUT_DIR="$OUT/printouts"
 
+echo "== formatting (clang-format)"
+(cd "$ROOT" && git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror)
+
 echo "== plain build (-Werror)"
 cmake -S "$ROOT" -B "$OUT/build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVIX_WERROR=ON
 cmake --build "$OUT/build"
