@@ -29,11 +29,14 @@ struct SeenBox {
 
 // Waits for the modal box, records what it shows and then presses as told.
 void PressWhenShown(Press press, SeenBox& seen) {
+    // The attempt refers to itself only weakly; each pending timer holds it, so it is freed
+    // once the box has been answered.
     auto attempt = std::make_shared<std::function<void()>>();
-    *attempt = [press, &seen, attempt] {
+    std::weak_ptr<std::function<void()>> self = attempt;
+    *attempt = [press, &seen, self] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) {
-            QTimer::singleShot(10, *attempt);
+            if (auto again = self.lock()) QTimer::singleShot(10, [again] { (*again)(); });
             return;
         }
         seen.title = box->windowTitle();
@@ -61,7 +64,7 @@ void PressWhenShown(Press press, SeenBox& seen) {
                 break;
         }
     };
-    QTimer::singleShot(0, *attempt);
+    QTimer::singleShot(0, [attempt] { (*attempt)(); });
 }
 
 }  // namespace
