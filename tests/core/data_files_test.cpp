@@ -175,7 +175,7 @@ TEST_P(DamagedFilesTest, ReportsTheFailureAndKeepsWhatWasRead) {
     if (GetParam().secondHalf1) {
         EXPECT_EQ(nba.SecondHalfSchedule[1], GetParam().secondHalf1);
     }
-    EXPECT_EQ(nba.CityNames[29] == "City 29", ok[2] == '1');
+    EXPECT_EQ(nba.TeamNames[29] == "Team 29", ok[2] == '1');
 }
 
 Damage Both(Damage a, Damage b) {
