@@ -61,63 +61,44 @@ class SetfontTest : public QObject {
 
     // The current font is marked, in view, and its sample drawn in it; a font the printer does not
     // offer is named with nothing marked.
-    void marksTheCurrentFont_data() {
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<bool>("marked");
-        QTest::newRow("installed") << "Nimbus Mono PS" << true;
-        QTest::newRow("not offered") << "Courier New" << false;
-        QTest::newRow("empty") << "" << false;
-    }
     void marksTheCurrentFont() {
-        QFETCH(QString, current);
-        QFETCH(bool, marked);
-        Open(current);
-        QCOMPARE(Sample()->text(), current);
-        QCOMPARE(List()->selectedItems().size(), marked ? 1 : 0);
-        if (marked) {
-            QCOMPARE(List()->selectedItems().first()->text(), current);
-            QCOMPARE(Plain(QFontInfo(Sample()->font()).family()), current);
-            QVERIFY(List()
-                        ->visualItemRect(List()->selectedItems().first())
-                        .intersects(List()->viewport()->rect()));
+        for (const auto& [current, marked] :
+             {std::pair{"Nimbus Mono PS", true}, {"Courier New", false}, {"", false}}) {
+            Open(current);
+            QCOMPARE(Sample()->text(), QString(current));
+            QCOMPARE(List()->selectedItems().size(), marked ? 1 : 0);
+            if (marked) {
+                QCOMPARE(List()->selectedItems().first()->text(), QString(current));
+                QCOMPARE(Plain(QFontInfo(Sample()->font()).family()), QString(current));
+                QVERIFY(List()
+                            ->visualItemRect(List()->selectedItems().first())
+                            .intersects(List()->viewport()->rect()));
+            }
         }
     }
 
     // A click changes the sample only; done takes the last choice, the title bar keeps the
     // font it had, and done without a choice keeps even a font the printer does not offer.
-    void doneTakesTheChoiceTitleBarKeepsTheOld_data() {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("kept");
-        QTest::newRow("click, done") << "DejaVu Sans Mono"
-                                     << "click done"
-                                     << "DejaVu Serif";
-        QTest::newRow("key, done") << "DejaVu Sans Mono"
-                                   << "key done"
-                                   << "";
-        QTest::newRow("click, close") << "DejaVu Sans Mono"
-                                      << "click close"
-                                      << "DejaVu Sans Mono";
-        QTest::newRow("done alone") << "Courier New"
-                                    << "done"
-                                    << "Courier New";
-    }
     void doneTakesTheChoiceTitleBarKeepsTheOld() {
-        QFETCH(QString, start);
-        QFETCH(QString, action);
-        QFETCH(QString, kept);
-        Open(start);
-        if (action.startsWith("click")) {
-            Click("Nimbus Mono PS");
-            Click("DejaVu Serif");
-            QCOMPARE(Sample()->text(), QString("DejaVu Serif"));
-            QCOMPARE(Plain(QFontInfo(Sample()->font()).family()), QString("DejaVu Serif"));
+        const struct {
+            const char *start, *action, *kept;
+        } cases[] = {{"DejaVu Sans Mono", "click done", "DejaVu Serif"},
+                     {"DejaVu Sans Mono", "click close", "DejaVu Sans Mono"},
+                     {"Courier New", "done", "Courier New"}};
+        for (const auto& c : cases) {
+            Open(c.start);
+            if (QString(c.action).startsWith("click")) {
+                Click("Nimbus Mono PS");
+                Click("DejaVu Serif");
+                QCOMPARE(Sample()->text(), QString("DejaVu Serif"));
+                QCOMPARE(Plain(QFontInfo(Sample()->font()).family()), QString("DejaVu Serif"));
+            }
+            QCOMPARE(app->nba.PrinterFontName, std::string(c.start));  // nothing taken before done
+            QString(c.action).endsWith("close") ? (void)window->close() : Press("donebutton");
+            QCOMPARE(app->nba.PrinterFontName, std::string(c.kept));
+            QCOMPARE(app->host.closed, 1);
+            QVERIFY(app->host.MainWindow()->isEnabled());
         }
-        QCOMPARE(QString::fromStdString(app->nba.PrinterFontName), start);  // nothing taken before done
-        action.endsWith("close") ? (void)window->close() : Press("donebutton");
-        QCOMPARE(QString::fromStdString(app->nba.PrinterFontName), kept);
-        QCOMPARE(app->host.closed, 1);
-        QVERIFY(app->host.MainWindow()->isEnabled());
     }
 };
 
