@@ -7,137 +7,83 @@
 namespace tavix {
 namespace {
 
-struct TeamRecord {
-    int wins, losses, ties;
-    double offense, defense;
-    int prevWins, prevLosses;
-    double prevOffense, prevDefense;
-};
+constexpr int kTeam = 12;
 
-struct RatingsCase {
-    const char* name;
-    SeasonView view;
-    TeamRecord team;
-    float winPct, seasonOffense, seasonDefense, pointDiff;
-};
-
-class RatingsTest : public ::testing::TestWithParam<RatingsCase> {};
-
-TEST_P(RatingsTest, DerivesTheFourFiguresOfOneTeam) {
-    const RatingsCase& c = GetParam();
+NBA WithRecord(int wins, int losses, int ties, double offense, double defense, int prevWins, int prevLosses,
+               double prevOffense, double prevDefense) {
     NBA nba = testing::SmallLeague();
-    const int t = 12;
-    nba.Wins[t] = c.team.wins;
-    nba.Losses[t] = c.team.losses;
-    nba.Ties[t] = c.team.ties;
-    nba.OffenseAve[t] = c.team.offense;
-    nba.DefenseAve[t] = c.team.defense;
-    nba.PrevWins[t] = c.team.prevWins;
-    nba.PrevLosses[t] = c.team.prevLosses;
-    nba.PrevOffenseAve[t] = c.team.prevOffense;
-    nba.PrevDefenseAve[t] = c.team.prevDefense;
-
-    ComputeRatings(nba, c.view);
-
-    EXPECT_FLOAT_EQ(nba.WinPct[t], c.winPct);
-    EXPECT_FLOAT_EQ(nba.SeasonOffense[t], c.seasonOffense);
-    EXPECT_FLOAT_EQ(nba.SeasonDefense[t], c.seasonDefense);
-    EXPECT_FLOAT_EQ(nba.PointDiff[t], c.pointDiff);
+    nba.Wins[kTeam] = static_cast<int16_t>(wins);
+    nba.Losses[kTeam] = static_cast<int16_t>(losses);
+    nba.Ties[kTeam] = static_cast<int16_t>(ties);
+    nba.OffenseAve[kTeam] = offense;
+    nba.DefenseAve[kTeam] = defense;
+    nba.PrevWins[kTeam] = static_cast<int16_t>(prevWins);
+    nba.PrevLosses[kTeam] = static_cast<int16_t>(prevLosses);
+    nba.PrevOffenseAve[kTeam] = prevOffense;
+    nba.PrevDefenseAve[kTeam] = prevDefense;
+    return nba;
 }
 
-constexpr auto kCur = SeasonView::Current;
-constexpr auto kPrev = SeasonView::Previous;
-
-INSTANTIATE_TEST_SUITE_P(
-    EdgeCases, RatingsTest,
-    ::testing::Values(
-        // Straight after the new-season roll-over: nothing played, current averages still 0.
-        RatingsCase{"NoGamesYetHalvesLastSeason", kCur, {0, 0, 0, 0, 0, 40, 42, 104, 98}, 0, 0, 0, 3},
-        RatingsCase{"FiveGamesBlendBothWays", kCur, {3, 2, 0, 100, 104, 50, 32, 110, 100}, 0.6f, 100, 104, 3},
-        RatingsCase{"CurrentAboveLastSeason", kCur, {3, 2, 0, 112, 96, 50, 32, 100, 100}, 0.6f, 112, 96, 8},
-        RatingsCase{"ElevenGamesStillBlended", kCur, {6, 5, 0, 100, 90, 0, 0, 90, 90}, 6.0f / 11, 100, 90, 5},
-        RatingsCase{"TiesDoNotCountAsGames", kCur, {6, 5, 3, 100, 90, 0, 0, 90, 90}, 6.0f / 11, 100, 90, 5},
-        RatingsCase{"TwelveGamesUnblended", kCur, {6, 6, 0, 100, 90, 0, 0, 90, 90}, 0.5f, 100, 90, 10},
-        RatingsCase{"EqualAveragesUnchanged",
-                    kCur,
-                    {1, 1, 0, 101.5, 99.5, 0, 0, 101.5, 99.5},
-                    0.5f,
-                    101.5f,
-                    99.5f,
-                    2},
-        RatingsCase{"WinlessTeam", kCur, {0, 5, 0, 90, 100, 0, 0, 90, 100}, 0, 90, 100, -10},
-        RatingsCase{
-            "PreviousViewNoWinsButLosses", kPrev, {20, 10, 0, 100, 90, 0, 82, 88, 104}, 0, 88, 104, -16},
-        RatingsCase{"PreviousViewUnbeaten", kPrev, {20, 10, 0, 100, 90, 82, 0, 112, 95}, 1, 112, 95, 17},
-        // Previous view: no blending even when the current season has hardly started.
-        RatingsCase{
-            "PreviousViewIgnoresEarlySeason", kPrev, {1, 1, 0, 120, 80, 41, 41, 100, 99}, 0.5f, 100, 99, 1}),
-    [](const ::testing::TestParamInfo<RatingsCase>& info) { return std::string(info.param.name); });
-
-TEST(Ratings, LeavesSlotsWithoutATeamAtZero) {
-    NBA nba = testing::SmallLeague();
-    for (int slot : {0, 30, 31, 32}) {
-        nba.Wins[slot] = 10;
-        nba.OffenseAve[slot] = 100;
-        nba.PrevOffenseAve[slot] = 100;
-    }
-    ComputeRatings(nba, SeasonView::Previous);
-    for (int slot : {0, 30, 31, 32}) {
-        EXPECT_EQ(nba.WinPct[slot], 0) << slot;
-        EXPECT_EQ(nba.SeasonOffense[slot], 0) << slot;
-        EXPECT_EQ(nba.PointDiff[slot], 0) << slot;
+TEST(Ratings, DerivesTheFourFiguresOfOneTeam) {
+    constexpr auto kCur = SeasonView::Current, kPrev = SeasonView::Previous;
+    const struct {
+        SeasonView view;
+        int w, l, t;
+        double off, def;
+        int pw, pl;
+        double poff, pdef;
+        float winPct, offense, defense, diff;
+    } cases[] = {
+        {kCur, 0, 0, 0, 0, 0, 40, 42, 104, 98, 0, 0, 0, 3},  // nothing played yet: last season halved
+        {kCur, 3, 2, 0, 100, 104, 50, 32, 110, 100, 0.6f, 100, 104, 3},  // blended both ways
+        {kCur, 3, 2, 0, 112, 96, 50, 32, 100, 100, 0.6f, 112, 96, 8},
+        {kCur, 6, 5, 0, 100, 90, 0, 0, 90, 90, 6.0f / 11, 100, 90, 5},  // eleven games still blended
+        {kCur, 6, 5, 3, 100, 90, 0, 0, 90, 90, 6.0f / 11, 100, 90, 5},  // ties are not games
+        {kCur, 6, 6, 0, 100, 90, 0, 0, 90, 90, 0.5f, 100, 90, 10},      // twelve games unblended
+        {kCur, 0, 5, 0, 90, 100, 0, 0, 90, 100, 0, 90, 100, -10},
+        {kPrev, 20, 10, 0, 100, 90, 0, 82, 88, 104, 0, 88, 104, -16},
+        {kPrev, 20, 10, 0, 100, 90, 82, 0, 112, 95, 1, 112, 95, 17},
+        {kPrev, 1, 1, 0, 120, 80, 41, 41, 100, 99, 0.5f, 100, 99, 1}};  // no blending in the previous view
+    for (const auto& c : cases) {
+        NBA nba = WithRecord(c.w, c.l, c.t, c.off, c.def, c.pw, c.pl, c.poff, c.pdef);
+        ComputeRatings(nba, c.view);
+        SCOPED_TRACE(::testing::Message()
+                     << c.w << "-" << c.l << "-" << c.t << " prev " << c.pw << "-" << c.pl);
+        EXPECT_FLOAT_EQ(nba.WinPct[kTeam], c.winPct);
+        EXPECT_FLOAT_EQ(nba.SeasonOffense[kTeam], c.offense);
+        EXPECT_FLOAT_EQ(nba.SeasonDefense[kTeam], c.defense);
+        EXPECT_FLOAT_EQ(nba.PointDiff[kTeam], c.diff);
     }
 }
 
-TEST(Ratings, CurrentViewReplacesWhatThePreviousViewLeft) {
-    NBA nba = testing::SmallLeague();
-    nba.Wins[1] = 30;
-    nba.Losses[1] = 10;
-    nba.OffenseAve[1] = 105;
-    nba.DefenseAve[1] = 95;
-    nba.PrevWins[1] = 10;
-    nba.PrevLosses[1] = 30;
-    nba.PrevOffenseAve[1] = 90;
-    nba.PrevDefenseAve[1] = 99;
-
+TEST(Ratings, SlotsWithoutATeamStayZeroAndEachViewReplacesTheOther) {
+    NBA nba = WithRecord(30, 10, 0, 105, 95, 10, 30, 90, 99);
+    for (int slot : {0, 30, 31, 32})
+        nba.Wins[slot] = 10, nba.OffenseAve[slot] = nba.PrevOffenseAve[slot] = 100;
     ComputeRatings(nba, SeasonView::Previous);
-    EXPECT_FLOAT_EQ(nba.PointDiff[1], -9);
-    EXPECT_FLOAT_EQ(nba.WinPct[1], 0.25f);
-
+    for (int slot : {0, 30, 31, 32})
+        EXPECT_EQ(nba.WinPct[slot] + nba.SeasonOffense[slot] + nba.PointDiff[slot], 0);
+    EXPECT_FLOAT_EQ(nba.PointDiff[kTeam], -9);
     ComputeRatings(nba, SeasonView::Current);
-    EXPECT_FLOAT_EQ(nba.PointDiff[1], 10);
-    EXPECT_FLOAT_EQ(nba.WinPct[1], 0.75f);
-    EXPECT_FLOAT_EQ(nba.SeasonOffense[1], 105);
+    EXPECT_FLOAT_EQ(nba.PointDiff[kTeam], 10);
+    EXPECT_FLOAT_EQ(nba.WinPct[kTeam], 0.75f);
 }
 
 TEST(Ratings, FiguresAreTheSingleRoundingOfTheDoubleResult) {
-    NBA nba = testing::SmallLeague();
-    nba.Wins[3] = 20;
-    nba.Losses[3] = 20;
-    nba.OffenseAve[3] = 101.23456789;
-    nba.DefenseAve[3] = 99.87654321;
+    NBA nba = WithRecord(20, 20, 0, 101.23456789, 99.87654321, 0, 0, 0, 0);
     nba.Wins[4] = 1;
     nba.Losses[4] = 2;
     ComputeRatings(nba, SeasonView::Current);
-    EXPECT_EQ(nba.PointDiff[3], static_cast<float>(101.23456789 - 99.87654321));
-    EXPECT_EQ(nba.SeasonOffense[3], static_cast<float>(101.23456789));
+    EXPECT_EQ(nba.PointDiff[kTeam], static_cast<float>(101.23456789 - 99.87654321));
     EXPECT_EQ(nba.WinPct[4], static_cast<float>(1.0 / 3.0));
-}
-
-TEST(Ratings, BlendRoundsTheDifferenceToSingleBeforeHalving) {
     // Mirror-image seasons would blend to exactly even in double arithmetic; rounding each
     // difference to single first leaves a hair below zero, which the lists show as "-0.0".
-    NBA nba = testing::SmallLeague();
-    nba.Wins[5] = 1;
-    nba.PrevOffenseAve[5] = 100.1;
-    nba.OffenseAve[5] = 100.0;
-    nba.PrevDefenseAve[5] = 100.0;
-    nba.DefenseAve[5] = 100.1;
+    nba = WithRecord(1, 0, 0, 100.0, 100.1, 0, 0, 100.1, 100.0);
     ComputeRatings(nba, SeasonView::Current);
     const double offense = 100.1 - static_cast<float>(100.1 - 100.0) / 2.0;
     const double defense = 100.0 + static_cast<float>(100.1 - 100.0) / 2.0;
-    EXPECT_EQ(nba.PointDiff[5], static_cast<float>(offense - defense));
-    EXPECT_LT(nba.PointDiff[5], 0.0f);
+    EXPECT_EQ(nba.PointDiff[kTeam], static_cast<float>(offense - defense));
+    EXPECT_LT(nba.PointDiff[kTeam], 0.0f);
 }
 
 }  // namespace
