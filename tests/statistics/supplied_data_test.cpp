@@ -63,70 +63,56 @@ class SuppliedData : public ::testing::Test {
     std::map<std::string, RealRecord> real;
 };
 
+// Every club's line shows its final record and margin (all played 50 games, so the margin is the
+// season's, unblended), best record first, under the right division. Miami and Orlando finished
+// level at 33-17, Utah and San Antonio at 37-13: the higher team number is listed first.
 TEST_F(SuppliedData, StandingsShowTheFinalRecordsInDivisionOrder) {
     const auto lines = BuildStandings(nba, SeasonView::Current);
     ASSERT_EQ(lines.size(), 49u);
-    const std::vector<std::pair<size_t, Division>> divisions = {
-        {7, Division::Atlantic}, {16, Division::Central}, {31, Division::Midwest}, {40, Division::Pacific}};
-    for (const auto& [first, division] : divisions) {
-        size_t count = division == Division::Central ? 8 : 7;
-        DivisionLeader leader;
+    const struct {
+        size_t first, count;
+        Division division;
+        const char* leaders[2];
+    } divisions[] = {{7, 7, Division::Atlantic, {"Orlando", "Miami"}},
+                     {16, 8, Division::Central, {"Indiana", nullptr}},
+                     {31, 7, Division::Midwest, {"Utah", "San Antonio"}},
+                     {40, 7, Division::Pacific, {"Portland", nullptr}}};
+    for (const auto& d : divisions) {
         double previousPct = 2;
-        int previousTeam = 99;
-        for (size_t i = first; i < first + count; ++i) {
+        RealRecord leader;
+        for (size_t i = d.first; i < d.first + d.count; ++i) {
             const std::string& line = lines[i];
-            // Find the club by its shown name.
-            int team = 0;
+            SCOPED_TRACE(line);
+            int team = 0;  // found by its shown name
             for (int t = 1; t <= 29; ++t) {
                 std::string shown = "     " + nba.CityNames[t];
-                if (shown == "     L. A.") shown += " Lakers";
-                if (shown == "     L.A.") shown += " Clippers";
+                shown += shown == "     L. A." ? " Lakers" : shown == "     L.A." ? " Clippers" : "";
                 if (PaddedTo(shown, 21) == line.substr(0, 21)) team = t;
             }
-            ASSERT_NE(team, 0) << line;
-            EXPECT_EQ(DivisionOf(team), division) << line;
+            ASSERT_NE(team, 0);
+            EXPECT_EQ(DivisionOf(team), d.division);
             const RealRecord& r = RealOf(team);
-            SCOPED_TRACE(line);
             EXPECT_EQ(std::stoi(line.substr(21, 2)), r.wins);
             EXPECT_EQ(std::stoi(line.substr(28, 2)), r.losses);
             const double pct = static_cast<double>(r.wins) / (r.wins + r.losses);
             EXPECT_EQ(line.substr(34, 5), FormatPicture(pct, "0.000"));
-            // Every club played 50 games, so the margin is the season's, unblended.
+            if (i == d.first) leader = r;
+            const double gb = ((leader.wins - r.wins) + (r.losses - leader.losses)) / 2.0;
+            if (gb != 0) {
+                EXPECT_EQ(line.substr(41, 5), PaddedTo((gb < 10 ? " " : "") + PlainNumber(gb), 5));
+            }
+            EXPECT_LE(pct, previousPct);
+            previousPct = pct;
             const double margin = static_cast<float>(r.scored - r.allowed);
             const std::string sign = margin > 0 ? "+" : margin == 0 ? " " : "";
             EXPECT_EQ(line.substr(46),
                       (margin > -10 && margin < 10 ? "  " : " ") + sign + FormatPicture(margin, "0.00"));
-            // Best record first; an equal record goes by the higher team number.
-            EXPECT_LE(pct, previousPct);
-            if (pct == previousPct) {
-                EXPECT_LT(team, previousTeam);
-            }
-            if (i == first) {
-                leader = {r.wins, r.wins + r.losses};
-                EXPECT_EQ(line.substr(41, 5), " -   ");
-            } else {
-                const double gb = ((leader.wins - r.wins) + (r.losses - (leader.games - leader.wins))) / 2.0;
-                if (gb != 0) {
-                    EXPECT_EQ(line.substr(41, 5), PaddedTo((gb < 10 ? " " : "") + PlainNumber(gb), 5));
-                }
-            }
-            previousPct = pct;
-            previousTeam = team;
+        }
+        for (size_t k = 0; k < 2 && d.leaders[k]; ++k) {
+            EXPECT_EQ(lines[d.first + k].substr(0, 21), PaddedTo(std::string("     ") + d.leaders[k], 21));
+            EXPECT_EQ(lines[d.first + k].substr(41, 5), " -   ");
         }
     }
-}
-
-// The real 1998-99 division leaders; Miami and Orlando finished level at 33-17 and the list puts
-// the higher team number (Orlando) first.
-TEST_F(SuppliedData, DivisionLeaders) {
-    const auto lines = BuildStandings(nba, SeasonView::Current);
-    EXPECT_EQ(lines[7].substr(0, 21), PaddedTo("     Orlando", 21));
-    EXPECT_EQ(lines[8].substr(0, 21), PaddedTo("     Miami", 21));
-    EXPECT_EQ(lines[8].substr(41, 5), " -   ");
-    EXPECT_EQ(lines[16].substr(0, 21), PaddedTo("     Indiana", 21));
-    EXPECT_EQ(lines[31].substr(0, 21), PaddedTo("     Utah", 21));  // 37-13, level with San Antonio
-    EXPECT_EQ(lines[32].substr(0, 21), PaddedTo("     San Antonio", 21));
-    EXPECT_EQ(lines[40].substr(0, 21), PaddedTo("     Portland", 21));
 }
 
 TEST_F(SuppliedData, RatingsViewListsEveryClubOnce) {
