@@ -29,7 +29,6 @@ QStringList Lines(const std::vector<std::string>& lines) {
 class VStatsformTest : public QObject {
     Q_OBJECT
 
-  private:
     std::unique_ptr<TestApp> app;
     QPointer<VStatsform> window;
 
@@ -65,44 +64,29 @@ class VStatsformTest : public QObject {
 
     void opensOnTheCurrentSeasonByMargin() {
         QCOMPARE(window->windowTitle(), QString("Tavix Statistics  (Current Season)"));
-        QCOMPARE(Control<QPushButton>("seasonbutton")->text(), QString("View Previous Season"));
         QVERIFY(Option(0)->isChecked());
-        QCOMPARE(Option(0)->text(), QString("Scoring vs all Opponents"));
-        QCOMPARE(Option(3)->text(), QString("Ave. Defense"));
         QCOMPARE(Items(), Expected(RatingsOrder::Scoring, SeasonView::Current, RatingsRebuild::Load));
-        QCOMPARE(Items().first(), QString("           Tavix Statistics sorted by Scoring vs all Opponents"));
-        QCOMPARE(app->ctx->seasonView, SeasonView::Current);
         QVERIFY(List()->font().fixedPitch());
-        QCOMPARE(Control<QToolButton>("PrintButton")->toolTip(), QString("Print listing"));
-        QCOMPARE(Control<QToolButton>("donebutton")->toolTip(), QString("Close Statistic window"));
+        // The list is for reading: nothing framed as if picked, not even after a click.
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(List()->currentRow(), -1);
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
+                          List()->visualItemRect(List()->item(7)).center());
+        QVERIFY(List()->selectedItems().isEmpty());
+        QCOMPARE(window->focusWidget(), Control<QWidget>("donebutton"));
+        QDir().mkpath(TAVIX_BINARY_DIR "/grabs");
+        QVERIFY(window->grab().save(TAVIX_BINARY_DIR "/grabs/vstatsform.png"));
     }
 
-    void optionsReorder_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("heading");
-        QTest::newRow("scoring") << 0 << "Scoring vs all Opponents";
-        QTest::newRow("percentage") << 1 << "Won / Loss Percentage";
-        QTest::newRow("offense") << 2 << "Average Offense";
-        QTest::newRow("defense") << 3 << "Average Defense";
-    }
-    void optionsReorder() {
-        QFETCH(int, index);
-        QFETCH(QString, heading);
+    void optionsReorderInBothSeasons() {
         for (bool previous : {false, true}) {
             if (previous) Press("seasonbutton");
-            Pick(index);
-            const SeasonView view = previous ? SeasonView::Previous : SeasonView::Current;
-            QCOMPARE(Items(), Expected(static_cast<RatingsOrder>(index), view, RatingsRebuild::Option));
-            QCOMPARE(Items().first(), "           Tavix Statistics sorted by " + heading);
+            for (int index : {1, 2, 3, 0}) {
+                Pick(index);
+                const SeasonView view = previous ? SeasonView::Previous : SeasonView::Current;
+                QCOMPARE(Items(), Expected(static_cast<RatingsOrder>(index), view, RatingsRebuild::Option));
+            }
         }
-    }
-
-    void defenseListsFewestPointsAllowedFirst() {
-        Pick(3);
-        int best = 1;
-        for (int t = 2; t <= 29; ++t)
-            if (app->nba.DefenseAve[t] < app->nba.DefenseAve[best]) best = t;
-        QVERIFY2(Items()[5].startsWith(" " + Latin1(app->nba.TeamNames[best])), qPrintable(Items()[5]));
     }
 
     void seasonSwitchSteersTheRatings() {
@@ -110,7 +94,6 @@ class VStatsformTest : public QObject {
         Press("seasonbutton");
         QCOMPARE(app->ctx->seasonView, SeasonView::Previous);
         QCOMPARE(window->windowTitle(), QString("Tavix Statistics  (Previous Season)"));
-        QCOMPARE(Control<QPushButton>("seasonbutton")->text(), QString("View Current Season"));
         QVERIFY(Option(0)->isChecked());
         QCOMPARE(Items(),
                  Expected(RatingsOrder::Scoring, SeasonView::Previous, RatingsRebuild::SeasonSwitch));
@@ -119,12 +102,6 @@ class VStatsformTest : public QObject {
             const QString line = Items()[i];
             QCOMPARE(line.mid(18, 2).trimmed().toInt() + line.mid(25, 2).trimmed().toInt(), 82);
         }
-        Press("seasonbutton");
-        QCOMPARE(app->ctx->seasonView, SeasonView::Current);
-        QCOMPARE(window->windowTitle(), QString("Tavix Statistics  (Current Season)"));
-        QCOMPARE(Items(), Expected(RatingsOrder::Scoring, SeasonView::Current, RatingsRebuild::SeasonSwitch));
-        Press("seasonbutton");
-        QCOMPARE(app->ctx->seasonView, SeasonView::Previous);
         Press("donebutton");
         QCOMPARE(app->ctx->seasonView, SeasonView::Current);
         QVERIFY(app->host.MainWindow()->isEnabled());
@@ -138,21 +115,6 @@ class VStatsformTest : public QObject {
         QCOMPARE(app->host.closed, 1);
     }
 
-    // The list is for reading: it opens with no line framed as if picked.
-    void opensWithNothingPicked() {
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        QCOMPARE(List()->currentRow(), -1);
-        QVERIFY(List()->selectedItems().isEmpty());
-        QCOMPARE(window->focusWidget(), Control<QWidget>("donebutton"));
-    }
-
-    void mouseDownLeavesNoSelection() {
-        const QRect row = List()->visualItemRect(List()->item(7));
-        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, row.center());
-        QVERIFY(List()->selectedItems().isEmpty());
-        QCOMPARE(window->focusWidget(), Control<QWidget>("donebutton"));
-    }
-
     void scrollBarSlidesTheListKeepingItsRightEdge() {
         auto* bar = Control<QScrollBar>("HScroll1");
         const int right = List()->geometry().right();
@@ -163,32 +125,15 @@ class VStatsformTest : public QObject {
         QVERIFY(std::abs(List()->geometry().right() - right) <= 1);
     }
 
-    void printSendsTheListWithItsOwnLayout() {
-        Press("PrintButton");
-        QCOMPARE(app->dialogs.shown.size(), size_t(1));
-        QCOMPARE(app->dialogs.shown[0].text, std::string("Ready to send Statistics to the Printer."));
-        QCOMPARE(app->dialogs.shown[0].title, std::string("Quandor"));
-        QCOMPARE(app->printers.jobs.size(), size_t(1));
-        const auto printed = app->printers.Last().Texts();
-        QCOMPARE(int(printed.size()), 4 + Items().size() + 1 + 2);
-        QCOMPARE(Latin1(printed[4]), "    " + Items()[0]);
-        QCOMPARE(printed[9], std::string(" "));
-        QCOMPARE(Latin1(printed[10]), "    " + Items()[5]);
-        QCOMPARE(printed.back(), "    " + std::string(69, '_'));
-    }
-
-    void cancelledPrintPrintsNothing() {
-        app->dialogs.answers = {Answer::Cancel};
+    void printSendsTheList() {
+        app->dialogs.answers = {Answer::Cancel, Answer::Ok};
         Press("PrintButton");
         QVERIFY(app->printers.jobs.empty());
-    }
-
-    void grabForLooking() {
-        const QString dir = QString(TAVIX_BINARY_DIR) + "/grabs";
-        QDir().mkpath(dir);
-        QVERIFY(window->grab().save(dir + "/vstatsform.png"));
-        Press("seasonbutton");
-        QVERIFY(window->grab().save(dir + "/vstatsform-previous.png"));
+        Press("PrintButton");
+        QCOMPARE(app->dialogs.shown[1].text, std::string("Ready to send Statistics to the Printer."));
+        const auto printed = app->printers.Last().Texts();
+        QCOMPARE(int(printed.size()), 4 + Items().size() + 1 + 2);
+        QCOMPARE(Latin1(printed[10]), "    " + Items()[5]);
     }
 };
 
