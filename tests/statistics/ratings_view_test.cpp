@@ -48,6 +48,9 @@ TEST(RatingsLine, BuildsTheColumns) {
         nba.PointDiff[4] = c.margin;
         EXPECT_EQ(RatingsLine(nba, 4, SeasonView::Current), c.expected);
     }
+    // The column heads stand over the columns above.
+    EXPECT_EQ(RatingsHeader(RatingsOrder::Offense)[3],
+              " - Teams -       Wins  Losses    Pct.    Offense   Defense      SCO");
 }
 
 // A league where every club's margin is distinct and clearly apart, except two near the top.
