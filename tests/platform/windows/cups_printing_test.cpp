@@ -104,10 +104,10 @@ class CupsPrintingTest : public QObject {
         QTest::addColumn<QString>("reason");
         for (bool whileDrawing : {false, true}) {
             const char* when = whileDrawing ? " while drawing" : "";
-            QTest::addRow("stopped%s", when) << "cupsdisable"
-                                             << "cupsenable" << whileDrawing << "is stopped";
-            QTest::addRow("rejecting%s", when) << "cupsreject"
-                                               << "cupsaccept" << whileDrawing << "is not accepting jobs";
+            QTest::addRow("stopped%s", when)
+                << "cupsdisable" << QString("cupsenable") << whileDrawing << "is stopped";
+            QTest::addRow("rejecting%s", when)
+                << "cupsreject" << QString("cupsaccept") << whileDrawing << "is not accepting jobs";
         }
     }
     void unreadyQueueIsReported() {

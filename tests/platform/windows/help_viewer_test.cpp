@@ -120,14 +120,6 @@ class HelpViewerTest : public QObject {
         QCOMPARE(Page(), page);
     }
 
-    void doubleClickInIndexOpensTopic() {
-        Search("Program Settings");
-        const QModelIndex entry = help_->Window()->IndexList()->model()->index(0, 0);
-        QVERIFY(entry.isValid());
-        emit help_->Window()->IndexList()->activated(entry);
-        QCOMPARE(Page(), QString("settings.html"));
-    }
-
     void missingHelpFileIsReported() {
         testing::ScriptedDialogs dialogs;
         QtHelpLauncher missing(dialogs, "/nonexistent/help/tavix.qhc");

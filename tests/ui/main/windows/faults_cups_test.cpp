@@ -207,12 +207,10 @@ class FaultsCupsTest : public QObject {
         QTest::addColumn<QString>("reason");
         for (bool standings : {true, false}) {
             const char* view = standings ? "standings" : "schedule";
-            QTest::addRow("%s, stopped", view) << standings << "cupsdisable"
-                                               << "cupsenable"
-                                               << "is stopped";
-            QTest::addRow("%s, rejecting", view) << standings << "cupsreject"
-                                                 << "cupsaccept"
-                                                 << "is not accepting jobs";
+            QTest::addRow("%s, stopped", view)
+                << standings << "cupsdisable" << QString("cupsenable") << "is stopped";
+            QTest::addRow("%s, rejecting", view)
+                << standings << "cupsreject" << QString("cupsaccept") << "is not accepting jobs";
         }
     }
     void unreadyQueueLosesNothing() {
