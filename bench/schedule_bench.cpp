@@ -39,10 +39,10 @@ void BM_LayOutA760LinePrint(benchmark::State& state) {
     std::vector<std::string> items = tavix::SecondHalfLines(nba);
     items.resize(760);
     const tavix::ListContents list{items, {}};
-    const tavix::ListPrintSpec spec = tavix::SchedulePrintSpec();
+    const tavix::PrintScheme scheme = tavix::SchedulePrintScheme();
     for (auto _ : state) {
         tavix::TextPrinter printer;
-        tavix::SendList(spec, list, "Courier New", printer);
+        tavix::SendList(scheme, list, "Courier New", printer);
         benchmark::DoNotOptimize(printer);
     }
 }

@@ -23,7 +23,7 @@ struct PageBreakRule {
     size_t shortBelow = 5;
 };
 
-struct ListPrintSpec {
+struct PrintScheme {
     std::string documentName;  // names the PDF file when no printer is installed
     std::string confirmText;
     std::string confirmTitle = "Tavix";
@@ -49,12 +49,12 @@ enum class PrintOutcome { Cancelled, Printed, Failed };
 
 // Asks, then prints. `onStart` runs after the confirmation (the busy pointer). A failing printer
 // abandons the document; the caller tells the user what went wrong.
-PrintOutcome PrintList(const ListPrintSpec& spec, const ListContents& list, const std::string& fontName,
+PrintOutcome PrintList(const PrintScheme& scheme, const ListContents& list, const std::string& fontName,
                        Dialogs& dialogs, PrinterProvider& printers, const std::function<void()>& onStart = {},
                        std::string* failure = nullptr);
 
 // The body and header alone, without asking; used by PrintList and by tests.
-void SendList(const ListPrintSpec& spec, const ListContents& list, const std::string& fontName,
+void SendList(const PrintScheme& scheme, const ListContents& list, const std::string& fontName,
               Printer& printer);
 
 }  // namespace tavix

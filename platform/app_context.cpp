@@ -8,10 +8,10 @@ void ReportPrintFailure(AppContext& ctx, const std::string& reason) {
         "Tavix", Buttons::Ok, Icon::Exclamation);
 }
 
-PrintOutcome PrintListWithMessages(AppContext& ctx, const ListPrintSpec& spec, const ListContents& list) {
+PrintOutcome PrintListWithMessages(AppContext& ctx, const PrintScheme& scheme, const ListContents& list) {
     std::string failure;
     PrintOutcome outcome = PrintList(
-        spec, list, ctx.nba.PrinterFontName, ctx.dialogs, ctx.printers, [&] { ctx.host.StartWait(); },
+        scheme, list, ctx.nba.PrinterFontName, ctx.dialogs, ctx.printers, [&] { ctx.host.StartWait(); },
         &failure);
     if (outcome == PrintOutcome::Failed) ReportPrintFailure(ctx, failure);
     return outcome;

@@ -27,7 +27,7 @@ struct AppContext {
 
 // Prints a list the way every print button does: asks, shows the hourglass, prints, and tells
 // the user when the printer failed. Returns the outcome.
-PrintOutcome PrintListWithMessages(AppContext& ctx, const ListPrintSpec& spec, const ListContents& list);
+PrintOutcome PrintListWithMessages(AppContext& ctx, const PrintScheme& scheme, const ListContents& list);
 // Runs a print job that is not a list (the statistics form) with the same failure message.
 bool PrintJobWithMessages(AppContext& ctx, const std::string& documentName,
                           const std::function<void(Printer&)>& job);

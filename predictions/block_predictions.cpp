@@ -85,20 +85,20 @@ std::vector<std::string> BuildBlockPredictionList(NBA& nba, SeasonView view,
     return list;
 }
 
-ListPrintSpec BlockPredictionsPrintSpec() {
-    ListPrintSpec spec;
-    spec.documentName = "Predictions";
-    spec.confirmText = "Ready to send Predictions to the Printer.";
-    spec.confirmTitle = "Tavix";
-    spec.headerLines = {" ", " ", "      Tavix Predictions", " "};
-    spec.headerSize = 18;
-    spec.bodySize = 9;
-    spec.margin = "     ";
-    spec.pageBreak.kind = PageBreakRule::Kind::Counter;
-    spec.pageBreak.limit = 65;
-    spec.newPageBlankLines = 5;
-    spec.selectedLinesRule = false;
-    return spec;
+PrintScheme BlockPredictionsPrintScheme() {
+    PrintScheme scheme;
+    scheme.documentName = "Predictions";
+    scheme.confirmText = "Ready to send Predictions to the Printer.";
+    scheme.confirmTitle = "Tavix";
+    scheme.headerLines = {" ", " ", "      Tavix Predictions", " "};
+    scheme.headerSize = 18;
+    scheme.bodySize = 9;
+    scheme.margin = "     ";
+    scheme.pageBreak.kind = PageBreakRule::Kind::Counter;
+    scheme.pageBreak.limit = 65;
+    scheme.newPageBlankLines = 5;
+    scheme.selectedLinesRule = false;
+    return scheme;
 }
 
 }  // namespace tavix

@@ -39,6 +39,6 @@ const std::vector<std::string>& NoGamesSelectedMessage();
 
 // Whole list, title block at 18 points, body at 9 with a five-blank margin, a new page every
 // 65 lines.
-ListPrintSpec BlockPredictionsPrintSpec();
+PrintScheme BlockPredictionsPrintScheme();
 
 }  // namespace tavix

@@ -34,18 +34,18 @@ std::string UpdateDateCaption(const NBA& nba) {
            "/" + PlainInteger(nba.UpdateYear);
 }
 
-ListPrintSpec SinglePredictionsPrintSpec(const Date& today) {
-    ListPrintSpec spec;
-    spec.documentName = "Predictions";
-    spec.confirmText = "Ready to send Predictions to the Printer.";
-    spec.confirmTitle = "Tavix";
-    spec.headerLines = {" ", " ", "         Tavix Predictions      " + FormatDate(today), " "};
-    spec.headerSize = 18;
-    spec.bodySize = 10;
-    spec.margin = "       ";
-    spec.pageBreak.kind = PageBreakRule::Kind::None;
-    spec.selectedLinesRule = false;
-    return spec;
+PrintScheme SinglePredictionsPrintScheme(const Date& today) {
+    PrintScheme scheme;
+    scheme.documentName = "Predictions";
+    scheme.confirmText = "Ready to send Predictions to the Printer.";
+    scheme.confirmTitle = "Tavix";
+    scheme.headerLines = {" ", " ", "         Tavix Predictions      " + FormatDate(today), " "};
+    scheme.headerSize = 18;
+    scheme.bodySize = 10;
+    scheme.margin = "       ";
+    scheme.pageBreak.kind = PageBreakRule::Kind::None;
+    scheme.selectedLinesRule = false;
+    return scheme;
 }
 
 PredictionSession::PredictionSession(NBA& nba) : nba_(nba) {

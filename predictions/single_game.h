@@ -25,7 +25,7 @@ std::string TeamLabelCaption(const NBA& nba, int team);
 std::string UpdateDateCaption(const NBA& nba);
 
 // Title block at 18 points with today's date, the whole list at 10 points behind seven blanks.
-ListPrintSpec SinglePredictionsPrintSpec(const Date& today);
+PrintScheme SinglePredictionsPrintScheme(const Date& today);
 
 // Choosing a game by clicking team labels, predicting it and keeping the list.
 class PredictionSession {

@@ -63,18 +63,18 @@ std::vector<std::string> AddressList() {
     return list;
 }
 
-ListPrintSpec AddressPrintSpec() {
-    ListPrintSpec spec;
-    spec.documentName = "Team Addresses";
-    spec.confirmText = "Ready to send Addresses to the Printer.";
-    spec.headerLines = {" ", " ", "      NBA Team Addresses", " "};
-    spec.headerSize = 18;
-    spec.bodySize = 10;
-    spec.margin = "        ";
-    spec.pageBreak = {PageBreakRule::Kind::Document, 54, 5};
-    spec.newPageBlankLines = 5;
-    spec.selectedLinesRule = false;  // nothing can be selected: the whole list always goes out
-    return spec;
+PrintScheme AddressPrintScheme() {
+    PrintScheme scheme;
+    scheme.documentName = "Team Addresses";
+    scheme.confirmText = "Ready to send Addresses to the Printer.";
+    scheme.headerLines = {" ", " ", "      NBA Team Addresses", " "};
+    scheme.headerSize = 18;
+    scheme.bodySize = 10;
+    scheme.margin = "        ";
+    scheme.pageBreak = {PageBreakRule::Kind::Document, 54, 5};
+    scheme.newPageBlankLines = 5;
+    scheme.selectedLinesRule = false;  // nothing can be selected: the whole list always goes out
+    return scheme;
 }
 
 }  // namespace tavix

@@ -31,6 +31,6 @@ extern const char kAddressesNotOnFileNote[];
 
 // Whole list, 10-point body behind eight blanks; at position 54 the first document ends and the
 // rest follows as a second one.
-ListPrintSpec AddressPrintSpec();
+PrintScheme AddressPrintScheme();
 
 }  // namespace tavix

@@ -28,18 +28,18 @@ std::vector<std::string> ReadRosterList(const std::string& dataDir) {
     return RosterListLines(*bytes);
 }
 
-ListPrintSpec RosterPrintSpec() {
-    ListPrintSpec spec;
-    spec.documentName = "Team Rosters";
-    spec.confirmText = "Ready to send Statistics to the Printer.";
-    spec.headerLines = {" ", " ", "      Tavix Statistics", " "};
-    spec.headerSize = 18;
-    spec.bodySize = 9;
-    spec.margin = "     ";
-    spec.pageBreak = {PageBreakRule::Kind::Counter, 65, 5};
-    spec.newPageBlankLines = 5;
-    spec.selectedLinesRule = true;
-    return spec;
+PrintScheme RosterPrintScheme() {
+    PrintScheme scheme;
+    scheme.documentName = "Team Rosters";
+    scheme.confirmText = "Ready to send Statistics to the Printer.";
+    scheme.headerLines = {" ", " ", "      Tavix Statistics", " "};
+    scheme.headerSize = 18;
+    scheme.bodySize = 9;
+    scheme.margin = "     ";
+    scheme.pageBreak = {PageBreakRule::Kind::Counter, 65, 5};
+    scheme.newPageBlankLines = 5;
+    scheme.selectedLinesRule = true;
+    return scheme;
 }
 
 }  // namespace tavix

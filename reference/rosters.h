@@ -19,6 +19,6 @@ std::vector<std::string> ReadRosterList(const std::string& dataDir);
 
 // The print values: 18-point header, 9-point body behind five blanks, a new page every 65
 // covered lines, and a selection of two or more lines printing only those.
-ListPrintSpec RosterPrintSpec();
+PrintScheme RosterPrintScheme();
 
 }  // namespace tavix

@@ -133,24 +133,24 @@ std::vector<std::string> BuildRatingsView(NBA& nba, RatingsOrder order, SeasonVi
     return lines;
 }
 
-ListPrintSpec RatingsPrintSpec() {
-    ListPrintSpec spec;
-    spec.documentName = "Statistics";
-    spec.confirmText = "Ready to send Statistics to the Printer.";
-    spec.confirmTitle = "Quandor";
-    spec.headerLines = {" ", " ", " ", " "};
-    spec.headerSize = 12;
-    spec.bodySize = 12;
-    spec.margin = "    ";
-    spec.pageBreak.kind = PageBreakRule::Kind::None;
-    spec.selectedLinesRule = false;
+PrintScheme RatingsPrintScheme() {
+    PrintScheme scheme;
+    scheme.documentName = "Statistics";
+    scheme.confirmText = "Ready to send Statistics to the Printer.";
+    scheme.confirmTitle = "Quandor";
+    scheme.headerLines = {" ", " ", " ", " "};
+    scheme.headerSize = 12;
+    scheme.bodySize = 12;
+    scheme.margin = "    ";
+    scheme.pageBreak.kind = PageBreakRule::Kind::None;
+    scheme.selectedLinesRule = false;
     // A blank line sets the first club apart from the headings.
-    spec.beforeItem = [](size_t i) {
+    scheme.beforeItem = [](size_t i) {
         return i == static_cast<size_t>(kHeadingLines) ? std::vector<std::string>{" "}
                                                        : std::vector<std::string>{};
     };
-    spec.footerLines = {" ", "    " + std::string(69, '_')};
-    return spec;
+    scheme.footerLines = {" ", "    " + std::string(69, '_')};
+    return scheme;
 }
 
 }  // namespace tavix

@@ -38,6 +38,6 @@ std::vector<std::string> RatingsHeader(RatingsOrder order);
 std::string RatingsLine(const NBA& nba, int team, SeasonView view);
 
 // The values of the ratings print (no selected-lines rule, no page breaks).
-ListPrintSpec RatingsPrintSpec();
+PrintScheme RatingsPrintScheme();
 
 }  // namespace tavix

@@ -107,18 +107,18 @@ std::vector<std::string> BuildStandings(NBA& nba, SeasonView view) {
     return lines;
 }
 
-ListPrintSpec StandingsPrintSpec() {
-    ListPrintSpec spec;
-    spec.documentName = "Standings";
-    spec.confirmText = "Ready to send Standings to the Printer.";
-    spec.confirmTitle = "Tavix";
-    spec.headerLines = {" ", " ", " "};
-    spec.headerSize = 12;
-    spec.bodySize = 12;
-    spec.margin = "       ";
-    spec.pageBreak.kind = PageBreakRule::Kind::None;
-    spec.selectedLinesRule = false;
-    return spec;
+PrintScheme StandingsPrintScheme() {
+    PrintScheme scheme;
+    scheme.documentName = "Standings";
+    scheme.confirmText = "Ready to send Standings to the Printer.";
+    scheme.confirmTitle = "Tavix";
+    scheme.headerLines = {" ", " ", " "};
+    scheme.headerSize = 12;
+    scheme.bodySize = 12;
+    scheme.margin = "       ";
+    scheme.pageBreak.kind = PageBreakRule::Kind::None;
+    scheme.selectedLinesRule = false;
+    return scheme;
 }
 
 }  // namespace tavix

@@ -29,6 +29,6 @@ float GamesBehind(int wins, int losses, const DivisionLeader& leader);
 float StandingsPct(int wins, int losses, int ties);
 
 // The values of the standings print.
-ListPrintSpec StandingsPrintSpec();
+PrintScheme StandingsPrintScheme();
 
 }  // namespace tavix

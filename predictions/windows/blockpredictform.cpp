@@ -63,8 +63,8 @@ void BlockPredictForm::PrintButton_Click() {
     {
         std::unique_ptr<BusyPointer> busy;
         outcome = PrintList(
-            BlockPredictionsPrintSpec(), {lines_, {}}, ctx_.nba.PrinterFontName, ctx_.dialogs, ctx_.printers,
-            [&] { busy = std::make_unique<BusyPointer>(); }, &failure);
+            BlockPredictionsPrintScheme(), {lines_, {}}, ctx_.nba.PrinterFontName, ctx_.dialogs,
+            ctx_.printers, [&] { busy = std::make_unique<BusyPointer>(); }, &failure);
     }
     if (outcome == PrintOutcome::Failed) ReportPrintFailure(ctx_, failure);
 }

@@ -250,7 +250,7 @@ void predictions::ClearButton_Click() {
 }
 
 void predictions::PrintButton_Click() {
-    PrintListWithMessages(ctx_, SinglePredictionsPrintSpec(ctx_.clock.Today()), {session_.List(), {}});
+    PrintListWithMessages(ctx_, SinglePredictionsPrintScheme(ctx_.clock.Today()), {session_.List(), {}});
 }
 
 void predictions::DoneButton_Click() { ctx_.host.CloseSubWindow(this); }

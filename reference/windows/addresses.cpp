@@ -63,7 +63,7 @@ void Addresses::List1_Click() {
 }
 
 void Addresses::Printbutton_Click() {
-    PrintListWithMessages(ctx_, AddressPrintSpec(), ListContentsOf(List1));
+    PrintListWithMessages(ctx_, AddressPrintScheme(), ListContentsOf(List1));
 }
 
 void Addresses::Donebutton_Click() { ctx_.host.CloseSubWindow(this); }

@@ -50,7 +50,9 @@ void IndvSTATS::Form_Load() {
     DoneButton->setFocus();
 }
 
-void IndvSTATS::PrintButton_Click() { PrintListWithMessages(ctx_, RosterPrintSpec(), ListContentsOf(List1)); }
+void IndvSTATS::PrintButton_Click() {
+    PrintListWithMessages(ctx_, RosterPrintScheme(), ListContentsOf(List1));
+}
 
 void IndvSTATS::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Printing); }
 

@@ -148,7 +148,7 @@ void VStatsform::List1_MouseDown() {
 
 void VStatsform::PrintButton_Click() {
     if (List1->count() == 0) return;
-    PrintListWithMessages(ctx_, RatingsPrintSpec(), ListContentsOf(List1));
+    PrintListWithMessages(ctx_, RatingsPrintScheme(), ListContentsOf(List1));
 }
 
 void VStatsform::donebutton_Click() {

@@ -133,7 +133,7 @@ TEST(BlockPredictionsPrint, TitleBlockThenCounterPageBreaks) {
     std::vector<std::string> list;
     for (int i = 1; i <= 130; ++i) list.push_back("list line " + std::to_string(i));
     RecordingPrinter printer;
-    SendList(BlockPredictionsPrintSpec(), {list, {}}, "Courier New", printer);
+    SendList(BlockPredictionsPrintScheme(), {list, {}}, "Courier New", printer);
     const auto page0 = printer.Page(0, 0), page1 = printer.Page(0, 1), page2 = printer.Page(0, 2);
     EXPECT_EQ(std::vector<std::string>(page0.begin(), page0.begin() + 5),
               (std::vector<std::string>{" ", " ", "      Tavix Predictions", " ", "     list line 1"}));

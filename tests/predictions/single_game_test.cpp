@@ -130,7 +130,7 @@ TEST(PredictionSession, PredictAppendsBlankAndLineAndRemoveSparesTheFirstThreeLi
 
 TEST(SinglePredictionsPrint, TitleHeadingAndRuleAndNoBreaksOfItsOwn) {
     RecordingPrinter printer;
-    SendList(SinglePredictionsPrintSpec({1999, 3, 14}),
+    SendList(SinglePredictionsPrintScheme({1999, 3, 14}),
              {{PredictionsLoadHeading(), PredictionsLoadRule()}, {true, true}}, "Courier New", printer);
     EXPECT_EQ(printer.Texts(), (std::vector<std::string>{
                                    " ", " ", "         Tavix Predictions      03-14-1999", " ",
@@ -138,7 +138,7 @@ TEST(SinglePredictionsPrint, TitleHeadingAndRuleAndNoBreaksOfItsOwn) {
     EXPECT_EQ(printer.lines[3].size, 18);
     EXPECT_EQ(printer.lines[4].size, 10);
     RecordingPrinter longList;
-    SendList(SinglePredictionsPrintSpec({1999, 3, 14}), {std::vector<std::string>(200, "x"), {}},
+    SendList(SinglePredictionsPrintScheme({1999, 3, 14}), {std::vector<std::string>(200, "x"), {}},
              "Courier New", longList);
     EXPECT_EQ(longList.PageCount(0), 1);
     EXPECT_EQ(longList.lines.size(), 204u);

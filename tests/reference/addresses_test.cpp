@@ -80,7 +80,7 @@ TEST(AddressPrint, TwoDocumentsSplitAtFiftyFourWhateverIsSelected) {
     ListContents list{AddressList(), std::vector<bool>(70, false)};
     list.selected[3] = list.selected[9] = true;
     testing::RecordingPrinter printer;
-    SendList(AddressPrintSpec(), list, "Courier New", printer);
+    SendList(AddressPrintScheme(), list, "Courier New", printer);
     EXPECT_EQ(printer.documentsEnded, 2);
     const auto first = printer.Page(0, 0), second = printer.Page(1, 0);
     ASSERT_EQ(first.size(), 4u + 54u);

@@ -37,7 +37,7 @@ TEST(RosterPrint, BreaksPagesByTheCoveredLines) {
         ListContents list{Numbered(count), std::vector<bool>(count, false)};
         for (int i : selected) list.selected[i] = true;
         testing::RecordingPrinter printer;
-        SendList(RosterPrintSpec(), list, "", printer);
+        SendList(RosterPrintScheme(), list, "", printer);
         ASSERT_EQ(printer.PageCount(0), static_cast<int>(bodyPerPage.size())) << count;
         for (size_t page = 0; page < bodyPerPage.size(); ++page)
             EXPECT_EQ(printer.Page(0, page).size(), (page == 0 ? 4 : 5) + bodyPerPage[page]) << count;
@@ -49,7 +49,7 @@ TEST(RosterPrint, HeaderAtEighteenBodyAtNineInListOrder) {
     ListContents list{Numbered(300), std::vector<bool>(300, false)};
     for (int i = 299; i >= 0; i -= 3) list.selected[i] = true;  // 100 lines: page 2 has 36
     testing::RecordingPrinter printer;
-    SendList(RosterPrintSpec(), list, "Courier New", printer);
+    SendList(RosterPrintScheme(), list, "Courier New", printer);
     const auto first = printer.Page(0, 0), second = printer.Page(0, 1);
     EXPECT_EQ(first[2], "      Tavix Statistics");
     EXPECT_EQ(first[4], "      line 3");

@@ -140,7 +140,7 @@ TEST(RatingsPrint, HeaderBlankBeforeFirstClubAndClosingRule) {
     const ListContents list{
         BuildRatingsView(nba, RatingsOrder::Scoring, SeasonView::Current, RatingsRebuild::Load), {}};
     testing::RecordingPrinter printer;
-    SendList(RatingsPrintSpec(), list, "Courier New", printer);
+    SendList(RatingsPrintScheme(), list, "Courier New", printer);
     std::vector<std::string> expected = {" ", " ", " ", " "};
     for (size_t i = 0; i < list.items.size(); ++i) {
         if (i == kHeading) expected.push_back(" ");
@@ -151,7 +151,7 @@ TEST(RatingsPrint, HeaderBlankBeforeFirstClubAndClosingRule) {
     EXPECT_EQ(printer.Texts(), expected);
     for (const auto& line : printer.lines) EXPECT_EQ(line.size, 12);
     EXPECT_EQ(printer.PageCount(0), 1);
-    EXPECT_EQ(RatingsPrintSpec().confirmTitle, "Quandor");
+    EXPECT_EQ(RatingsPrintScheme().confirmTitle, "Quandor");
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ TEST(StandingsPrint, ThreeBlankHeaderLinesMarginAndNoBreaks) {
     list.selected.assign(list.items.size(), false);
     list.selected[10] = true;  // a selection does not restrict this print
     testing::RecordingPrinter printer;
-    SendList(StandingsPrintSpec(), list, "Courier New", printer);
+    SendList(StandingsPrintScheme(), list, "Courier New", printer);
     std::vector<std::string> expected(3, " ");
     for (const auto& item : list.items) expected.push_back("       " + item);
     EXPECT_EQ(printer.Texts(), expected);

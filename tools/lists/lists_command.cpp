@@ -71,7 +71,7 @@ Date ParseToday(const std::string& text) {
 struct Listing {
     std::vector<std::string> lines;
     std::vector<bool> selected;
-    std::optional<ListPrintSpec> print;  // nothing when the window has no print command
+    std::optional<PrintScheme> print;  // nothing when the window has no print command
 };
 
 class Arguments {
@@ -100,7 +100,7 @@ class Arguments {
 
 Listing Schedule(NBA& nba, Arguments& a) {
     Listing l;
-    l.print = SchedulePrintSpec();
+    l.print = SchedulePrintScheme();
     std::string view = a.Take("schedule view");
     if (view == "first") {
         l.lines = FirstHalfLines(nba);
@@ -126,7 +126,7 @@ Listing Schedule(NBA& nba, Arguments& a) {
 
 Listing Ratings(NBA& nba, Arguments& a) {
     Listing l;
-    l.print = RatingsPrintSpec();
+    l.print = RatingsPrintScheme();
     if (a.Empty()) {
         l.lines = BuildRatingsView(nba, RatingsOrder::Scoring, SeasonView::Current, RatingsRebuild::Load);
         return l;
@@ -156,8 +156,8 @@ Listing Predict(NBA& nba, Arguments& a, const Date& today) {
     std::string line = FormatPredictionLine(nba, road, home, neutral, TotalPrecision::Single);
     l.lines = {line};
     // The window prints its whole list: the heading, the rule and the prediction under its blank line.
-    ListPrintSpec spec = SinglePredictionsPrintSpec(today);
-    l.print = spec;
+    PrintScheme scheme = SinglePredictionsPrintScheme(today);
+    l.print = scheme;
     l.selected = {};
     return l;
 }
@@ -186,7 +186,7 @@ Listing Block(NBA& nba, Arguments& a, Date& today) {
     }
     Listing l;
     l.lines = BuildBlockPredictionList(nba, SeasonView::Current, CollectBlockLines(items, selected), today);
-    l.print = BlockPredictionsPrintSpec();
+    l.print = BlockPredictionsPrintScheme();
     return l;
 }
 
@@ -226,7 +226,7 @@ int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, 
         if (command == "standings") {
             Listing l;
             l.lines = BuildStandings(league, SeasonView::Current);
-            l.print = StandingsPrintSpec();
+            l.print = StandingsPrintScheme();
             return l;
         }
         if (command == "ratings") return Ratings(league, a);
@@ -269,7 +269,7 @@ int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, 
     ListContents contents{listing.lines, listing.selected};
     if (command == "predict") {
         contents.items = {PredictionsLoadHeading(), PredictionsLoadRule(), " ", listing.lines[0]};
-        listing.print = SinglePredictionsPrintSpec(today);
+        listing.print = SinglePredictionsPrintScheme(today);
     }
     RunPrintJob(printer, listing.print->documentName,
                 [&](Printer& p) { SendList(*listing.print, contents, nba.PrinterFontName, p); });

@@ -133,19 +133,19 @@ std::vector<std::string> TeamScheduleLines(const NBA& nba, int team, TeamSchedul
     return lines;
 }
 
-ListPrintSpec SchedulePrintSpec() {
-    ListPrintSpec spec;
-    spec.documentName = "Schedule";
-    spec.confirmText = "Ready to send Schedule to the Printer.";
-    spec.confirmTitle = "Tavix";
-    spec.headerLines = {" ", " ", " "};
-    spec.headerSize = 18;
-    spec.bodySize = 12;
-    spec.margin = "        ";
-    spec.pageBreak = {PageBreakRule::Kind::ShortLine, 40, 5};
-    spec.newPageBlankLines = 5;
-    spec.selectedLinesRule = true;
-    return spec;
+PrintScheme SchedulePrintScheme() {
+    PrintScheme scheme;
+    scheme.documentName = "Schedule";
+    scheme.confirmText = "Ready to send Schedule to the Printer.";
+    scheme.confirmTitle = "Tavix";
+    scheme.headerLines = {" ", " ", " "};
+    scheme.headerSize = 18;
+    scheme.bodySize = 12;
+    scheme.margin = "        ";
+    scheme.pageBreak = {PageBreakRule::Kind::ShortLine, 40, 5};
+    scheme.newPageBlankLines = 5;
+    scheme.selectedLinesRule = true;
+    return scheme;
 }
 
 }  // namespace tavix

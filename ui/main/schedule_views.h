@@ -52,6 +52,6 @@ std::vector<std::string> TeamScheduleLines(const NBA& nba, int team, TeamSchedul
 // The schedule print: confirmation, three blank header lines at 18 points, body at 12 behind an
 // eight-blank margin, a new page only at a short line once 40 lines are counted, and the
 // selected-lines rule.
-ListPrintSpec SchedulePrintSpec();
+PrintScheme SchedulePrintScheme();
 
 }  // namespace tavix

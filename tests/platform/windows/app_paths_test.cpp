@@ -47,6 +47,7 @@ class AppPathsTest : public QObject {
         QVERIFY2(settings.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)) &&
                      settings.endsWith("/Tavix/TVX.ini") && QFileInfo(settings).dir().exists(),
                  qPrintable(settings));
+        qunsetenv("TAVIX_PRINTOUT_DIR");  // the test run names its own folder
         const QString printouts = FromStd(PrintoutFolder());
         QCOMPARE(printouts,
                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Tavix printouts");

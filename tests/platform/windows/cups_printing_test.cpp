@@ -44,11 +44,11 @@ class CupsPrintingTest : public QObject {
     }
 
     void scheduleGoesThroughTheQueue() {
-        ListPrintSpec spec;
-        spec.documentName = "Schedule";
-        spec.headerLines = {" ", " ", " "};
-        spec.margin = "        ";
-        spec.pageBreak = {PageBreakRule::Kind::ShortLine, 40, 5};
+        PrintScheme scheme;
+        scheme.documentName = "Schedule";
+        scheme.headerLines = {" ", " ", " "};
+        scheme.margin = "        ";
+        scheme.pageBreak = {PageBreakRule::Kind::ShortLine, 40, 5};
         ListContents list;
         for (int day = 1; day <= 24; ++day) {
             list.items.push_back(QString("  Feb %1, 1999").arg(day, 2, 10, QChar('0')).toStdString());
@@ -59,7 +59,7 @@ class CupsPrintingTest : public QObject {
         }
         // What the pages must hold, from the same scheme on a recording printer.
         RecordingPrinter expected;
-        SendList(spec, list, "DejaVu Sans Mono", expected);
+        SendList(scheme, list, "DejaVu Sans Mono", expected);
         QVERIFY(expected.PageCount(0) >= 2);
 
         QStringList notices;
@@ -67,8 +67,8 @@ class CupsPrintingTest : public QObject {
         QCOMPARE(provider.CurrentPrinterName(), queue_);
         std::string failure;
         QVERIFY2(RunPrintJob(
-                     provider, spec.documentName,
-                     [&](Printer& p) { SendList(spec, list, "DejaVu Sans Mono", p); }, &failure),
+                     provider, scheme.documentName,
+                     [&](Printer& p) { SendList(scheme, list, "DejaVu Sans Mono", p); }, &failure),
                  failure.c_str());
         QVERIFY(notices.isEmpty());  // a real printer needs no word about files
         QTRY_VERIFY_WITH_TIMEOUT(PrintQueueEmpty(), 30000);

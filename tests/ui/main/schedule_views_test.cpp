@@ -201,7 +201,7 @@ class SchedulePrint : public ::testing::TestWithParam<PrintCase> {};
 TEST_P(SchedulePrint, Pages) {
     const PrintCase& c = GetParam();
     testing::RecordingPrinter printer;
-    SendList(SchedulePrintSpec(), {c.items, c.selected}, "Lucida Console", printer);
+    SendList(SchedulePrintScheme(), {c.items, c.selected}, "Lucida Console", printer);
     EXPECT_EQ(printer.documentsEnded, 1);
     ASSERT_EQ(std::max(printer.PageCount(0), 1), 1 + static_cast<int>(c.laterFirst.size()));
     Lines first = printer.Page(0, 0), body;

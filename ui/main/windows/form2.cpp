@@ -684,7 +684,7 @@ void Form2::SchDoneButton_Click() {
 }
 
 void Form2::SchPrintButton_Click() {
-    PrintListWithMessages(ctx_, SchedulePrintSpec(), ListContentsOf(List1));
+    PrintListWithMessages(ctx_, SchedulePrintScheme(), ListContentsOf(List1));
 }
 
 void Form2::SchInfobutton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Printing); }
@@ -715,7 +715,7 @@ void Form2::standingsmenu_Click() {
 void Form2::StandPrintButton_Click() {
     ListContents list = ListContentsOf(List2);
     list.selected.clear();  // the standings always print whole
-    PrintListWithMessages(ctx_, StandingsPrintSpec(), list);
+    PrintListWithMessages(ctx_, StandingsPrintScheme(), list);
 }
 
 void Form2::StandingDoneButton_Click() {
