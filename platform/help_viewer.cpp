@@ -1,4 +1,5 @@
 #include "platform/help_viewer.h"
+#include "platform/list_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -186,8 +187,7 @@ bool QtHelpLauncher::EnsureEngine() {
     if (!engine->setupData() || engine->registeredDocumentations().isEmpty()) {
         const QString reason = engine->error().isEmpty() ? QString("It holds no topics.") : engine->error();
         dialogs_.Show("The help file for Tavix could not be opened:\r\n" +
-                          QDir::toNativeSeparators(collection).toLatin1().toStdString() + "\r\n" +
-                          reason.toLatin1().toStdString(),
+                          ToLatin1(QDir::toNativeSeparators(collection)) + "\r\n" + ToLatin1(reason),
                       "Tavix Help", Buttons::Ok, Icon::Exclamation);
         return false;
     }

@@ -12,6 +12,7 @@ class QListWidget;
 namespace tavix {
 
 QString Latin1(const std::string& text);
+std::string ToLatin1(const QString& text);
 
 // Appends `lines` to `list`, one item each.
 void AddLines(QListWidget* list, const std::vector<std::string>& lines);

@@ -1,4 +1,5 @@
 #include "platform/qt_printer.h"
+#include "platform/list_text.h"
 
 #include "platform/twips.h"
 
@@ -34,8 +35,6 @@ namespace {
 // (71 characters of a fixed-pitch font) on A4 as well as on Letter paper.
 const QMarginsF kPageMarginsMm(10, 12, 10, 12);
 constexpr double kDefaultPoints = 12;
-
-std::string Latin1(const QString& text) { return text.toLatin1().toStdString(); }
 
 // A file name made of the document name and the time, without characters file systems dislike.
 QString PrintoutFileName(const std::string& documentName, const QDir& folder) {
@@ -236,7 +235,7 @@ class QtPrinter : public Printer {
         painter_->setFont(font);
         const QFontMetricsF metrics(font, painter_->device());
         // Nothing is ever cut: a line wider than the paper goes on below, indented under its start.
-        QString rest = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        QString rest = Latin1(text);
         const double width = painter_->device()->width();
         do {
             QString piece = rest;
@@ -289,21 +288,21 @@ class QtPrinter : public Printer {
             const QFileInfo written(path);
             if (!ended || error || !written.exists() || written.size() == 0) {
                 QFile::remove(path);
-                throw PrintFailure("The PDF file " + Latin1(QDir::toNativeSeparators(path)) +
+                throw PrintFailure("The PDF file " + ToLatin1(QDir::toNativeSeparators(path)) +
                                    " could not be written.");
             }
             if (notify_) {
                 notify_("No printer is installed, so the printout was saved as a PDF file:\r\n" +
-                        Latin1(QDir::toNativeSeparators(path)));
+                        ToLatin1(QDir::toNativeSeparators(path)));
             }
         } else {
             const std::string refusal = HandedOver();
             if (!refusal.empty()) {
-                throw PrintFailure("The printer " + Latin1(device_->printerName()) +
+                throw PrintFailure("The printer " + ToLatin1(device_->printerName()) +
                                    " did not take the printout: " + refusal + ".");
             }
             if (!ended || error) {
-                throw PrintFailure("The printer " + Latin1(device_->printerName()) +
+                throw PrintFailure("The printer " + ToLatin1(device_->printerName()) +
                                    " could not take the printout.");
             }
         }
@@ -336,7 +335,7 @@ class QtPrinter : public Printer {
         // With no font chosen yet the printer keeps its own default, which for lists of columns is a
         // fixed-pitch face, as a line printer's built-in font is.
         if (fontName_.empty()) return FixedPitchFont(points_);
-        QFont font(QString::fromLatin1(fontName_.c_str()));
+        QFont font(Latin1(fontName_));
         font.setPointSizeF(points_);
         return font;
     }
@@ -356,7 +355,7 @@ class QtPrinter : public Printer {
             CheckQueue();
             NoteJobsSoFar();
         }
-        device_->setDocName(QString::fromLatin1(documentName_.c_str()));
+        device_->setDocName(Latin1(documentName_));
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(device_)) {
             painter_.reset();
@@ -364,10 +363,10 @@ class QtPrinter : public Printer {
                 const QString path = pdfPath_;
                 pdf_.reset();
                 device_ = nullptr;
-                throw PrintFailure("The PDF file " + Latin1(QDir::toNativeSeparators(path)) +
+                throw PrintFailure("The PDF file " + ToLatin1(QDir::toNativeSeparators(path)) +
                                    " could not be created.");
             }
-            throw PrintFailure("The printer " + Latin1(device_->printerName()) +
+            throw PrintFailure("The printer " + ToLatin1(device_->printerName()) +
                                " could not be started. Check that it is switched on and ready.");
         }
         y_ = 0;
@@ -378,7 +377,7 @@ class QtPrinter : public Printer {
         const QString folder = QFile::decodeName(PrintoutFolder().c_str());
         if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
             throw PrintFailure("The folder for PDF printouts could not be created: " +
-                               Latin1(QDir::toNativeSeparators(folder)));
+                               ToLatin1(QDir::toNativeSeparators(folder)));
         }
         pdfPath_ = PrintoutFileName(documentName_, QDir(folder));
         pdf_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -430,7 +429,7 @@ class QtPrinter : public Printer {
 
     void CheckState() {
         if (device_ && device_->printerState() == QPrinter::Error) {
-            throw PrintFailure("The printer " + Latin1(device_->printerName()) + " reported an error.");
+            throw PrintFailure("The printer " + ToLatin1(device_->printerName()) + " reported an error.");
         }
     }
 
@@ -484,7 +483,7 @@ bool QtPrinterProvider::RunPrinterSetup(QWidget* parent, Dialogs& dialogs) {
         dialogs.Show(
             "No printer is installed on this computer.\r\nUntil one is, every printout is saved as a "
             "PDF file in the folder\r\n" +
-                Latin1(QDir::toNativeSeparators(QFile::decodeName(PrintoutFolder().c_str()))),
+                ToLatin1(QDir::toNativeSeparators(QFile::decodeName(PrintoutFolder().c_str()))),
             "Printer Setup", Buttons::Ok, Icon::Information);
         return false;
     }

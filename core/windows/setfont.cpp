@@ -1,4 +1,5 @@
 #include "core/windows/setfont.h"
+#include "platform/list_text.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -89,7 +90,7 @@ Setfont::Setfont(AppContext& ctx) : ctx_(ctx) {
 
 void Setfont::Form_Load() {
     CentreOnScreen(this);
-    const QString current = QString::fromLatin1(ctx_.nba.PrinterFontName.c_str());
+    const QString current = Latin1(ctx_.nba.PrinterFontName);
     fontlabel->setText(current);
     List1->addItems(PrinterFonts());
     // Marking the current font shows its sample too; a font the printer does not offer is
@@ -115,7 +116,7 @@ void Setfont::List1_Click() {
 void Setfont::Command1_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Settings); }
 
 void Setfont::donebutton_Click() {
-    ctx_.nba.PrinterFontName = fontlabel->text().toLatin1().toStdString();
+    ctx_.nba.PrinterFontName = ToLatin1(fontlabel->text());
     ctx_.host.CloseSubWindow(this);
 }
 

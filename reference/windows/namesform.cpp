@@ -25,7 +25,7 @@ class NameValidator : public QValidator {
         for (QChar c : input) {
             if (c.unicode() > 0xFF) return Invalid;
         }
-        return NameFitsFile(input.toLatin1().toStdString()) ? Acceptable : Invalid;
+        return NameFitsFile(ToLatin1(input)) ? Acceptable : Invalid;
     }
 };
 
@@ -127,8 +127,8 @@ void Namesform::savebutton_Click() {
     NameArray cities = ctx_.nba.CityNames;
     NameArray teams = ctx_.nba.TeamNames;
     for (int t = 1; t <= kLeagueTeams; ++t) {
-        cities[t] = Text1[t]->text().toLatin1().toStdString();
-        teams[t] = Text2[t]->text().toLatin1().toStdString();
+        cities[t] = ToLatin1(Text1[t]->text());
+        teams[t] = ToLatin1(Text2[t]->text());
     }
     WriteResult result = StoreEditedNames(ctx_.dataDir, ctx_.nba, cities, teams);
     if (!result.ok) {

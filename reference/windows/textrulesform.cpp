@@ -1,4 +1,5 @@
 #include "reference/windows/textrulesform.h"
+#include "platform/list_text.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -175,7 +176,7 @@ void textrulesform::Topiclabel_Click(int index) {
     // The text stands in front of the court drawing, which is no longer wanted.
     Image2->hide();
     List1->raise();
-    for (const std::string& line : RulesTopicLines(index)) List1->addItem(QString::fromLatin1(line.c_str()));
+    for (const std::string& line : RulesTopicLines(index)) List1->addItem(Latin1(line));
     List1->scrollToTop();
 }
 

@@ -25,8 +25,8 @@ namespace {
 // The last club the move buttons reach; the league always has 29.
 constexpr int kLastTeam = 29;
 
-std::string Text(const QLineEdit* edit) { return edit->text().toLatin1().toStdString(); }
-std::string Text(const QLabel* label) { return label->text().toLatin1().toStdString(); }
+std::string Text(const QLineEdit* edit) { return ToLatin1(edit->text()); }
+std::string Text(const QLabel* label) { return ToLatin1(label->text()); }
 
 QLabel* Panel(QWidget* parent, const char* name, const QRect& rect) {
     auto* label = new QLabel(parent);

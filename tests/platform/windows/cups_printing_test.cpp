@@ -16,18 +16,6 @@
 using namespace tavix;
 using namespace tavix::testing;
 
-namespace {
-
-QList<QStringList> PdfPages(const QString& pdf) {
-    QList<QStringList> pages;
-    for (const QString& page : RunTool("pdftotext", {"-layout", pdf, "-"}).split('\f'))
-        pages << Squeezed(page.split('\n'));
-    while (!pages.isEmpty() && pages.last().isEmpty()) pages.removeLast();  // after the last form feed
-    return pages;
-}
-
-}  // namespace
-
 class CupsPrintingTest : public QObject {
     Q_OBJECT
     QString queue_, out_;

@@ -74,6 +74,14 @@ QStringList Squeezed(const QStringList& lines) {
     return out;
 }
 
+QList<QStringList> PdfPages(const QString& pdf) {
+    QList<QStringList> pages;
+    for (const QString& page : RunTool("pdftotext", {"-layout", pdf, "-"}).split('\f'))
+        pages << Squeezed(page.split('\n'));
+    while (!pages.isEmpty() && pages.last().isEmpty()) pages.removeLast();  // after the last form feed
+    return pages;
+}
+
 QStringList PdfLines(const QString& pdf) {
     // Compatibility forms undo the ligatures ("fi") a proportional font prints.
     return Squeezed(RunTool("pdftotext", {"-layout", pdf, "-"})

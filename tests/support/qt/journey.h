@@ -57,6 +57,8 @@ bool PrintQueueEmpty();
 QString PdfOfJob(const QString& folder, int job);
 // The text of a PDF, line by line, blanks squeezed and empty lines left out.
 QStringList PdfLines(const QString& pdf);
+// The text of a PDF page by page, each page's lines squeezed as PdfLines does.
+QList<QStringList> PdfPages(const QString& pdf);
 // The names of the fonts a PDF embeds or uses.
 QStringList PdfFonts(const QString& pdf);
 // Lines with runs of blanks squeezed and empty lines left out, to compare with PdfLines.

@@ -1,4 +1,5 @@
 #include "ui/main/windows/form1.h"
+#include "platform/list_text.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -104,7 +105,7 @@ void Form1::Form_Load() {
     // A display of few colours gets the simpler picture kept beside the data files, if any.
     if (QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 8)
         Image1->setPixmap(QPixmap(QString::fromStdString(JoinPath(ctx_.dataDir, "tavixt2.DAT"))));
-    Picture2->SetText(QString::fromLatin1(SplashCreditsText(ctx_.clock.Today().year).c_str()));
+    Picture2->SetText(Latin1(SplashCreditsText(ctx_.clock.Today().year)));
     nextText_ = 0;
     SetBannerLeftTwips(bannerLeft_);
     Timer1->start();
@@ -123,7 +124,7 @@ void Form1::Timer1_Timer() {
             Picture2->SetText(QString::fromLatin1(kSplashHintText));
             nextText_ = 1;
         } else {
-            Picture2->SetText(QString::fromLatin1(SplashCreditsText(ctx_.clock.Today().year).c_str()));
+            Picture2->SetText(Latin1(SplashCreditsText(ctx_.clock.Today().year)));
             nextText_ = 0;
         }
     }

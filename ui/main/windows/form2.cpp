@@ -247,7 +247,7 @@ void Form2::BuildControls() {
         const std::string label = "Label1(" + std::to_string(i) + ")";
         // A label shows "&&" as one ampersand only when it does not take "&" as a mnemonic.
         Label1[i] = new HintLabel(QString(kHints[i]).replace("&&", "&"), Panel3D1);
-        Label1[i]->setObjectName(QString::fromLatin1(label.c_str()));
+        Label1[i]->setObjectName(Latin1(label));
         Label1[i]->setTextFormat(Qt::PlainText);
         Label1[i]->setAlignment(Qt::AlignCenter);
         // Centred under its button, as wide as its caption.
@@ -654,7 +654,7 @@ void Form2::teamschedulemenu_Click() {
 
 void Form2::TeamSelButton_Click() {
     if (!Combo1 || Combo1->isHidden()) return;
-    const std::string text = Combo1->currentText().toLatin1().toStdString();
+    const std::string text = ToLatin1(Combo1->currentText());
     if (IsNoTeamChosen(text)) {
         ctx_.dialogs.Beep();
         return;
