@@ -20,9 +20,7 @@ class PseasonTest : public QObject {
 
     template <class T = QWidget>
     T* Control(const QString& name, int i) {
-        T* control = window->findChild<T*>(QString("%1(%2)").arg(name).arg(i));
-        if (!control) qFatal("no control %s(%d)", qPrintable(name), i);
-        return control;
+        return tavix::testing::Control<T>(window, QString("%1(%2)").arg(name).arg(i));
     }
     QRect Box(int i) { return Control(QStringLiteral("label"), i)->geometry(); }
 

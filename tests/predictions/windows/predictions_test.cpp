@@ -43,9 +43,7 @@ class PredictionsWindowTest : public QObject {
 
     template <class T>
     T* Control(const QString& name) {
-        T* control = window->findChild<T*>(name);
-        if (!control) qFatal("no control %s", qPrintable(name));
-        return control;
+        return tavix::testing::Control<T>(window, name);
     }
     QLabel* Label(int team) { return Control<QLabel>(QString("Clabel(%1)").arg(team)); }
     void Press(const char* name) { QTest::mouseClick(Control<QAbstractButton>(name), Qt::LeftButton); }

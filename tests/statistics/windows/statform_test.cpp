@@ -30,9 +30,7 @@ class StatformTest : public QObject {
 
     template <class T>
     T* Control(const char* name) {
-        T* control = window->findChild<T*>(name);
-        if (!control) qFatal("no control %s", name);
-        return control;
+        return tavix::testing::Control<T>(window, name);
     }
     QLineEdit* Edit(const char* name) { return Control<QLineEdit>(name); }
     QString Shown(const char* label) { return Control<QLabel>(label)->text(); }

@@ -34,9 +34,7 @@ class VStatsformTest : public QObject {
 
     template <class T>
     T* Control(const QString& name) {
-        T* control = window->findChild<T*>(name);
-        if (!control) qFatal("no control %s", qPrintable(name));
-        return control;
+        return tavix::testing::Control<T>(window, name);
     }
     QListWidget* List() { return Control<QListWidget>("List1"); }
     QStringList Items() {

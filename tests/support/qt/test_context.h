@@ -59,6 +59,14 @@ struct TestApp {
     std::string DataDir() const;
 };
 
+// A window's control by its object name; the test stops at once when there is none.
+template <class T>
+T* Control(QWidget* window, const QString& name) {
+    T* control = window->findChild<T*>(name);
+    if (!control) qFatal("no control %s", qPrintable(name));
+    return control;
+}
+
 // The folder holding the supplied data files of the source tree.
 std::string SuppliedDataDir();
 

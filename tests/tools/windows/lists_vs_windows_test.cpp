@@ -20,6 +20,7 @@
 #include "ui/main/windows/form2.h"
 
 using namespace tavix;
+using tavix::testing::Control;
 using tavix::testing::Items;
 using tavix::testing::OpenWindow;
 using tavix::testing::TestApp;
@@ -34,13 +35,6 @@ QStringList Companion(const TestApp& app, const QStringList& args) {
     QString text = QString::fromLatin1(out.str().c_str());
     if (text.endsWith('\n')) text.chop(1);
     return text.split('\n');
-}
-
-template <class T>
-T* Control(QWidget* window, const QString& name) {
-    T* control = window->findChild<T*>(name);
-    if (!control) qFatal("no control %s", qPrintable(name));
-    return control;
 }
 
 std::unique_ptr<Form2> MainWindow(TestApp& app) {
