@@ -128,4 +128,14 @@ QString FindHelpCollection() {
     return QString();
 }
 
+std::string FindDesktopModule() {
+    const QDir exeDir(ExecutableDir());
+    for (const QString& candidate :
+         {exeDir.filePath("libtavix_desktop.so"),
+          exeDir.filePath(QStringLiteral(TAVIX_DESKTOP_MODULE_DIR "/libtavix_desktop.so"))}) {
+        if (QFileInfo::exists(candidate)) return QFileInfo(candidate).canonicalFilePath().toStdString();
+    }
+    return std::string();
+}
+
 }  // namespace tavix

@@ -22,6 +22,10 @@ std::string PrintoutFolder();
 // The compiled help collection (tavix.qhc), installed or beside the build; empty when not found.
 QString FindHelpCollection();
 
+// The desktop module (libtavix_desktop.so): beside the program in a build folder, in the
+// program's own library folder once installed; empty when not found.
+std::string FindDesktopModule();
+
 // The folder of the supplied data files (TavixSE.dat ...) that came with the program; empty when
 // not found.
 QString FindSuppliedDataFolder();

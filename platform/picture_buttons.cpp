@@ -8,7 +8,9 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QToolButton>
+#include <QtMath>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -289,30 +291,51 @@ void PaintGlyph(QPainter& p, Glyph glyph) {
 
 }  // namespace
 
+namespace {
+
+// How many degrees either side of its middle a curved seam runs before it meets the ball's edge,
+// less half a seam, so no seam pokes out. The seam is an arc of an ellipse standing 0.6 of the
+// ball's width off its centre, 0.45 wide and 0.42 high as radii (as fractions of the ball).
+double CurvedSeamHalfSpan(double seamFraction) {
+    const double limit = 1 - seamFraction;
+    double inside = 0, outside = 90;
+    for (int step = 0; step < 30; ++step) {
+        const double middle = (inside + outside) / 2, t = qDegreesToRadians(middle);
+        const double x = (-0.6 + 0.45 * std::cos(t)) * 2, y = 0.42 * std::sin(t) * 2;
+        (x * x + y * y <= limit * limit ? inside : outside) = middle;
+    }
+    return inside;
+}
+
+}  // namespace
+
 void PaintBall(QPainter& p, const QRectF& box, BallLook look) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const double seam = std::max(1.0, box.width() / (look == BallLook::Shaded ? 22 : 40));
+    QPen seamPen(Qt::black, seam, Qt::SolidLine, Qt::FlatCap);
     if (look == BallLook::Shaded) {
         QRadialGradient shade(box.center() - QPointF(box.width() / 5, box.height() / 5), box.width() * 0.7);
         shade.setColorAt(0, kOrange.lighter(135));
         shade.setColorAt(1, kOrange.darker(125));
         p.setBrush(shade);
-        p.setPen(QPen(Qt::black, seam));
     } else {
         // Flat, opaque colours: see-through strokes would darken where the seams cross.
         p.setBrush(QColor(250, 226, 204));
-        p.setPen(QPen(QColor(224, 180, 144), seam));
+        seamPen.setColor(QColor(224, 180, 144));
     }
+    p.setPen(seamPen);
     p.drawEllipse(box);
     p.setBrush(Qt::NoBrush);
-    p.setClipRegion(QRegion(box.toRect(), QRegion::Ellipse));
-    // The two straight seams and the two curved ones.
+    // The two straight seams and the two curved ones, each ending where it meets the edge (a
+    // clip to the ball's outline would cost more than the whole ball).
     p.drawLine(QPointF(box.center().x(), box.top()), QPointF(box.center().x(), box.bottom()));
     p.drawLine(QPointF(box.left(), box.center().y()), QPointF(box.right(), box.center().y()));
     const double w = box.width(), h = box.height();
-    p.drawArc(QRectF(box.left() - w * 0.55, box.top() + h * 0.08, w * 0.9, h * 0.84), -60 * 16, 120 * 16);
-    p.drawArc(QRectF(box.right() - w * 0.35, box.top() + h * 0.08, w * 0.9, h * 0.84), 120 * 16, 120 * 16);
+    const int span = qRound(CurvedSeamHalfSpan(seam / w) * 16);
+    p.drawArc(QRectF(box.left() - w * 0.55, box.top() + h * 0.08, w * 0.9, h * 0.84), -span, 2 * span);
+    p.drawArc(QRectF(box.right() - w * 0.35, box.top() + h * 0.08, w * 0.9, h * 0.84), 180 * 16 - span,
+              2 * span);
     p.restore();
 }
 

@@ -38,7 +38,7 @@ trap cleanup EXIT
 
 # Nothing but the program, its companion and their files: no tests, benchmarks or build tools.
 dpkg-deb --fsys-tarfile "$DEB" | tar -t | grep -v '/$' | sed 's|^\./|/|' | sort > "$WORK/contents"
-unexpected=$(grep -v -E '^/usr/bin/(tavix|tavix-lists)$|^/usr/share/tavix/(help/tavix\.(qhc|qch)|data/[^/]+\.dat)$|^/usr/share/doc/tavix/copyright$|^/usr/share/applications/tavix\.desktop$|^/usr/share/icons/hicolor/[^/]+/apps/tavix\.(svg|png)$' "$WORK/contents" || true)
+unexpected=$(grep -v -E '^/usr/bin/(tavix|tavix-lists)$|^/usr/lib/([^/]+/)?tavix/libtavix_desktop\.so$|^/usr/share/tavix/(help/tavix\.(qhc|qch)|data/[^/]+\.dat)$|^/usr/share/doc/tavix/copyright$|^/usr/share/applications/tavix\.desktop$|^/usr/share/icons/hicolor/[^/]+/apps/tavix\.(svg|png)$' "$WORK/contents" || true)
 [ -z "$unexpected" ] || fail "the package holds files it should not: $unexpected"
 
 echo "-- installing"
@@ -64,6 +64,10 @@ else
     echo "   (desktop-file-validate is not installed: the desktop file is not validated)"
 fi
 ldd /usr/bin/tavix | grep 'not found' && fail "the program misses libraries"
+# Printing and help come from a module the program opens from its own library folder.
+MODULE=$(grep -E '/tavix/libtavix_desktop\.so$' "$WORK/contents" || true)
+[ -n "$MODULE" ] && [ -s "$MODULE" ] || fail "the printing and help module is not installed"
+ldd "$MODULE" | grep 'not found' && fail "the printing and help module misses libraries"
 
 echo "-- starting /usr/bin/tavix from an empty home folder"
 mkdir -p "$WORK/home" "$WORK/cwd" "$WORK/runtime"

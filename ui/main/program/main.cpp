@@ -8,9 +8,8 @@
 
 #include "core/data_files.h"
 #include "platform/app_paths.h"
-#include "platform/help_viewer.h"
+#include "platform/lazy_desktop.h"
 #include "platform/qt_dialogs.h"
-#include "platform/qt_printer.h"
 #include "platform/system_clock.h"
 #include "ui/main/windows/artwork.h"
 #include "ui/main/windows/form1.h"
@@ -46,13 +45,11 @@ int main(int argc, char** argv) {
     tavix::NBA nba;
     tavix::QtDialogs dialogs;
     tavix::SystemClock clock;
-    tavix::QtPrinterProvider printers([&dialogs](const std::string& message) {
-        dialogs.Show(message, "Tavix", tavix::Buttons::Ok, tavix::Icon::Information);
-    });
-    tavix::QtHelpLauncher help(dialogs);
+    // Printers and help are opened on first use.
+    tavix::LazyDesktop desktop(dialogs, tavix::FindDesktopModule());
 
-    auto main = std::make_unique<tavix::Form2>(nba, dialogs, clock, printers, help, dataDir);
-    main->SetPrinterSetup([&] { printers.RunPrinterSetup(main.get(), dialogs); });
+    auto main = std::make_unique<tavix::Form2>(nba, dialogs, clock, desktop, desktop, dataDir);
+    main->SetPrinterSetup([&] { desktop.RunPrinterSetup(main.get()); });
     main->Form_Load(tavix::SettingsFilePath());
 
     const bool exitWhenShown = std::getenv("TAVIX_EXIT_WHEN_SHOWN") != nullptr;

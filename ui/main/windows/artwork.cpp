@@ -1,10 +1,12 @@
 #include "ui/main/windows/artwork.h"
 
-#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
+#include <QTransform>
 #include <algorithm>
+#include <utility>
 
 #include "platform/picture_buttons.h"
 
@@ -18,12 +20,6 @@ const QColor kOrange(232, 106, 23);
 const QColor kNavy(22, 38, 84);
 const QColor kRed(178, 34, 34);
 
-QPixmap Blank(QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
 // Floor boards running across the court.
 void PaintFloor(QPainter& p, const QRectF& area) {
     QLinearGradient wood(area.topLeft(), area.bottomLeft());
@@ -36,11 +32,59 @@ void PaintFloor(QPainter& p, const QRectF& area) {
         p.fillRect(QRect(qRound(area.left()), qRound(y), qRound(area.width()), 1), kWoodDark);
 }
 
+// The part of a polygon between two heights (one pass of Sutherland-Hodgman per edge of the band).
+QPolygonF BetweenHeights(const QPolygonF& shape, double top, double bottom) {
+    QPolygonF result = shape;
+    for (const auto& [edge, keepBelow] : {std::pair{top, true}, std::pair{bottom, false}}) {
+        const QPolygonF in = result;
+        result.clear();
+        auto inside = [&](const QPointF& q) { return keepBelow ? q.y() >= edge : q.y() <= edge; };
+        for (int i = 0; i < in.size(); ++i) {
+            const QPointF a = in[i], b = in[(i + 1) % in.size()];
+            if (inside(a)) result << a;
+            if (inside(a) != inside(b)) result << a + (b - a) * ((edge - a.y()) / (b.y() - a.y()));
+        }
+    }
+    return result;
+}
+
+// The name in leaning block capitals, built from straight strokes cut flat at the cap height and
+// the baseline: the splash's own lettering, and no typeface to load before the first window shows.
+QPainterPath NameLetters(double height) {
+    const double h = height, w = h * 0.74, gap = h * 0.3, stroke = h * 0.2;
+    QPainterPath letters;
+    letters.setFillRule(Qt::WindingFill);
+    // One stroke: a bar of the stroke's width, running half a width past both ends.
+    auto bar = [&](QPointF from, QPointF to) {
+        const QLineF line(from, to);
+        const QPointF along = (to - from) / line.length() * (stroke / 2);
+        const QPointF across(-along.y(), along.x());
+        letters.addPolygon(BetweenHeights(QPolygonF({from - along + across, to + along + across,
+                                                     to + along - across, from - along - across}),
+                                          0, h));
+        letters.closeSubpath();
+    };
+    double x = 0;
+    bar({x - stroke / 2, stroke / 2}, {x + w + stroke / 2, stroke / 2});  // T
+    bar({x + w / 2, 0}, {x + w / 2, h});
+    x += w + gap;
+    bar({x, h + stroke}, {x + w / 2, -stroke});  // A
+    bar({x + w / 2, -stroke}, {x + w, h + stroke});
+    bar({x + w * 0.25, h * 0.64}, {x + w * 0.75, h * 0.64});
+    x += w + gap;
+    bar({x, -stroke}, {x + w / 2, h + stroke});  // V
+    bar({x + w / 2, h + stroke}, {x + w, -stroke});
+    x += w + gap;
+    bar({x, 0}, {x, h});  // I
+    x += gap;
+    bar({x, -stroke}, {x + w, h + stroke});  // X
+    bar({x, h + stroke}, {x + w, -stroke});
+    return QTransform().shear(-0.22, 0).map(letters);
+}
+
 }  // namespace
 
-QPixmap SplashPicture(QSize size) {
-    QPixmap pixmap = Blank(size);
-    QPainter p(&pixmap);
+void PaintSplashPicture(QPainter& p, QSize size) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF all(QPointF(0, 0), QSizeF(size));
     PaintFloor(p, all);
@@ -72,33 +116,29 @@ QPixmap SplashPicture(QSize size) {
     p.setPen(QPen(kOrange, lineWidth * 1.3));
     p.drawEllipse(QPointF(court.left() + w * 0.04 + h * 0.035, court.center().y()), h * 0.035, h * 0.035);
 
-    // The ball in flight and the name.
+    // The ball in flight and the name, filled twice: shadow first.
     const double ball = h * 0.30;
     PaintBall(p, QRectF(w * 0.60, h * 0.10, ball, ball));
-    QFont title("Sans Serif");
-    title.setBold(true);
-    title.setItalic(true);
-    title.setPixelSize(static_cast<int>(h * 0.30));
-    // The name's outline is made once and filled twice, shadow first.
     const QRectF nameBox(w * 0.30, h * 0.46, w * 0.68, h * 0.40);
-    QPainterPath name;
-    name.addText(0, 0, title, QStringLiteral("Tavix"));
-    const QRectF bounds = QFontMetricsF(title).tightBoundingRect(QStringLiteral("Tavix"));
-    name.translate(nameBox.center() - bounds.center());
+    QPainterPath name = NameLetters(h * 0.24);
+    name.translate(nameBox.center() - name.boundingRect().center());
     p.setPen(Qt::NoPen);
     p.fillPath(name.translated(h * 0.012, h * 0.012), QColor(0, 0, 0, 110));
     p.fillPath(name, kNavy);
-    return pixmap;
 }
 
-QPixmap CourtEmblem(QSize size) {
-    QPixmap pixmap = Blank(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+void PaintCourtEmblem(QPainter& p, QSize size) {
     const QRectF all(QPointF(0, 0), QSizeF(size));
     const double d = std::min(all.width(), all.height()) * 0.8;
     PaintBall(p, QRectF(all.center() - QPointF(d / 2, d / 2), QSizeF(d, d)), BallLook::Faint);
-    return pixmap;
+}
+
+PaintedLabel::PaintedLabel(Painter paint, QWidget* parent) : QLabel(parent), paint_(std::move(paint)) {}
+
+void PaintedLabel::paintEvent(QPaintEvent* event) {
+    if (!pixmap().isNull()) return QLabel::paintEvent(event);
+    QPainter p(this);
+    paint_(p, size());
 }
 
 namespace {

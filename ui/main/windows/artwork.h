@@ -4,15 +4,32 @@
 // art; everything scales to the size asked for.
 
 #include <QIcon>
-#include <QPixmap>
+#include <QLabel>
 #include <QSize>
+#include <functional>
+
+class QPainter;
 
 namespace tavix::art {
 
-// The splash picture: a half court seen from above with a ball and the name "Tavix".
-QPixmap SplashPicture(QSize size);
+// The splash picture: a half court seen from above with a ball and the name.
+void PaintSplashPicture(QPainter& p, QSize size);
 // A quiet court emblem for the idle main window.
-QPixmap CourtEmblem(QSize size);
+void PaintCourtEmblem(QPainter& p, QSize size);
+
+// A picture drawn straight onto the window whenever it is shown, so no copy of it is kept in
+// memory; a pixmap set on the label (a simpler picture from disk) is shown instead.
+class PaintedLabel : public QLabel {
+  public:
+    using Painter = std::function<void(QPainter&, QSize)>;
+    PaintedLabel(Painter paint, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    Painter paint_;
+};
 
 // The window icon: the ball on a court-coloured tile, in the usual icon sizes.
 QIcon ProgramIcon();

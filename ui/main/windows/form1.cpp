@@ -60,20 +60,17 @@ Form1::Form1(AppContext& ctx) : ctx_(ctx) {
     pal.setColor(QPalette::Window, QColor(22, 38, 84));
     setPalette(pal);
 
-    Image1 = new QLabel(this);
+    Image1 = new art::PaintedLabel(art::PaintSplashPicture, this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(TwipsRect(60, 60, kWidth - 120, 3420));
-    Image1->setPixmap(art::SplashPicture(Image1->size()));
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Label1 = new QLabel("NBA 1998-99  \u2022  Schedules  \u2022  Standings  \u2022  Predictions", this);
     Label1->setObjectName("Label1");
     Label1->setGeometry(TwipsRect(60, 3520, kWidth - 120, 420));
     Label1->setAlignment(Qt::AlignCenter);
-    QFont caption = Label1->font();
-    caption.setBold(true);
-    caption.setPointSizeF(9.5);
-    Label1->setFont(caption);
+    // Both texts keep the program's own font: each further face or size would be one more font
+    // to load before the splash can show.
     QPalette captionColours = Label1->palette();
     captionColours.setColor(QPalette::WindowText, QColor(250, 246, 236));
     Label1->setPalette(captionColours);
@@ -81,10 +78,6 @@ Form1::Form1(AppContext& ctx) : ctx_(ctx) {
 
     Picture2 = new BannerStrip(this);
     Picture2->setObjectName("Picture2");
-    QFont banner = Picture2->font();
-    banner.setBold(true);
-    banner.setPointSizeF(9);
-    Picture2->setFont(banner);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");

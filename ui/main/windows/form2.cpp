@@ -19,7 +19,6 @@
 #include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
-#include "platform/qt_printer.h"
 #include "platform/twips.h"
 #include "predictions/block_predictions.h"
 #include "predictions/windows/blockpredictform.h"
@@ -216,10 +215,9 @@ void Form2::BuildControls() {
     setCentralWidget(central);
 
     // Decoration behind the lists: a faint ball and the season's name.
-    Shape1 = new QLabel(central);
+    Shape1 = new art::PaintedLabel(art::PaintCourtEmblem, central);
     Shape1->setObjectName("Shape1");
     Shape1->setGeometry(TwipsRect(2900, 1250, 3755, 2700));
-    Shape1->setPixmap(art::CourtEmblem(Shape1->size()));
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Text1 = new QLabel("NBA season 1998-99  \u2022  choose a schedule, the standings or a statistics window",
                        central);
@@ -549,11 +547,7 @@ void Form2::Exitmenu_Click() {
 }
 
 void Form2::printersetupmenu_Click() {
-    if (printerSetup_) {
-        printerSetup_();
-    } else if (auto* desktop = dynamic_cast<QtPrinterProvider*>(&ctx_.printers)) {
-        desktop->RunPrinterSetup(this, ctx_.dialogs);
-    }
+    if (printerSetup_) printerSetup_();
 }
 
 void Form2::aboutmenu_Click() {

@@ -40,8 +40,8 @@ class Form2 : public QMainWindow, public WindowHost {
     // settingsPath); one message when any data file failed. The window opens either way.
     LoadReport Form_Load(const std::string& settingsPath);
 
-    // What Printer Setup runs; by default the desktop printer's set-up dialog when the program
-    // prints through one.
+    // What Printer Setup runs: the program plugs in its printers' set-up dialog; without one the
+    // item does nothing.
     void SetPrinterSetup(std::function<void()> setup) { printerSetup_ = std::move(setup); }
 
     // WindowHost

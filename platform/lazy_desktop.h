@@ -1,0 +1,39 @@
+#pragma once
+// The program's printers and help, opened from the desktop module (platform/desktop_services.h) on
+// first use. When the module cannot be opened, a print fails with a message saying so and help
+// tells the user the same; nothing else is affected.
+
+#include <QLibrary>
+#include <memory>
+#include <string>
+
+#include "platform/desktop_services.h"
+
+namespace tavix {
+
+class LazyDesktop : public PrinterProvider, public HelpLauncher {
+  public:
+    // `modulePath` is the module's file (FindDesktopModule()); empty when it was not found.
+    LazyDesktop(Dialogs& dialogs, std::string modulePath);
+    ~LazyDesktop() override;
+
+    Printer& Begin(const std::string& documentName) override;
+    void ShowHelpTopic(const std::string& keyword) override;
+    void ShowHelpSearch() override;
+    void RunPrinterSetup(QWidget* parent);
+
+    // Why the module could not be opened; empty while it has not been tried or when it opened.
+    const std::string& LoadError() const { return error_; }
+
+  private:
+    DesktopServices* Services();
+    void ReportMissingHelp();
+
+    Dialogs& dialogs_;
+    std::string modulePath_;
+    QLibrary library_;
+    std::unique_ptr<DesktopServices> services_;
+    std::string error_;
+};
+
+}  // namespace tavix
