@@ -324,9 +324,15 @@ void PaintBall(QPainter& p, const QRectF& box, BallLook look) {
         p.setBrush(QColor(250, 226, 204));
         seamPen.setColor(QColor(224, 180, 144));
     }
+    // The inside filled without smoothing (a plain run of pixels a row), the outline smoothed over
+    // its edge: the same picture for a fraction of the work of smoothing the whole disc.
+    p.setPen(Qt::NoPen);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.drawEllipse(box.adjusted(seam / 2, seam / 2, -seam / 2, -seam / 2));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
     p.setPen(seamPen);
     p.drawEllipse(box);
-    p.setBrush(Qt::NoBrush);
     // The two straight seams and the two curved ones, each ending where it meets the edge (a
     // clip to the ball's outline would cost more than the whole ball).
     p.drawLine(QPointF(box.center().x(), box.top()), QPointF(box.center().x(), box.bottom()));

@@ -6,7 +6,9 @@
 #include <QPolygonF>
 #include <QTransform>
 #include <algorithm>
+#include <cmath>
 #include <utility>
+#include <vector>
 
 #include "platform/picture_buttons.h"
 
@@ -50,19 +52,19 @@ QPolygonF BetweenHeights(const QPolygonF& shape, double top, double bottom) {
 
 // The name in leaning block capitals, built from straight strokes cut flat at the cap height and
 // the baseline: the splash's own lettering, and no typeface to load before the first window shows.
-QPainterPath NameLetters(double height) {
+// Each stroke is one convex piece, the cheapest shape to fill.
+std::vector<QPolygonF> NameLetters(double height) {
     const double h = height, w = h * 0.74, gap = h * 0.3, stroke = h * 0.2;
-    QPainterPath letters;
-    letters.setFillRule(Qt::WindingFill);
+    const QTransform lean = QTransform().shear(-0.22, 0);
+    std::vector<QPolygonF> letters;
     // One stroke: a bar of the stroke's width, running half a width past both ends.
     auto bar = [&](QPointF from, QPointF to) {
-        const QLineF line(from, to);
-        const QPointF along = (to - from) / line.length() * (stroke / 2);
+        const QPointF d = to - from;
+        const QPointF along = d / std::sqrt(QPointF::dotProduct(d, d)) * (stroke / 2);
         const QPointF across(-along.y(), along.x());
-        letters.addPolygon(BetweenHeights(QPolygonF({from - along + across, to + along + across,
-                                                     to + along - across, from - along - across}),
-                                          0, h));
-        letters.closeSubpath();
+        letters.push_back(lean.map(BetweenHeights(QPolygonF({from - along + across, to + along + across,
+                                                             to + along - across, from - along - across}),
+                                                  0, h)));
     };
     double x = 0;
     bar({x - stroke / 2, stroke / 2}, {x + w + stroke / 2, stroke / 2});  // T
@@ -79,7 +81,7 @@ QPainterPath NameLetters(double height) {
     x += gap;
     bar({x, -stroke}, {x + w, h + stroke});  // X
     bar({x, h + stroke}, {x + w, -stroke});
-    return QTransform().shear(-0.22, 0).map(letters);
+    return letters;
 }
 
 }  // namespace
@@ -120,11 +122,18 @@ void PaintSplashPicture(QPainter& p, QSize size) {
     const double ball = h * 0.30;
     PaintBall(p, QRectF(w * 0.60, h * 0.10, ball, ball));
     const QRectF nameBox(w * 0.30, h * 0.46, w * 0.68, h * 0.40);
-    QPainterPath name = NameLetters(h * 0.24);
-    name.translate(nameBox.center() - name.boundingRect().center());
+    std::vector<QPolygonF> name = NameLetters(h * 0.24);
+    QRectF bounds;
+    for (const QPolygonF& piece : name) bounds |= piece.boundingRect();
     p.setPen(Qt::NoPen);
-    p.fillPath(name.translated(h * 0.012, h * 0.012), QColor(0, 0, 0, 110));
-    p.fillPath(name, kNavy);
+    // The strokes overlap, so the shadow is an opaque shade of the floor rather than a see-through
+    // black, which would darken twice where two strokes cross.
+    for (const auto& [offset, colour] : {std::pair{h * 0.012, kWood.darker(150)}, std::pair{0.0, kNavy}}) {
+        p.setBrush(colour);
+        for (const QPolygonF& piece : name)
+            p.drawConvexPolygon(
+                piece.translated(nameBox.center() - bounds.center() + QPointF(offset, offset)));
+    }
 }
 
 void PaintCourtEmblem(QPainter& p, QSize size) {
