@@ -22,6 +22,12 @@ const QColor kOrange(232, 106, 23);
 const QColor kNavy(22, 38, 84);
 const QColor kRed(178, 34, 34);
 
+// `a` laid over `b` with the given opacity, as one opaque colour.
+QColor MixedColour(const QColor& a, const QColor& b, double opacity) {
+    auto mix = [opacity](int x, int y) { return qRound(x * opacity + y * (1 - opacity)); };
+    return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
+}
+
 // Floor boards running across the court.
 void PaintFloor(QPainter& p, const QRectF& area) {
     QLinearGradient wood(area.topLeft(), area.bottomLeft());
@@ -94,14 +100,24 @@ void PaintSplashPicture(QPainter& p, QSize size) {
     // Half court: the key, the free-throw circle and the three-point arc, basket on the left.
     const double w = all.width(), h = all.height();
     const double lineWidth = std::max(2.0, h / 90);
-    p.setPen(QPen(kLine, lineWidth));
-    p.setBrush(Qt::NoBrush);
     const QRectF court = all.adjusted(lineWidth, lineWidth, -lineWidth, -lineWidth);
-    p.drawRect(court);
     const double keyLength = w * 0.26, keyWidth = h * 0.34;
     const QRectF key(court.left(), court.center().y() - keyWidth / 2, keyLength, keyWidth);
-    p.setBrush(QColor(kRed.red(), kRed.green(), kRed.blue(), 150));
-    p.drawRect(key);
+    // Straight lines and the painted key on whole pixels, as plain fills: the key in red mixed
+    // into the floor's middle tone rather than see-through, and no smoothing where none shows.
+    p.fillRect(key.toRect(), MixedColour(kRed, kWood, 0.6));
+    const int line = qRound(lineWidth);
+    const QRect inner = court.toRect();
+    for (const QRect& side :
+         {QRect(inner.left(), inner.top(), inner.width(), line),
+          QRect(inner.left(), inner.bottom() - line + 1, inner.width(), line),
+          QRect(inner.left(), inner.top(), line, inner.height()),
+          QRect(inner.right() - line + 1, inner.top(), line, inner.height()),
+          QRect(key.toRect().left(), key.toRect().top(), key.toRect().width(), line),
+          QRect(key.toRect().left(), key.toRect().bottom() - line + 1, key.toRect().width(), line),
+          QRect(key.toRect().right() - line + 1, key.toRect().top(), line, key.toRect().height())})
+        p.fillRect(side, kLine);
+    p.setPen(QPen(kLine, lineWidth));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(key.right(), key.center().y()), keyWidth / 2, keyWidth / 2);
     const double arc = h * 0.44;
