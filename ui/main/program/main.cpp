@@ -10,6 +10,7 @@
 #include "platform/app_paths.h"
 #include "platform/lazy_desktop.h"
 #include "platform/qt_dialogs.h"
+#include "platform/show_window.h"
 #include "platform/system_clock.h"
 #include "ui/main/windows/artwork.h"
 #include "ui/main/windows/form1.h"
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
     if (exitWhenShown) main->installEventFilter(&quitter);
 
     auto* splash = new tavix::Form1(main->Context());
-    splash->show();
+    tavix::ShowWindow(splash);
     splash->activateWindow();
     splash->setFocus();
     // Timing runs do not wait for a user to dismiss the splash.

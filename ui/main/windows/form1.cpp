@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "core/safe_file.h"
+#include "platform/show_window.h"
 #include "platform/twips.h"
 #include "ui/main/windows/artwork.h"
 
@@ -131,7 +132,7 @@ void Form1::Dismiss() {
     ctx_.host.StartWait();
     if (QWidget* main = ctx_.host.MainWindow()) {
         main->setEnabled(true);
-        main->show();
+        ShowWindow(main);
         main->raise();
         main->activateWindow();
     }

@@ -19,6 +19,7 @@
 #include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
+#include "platform/show_window.h"
 #include "platform/twips.h"
 #include "predictions/block_predictions.h"
 #include "predictions/windows/blockpredictform.h"
@@ -361,7 +362,7 @@ void Form2::OpenSubWindow(QWidget* window, QWidget* owner, OwnerWhileOpen mode) 
     if (!owner) owner = this;
     open_[window] = {owner, mode};
     window->setEnabled(true);
-    window->show();
+    ShowWindow(window);
     CentreOnScreen(window);
     window->raise();
     window->activateWindow();
@@ -375,7 +376,7 @@ void Form2::CloseSubWindow(QWidget* window) {
     auto it = open_.find(window);
     if (it != open_.end()) {
         if (QWidget* owner = it->second.owner) {
-            if (it->second.mode == OwnerWhileOpen::Hidden) owner->show();
+            if (it->second.mode == OwnerWhileOpen::Hidden) ShowWindow(owner);
             owner->setEnabled(true);
             owner->raise();
             owner->activateWindow();
@@ -554,7 +555,7 @@ void Form2::aboutmenu_Click() {
     StartWait();
     auto* splash = new Form1(ctx_);
     splash->setEnabled(true);
-    splash->show();
+    ShowWindow(splash);
     splash->activateWindow();
     splash->setFocus();
     setEnabled(false);
