@@ -1,17 +1,22 @@
-#!/bin/sh
+#!/bin/bash
 # Start-up time and peak memory of Tavix on the supplied data, side by side with a bare Qt Widgets
 # program that only shows an empty main window (and the same with a menu bar and a line of text).
 # Both quit as soon as their main window is painted (TAVIX_EXIT_WHEN_SHOWN=1, which also skips
 # waiting for the splash to be dismissed).
 #
+# The programs run in turn, Tavix then the yardstick, pair after pair, and the figure to quote is
+# the median of the pairs' ratios: a machine whose speed drifts slows both halves of a pair alike.
+#
 # Measured twice: offscreen, where only the programs' own work counts, and on an X display (a
 # private Xvfb when one is installed), where, as on a desktop, both also wait for the display.
-# Usage: bench/startup.sh [build folder]   (default: build-bench)
+# Usage: bench/startup.sh [build folder]   (default: build-bench); TAVIX_STARTUP_RUNS pairs (30)
 set -e
+export LC_ALL=C
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$(cd "${1:-$ROOT/build-bench}" && pwd)
 TAVIX=$BUILD/ui/main/program/tavix
 BARE=$BUILD/bench/bare_window
+RUNS=${TAVIX_STARTUP_RUNS:-30}
 for exe in "$TAVIX" "$BARE"; do
     [ -x "$exe" ] || { echo "missing $exe: build the 'benchmarks' target first" >&2; exit 1; }
 done
@@ -30,36 +35,51 @@ mkdir -m 700 "$WORK/runtime"
 export XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/runtime
 cd "$WORK"
 
+median() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+
+# Runs "$@" (the yardstick) in turn with Tavix; prints the median times and the median ratio.
+paired() {
+    local name=$1 pairs=$WORK/pairs t0 t1 t2 i
+    shift
+    : > "$pairs"
+    for ((i = -3; i < RUNS; ++i)); do  # three pairs to warm the file cache first
+        t0=$EPOCHREALTIME
+        "$TAVIX" > /dev/null 2>&1
+        t1=$EPOCHREALTIME
+        "$@" > /dev/null 2>&1
+        t2=$EPOCHREALTIME
+        ((i >= 0)) && echo "$t0 $t1 $t2" >> "$pairs"
+    done
+    local tavix bare ratio
+    tavix=$(awk '{print ($2 - $1) * 1000}' "$pairs" | median)
+    bare=$(awk '{print ($3 - $2) * 1000}' "$pairs" | median)
+    ratio=$(awk '{print ($2 - $1) / ($3 - $2)}' "$pairs" | median)
+    printf '  tavix %.1f ms, %s %.1f ms: tavix / %s = %.2f (median of %d pairs)\n' \
+        "$tavix" "$name" "$bare" "$name" "$ratio" "$RUNS"
+}
+
+peak() { /usr/bin/time -v "$@" 2>&1 > /dev/null | sed -n 's/.*Maximum resident set size (kbytes): //p'; }
+
 measure() {
     echo "== start-up to the main window shown ($1)"
-    if command -v hyperfine >/dev/null 2>&1; then
-        hyperfine --warmup 3 --runs "${TAVIX_STARTUP_RUNS:-30}" -N --export-json "$WORK/times.json" \
-            --command-name tavix "$TAVIX" --command-name bare_window "$BARE" \
-            --command-name bare_window_with_text "env BARE_WITH_TEXT=1 $BARE"
-        # Medians, which a few slow runs on a busy machine do not drag the way they drag means.
-        medians=$(grep -o '"median": *[0-9.e-]*' "$WORK/times.json" | sed 's/.*: *//' | tr '\n' ' ')
-        echo "$medians" | awk '{printf "medians: tavix %.1f ms, bare_window %.1f ms, bare_window_with_text %.1f ms; tavix / bare_window = %.2f\n", $1*1000, $2*1000, $3*1000, $1/$2}'
-    else
-        for exe in "$TAVIX" "$BARE"; do
-            start=$(date +%s%N)
-            for i in 1 2 3 4 5 6 7 8 9 10; do "$exe" >/dev/null 2>&1; done
-            echo "$(basename "$exe"): $(( ($(date +%s%N) - start) / 10000000 )) ms a run (mean of 10)"
-        done
-    fi
+    paired bare_window "$BARE"
+    paired bare_window_with_text env BARE_WITH_TEXT=1 "$BARE"
     echo "== peak resident memory ($1)"
-    peak() { /usr/bin/time -v "$@" 2>&1 >/dev/null | sed -n 's/.*Maximum resident set size (kbytes): //p'; }
-    echo "tavix: $(peak "$TAVIX") kB"
-    echo "bare_window: $(peak "$BARE") kB"
-    echo "bare_window_with_text: $(peak env BARE_WITH_TEXT=1 "$BARE") kB"
+    local tavix bare text
+    tavix=$(peak "$TAVIX")
+    bare=$(peak "$BARE")
+    text=$(peak env BARE_WITH_TEXT=1 "$BARE")
+    awk -v t="$tavix" -v b="$bare" -v x="$text" 'BEGIN {
+        printf "  tavix %d kB, bare_window %d kB, bare_window_with_text %d kB: tavix / bare_window = %.2f\n", t, b, x, t / b }'
 }
 
 QT_QPA_PLATFORM=offscreen measure offscreen
 
-if [ -n "$DISPLAY" ] && [ -z "$TAVIX_STARTUP_XVFB" ]; then
+if [ -n "$DISPLAY" ]; then
     QT_QPA_PLATFORM=xcb measure "the X display $DISPLAY"
-elif command -v Xvfb >/dev/null 2>&1; then
+elif command -v Xvfb > /dev/null 2>&1; then
     # Xvfb picks a free display number and writes it to the descriptor it is given.
-    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3> "$WORK/display" > /dev/null 2>&1 &
     XVFB_PID=$!
     for i in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
     if [ -s "$WORK/display" ]; then
