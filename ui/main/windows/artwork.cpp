@@ -179,9 +179,11 @@ void PaintProgramIcon(QPainter& p, int size) {
 
 }  // namespace
 
+// The sizes a window manager shows a window's own icon at (title bar, task bar, window switcher);
+// every size is painted when a window opens, and launchers take the large icon from tavix.svg.
 QIcon ProgramIcon() {
     QList<QSize> sizes;
-    for (int size : {16, 32, 48, 64, 128}) sizes << QSize(size, size);
+    for (int size : {16, 24, 32, 48, 64}) sizes << QSize(size, size);
     return PaintedIcon(PaintProgramIcon, sizes);
 }
 

@@ -31,7 +31,8 @@ class PaintedLabel : public QLabel {
     Painter paint_;
 };
 
-// The window icon: the ball on a court-coloured tile, in the usual icon sizes.
+// The window icon: the ball on a court-coloured tile, in the sizes window managers use; the
+// program sets it once for all its windows.
 QIcon ProgramIcon();
 
 }  // namespace tavix::art

@@ -88,7 +88,6 @@ Form2::Form2(NBA& nba, Dialogs& dialogs, Clock& clock, PrinterProvider& printers
     : ctx_{nba, dialogs, clock, printers, help, *this, std::move(dataDir)} {
     setObjectName("Form2");
     setWindowTitle("Tavix");
-    setWindowIcon(art::ProgramIcon());
     BuildMenus();
     BuildControls();
     resize(TwipsSize(kLoadWidth, kLoadHeight));
