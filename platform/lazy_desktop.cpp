@@ -7,9 +7,6 @@ namespace tavix {
 LazyDesktop::LazyDesktop(Dialogs& dialogs, std::string modulePath)
     : dialogs_(dialogs), modulePath_(std::move(modulePath)) {}
 
-// The services go before the library that holds their code.
-LazyDesktop::~LazyDesktop() { services_.reset(); }
-
 DesktopServices* LazyDesktop::Services() {
     if (services_ || !error_.empty()) return services_.get();
     if (modulePath_.empty()) {
@@ -27,14 +24,17 @@ DesktopServices* LazyDesktop::Services() {
     return services_.get();
 }
 
+std::string LazyDesktop::CannotOpen(const char* part) const {
+    return std::string("The ") + part + " part of Tavix could not be opened (" + error_ + ").";
+}
+
 Printer& LazyDesktop::Begin(const std::string& documentName) {
     if (DesktopServices* services = Services()) return services->Printers().Begin(documentName);
-    throw PrintFailure("The printing part of Tavix could not be opened (" + error_ + ").");
+    throw PrintFailure(CannotOpen("printing"));
 }
 
 void LazyDesktop::ReportMissingHelp() {
-    dialogs_.Show("The help part of Tavix could not be opened (" + error_ + ").", "Tavix Help", Buttons::Ok,
-                  Icon::Exclamation);
+    dialogs_.Show(CannotOpen("help"), "Tavix Help", Buttons::Ok, Icon::Exclamation);
 }
 
 void LazyDesktop::ShowHelpTopic(const std::string& keyword) {
@@ -52,8 +52,7 @@ void LazyDesktop::RunPrinterSetup(QWidget* parent) {
         services->RunPrinterSetup(parent);
         return;
     }
-    dialogs_.Show("The printing part of Tavix could not be opened (" + error_ + ").", "Tavix", Buttons::Ok,
-                  Icon::Exclamation);
+    dialogs_.Show(CannotOpen("printing"), "Tavix", Buttons::Ok, Icon::Exclamation);
 }
 
 }  // namespace tavix

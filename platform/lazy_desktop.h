@@ -15,7 +15,6 @@ class LazyDesktop : public PrinterProvider, public HelpLauncher {
   public:
     // `modulePath` is the module's file (FindDesktopModule()); empty when it was not found.
     LazyDesktop(Dialogs& dialogs, std::string modulePath);
-    ~LazyDesktop() override;
 
     Printer& Begin(const std::string& documentName) override;
     void ShowHelpTopic(const std::string& keyword) override;
@@ -27,12 +26,13 @@ class LazyDesktop : public PrinterProvider, public HelpLauncher {
 
   private:
     DesktopServices* Services();
+    std::string CannotOpen(const char* part) const;
     void ReportMissingHelp();
 
     Dialogs& dialogs_;
     std::string modulePath_;
     QLibrary library_;
-    std::unique_ptr<DesktopServices> services_;
+    std::unique_ptr<DesktopServices> services_;  // after the library: goes first, while its code is there
     std::string error_;
 };
 

@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 #include <QTransform>
 #include <algorithm>
@@ -103,20 +102,19 @@ void PaintSplashPicture(QPainter& p, QSize size) {
     const QRectF court = all.adjusted(lineWidth, lineWidth, -lineWidth, -lineWidth);
     const double keyLength = w * 0.26, keyWidth = h * 0.34;
     const QRectF key(court.left(), court.center().y() - keyWidth / 2, keyLength, keyWidth);
-    // Straight lines and the painted key on whole pixels, as plain fills: the key in red mixed
-    // into the floor's middle tone rather than see-through, and no smoothing where none shows.
-    p.fillRect(key.toRect(), MixedColour(kRed, kWood, 0.6));
+    // Straight lines on whole pixels, as plain fills, and the key in red mixed into the floor's
+    // middle tone rather than see-through: no smoothing where none shows.
     const int line = qRound(lineWidth);
-    const QRect inner = court.toRect();
-    for (const QRect& side :
-         {QRect(inner.left(), inner.top(), inner.width(), line),
-          QRect(inner.left(), inner.bottom() - line + 1, inner.width(), line),
-          QRect(inner.left(), inner.top(), line, inner.height()),
-          QRect(inner.right() - line + 1, inner.top(), line, inner.height()),
-          QRect(key.toRect().left(), key.toRect().top(), key.toRect().width(), line),
-          QRect(key.toRect().left(), key.toRect().bottom() - line + 1, key.toRect().width(), line),
-          QRect(key.toRect().right() - line + 1, key.toRect().top(), line, key.toRect().height())})
-        p.fillRect(side, kLine);
+    auto outline = [&p, line](const QRect& box) {
+        for (const QRect& side : {QRect(box.left(), box.top(), box.width(), line),
+                                  QRect(box.left(), box.bottom() - line + 1, box.width(), line),
+                                  QRect(box.left(), box.top(), line, box.height()),
+                                  QRect(box.right() - line + 1, box.top(), line, box.height())})
+            p.fillRect(side, kLine);
+    };
+    p.fillRect(key.toRect(), MixedColour(kRed, kWood, 0.6));
+    outline(key.toRect());
+    outline(court.toRect());  // its right side is the half-way line
     p.setPen(QPen(kLine, lineWidth));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(key.right(), key.center().y()), keyWidth / 2, keyWidth / 2);
@@ -124,7 +122,6 @@ void PaintSplashPicture(QPainter& p, QSize size) {
     p.drawArc(QRectF(court.left() - arc * 0.9 + w * 0.05, court.center().y() - arc, 2 * arc, 2 * arc),
               -90 * 16, 180 * 16);
     // Centre circle cut by the half-way line on the right.
-    p.drawLine(QPointF(court.right(), court.top()), QPointF(court.right(), court.bottom()));
     p.drawArc(QRectF(court.right() - h * 0.16, court.center().y() - h * 0.16, h * 0.32, h * 0.32), 90 * 16,
               180 * 16);
     // Backboard and rim.
