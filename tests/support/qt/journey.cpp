@@ -102,8 +102,10 @@ QStringList PdfFonts(const QString& pdf) {
 
 QStringList Items(const QListWidget* list) {
     QStringList items;
-    for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
+    for (int i = 0; list && i < list->count(); ++i) items << list->item(i)->text();
     return items;
 }
+
+bool Shown(const QWidget* widget) { return widget && !widget->isHidden(); }
 
 }  // namespace tavix::testing

@@ -64,8 +64,10 @@ QStringList PdfFonts(const QString& pdf);
 // Lines with runs of blanks squeezed and empty lines left out, to compare with PdfLines.
 QStringList Squeezed(const QStringList& lines);
 
-// Every line of a list box.
+// Every line of a list box; none for a list the window has not made yet.
 QStringList Items(const QListWidget* list);
+// Whether a control is made and not hidden (the main window makes its lists on first use).
+bool Shown(const QWidget* widget);
 
 }  // namespace tavix::testing
 

@@ -41,6 +41,9 @@
 namespace tavix {
 namespace {
 
+// Whether a control that may not have been made yet is on show.
+bool Showing(const QWidget* widget) { return widget && !widget->isHidden(); }
+
 const char* const kHints[5] = {"Schedules", "Update Stats", "Predictions", "Standings", "Help && Info"};
 const char* const kToolTips[5] = {"Schedules", "Update Stats", "Predictions", "Standings", "Help & Info"};
 const Glyph kToolGlyphs[5] = {Glyph::Calendar, Glyph::Pencil, Glyph::Crystal, Glyph::Podium, Glyph::Help};
@@ -259,6 +262,21 @@ void Form2::BuildControls() {
     Command1->setAutoRaise(true);
     connect(Command1, &QToolButton::clicked, this, [this] { Open<webform>(); });
 
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(5000);
+    connect(Timer1, &QTimer::timeout, this, &Form2::HideHints);
+    Timer1->start();
+    waittimer = new QTimer(this);
+    waittimer->setObjectName("waittimer");
+    waittimer->setInterval(600);
+    connect(waittimer, &QTimer::timeout, this, &Form2::waittimer_Timer);
+}
+
+// The schedule list and the standings list, each with its buttons, are made the first time they
+// are shown: until then the main window has no use for them, and a list costs start-up time.
+void Form2::BuildScheduleList() {
+    QWidget* central = centralWidget();
     List1 = new QListWidget(central);
     List1->setObjectName("List1");
     List1->setFont(FixedPitchFont(9));
@@ -284,7 +302,10 @@ void Form2::BuildControls() {
         w->setEnabled(false);
         w->hide();
     }
+}
 
+void Form2::BuildStandingsList() {
+    QWidget* central = centralWidget();
     List2 = new QListWidget(central);
     List2->setObjectName("List2");
     List2->setFont(FixedPitchFont(9));
@@ -301,16 +322,6 @@ void Form2::BuildControls() {
         w->setEnabled(false);
         w->hide();
     }
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(5000);
-    connect(Timer1, &QTimer::timeout, this, &Form2::HideHints);
-    Timer1->start();
-    waittimer = new QTimer(this);
-    waittimer->setObjectName("waittimer");
-    waittimer->setInterval(600);
-    connect(waittimer, &QTimer::timeout, this, &Form2::waittimer_Timer);
 }
 
 // The team panel stands over the list area while a team is chosen. Most runs never open it, so it
@@ -423,7 +434,7 @@ void Form2::closeEvent(QCloseEvent* event) {
 // The faint ball and the season's name belong to the idle window: the lists and the team panel
 // stand where they are, and a piece of either showing around them looks like a drawing fault.
 void Form2::ShowIdleDecoration() {
-    const bool idle = List1->isHidden() && List2->isHidden() && (!teamPanel || teamPanel->isHidden());
+    const bool idle = !Showing(List1) && !Showing(List2) && !Showing(teamPanel);
     Shape1->setVisible(idle);
     Text1->setVisible(idle);
 }
@@ -453,7 +464,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
 // ---- Tool bar -----------------------------------------------------------------------------
 
 void Form2::Toolbutton_Click(int index) {
-    if (!List2->isHidden()) return;
+    if (Showing(List2)) return;
     switch (index) {
         case 0:
             Sechalfmenu_Click();
@@ -462,10 +473,10 @@ void Form2::Toolbutton_Click(int index) {
             if (STmenu->menuAction()->isEnabled()) updatemenu->trigger();
             break;
         case 2:
-            if (List1->isHidden()) Predictionsmenu->trigger();
+            if (!Showing(List1)) Predictionsmenu->trigger();
             break;
         case 3:
-            if (List1->isHidden() && List2->isHidden()) standingsmenu_Click();
+            if (!Showing(List1) && !Showing(List2)) standingsmenu_Click();
             break;
         case 4:
             Infomenu->trigger();
@@ -487,7 +498,7 @@ void Form2::HideHints() {
 
 void Form2::ButtonsOff() {
     for (int i = 1; i <= 3; ++i) Toolbutton[i]->setEnabled(false);
-    if (!List2->isHidden()) Toolbutton[0]->setEnabled(false);
+    if (Showing(List2)) Toolbutton[0]->setEnabled(false);
 }
 
 void Form2::ButtonsOn() {
@@ -565,7 +576,7 @@ void Form2::aboutmenu_Click() {
 void Form2::ShowScheduleList() {
     LockMenus();
     // A schedule chosen from the menu while the team panel is up takes its place.
-    if (teamPanel && !teamPanel->isHidden()) {
+    if (Showing(teamPanel)) {
         teamPanel->hide();
         for (QWidget* w :
              std::initializer_list<QWidget*>{Combo1, schframe, TeamSelButton, TeamSelectCancel}) {
@@ -573,6 +584,7 @@ void Form2::ShowScheduleList() {
             w->hide();
         }
     }
+    if (!List1) BuildScheduleList();
     List1->clear();
     List1->resize(Twips(9045), List1->height());
     List1->show();
@@ -635,6 +647,8 @@ void Form2::CloseTeamPanel() {
 }
 
 void Form2::teamschedulemenu_Click() {
+    // The team's schedule goes into the schedule list, whose buttons the panel hides meanwhile.
+    if (!List1) BuildScheduleList();
     List1->clear();
     CloseTeamPanel();
     SchInfobutton->hide();
@@ -692,6 +706,7 @@ void Form2::Blockpredictbutton_Click() {
 // ---- Standings ----------------------------------------------------------------------------
 
 void Form2::standingsmenu_Click() {
+    if (!List2) BuildStandingsList();
     List2->clear();
     List2->setEnabled(true);
     List2->resize(TwipsSize(9045, 3390));

@@ -74,14 +74,16 @@ class Form2 : public QMainWindow, public WindowHost {
     std::array<QToolButton*, 5> Toolbutton{};
     std::array<QLabel*, 5> Label1{};
     QToolButton* Command1;
-    QListWidget* List1;
-    QListWidget* List2;
-    QToolButton* SchPrintButton;
-    QPushButton* Blockpredictbutton;
-    QToolButton* SchInfobutton;
-    QPushButton* SchDoneButton;
-    QToolButton* StandPrintButton;
-    QPushButton* StandingDoneButton;
+    // The schedule list and the standings list, each with its buttons, exist from the first time
+    // the list is shown.
+    QListWidget* List1 = nullptr;
+    QToolButton* SchPrintButton = nullptr;
+    QPushButton* Blockpredictbutton = nullptr;
+    QToolButton* SchInfobutton = nullptr;
+    QPushButton* SchDoneButton = nullptr;
+    QListWidget* List2 = nullptr;
+    QToolButton* StandPrintButton = nullptr;
+    QPushButton* StandingDoneButton = nullptr;
     // The team panel and its controls exist from the first time the panel opens.
     QWidget* teamPanel = nullptr;
     QComboBox* Combo1 = nullptr;
@@ -133,6 +135,8 @@ class Form2 : public QMainWindow, public WindowHost {
   private:
     void BuildMenus();
     void BuildControls();
+    void BuildScheduleList();
+    void BuildStandingsList();
     void BuildTeamPanel();
     void ShowIdleDecoration();
     QMenu* AddMenu(QMenu*& menu, const char* name, const char* caption);

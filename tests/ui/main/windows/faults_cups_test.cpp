@@ -137,7 +137,7 @@ class FaultsCupsTest : public QObject {
             TAVIX_CHECKED(Do(w, open));
             TAVIX_CHECKED(
                 Do(w, w.OpenSubWindows().empty() ? w.findChild<QAbstractButton*>(done) : In(w, done)));
-            QVERIFY(w.OpenSubWindows().empty() && w.List1->isHidden() && w.List2->isHidden());
+            QVERIFY(w.OpenSubWindows().empty() && !Shown(w.List1) && !Shown(w.List2));
         }
         QCOMPARE(app.dialogs.shown.size(), size_t(1));
         QCOMPARE(Bytes(s.Statistics()), damaged);  // nothing rewrote it

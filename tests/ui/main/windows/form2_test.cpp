@@ -15,11 +15,14 @@
 #include "core/data_files.h"
 #include "platform/twips.h"
 #include "predictions/windows/blockpredictform.h"
+#include "tests/support/qt/journey.h"
 #include "tests/support/qt/test_context.h"
 #include "ui/main/schedule_views.h"
 #include "ui/main/windows/form2.h"
 
 using namespace tavix;
+using tavix::testing::Items;
+using tavix::testing::Shown;
 using tavix::testing::TestApp;
 
 namespace {
@@ -33,12 +36,6 @@ struct Main {
     }
     Form2* operator->() { return w.get(); }
 };
-
-QStringList Items(QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
-    return items;
-}
 
 QStringList Lines(const std::vector<std::string>& lines) {
     QStringList out;
@@ -118,12 +115,12 @@ class Form2Test : public QObject {
         if (state == "schedule") w->Monthlyschedulemenu[0]->trigger();  // a first-half view
         if (state == "standings") w->standingsmenu->trigger();
         const QStringList before = Items(w->List1);
-        const int standingsLines = w->List2->count();
+        const int standingsLines = Items(w->List2).size();
         w->Toolbutton_Click(index);
-        const bool acted[] = {!w->List1->isHidden() && Items(w->List1) == Lines(SecondHalfLines(w.app.nba)) &&
+        const bool acted[] = {Shown(w->List1) && Items(w->List1) == Lines(SecondHalfLines(w.app.nba)) &&
                                   Items(w->List1) != before,
                               w->OpenSubWindows().size() == 1, w->OpenSubWindows().size() == 1,
-                              !w->List2->isHidden() && standingsLines == 0,
+                              Shown(w->List2) && standingsLines == 0,
                               w.app.help.topics == std::vector<std::string>{"Contents"}};
         QCOMPARE(acted[index], acts);
     }
