@@ -286,6 +286,12 @@ void PaintGlyph(QPainter& p, Glyph glyph) {
             p.drawPath(arrow);
             break;
         }
+        case Glyph::MoreMenus: {
+            p.setPen(QPen(kInk, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(Qt::NoBrush);
+            for (double x : {8.0, 17.0}) p.drawPolyline(QPolygonF({{x, 8}, {x + 8, 16}, {x, 24}}));
+            break;
+        }
     }
 }
 

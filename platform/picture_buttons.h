@@ -31,6 +31,7 @@ enum class Glyph {
     Door,       // a door standing open: close a reading window
     DoorOut,    // an open door with an arrow going out: close a working window
     WindowOut,  // an arrow leaving a window frame: close the forecast
+    MoreMenus,  // two arrowheads pointing right: the menus a narrowed menu bar has no room for
 };
 
 // How a basketball looks: shaded in orange, or faint and flat as a quiet backdrop.

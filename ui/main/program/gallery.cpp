@@ -27,6 +27,7 @@
 #include "core/windows/setfont.h"
 #include "platform/app_paths.h"
 #include "platform/help_viewer.h"
+#include "platform/program_style.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_printer.h"
 #include "reference/windows/textrulesform.h"
@@ -319,6 +320,7 @@ int Run(const QString& dataDir) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    InstallProgramStyle();
     QApplication::setApplicationName("Tavix");
     QApplication::setOrganizationName("Tavix");
     QApplication::setWindowIcon(art::ProgramIcon());

@@ -9,6 +9,7 @@
 #include "core/data_files.h"
 #include "platform/app_paths.h"
 #include "platform/lazy_desktop.h"
+#include "platform/program_style.h"
 #include "platform/qt_dialogs.h"
 #include "platform/show_window.h"
 #include "platform/system_clock.h"
@@ -35,6 +36,7 @@ class QuitWhenPainted : public QObject {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    tavix::InstallProgramStyle();
     QApplication::setApplicationName("Tavix");
     QApplication::setOrganizationName("Tavix");
     QApplication::setApplicationVersion(TAVIX_VERSION);

@@ -130,14 +130,24 @@ void Form1::Dismiss() {
     dismissed_ = true;
     Timer1->stop();
     ctx_.host.StartWait();
-    if (QWidget* main = ctx_.host.MainWindow()) {
-        main->setEnabled(true);
-        ShowWindow(main);
-        main->raise();
-        main->activateWindow();
-    }
     hide();
     emit dismissed();
+    // The main window shows once the splash is gone, so the two windows' pictures are never held
+    // at the same time. It waits for the next turn of the event loop, out of the splash's
+    // destruction.
+    if (QWidget* main = ctx_.host.MainWindow()) {
+        connect(this, &QObject::destroyed, main, [main] {
+            QMetaObject::invokeMethod(
+                main,
+                [main] {
+                    main->setEnabled(true);
+                    ShowWindow(main);
+                    main->raise();
+                    main->activateWindow();
+                },
+                Qt::QueuedConnection);
+        });
+    }
     deleteLater();
 }
 

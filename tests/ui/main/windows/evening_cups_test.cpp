@@ -132,8 +132,8 @@ class EveningCupsTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(splash));
         QVERIFY(!w.isVisible());
         QTest::keyClick(splash, Qt::Key_Return);
-        QVERIFY(w.isVisible() && w.isEnabled());
-        QTRY_VERIFY(splash.isNull());
+        QTRY_VERIFY(w.isVisible() && w.isEnabled());
+        QVERIFY(splash.isNull());
 
         // March as the schedule file has it, each line indented by two blanks.
         TAVIX_CHECKED(Choose(w.Monmenu, w.Monthlyschedulemenu[4]));
