@@ -58,13 +58,20 @@ paired() {
         "$tavix" "$name" "$bare" "$name" "$ratio" "$RUNS"
 }
 
-peak() { /usr/bin/time -v "$@" 2>&1 > /dev/null | sed -n 's/.*Maximum resident set size (kbytes): //p'; }
+# The median peak of nine runs: how many of a library's pages a run finds already mapped varies a
+# little from run to run.
+peak() {
+    local i
+    for i in 1 2 3 4 5 6 7 8 9; do
+        /usr/bin/time -v "$@" 2>&1 > /dev/null | sed -n 's/.*Maximum resident set size (kbytes): //p'
+    done | median
+}
 
 measure() {
     echo "== start-up to the main window shown ($1)"
     paired bare_window "$BARE"
     paired bare_window_with_text env BARE_WITH_TEXT=1 "$BARE"
-    echo "== peak resident memory ($1)"
+    echo "== peak resident memory, median of nine runs ($1)"
     local tavix bare text
     tavix=$(peak "$TAVIX")
     bare=$(peak "$BARE")
