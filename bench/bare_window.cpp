@@ -1,28 +1,15 @@
 // The yardstick for Tavix's start-up: a Qt Widgets program that only shows an empty main window.
-// With TAVIX_EXIT_WHEN_SHOWN set it ends as soon as the window has been painted, as Tavix does.
+// With TAVIX_EXIT_WHEN_SHOWN set it reports and ends once the window has been painted, as Tavix
+// does (platform/quit_when_shown.h).
 // With BARE_WITH_TEXT set it also carries a menu bar and a line of text, so the font system
 // starts up as it must in any window that shows words.
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QTimer>
 #include <cstdlib>
 
-namespace {
-
-class QuitWhenPainted : public QObject {
-  public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        }
-        return false;
-    }
-};
-
-}  // namespace
+#include "platform/quit_when_shown.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -34,8 +21,8 @@ int main(int argc, char** argv) {
             window.menuBar()->addMenu(title)->addAction("Item");
         window.setCentralWidget(new QLabel("A line of text"));
     }
-    QuitWhenPainted quitter;
-    if (std::getenv("TAVIX_EXIT_WHEN_SHOWN")) window.installEventFilter(&quitter);
+    tavix::QuitWhenShown quitter;
+    if (tavix::QuitWhenShown::Wanted()) window.installEventFilter(&quitter);
     window.show();
     return QApplication::exec();
 }

@@ -1,8 +1,9 @@
 #!/bin/bash
 # Start-up time and peak memory of Tavix on the supplied data, side by side with a bare Qt Widgets
 # program that only shows an empty main window (and the same with a menu bar and a line of text).
-# Both quit as soon as their main window is painted (TAVIX_EXIT_WHEN_SHOWN=1, which also skips
-# waiting for the splash to be dismissed).
+# With TAVIX_EXIT_WHEN_SHOWN=1 each reports the time and its peak memory once its main window has
+# been painted and ends there, so their exit work counts in neither figure (Tavix also skips waiting
+# for the splash to be dismissed).
 #
 # The programs run in turn, Tavix then the yardstick, pair after pair, and the figure to quote is
 # the median of the pairs' ratios: a machine whose speed drifts slows both halves of a pair alike.
@@ -35,49 +36,46 @@ mkdir -m 700 "$WORK/runtime"
 export XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/runtime
 cd "$WORK"
 
-median() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+# Runs a program once; prints the milliseconds from its launch until its main window was shown,
+# and its peak resident memory until then in kB, both from the line it reports when shown.
+run() {
+    local t0 line
+    t0=$EPOCHREALTIME
+    line=$("$@" 2> /dev/null | grep '^shown ')
+    [ -n "$line" ] || { echo "no 'shown' line from $*" >&2; exit 1; }
+    set -- $line
+    awk -v t0="$t0" -v at="$2" -v kb="$3" 'BEGIN { printf "%.3f %d\n", (at / 1e6 - t0) * 1000, kb }'
+}
 
-# Runs "$@" (the yardstick) in turn with Tavix; prints the median times and the median ratio.
+# Runs "$@" (the yardstick) in turn with Tavix; prints the median times with the median of the
+# pairs' ratios, and the median peaks with their ratio.
 paired() {
-    local name=$1 pairs=$WORK/pairs t0 t1 t2 i
+    local name=$1 pairs=$WORK/pairs i
     shift
     : > "$pairs"
     for ((i = -3; i < RUNS; ++i)); do  # three pairs to warm the file cache first
-        t0=$EPOCHREALTIME
-        "$TAVIX" > /dev/null 2>&1
-        t1=$EPOCHREALTIME
-        "$@" > /dev/null 2>&1
-        t2=$EPOCHREALTIME
-        ((i >= 0)) && echo "$t0 $t1 $t2" >> "$pairs"
+        local tavix bare
+        tavix=$(run "$TAVIX") && bare=$(run "$@") || exit 1
+        ((i >= 0)) && echo "$tavix $bare" >> "$pairs"
     done
-    local tavix bare ratio
-    tavix=$(awk '{print ($2 - $1) * 1000}' "$pairs" | median)
-    bare=$(awk '{print ($3 - $2) * 1000}' "$pairs" | median)
-    ratio=$(awk '{print ($2 - $1) / ($3 - $2)}' "$pairs" | median)
-    printf '  tavix %.1f ms, %s %.1f ms: tavix / %s = %.2f (median of %d pairs)\n' \
-        "$tavix" "$name" "$bare" "$name" "$ratio" "$RUNS"
-}
-
-# The median peak of nine runs: how many of a library's pages a run finds already mapped varies a
-# little from run to run.
-peak() {
-    local i
-    for i in 1 2 3 4 5 6 7 8 9; do
-        /usr/bin/time -v "$@" 2>&1 > /dev/null | sed -n 's/.*Maximum resident set size (kbytes): //p'
-    done | median
+    awk -v name="$name" -v runs="$RUNS" '
+        function median(v, n,   i, j, t) {
+            for (i = 2; i <= n; ++i) for (j = i; j > 1 && v[j - 1] > v[j]; --j) { t = v[j]; v[j] = v[j - 1]; v[j - 1] = t }
+            return (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+        }
+        { tt[NR] = $1; tm[NR] = $2; bt[NR] = $3; bm[NR] = $4; r[NR] = $1 / $3 }
+        END {
+            t = median(tt, NR); b = median(bt, NR); q = median(r, NR); m = median(tm, NR); n = median(bm, NR)
+            printf "  time:        tavix %.1f ms, %s %.1f ms: %.2f (median of the %d pairs\047 ratios)\n", t, name, b, q, runs
+            printf "  peak memory: tavix %d kB, %s %d kB: %.2f (medians)\n", m, name, n, m / n
+        }' "$pairs"
 }
 
 measure() {
-    echo "== start-up to the main window shown ($1)"
+    echo "== from start to the main window shown ($1): against the bare window"
     paired bare_window "$BARE"
+    echo "== and against the bare window with a menu bar and a line of text"
     paired bare_window_with_text env BARE_WITH_TEXT=1 "$BARE"
-    echo "== peak resident memory, median of nine runs ($1)"
-    local tavix bare text
-    tavix=$(peak "$TAVIX")
-    bare=$(peak "$BARE")
-    text=$(peak env BARE_WITH_TEXT=1 "$BARE")
-    awk -v t="$tavix" -v b="$bare" -v x="$text" 'BEGIN {
-        printf "  tavix %d kB, bare_window %d kB, bare_window_with_text %d kB: tavix / bare_window = %.2f\n", t, b, x, t / b }'
 }
 
 QT_QPA_PLATFORM=offscreen measure offscreen

@@ -1,9 +1,7 @@
 // Tavix: the splash first, the main window loaded behind it with all the league data.
 #include <QApplication>
 #include <QDir>
-#include <QEvent>
 #include <QTimer>
-#include <cstdlib>
 #include <memory>
 
 #include "core/data_files.h"
@@ -11,28 +9,12 @@
 #include "platform/lazy_desktop.h"
 #include "platform/program_style.h"
 #include "platform/qt_dialogs.h"
+#include "platform/quit_when_shown.h"
 #include "platform/show_window.h"
 #include "platform/system_clock.h"
 #include "ui/main/windows/artwork.h"
 #include "ui/main/windows/form1.h"
 #include "ui/main/windows/form2.h"
-
-namespace {
-
-// For start-up timing: ends the program once the main window has been painted. A timing run is
-// not the user leaving, so it ends without the Exit command's saving of the settings.
-class QuitWhenPainted : public QObject {
-  public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        }
-        return false;
-    }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -56,8 +38,8 @@ int main(int argc, char** argv) {
     main->SetPrinterSetup([&] { desktop.RunPrinterSetup(main.get()); });
     main->Form_Load(tavix::SettingsFilePath());
 
-    const bool exitWhenShown = std::getenv("TAVIX_EXIT_WHEN_SHOWN") != nullptr;
-    QuitWhenPainted quitter;
+    const bool exitWhenShown = tavix::QuitWhenShown::Wanted();
+    tavix::QuitWhenShown quitter;
     if (exitWhenShown) main->installEventFilter(&quitter);
 
     auto* splash = new tavix::Form1(main->Context());
