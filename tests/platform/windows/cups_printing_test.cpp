@@ -3,7 +3,6 @@
 // Needs a running cupsd with a cups-pdf queue: eval "$(.ci/cups.sh start DIR)" sets the environment.
 #include <QPrintDialog>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -22,12 +21,10 @@ class CupsPrintingTest : public QObject {
 
   private slots:
     void initTestCase() {
-        queue_ = qEnvironmentVariable("TAVIX_CUPS_PRINTER");
-        out_ = qEnvironmentVariable("TAVIX_CUPS_OUT");
-        if (queue_.isEmpty() || out_.isEmpty())
-            QSKIP("No CUPS printer: run eval \"$(.ci/cups.sh start DIR)\" first");
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-            QSKIP("pdftotext (poppler-utils) is needed");
+        const CupsSetup cups = FindCupsSetup({"pdftotext"});
+        if (!cups.skip.isEmpty()) QSKIP(qPrintable(cups.skip));
+        queue_ = cups.queue;
+        out_ = cups.out;
         QVERIFY2(!QPrinterInfo::printerInfo(queue_).isNull(), qPrintable("CUPS has no printer " + queue_));
     }
 

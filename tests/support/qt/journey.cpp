@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <stdexcept>
 
 #include "core/data_files.h"
@@ -98,6 +99,21 @@ QStringList PdfFonts(const QString& pdf) {
         if (!name.isEmpty()) fonts << name;
     }
     return fonts;
+}
+
+CupsSetup FindCupsSetup(std::initializer_list<const char*> tools) {
+    CupsSetup setup{qEnvironmentVariable("TAVIX_CUPS_PRINTER"), qEnvironmentVariable("TAVIX_CUPS_OUT"), {}};
+    if (setup.queue.isEmpty() || setup.out.isEmpty()) {
+        setup.skip = "No CUPS printer: run eval \"$(.ci/cups.sh start DIR)\" first";
+        return setup;
+    }
+    for (const char* tool : tools) {
+        if (QStandardPaths::findExecutable(tool).isEmpty()) {
+            setup.skip = QString(tool) + " is needed";
+            break;
+        }
+    }
+    return setup;
 }
 
 QStringList Items(const QListWidget* list) {

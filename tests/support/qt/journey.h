@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -63,6 +64,14 @@ QList<QStringList> PdfPages(const QString& pdf);
 QStringList PdfFonts(const QString& pdf);
 // Lines with runs of blanks squeezed and empty lines left out, to compare with PdfLines.
 QStringList Squeezed(const QStringList& lines);
+
+// The CUPS queue the printing tests print through and the folder its PDFs go to, from
+// TAVIX_CUPS_PRINTER and TAVIX_CUPS_OUT (.ci/cups.sh sets them). Empty `skip` when they are set and
+// every one of `tools` is installed; otherwise why the test cannot run.
+struct CupsSetup {
+    QString queue, out, skip;
+};
+CupsSetup FindCupsSetup(std::initializer_list<const char*> tools);
 
 // Every line of a list box; none for a list the window has not made yet.
 QStringList Items(const QListWidget* list);

@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -109,13 +108,10 @@ class EveningCupsTest : public QObject {
 
   private slots:
     void initTestCase() {
-        queue_ = qEnvironmentVariable("TAVIX_CUPS_PRINTER");
-        out_ = qEnvironmentVariable("TAVIX_CUPS_OUT");
-        if (queue_.isEmpty() || out_.isEmpty())
-            QSKIP("No CUPS printer: run eval \"$(.ci/cups.sh start DIR)\" first");
-        for (const char* tool : {"pdftotext", "pdffonts", "lpstat"})
-            if (QStandardPaths::findExecutable(tool).isEmpty())
-                QSKIP(qPrintable(QString(tool) + " is needed"));
+        const CupsSetup cups = FindCupsSetup({"pdftotext", "pdffonts", "lpstat"});
+        if (!cups.skip.isEmpty()) QSKIP(qPrintable(cups.skip));
+        queue_ = cups.queue;
+        out_ = cups.out;
         QVERIFY(dir_.isValid() && QDir(dir_.path()).mkpath("config"));
         CopySuppliedData(dir_.path());
     }

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cerrno>
@@ -95,14 +94,11 @@ class FaultsCupsTest : public QObject {
 
   private slots:
     void initTestCase() {
-        queue_ = qEnvironmentVariable("TAVIX_CUPS_PRINTER");
-        out_ = qEnvironmentVariable("TAVIX_CUPS_OUT");
-        if (queue_.isEmpty() || out_.isEmpty())
-            QSKIP("No CUPS printer: run eval \"$(.ci/cups.sh start DIR)\" first");
-        for (const char* tool :
-             {"pdftotext", "lpstat", "cupsdisable", "cupsenable", "cupsreject", "cupsaccept"})
-            if (QStandardPaths::findExecutable(tool).isEmpty())
-                QSKIP(qPrintable(QString(tool) + " is needed"));
+        const CupsSetup cups =
+            FindCupsSetup({"pdftotext", "lpstat", "cupsdisable", "cupsenable", "cupsreject", "cupsaccept"});
+        if (!cups.skip.isEmpty()) QSKIP(qPrintable(cups.skip));
+        queue_ = cups.queue;
+        out_ = cups.out;
     }
 
     void damagedStatisticsFile_data() {
