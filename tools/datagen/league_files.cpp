@@ -54,18 +54,8 @@ struct DayBlock {
 };
 
 void FillStatistics(const Sources& s, const Date& asOf, NBA& nba) {
-    auto current = SeasonTotals(s.current, asOf);
-    auto previous = SeasonTotals(s.previous, std::nullopt);
-    for (int t = 1; t <= kLeagueTeams; ++t) {
-        nba.Wins[t] = static_cast<int16_t>(current[t].wins);
-        nba.Losses[t] = static_cast<int16_t>(current[t].losses);
-        nba.OffenseAve[t] = NewspaperAverage(current[t].pointsFor, current[t].games);
-        nba.DefenseAve[t] = NewspaperAverage(current[t].pointsAgainst, current[t].games);
-        nba.PrevWins[t] = static_cast<int16_t>(previous[t].wins);
-        nba.PrevLosses[t] = static_cast<int16_t>(previous[t].losses);
-        nba.PrevOffenseAve[t] = NewspaperAverage(previous[t].pointsFor, previous[t].games);
-        nba.PrevDefenseAve[t] = NewspaperAverage(previous[t].pointsAgainst, previous[t].games);
-    }
+    SetCurrentSeason(nba, TotalsThrough(Results(s.current), asOf));
+    SetPreviousSeason(nba, TotalsOfAll(Results(s.previous)));
     nba.UpdateMonth = static_cast<int16_t>(asOf.month);
     nba.UpdateDay = static_cast<int16_t>(asOf.day);
     nba.UpdateYear = static_cast<int16_t>(asOf.year);
@@ -349,7 +339,7 @@ bool GenerateFiles(const Sources& s, std::optional<Date> asOf, GeneratedFiles& f
     NBA nba;
     if (!BuildLeague(s, asOf, nba, error)) return false;
     // The coaches' records must add up to the team's season.
-    auto totals = SeasonTotals(s.current, std::nullopt);
+    auto totals = TotalsOfAll(Results(s.current));
     for (int t = 1; t <= kLeagueTeams; ++t) {
         int w = 0, l = 0;
         for (const Coach& c : s.staff[t].coaches) w += c.wins, l += c.losses;

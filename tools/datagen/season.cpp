@@ -10,24 +10,7 @@
 
 namespace tavix::datagen {
 
-bool operator==(const Date& a, const Date& b) {
-    return a.year == b.year && a.month == b.month && a.day == b.day;
-}
-
-bool operator<(const Date& a, const Date& b) {
-    if (a.year != b.year) return a.year < b.year;
-    if (a.month != b.month) return a.month < b.month;
-    return a.day < b.day;
-}
-
 namespace {
-
-bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-int DaysInMonth(int y, int m) {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && IsLeapYear(y) ? 29 : days[m - 1];
-}
 
 std::optional<int> ParseCount(std::string_view text) {
     int value = 0;
@@ -275,43 +258,6 @@ bool LoadReference(const std::string& folder, Sources& s, std::string& error) {
 
 }  // namespace
 
-std::optional<Date> ParseIsoDate(std::string_view text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    auto y = ParseCount(text.substr(0, 4)), m = ParseCount(text.substr(5, 2)),
-         d = ParseCount(text.substr(8, 2));
-    if (!y || !m || !d || *m < 1 || *m > 12 || *d < 1 || *d > DaysInMonth(*y, *m)) return std::nullopt;
-    return Date{*y, *m, *d};
-}
-
-int Weekday(const Date& date) {
-    // Days from 1970-01-01 (a Thursday) by the civil-calendar formula.
-    int y = date.year - (date.month <= 2 ? 1 : 0);
-    int era = (y >= 0 ? y : y - 399) / 400;
-    int yoe = y - era * 400;
-    int mp = (date.month + 9) % 12;
-    int doy = (153 * mp + 2) / 5 + date.day - 1;
-    int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    long days = static_cast<long>(era) * 146097 + doe - 719468;
-    return static_cast<int>(((days + 4) % 7 + 7) % 7);
-}
-
-const char* WeekdayName(int weekday) {
-    static const char* names[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                  "Thursday", "Friday", "Saturday"};
-    return names[((weekday % 7) + 7) % 7];
-}
-
-const char* MonthName(int month) {
-    static const char* names[] = {"January", "February", "March",     "April",   "May",      "June",
-                                  "July",    "August",   "September", "October", "November", "December"};
-    return month >= 1 && month <= 12 ? names[month - 1] : "";
-}
-
-std::string LongDate(const Date& d) {
-    return std::string(WeekdayName(Weekday(d))) + ", " + MonthName(d.month) + " " + std::to_string(d.day) +
-           ", " + std::to_string(d.year);
-}
-
 int Sources::TeamByFullName(const std::string& fullName) const {
     for (int n = 1; n <= kLeagueTeams; ++n) {
         if (teams[n].fullName == fullName) return n;
@@ -326,30 +272,11 @@ bool LoadSources(const std::string& folder, Sources& s, std::string& error) {
            LoadStaff(folder, s, error) && LoadRosters(folder, s, error) && LoadReference(folder, s, error);
 }
 
-std::array<Totals, kTeamSlots> SeasonTotals(const std::vector<Game>& games, std::optional<Date> through) {
-    std::array<Totals, kTeamSlots> totals{};
-    for (const Game& g : games) {
-        if (through && *through < g.date) continue;
-        Totals& v = totals[g.visitor];
-        Totals& h = totals[g.home];
-        bool visitorWon = g.visitorPoints > g.homePoints;
-        ++(visitorWon ? v.wins : v.losses);
-        ++(visitorWon ? h.losses : h.wins);
-        ++v.games;
-        ++h.games;
-        v.pointsFor += g.visitorPoints;
-        v.pointsAgainst += g.homePoints;
-        h.pointsFor += g.homePoints;
-        h.pointsAgainst += g.visitorPoints;
-    }
-    return totals;
-}
-
-double NewspaperAverage(long points, int games) {
-    if (games <= 0) return 0;
-    // Tenths, rounded half up, in whole numbers so no binary fraction can tip a half.
-    long tenths = (points * 20 + games) / (2L * games);
-    return static_cast<double>(tenths) / 10.0;
+std::vector<GameResult> Results(const std::vector<Game>& games) {
+    std::vector<GameResult> results;
+    results.reserve(games.size());
+    for (const Game& g : games) results.push_back({g.date, g.visitor, g.home, g.visitorPoints, g.homePoints});
+    return results;
 }
 
 }  // namespace tavix::datagen

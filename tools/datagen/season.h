@@ -9,22 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "core/calendar.h"
 #include "core/league.h"
+#include "statistics/season_results.h"
 
 namespace tavix::datagen {
 
-struct Date {
-    int year = 0, month = 0, day = 0;
-};
-bool operator==(const Date& a, const Date& b);
-bool operator<(const Date& a, const Date& b);
-inline bool operator<=(const Date& a, const Date& b) { return !(b < a); }
-
-std::optional<Date> ParseIsoDate(std::string_view text);  // YYYY-MM-DD, a real calendar day
-int Weekday(const Date& d);                               // 0 = Sunday
-const char* WeekdayName(int weekday);
-const char* MonthName(int month);
-std::string LongDate(const Date& d);  // "Friday, February 5, 1999"
+using tavix::Date;
 
 struct Team {
     int number = 0;        // 1..29, from the division and the alphabetical order inside it
@@ -81,16 +72,7 @@ struct Sources {
 // failure described in error.
 bool LoadSources(const std::string& folder, Sources& sources, std::string& error);
 
-struct Totals {
-    int wins = 0, losses = 0, games = 0;
-    long pointsFor = 0, pointsAgainst = 0;
-};
-
-// Sums the games up to and including `through` (all when absent) for teams 1..29.
-std::array<Totals, kTeamSlots> SeasonTotals(const std::vector<Game>& games, std::optional<Date> through);
-
-// Points per game rounded to one decimal, halves upwards, as a newspaper prints it: the double
-// nearest to that one-decimal figure (4640 points in 50 games give 92.8). 0 with no games.
-double NewspaperAverage(long points, int games);
+// The games as results the statistics rule sums.
+std::vector<GameResult> Results(const std::vector<Game>& games);
 
 }  // namespace tavix::datagen

@@ -1,0 +1,64 @@
+#pragma once
+// The statistics a season's results give on any day: each team's record and points per game,
+// summed from the game results and rounded as a newspaper prints them. The data tool writes the
+// supplied statistics file by this rule, and every view of the league "as it stood" on a day uses it,
+// so a figure never depends on which of them made it.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/calendar.h"
+#include "core/league.h"
+
+namespace tavix {
+
+struct GameResult {
+    Date date;
+    int road = 0, home = 0;  // team numbers 1..29
+    int roadPoints = 0, homePoints = 0;
+};
+
+struct TeamTotals {
+    int wins = 0, losses = 0, games = 0;
+    long pointsFor = 0, pointsAgainst = 0;
+};
+using LeagueTotals = std::array<TeamTotals, kTeamSlots>;
+
+// Sums of the games played on or before `last` (the evening of that day).
+LeagueTotals TotalsThrough(const std::vector<GameResult>& games, const Date& last);
+// Sums of the games played before `day` (its morning: games of the same day never see each other).
+LeagueTotals TotalsBefore(const std::vector<GameResult>& games, const Date& day);
+LeagueTotals TotalsOfAll(const std::vector<GameResult>& games);
+
+// Points per game rounded to one decimal, halves upwards, as a newspaper prints it: the double
+// nearest to that one-decimal figure (4640 points in 50 games give 92.8). 0 with no games.
+double NewspaperAverage(long points, int games);
+
+// Teams 1..29 of the current (or previous) season take the totals: wins, losses, no ties and the
+// rounded averages. Slots 30..32 and the other season are left as they are.
+void SetCurrentSeason(NBA& nba, const LeagueTotals& totals);
+void SetPreviousSeason(NBA& nba, const LeagueTotals& totals);
+
+// One game line of the schedule, with the teams found as the block predictions find them and the
+// final score when the line carries one ("Dallas       at Seattle      86-92 OT").
+struct ScheduledGame {
+    Date date;
+    int road = 0, home = 0;
+    bool played = false;
+    int roadPoints = 0, homePoints = 0;
+    bool firstHalf = false;
+    int line = 0;  // index into FirstHalfSchedule or SecondHalfSchedule
+};
+
+// Every game line of both halves under a day heading whose two teams are recognised, in schedule
+// order. Lines before the first heading, headings that name no real day and lines naming no two
+// teams are passed over.
+std::vector<ScheduledGame> ScheduledGames(const NBA& nba);
+std::vector<GameResult> PlayedGames(const std::vector<ScheduledGame>& games);
+
+// Where a line's final score starts ("86-92", and an overtime word after it), or npos when the
+// line carries none; and the line without it, as it stood before the game was played.
+size_t ScorePosition(const std::string& line);
+std::string WithoutScore(const std::string& line);
+
+}  // namespace tavix
