@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QToolButton>
+#include <QVariant>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -17,6 +18,9 @@
 
 namespace tavix {
 namespace {
+
+// Which glyph a picture button shows, so the button that opens a window's help can be found.
+const char kGlyphProperty[] = "tavixGlyph";
 
 const QColor kOrange(232, 106, 23);
 const QColor kRed(178, 34, 34);
@@ -374,7 +378,21 @@ QToolButton* PictureButton(QWidget* parent, const char* objectName, Glyph glyph,
     button->setIconSize(QSize(side, side));
     button->setToolTip(toolTip);
     button->setAccessibleName(toolTip);
+    button->setProperty(kGlyphProperty, static_cast<int>(glyph));
     return button;
+}
+
+QToolButton* HelpButtonOf(QWidget* window) {
+    QToolButton* found = nullptr;
+    for (QToolButton* button : window->findChildren<QToolButton*>()) {
+        const QVariant glyph = button->property(kGlyphProperty);
+        if (!glyph.isValid() || button->window() != window || !button->isVisibleTo(window) ||
+            !button->isEnabled())
+            continue;
+        if (glyph.toInt() == static_cast<int>(Glyph::Info)) return button;
+        if (glyph.toInt() == static_cast<int>(Glyph::Help) && !found) found = button;
+    }
+    return found;
 }
 
 }  // namespace tavix

@@ -53,4 +53,8 @@ QIcon GlyphIcon(Glyph glyph);
 QToolButton* PictureButton(QWidget* parent, const char* objectName, Glyph glyph, const QString& toolTip,
                            QRect geometry);
 
+// The button of `window` that opens its help, as F1 does: a picture button with the "i" (help on
+// this window) or, failing one, the question mark, on show and enabled. Null when there is none.
+QToolButton* HelpButtonOf(QWidget* window);
+
 }  // namespace tavix

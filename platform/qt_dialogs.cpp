@@ -24,10 +24,20 @@ QString MessageText(const std::string& latin1) {
     return out;
 }
 
+QWidget* QtDialogs::Owner() const {
+    if (parent_) return parent_;
+    // A box made a child of a disabled window (the main window while a sub-window is open, which
+    // the user may have clicked last) would be disabled with it and could never be answered.
+    if (QWidget* working = workingWindow_ ? workingWindow_() : nullptr;
+        working && working->isEnabled() && working->isVisible())
+        return working;
+    QWidget* active = QApplication::activeWindow();
+    return active && active->isEnabled() ? active : nullptr;
+}
+
 Answer QtDialogs::Show(const std::string& text, const std::string& title, Buttons buttons, Icon icon,
                        DefaultButton defaultButton) {
-    QWidget* parent = parent_ ? parent_ : QApplication::activeWindow();
-    QMessageBox box(parent);
+    QMessageBox box(Owner());
     box.setWindowTitle(QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
     box.setText(MessageText(text));
     box.setTextFormat(Qt::PlainText);

@@ -10,6 +10,8 @@ const char kNamesWindowTitle[] = "Tavix  City & Team Names";
 const char kNamesSaveQuestion[] = "Are you Sure you want to alter the City & Team Names?";
 const char kNamesSaveQuestionTitle[] = "City & Team Names";
 const char kNamesSaveFailed[] = "Unable to Save file - check disk, write protect etc..";
+const char kNamesUnsavedQuestion[] =
+    "Changes were made to the names,\r\nclick OK to close or Cancel to go back\r\nand Save changes.";
 
 std::string NamesInformationText() {
     return "Edit Names and Locations...\r\n"

@@ -16,6 +16,9 @@ extern const char kNamesWindowTitle[];  // "Tavix  City & Team Names"
 extern const char kNamesSaveQuestion[];
 extern const char kNamesSaveQuestionTitle[];
 extern const char kNamesSaveFailed[];
+// Asked when the editor is left with unsaved names other than by its close button (the title bar,
+// or the program ending), titled kNamesSaveQuestionTitle.
+extern const char kNamesUnsavedQuestion[];
 
 // The information message: six lines, an empty line after the first and after the third.
 std::string NamesInformationText();

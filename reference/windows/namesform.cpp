@@ -144,8 +144,22 @@ void Namesform::Infobutton_Click() {
 
 void Namesform::Command1_Click() { ctx_.host.CloseSubWindow(this); }
 
+bool Namesform::NamesEdited() const {
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        if (ToLatin1(Text1[t]->text()) != ctx_.nba.CityNames[t] ||
+            ToLatin1(Text2[t]->text()) != ctx_.nba.TeamNames[t])
+            return true;
+    }
+    return false;
+}
+
+// The close button drops unsaved names, as the user chose it for; leaving any other way (the
+// title bar, or the program ending) asks first, so names typed are not lost by a slip.
 void Namesform::closeEvent(QCloseEvent* event) {
     event->ignore();
+    if (NamesEdited() && !IsPositive(ctx_.dialogs.Show(kNamesUnsavedQuestion, kNamesSaveQuestionTitle,
+                                                       Buttons::OkCancel, Icon::Exclamation)))
+        return;
     Command1_Click();
 }
 

@@ -23,6 +23,8 @@ class Namesform : public QWidget {
     void savebutton_Click();
     void Infobutton_Click();
     void Command1_Click();
+    // Whether a box holds a name other than the league's.
+    bool NamesEdited() const;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;

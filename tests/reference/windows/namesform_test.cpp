@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "core/data_files.h"
+#include "reference/names_editor.h"
 #include "tests/support/qt/test_context.h"
 
 namespace tavix {
@@ -101,6 +102,40 @@ class NamesformTest : public QObject {
         QVERIFY(app_->host.closed == 1 && app_->host.main->isEnabled());
         Open();
         QCOMPARE(form_->Text1[1]->text(), QString("City1"));
+    }
+
+    // The close button drops unsaved names as the user chose; any other way out (the title bar,
+    // the program ending) asks first, and Cancel keeps the window and the names typed.
+    void leavingWithUnsavedNames_data() {
+        QTest::addColumn<bool>("closeButton");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("close button, edited") << true << true << -1;
+        QTest::newRow("title bar, untouched") << false << false << -1;
+        QTest::newRow("title bar, edited, Cancel") << false << true << int(Answer::Cancel);
+        QTest::newRow("title bar, edited, OK") << false << true << int(Answer::Ok);
+    }
+    void leavingWithUnsavedNames() {
+        QFETCH(bool, closeButton);
+        QFETCH(bool, edited);
+        QFETCH(int, answer);
+        if (edited) form_->Text2[29]->setText("Sonics");
+        if (answer >= 0) app_->dialogs.answers = {Answer(answer)};
+        if (closeButton)
+            QTest::mouseClick(form_->Command1, Qt::LeftButton);
+        else
+            form_->close();
+        const bool asked = answer >= 0;
+        QCOMPARE(app_->dialogs.shown.size(), size_t(asked ? 1 : 0));
+        if (asked) {
+            QCOMPARE(app_->dialogs.shown[0].text + "|" + app_->dialogs.shown[0].title,
+                     std::string(kNamesUnsavedQuestion) + "|City & Team Names");
+            QCOMPARE(app_->dialogs.shown[0].buttons, Buttons::OkCancel);
+        }
+        const bool stays = Answer(answer) == Answer::Cancel;
+        QCOMPARE(app_->host.closed, stays ? 0 : 1);
+        if (stays) QVERIFY(form_->isVisible() && form_->Text2[29]->text() == "Sonics");
+        QCOMPARE(app_->nba.TeamNames[29], std::string("Team29"));
     }
 };
 

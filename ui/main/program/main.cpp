@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
 
     auto main = std::make_unique<tavix::Form2>(nba, dialogs, clock, desktop, desktop, dataDir);
     main->SetPrinterSetup([&] { desktop.RunPrinterSetup(main.get()); });
+    dialogs.SetWorkingWindow([&] { return main ? main->WorkingSubWindow() : nullptr; });
     main->Form_Load(tavix::SettingsFilePath());
 
     const bool exitWhenShown = tavix::QuitWhenShown::Wanted();

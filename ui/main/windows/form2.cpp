@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
+#include <QSessionManager>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -19,6 +21,7 @@
 #include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
+#include "platform/program_keys.h"
 #include "platform/show_window.h"
 #include "platform/twips.h"
 #include "predictions/block_predictions.h"
@@ -91,9 +94,22 @@ Form2::Form2(NBA& nba, Dialogs& dialogs, Clock& clock, PrinterProvider& printers
     : ctx_{nba, dialogs, clock, printers, help, *this, std::move(dataDir)} {
     setObjectName("Form2");
     setWindowTitle("Tavix");
+    // The window never grows past the size it loads at, so its frame offers no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildMenus();
     BuildControls();
     resize(TwipsSize(kLoadWidth, kLoadHeight));
+    new ProgramKeys([this](QWidget* window) { ShowWindowHelp(window); }, [this] { Exitmenu_Click(); }, this);
+    // The desktop session ending is one more way of leaving: typed work gets its questions first.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
+        if (!session.allowsInteraction()) {
+            // No question may be asked now: the settings are kept, typed figures stay unrecorded.
+            SaveSettings(ctx_.nba);
+            return;
+        }
+        if (!LeaveProgram()) session.cancel();
+    });
 }
 
 Form2::~Form2() {
@@ -146,6 +162,7 @@ void Form2::BuildMenus() {
         AddItem(Fmenu, "printersetupmenu", "&Printer Setup", [this] { printersetupmenu_Click(); });
     AddSeparator(Fmenu, "b1");
     Exitmenu = AddItem(Fmenu, "Exitmenu", "E&xit", [this] { Exitmenu_Click(); });
+    Exitmenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     AddMenu(emenu, "emenu", "&Edit  ");
     const char* const editCaptions[4] = {nullptr, "Cu&t", "&Copy", "&Paste"};
@@ -371,6 +388,7 @@ void Form2::BuildTeamPanel() {
 void Form2::OpenSubWindow(QWidget* window, QWidget* owner, OwnerWhileOpen mode) {
     if (!owner) owner = this;
     open_[window] = {owner, mode};
+    BelongTo(window, owner);
     window->setEnabled(true);
     ShowWindow(window);
     CentreOnScreen(window);
@@ -404,6 +422,40 @@ std::vector<QWidget*> Form2::OpenSubWindows() const {
     return windows;
 }
 
+QWidget* Form2::WorkingSubWindow() const {
+    for (const auto& [window, opened] : open_) {
+        bool owns = false;
+        for (const auto& [other, otherOpened] : open_) owns = owns || otherOpened.owner == window;
+        if (!owns) return window;
+    }
+    return nullptr;
+}
+
+bool Form2::LeaveSubWindows() {
+    while (QWidget* window = WorkingSubWindow()) {
+        window->close();  // the window's own leaving, with its questions
+        if (open_.count(window)) return false;
+    }
+    return true;
+}
+
+void Form2::ShowWindowHelp(QWidget* window) {
+    if (QWidget* working = WorkingSubWindow(); working && (!window->isEnabled() || window->isHidden()))
+        window = working;
+    if (window == this) {
+        // Help & Info says nothing while the standings are up, so F1 does not go through it.
+        if (Showing(SchInfobutton) && SchInfobutton->isEnabled())
+            SchInfobutton_Click();
+        else
+            ctx_.help.ShowHelpTopic(HelpKeyword::Contents);
+        return;
+    }
+    if (QToolButton* button = HelpButtonOf(window))
+        button->click();
+    else
+        ctx_.help.ShowHelpTopic(HelpKeyword::Contents);
+}
+
 void Form2::StartWait() {
     if (!waiting_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     waiting_ = true;
@@ -426,7 +478,7 @@ void Form2::resizeEvent(QResizeEvent* event) {
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
-    // Closing the main window is leaving the program, the same way Exit does.
+    // Closing the main window is leaving the program, the same way Exit does, questions and all.
     event->ignore();
     Exitmenu_Click();
 }
@@ -550,11 +602,21 @@ void Form2::editmenu_Click(int index) {
 }
 
 void Form2::Exitmenu_Click() {
+    if (LeaveProgram()) QCoreApplication::exit(0);
+}
+
+bool Form2::LeaveProgram() {
+    // Asked again while a sub-window's question is up, it would ask that question twice.
+    if (leaving_) return false;
+    QScopedValueRollback<bool> leaving(leaving_, true);
+    // An open sub-window may hold typed work: it is left first, as its own close button would,
+    // and the user may still choose to stay.
+    if (!LeaveSubWindows()) return false;
     if (!SaveSettings(ctx_.nba).ok) {
         ctx_.dialogs.Beep();
         ctx_.dialogs.Show("Unable to save settings to disk", "Tavix Setup", Buttons::Ok, Icon::Exclamation);
     }
-    QCoreApplication::exit(0);
+    return true;
 }
 
 void Form2::printersetupmenu_Click() {

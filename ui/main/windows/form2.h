@@ -53,6 +53,18 @@ class Form2 : public QMainWindow, public WindowHost {
     bool Waiting() const { return waiting_; }
     // The sub-windows open now.
     std::vector<QWidget*> OpenSubWindows() const;
+    // The open sub-window the user works in: the newest, which no other open sub-window disables
+    // or hides. Null while none is open.
+    QWidget* WorkingSubWindow() const;
+    // Leaves every open sub-window the way its own close does, newest first, with the questions
+    // it asks. False, with that window still open, when the user chose to stay.
+    bool LeaveSubWindows();
+    // F1: the help of `window`, through its help button; the help contents when it has none. A
+    // window under an open sub-window gives the sub-window's help.
+    void ShowWindowHelp(QWidget* window);
+    // What every way of ending the program goes through: the open sub-windows are left, then the
+    // settings saved. False when the user chose to stay.
+    bool LeaveProgram();
 
     // Window sizes in twips: set at load, and the most a resize may keep.
     static constexpr int kLoadWidth = 9555, kLoadHeight = 6315, kMaxHeight = 6375;
@@ -149,6 +161,7 @@ class Form2 : public QMainWindow, public WindowHost {
 
     AppContext ctx_;
     std::function<void()> printerSetup_;
+    bool leaving_ = false;  // the program is being ended and its sub-windows left
     enum TeamScheduleMode teamScheduleMode_ = TeamScheduleMode::AllGames;
     bool waiting_ = false;
     struct Opened {

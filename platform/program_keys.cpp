@@ -1,0 +1,33 @@
+#include "platform/program_keys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace tavix {
+
+ProgramKeys::ProgramKeys(std::function<void(QWidget*)> help, std::function<void()> quit, QObject* parent)
+    : QObject(parent), help_(std::move(help)), quit_(std::move(quit)) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool ProgramKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    // A message box waits for its own answer, and an open menu for its choice.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat()) return false;
+    // The keys are spelled out: not every desktop's key scheme names Ctrl+Q as quitting.
+    const QKeyCombination pressed = key->keyCombination();
+    if (pressed == QKeyCombination(Qt::Key_F1) || key->matches(QKeySequence::HelpContents)) {
+        help_(static_cast<QWidget*>(watched)->window());
+        return true;
+    }
+    if (pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Q) || key->matches(QKeySequence::Quit)) {
+        quit_();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace tavix

@@ -1,0 +1,25 @@
+#pragma once
+// The keys that work in every window of the program: F1 opens the help of the window the key was
+// pressed in, Ctrl+Q ends the program. Watching the whole application, they reach a window whose
+// controls are disabled as well; a message box on show keeps its keys to itself.
+
+#include <QObject>
+#include <functional>
+
+class QWidget;
+
+namespace tavix {
+
+class ProgramKeys : public QObject {
+  public:
+    ProgramKeys(std::function<void(QWidget* window)> help, std::function<void()> quit, QObject* parent);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::function<void(QWidget*)> help_;
+    std::function<void()> quit_;
+};
+
+}  // namespace tavix

@@ -1,0 +1,182 @@
+#!/bin/sh
+# A user's journey through Tavix on a real X display with a window manager (Xvfb and openbox),
+# driven with xdotool and wmctrl as a person would use mouse and keyboard:
+#   1. the statistics window stays above the greyed main window after a click on the main window
+#      (the window manager knows it belongs there: WM_TRANSIENT_FOR, and the stacking order);
+#   2. closing the main window from its title bar, with a figure typed but not recorded, asks the
+#      statistics window's own question, over the statistics window; Cancel keeps the program, the
+#      window and the figure, which Record then saves;
+#   3. Ctrl+Q, with nothing left unrecorded, ends the program.
+#
+#   tests/journeys/windows_on_a_desktop.sh TAVIX TAVIX_LISTS [PICTURES_DIR]
+#
+# TAVIX and TAVIX_LISTS are the built programs; screenshots of each step go to PICTURES_DIR when
+# given (ImageMagick's import). The X display is a free one, or :$TAVIX_JOURNEY_DISPLAY when set.
+# Exits 77 (skipped) when Xvfb, openbox, xdotool, wmctrl or xprop is missing.
+set -eu
+
+TAVIX=$(realpath "$1")
+LISTS=$(realpath "$2")
+PICTURES=${3:-}
+for tool in Xvfb openbox xdotool wmctrl xprop; do
+    command -v "$tool" > /dev/null || { echo "journey: $tool is not installed: skipped"; exit 77; }
+done
+if [ -n "$PICTURES" ]; then
+    command -v import > /dev/null || { echo "journey: import (ImageMagick) is needed for pictures" >&2; exit 2; }
+    mkdir -p "$PICTURES"
+fi
+
+WORK=$(mktemp -d)
+XVFB_PID="" WM_PID="" APP_PID=""
+cleanup() {
+    for pid in $APP_PID $WM_PID $XVFB_PID; do kill "$pid" 2> /dev/null || true; done
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+mkdir -p "$WORK/data" "$WORK/home" "$WORK/runtime"
+chmod 700 "$WORK/runtime"
+cp "$(dirname "$0")"/../../data/*.dat "$WORK/data/"
+chmod u+w "$WORK"/data/*.dat
+
+# ---- helpers ---------------------------------------------------------------------------------
+
+fail() {
+    echo "journey: FAILED: $*" >&2
+    [ -n "$PICTURES" ] && import -window root "$PICTURES/failure.png" 2> /dev/null
+    echo "--- windows:" >&2
+    wmctrl -l >&2 || true
+    echo "--- program's messages:" >&2
+    cat "$WORK/tavix.log" >&2 || true
+    exit 1
+}
+# Waits up to $1 seconds for the command after it to succeed.
+wait_for() {
+    tenths=$(($1 * 10))
+    shift
+    while ! "$@" > /dev/null 2>&1; do
+        tenths=$((tenths - 1))
+        [ "$tenths" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+shot() { [ -z "$PICTURES" ] || import -window root "$PICTURES/$1.png"; }
+hex() { printf '0x%x' "$1"; }
+# The newest visible window with exactly this title, leaving out the ids after it.
+window_titled() {
+    title=$1
+    shift
+    for id in $(xdotool search --onlyvisible --name "^$title\$" 2> /dev/null); do
+        skip=""
+        for other in "$@"; do [ "$id" = "$other" ] && skip=1; done
+        [ -z "$skip" ] && found=$id
+    done
+    [ -n "${found:-}" ] && echo "$found" && unset found
+}
+has_window() { [ -n "$(window_titled "$@")" ]; }
+transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*# //p'; }
+# Windows bottom to top, as the window manager stacks them.
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'; }
+# Whether window $2 stands above window $1.
+above() {
+    seen=""
+    for id in $(stacking); do
+        [ "$id" = "$(hex "$1")" ] && seen=1
+        [ "$id" = "$(hex "$2")" ] && { [ -n "$seen" ]; return; }
+    done
+    return 1
+}
+running() { kill -0 "$APP_PID" 2> /dev/null; }
+
+# ---- a desktop -------------------------------------------------------------------------------
+
+if [ -n "${TAVIX_JOURNEY_DISPLAY:-}" ]; then
+    DISPLAY=":$TAVIX_JOURNEY_DISPLAY"
+    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    wait_for 10 xprop -display "$DISPLAY" -root || fail "no X display $DISPLAY"
+else
+    # Xvfb picks a free display and writes its number once it is ready.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$WORK/display" > "$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    wait_for 10 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+    DISPLAY=":$(head -n 1 "$WORK/display")"
+fi
+export DISPLAY
+openbox > "$WORK/openbox.log" 2>&1 &
+WM_PID=$!
+wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+
+# ---- the program -----------------------------------------------------------------------------
+
+(
+    cd "$WORK/data"
+    unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
+    HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" CUPS_SERVER="$WORK/no-cups.sock" \
+        QT_QPA_PLATFORM=xcb exec "$TAVIX"
+) > "$WORK/tavix.log" 2>&1 &
+APP_PID=$!
+
+wait_for 20 has_window Tavix || fail "no splash"
+SPLASH=$(window_titled Tavix)
+xdotool windowactivate --sync "$SPLASH" 2> /dev/null || true
+xdotool key space
+wait_for 10 has_window Tavix "$SPLASH" || fail "no main window after the splash"
+MAIN=$(window_titled Tavix "$SPLASH")
+
+# Statistics > Update Statistics, from the keyboard; a figure typed into the wins field.
+xdotool windowactivate --sync "$MAIN"
+xdotool key alt+t
+sleep 0.3
+xdotool key u
+wait_for 10 has_window "NBA Team Statistics" || fail "the statistics window did not open"
+STATS=$(window_titled "NBA Team Statistics")
+sleep 0.3
+xdotool type 77
+shot 1-statistics-open
+
+# 1. A click on the greyed main window leaves the statistics window above it.
+[ "$(transient_for "$STATS")" = "$(hex "$MAIN")" ] || fail "the statistics window does not belong to the main window"
+xdotool mousemove --window "$MAIN" 20 200 click 1
+sleep 0.5
+above "$MAIN" "$STATS" || fail "after a click on the main window the statistics window is under it: $(stacking)"
+shot 2-after-click-on-main
+echo "journey: the statistics window stays above the main window after a click on it"
+
+# 2. The main window's title-bar close asks the statistics window's question, over that window.
+wmctrl -i -c "$(hex "$MAIN")"
+wait_for 10 has_window Tavix "$SPLASH" "$MAIN" || fail "closing the main window asked nothing"
+running || fail "closing the main window ended the program with a figure unrecorded"
+QUESTION=$(window_titled Tavix "$SPLASH" "$MAIN")
+[ "$(transient_for "$QUESTION")" = "$(hex "$STATS")" ] || fail "the question does not belong to the statistics window"
+above "$STATS" "$QUESTION" || fail "the question is under the statistics window"
+shot 3-question-on-close
+xdotool windowactivate --sync "$QUESTION"
+xdotool key Escape
+wait_for 10 sh -c "! xdotool search --onlyvisible --name '^Tavix\$' | grep -qx $QUESTION" || fail "Cancel left the question up"
+sleep 0.5
+running || fail "Cancel ended the program"
+has_window "NBA Team Statistics" || fail "Cancel closed the statistics window"
+has_window Tavix "$SPLASH" || fail "Cancel closed the main window"
+shot 4-after-cancel
+echo "journey: closing the main window asked the statistics window's question; Cancel kept the program"
+
+# The figure is still there: Record (the diskette, placed in twips on a window of 6600 x 4260
+# twips) saves it, and the standings read from the saved file show it.
+eval "$(xdotool getwindowgeometry --shell "$STATS")"
+xdotool mousemove --window "$STATS" $((WIDTH * 4860 / 6600)) $((HEIGHT * 3360 / 4260)) click 1
+wait_for 10 has_window Tavix "$SPLASH" "$MAIN" || fail "Record said nothing"
+SAVED=$(window_titled Tavix "$SPLASH" "$MAIN")
+shot 5-recorded
+xdotool windowactivate --sync "$SAVED"
+xdotool key Return
+"$LISTS" --data "$WORK/data" standings | grep -Eq '^ *Boston +77 ' ||
+    fail "the typed figure did not reach the saved statistics: $("$LISTS" --data "$WORK/data" standings | grep Boston)"
+echo "journey: the figure typed before the close was kept and recorded"
+
+# 3. Ctrl+Q, with nothing unrecorded, leaves the statistics window and ends the program.
+xdotool windowactivate --sync "$STATS"
+xdotool key ctrl+q
+wait_for 10 sh -c "! kill -0 $APP_PID" || fail "Ctrl+Q did not end the program"
+wait "$APP_PID" || fail "the program ended with a failure"
+APP_PID=""
+echo "journey: Ctrl+Q ended the program"
