@@ -9,6 +9,7 @@
 
 #include "core/data_files.h"
 #include "tests/support/recording_printer.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace tavix {
 namespace {
@@ -138,6 +139,24 @@ TEST(AddressPrint, TwoDocumentsSplitAtFiftyFourWhateverIsSelected) {
     EXPECT_EQ(second[4], "");
     EXPECT_EQ(second[5], "        " + list.items[54]);
     EXPECT_EQ(printer.lines.back().size, 10);
+    EXPECT_TRUE(printer.keepsPagesWhole);  // each document is one sheet, never spilling onto another
+}
+
+// The print command asks once, prints, and ends the job once, however many documents it made, so
+// the printer can report it in one message.
+TEST(AddressPrint, OneJobEndedOnceAfterBothDocuments) {
+    const std::pair<Answer, int> cases[] = {{Answer::Ok, 1}, {Answer::Cancel, 0}};
+    for (const auto& [answer, jobsEnded] : cases) {
+        testing::ScriptedDialogs dialogs;
+        dialogs.answers.push_back(answer);
+        testing::RecordingPrinterProvider printers;
+        PrintList(AddressPrintScheme(), {AddressList(), {}}, "Courier New", dialogs, printers);
+        const int ended = printers.jobs.empty() ? 0 : printers.Last().jobsEnded;
+        EXPECT_EQ(ended, jobsEnded);
+        if (jobsEnded) {
+            EXPECT_EQ(printers.Last().documentsEnded, 2);
+        }
+    }
 }
 
 }  // namespace
