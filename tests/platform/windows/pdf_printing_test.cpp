@@ -9,6 +9,7 @@
 
 #include "core/data_files.h"
 #include "platform/qt_printer.h"
+#include "predictions/block_predictions.h"
 #include "reference/addresses.h"
 #include "reference/rosters.h"
 #include "tests/support/qt/journey.h"
@@ -124,7 +125,7 @@ class PdfPrintingTest : public QObject {
         QTest::addColumn<QString>("list");
         QTest::addColumn<int>("paper");
         QTest::addColumn<QString>("font");
-        for (const char* list : {"second half", "rosters", "addresses"})
+        for (const char* list : {"second half", "rosters", "addresses", "block predictions"})
             for (const auto& [paperName, paper] :
                  {std::pair{"A4", QPageSize::A4}, {"Letter", QPageSize::Letter}})
                 for (const char* font : {"Courier New", "Noto Sans Mono"})
@@ -137,10 +138,18 @@ class PdfPrintingTest : public QObject {
         const std::string data = TAVIX_SOURCE_DIR "/data";
         NBA nba;
         QVERIFY(!LoadLeague(data, "/nonexistent/TVX.ini", nba).NeedsLoadingMessage());
+        const std::vector<std::string> secondHalf = SecondHalfLines(nba);
+        QVERIFY(secondHalf.size() > kBlockLineLimit);  // a block takes the first 300 lines
         const std::map<QString, std::pair<PrintScheme, std::vector<std::string>>> lists = {
-            {"second half", {SchedulePrintScheme(), SecondHalfLines(nba)}},
+            {"second half", {SchedulePrintScheme(), secondHalf}},
             {"rosters", {RosterPrintScheme(), ReadRosterList(data)}},
-            {"addresses", {AddressPrintScheme(), AddressList()}}};
+            {"addresses", {AddressPrintScheme(), AddressList()}},
+            {"block predictions",
+             {BlockPredictionsPrintScheme(),
+              BuildBlockPredictionList(
+                  nba, SeasonView::Current,
+                  std::vector<std::string>(secondHalf.begin(), secondHalf.begin() + kBlockLineLimit),
+                  Date{1999, 3, 14})}}};
         const auto& [scheme, lines] = lists.at(list);
         const ListContents contents{lines, {}};
 
