@@ -13,6 +13,8 @@ void StartFreshPage(const PrintScheme& scheme, const std::string& fontName, Prin
 
 void SendList(const PrintScheme& scheme, const ListContents& list, const std::string& fontName,
               Printer& printer) {
+    // A page a rule makes is meant to be read as one: a date with its games, a block of roster.
+    if (scheme.pageBreak.kind != PageBreakRule::Kind::None) printer.KeepPagesWhole();
     printer.SetFontName(fontName);
     printer.SetFontSize(scheme.headerSize);
     for (const auto& line : scheme.headerLines) printer.PrintLine(line);
@@ -73,6 +75,7 @@ bool RunPrintJob(PrinterProvider& printers, const std::string& documentName,
     try {
         printer = &printers.Begin(documentName);
         job(*printer);
+        printer->EndJob();
         return true;
     } catch (const PrintFailure& e) {
         if (printer) printer->Abandon();

@@ -25,6 +25,11 @@ class Printer {
     virtual void EndDocument() = 0;
     // Drops a document that failed half-way.
     virtual void Abandon() = 0;
+    // From now on every page the caller starts (with NewPage or a new document) is one sheet: a
+    // page taller than the paper is fitted to it rather than spilling onto a sheet of its own.
+    virtual void KeepPagesWhole() {}
+    // The print command is complete: no more documents follow.
+    virtual void EndJob() {}
 };
 
 // Hands out a printer for one print command; the name says what is printed ("Schedule").

@@ -10,7 +10,9 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -255,7 +257,10 @@ class QtPrinter : public Printer {
                 piece = piece.left(fit);
                 if (rest.trimmed().isEmpty()) rest.clear();
             }
-            DrawOneLine(piece, metrics);
+            if (keepWhole_)
+                page_.push_back({piece, font});
+            else
+                DrawOneLine(piece, metrics);
         } while (!rest.isEmpty());
         CheckState();
     }
@@ -270,12 +275,16 @@ class QtPrinter : public Printer {
 
     void NewPage() override {
         EnsureStarted();
+        DrawKeptPage();
         StartNextPage();
         CheckState();
     }
 
+    void KeepPagesWhole() override { keepWhole_ = true; }
+
     void EndDocument() override {
         if (!painter_) return;  // nothing was printed since the last document
+        DrawKeptPage();
         // A queue stopped while the pages were drawn would hold them without a word.
         if (!pdf_) CheckQueue();
         const bool ended = painter_->end();
@@ -291,10 +300,7 @@ class QtPrinter : public Printer {
                 throw PrintFailure("The PDF file " + ToLatin1(QDir::toNativeSeparators(path)) +
                                    " could not be written.");
             }
-            if (notify_) {
-                notify_("No printer is installed, so the printout was saved as a PDF file:\r\n" +
-                        ToLatin1(QDir::toNativeSeparators(path)));
-            }
+            written_ << path;
         } else {
             const std::string refusal = HandedOver();
             if (!refusal.empty()) {
@@ -308,7 +314,20 @@ class QtPrinter : public Printer {
         }
     }
 
+    // One printout, one message, however many documents it was split into.
+    void EndJob() override {
+        if (written_.isEmpty() || !notify_) return;
+        std::string message = written_.size() == 1
+                                  ? "No printer is installed, so the printout was saved as a PDF file:"
+                                  : "No printer is installed, so the printout was saved as " +
+                                        std::to_string(written_.size()) + " PDF files:";
+        for (const QString& path : written_) message += "\r\n" + ToLatin1(QDir::toNativeSeparators(path));
+        written_.clear();
+        notify_(message);
+    }
+
     void Abandon() override {
+        page_.clear();
         if (!painter_) return;
         // Qt 6.4's CUPS engine cannot abort: what was drawn so far goes to the queue when the
         // painter ends, so the job it makes is cancelled right after.
@@ -328,7 +347,10 @@ class QtPrinter : public Printer {
     int JobId() const { return jobId_; }
 
     bool ToPdf() const { return toPdf_; }
-    void SetToPdf(bool toPdf) { toPdf_ = toPdf; }
+    void SetToPdf(bool toPdf, QPageSize::PageSizeId paper) {
+        toPdf_ = toPdf;
+        pdfPaper_ = paper;
+    }
 
   private:
     QFont CurrentFont() const {
@@ -341,6 +363,40 @@ class QtPrinter : public Printer {
     }
 
     double PageHeight() const { return painter_->device()->height(); }
+
+    // Draws the page kept so far on the current sheet. A page taller than the sheet is drawn
+    // smaller, line spacing and letters alike, so that it fits whole and every line keeps its
+    // place and width; only a "page" more than half again too tall (a list the rule never
+    // broke) goes on over further sheets instead, as it would be unreadable squeezed onto one.
+    void DrawKeptPage() {
+        std::vector<KeptLine> lines;
+        lines.swap(page_);
+        if (lines.empty()) return;
+        double height = 0;
+        for (const KeptLine& line : lines)
+            height += QFontMetricsF(line.font, painter_->device()).lineSpacing();
+        const double room = PageHeight() - y_;
+        const double factor = height > room ? room / height : 1.0;
+        if (factor < kSmallestFit) {
+            for (const KeptLine& line : lines) {
+                painter_->setFont(line.font);
+                DrawOneLine(line.text, QFontMetricsF(line.font, painter_->device()));
+            }
+            return;
+        }
+        painter_->save();
+        painter_->translate(0, y_);
+        painter_->scale(factor, factor);
+        double y = 0;
+        for (const KeptLine& line : lines) {
+            const QFontMetricsF metrics(line.font, painter_->device());
+            painter_->setFont(line.font);
+            if (!line.text.isEmpty()) painter_->drawText(QPointF(0, y + metrics.ascent()), line.text);
+            y += metrics.lineSpacing();
+        }
+        painter_->restore();
+        y_ += height * factor;
+    }
 
     void StartNextPage() {
         if (!device_->newPage()) throw PrintFailure("The printer could not start a new page.");
@@ -383,6 +439,7 @@ class QtPrinter : public Printer {
         pdf_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         pdf_->setOutputFormat(QPrinter::PdfFormat);
         pdf_->setOutputFileName(pdfPath_);
+        pdf_->setPageSize(QPageSize(pdfPaper_));
         pdf_->setPageMargins(kPageMarginsMm, QPageLayout::Millimeter);
         pdf_->setCreator("Tavix");
         device_ = pdf_.get();
@@ -433,10 +490,17 @@ class QtPrinter : public Printer {
         }
     }
 
+    struct KeptLine {
+        QString text;
+        QFont font;
+    };
+    static constexpr double kSmallestFit = 0.66;
+
     std::string documentName_;
     QPrinter* device_;  // the chosen printer, or pdf_ while a PDF document is open
     QtPrinterProvider::Notify notify_;
     bool toPdf_ = false;
+    QPageSize::PageSizeId pdfPaper_ = QPageSize::A4;
     std::unique_ptr<QPrinter> pdf_;
     QString pdfPath_;
     std::unique_ptr<QPainter> painter_;
@@ -445,9 +509,18 @@ class QtPrinter : public Printer {
     double y_ = 0;        // top of the next line, in device pixels from the top of the printable area
     int jobsBefore_ = 0;  // the newest CUPS job on the queue when the document started
     int jobId_ = 0;
+    bool keepWhole_ = false;
+    std::vector<KeptLine> page_;  // the lines of the page being kept whole, not drawn yet
+    QStringList written_;         // the PDF files of this job
 };
 
-QtPrinterProvider::QtPrinterProvider(Notify notify) : notify_(std::move(notify)) {}
+QtPrinterProvider::QtPrinterProvider(Notify notify)
+    : notify_(std::move(notify)),
+      // The paper of the country the system is set up for: Letter with United States measures.
+      pdfPaper_(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                   : QPageSize::A4) {}
+
+void QtPrinterProvider::SetPdfPaper(QPageSize::PageSizeId paper) { pdfPaper_ = paper; }
 
 QtPrinterProvider::~QtPrinterProvider() = default;
 
@@ -455,7 +528,7 @@ Printer& QtPrinterProvider::Begin(const std::string& documentName) {
     current_.reset();
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         current_ = std::make_unique<QtPrinter>(documentName, nullptr, notify_);
-        current_->SetToPdf(true);
+        current_->SetToPdf(true, pdfPaper_);
         return *current_;
     }
     // Until Printer Setup chose one, each job goes to whatever is the default printer now.

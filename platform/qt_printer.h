@@ -4,6 +4,7 @@
 // A CUPS queue that is stopped, rejects jobs or has gone is reported as a PrintFailure before
 // anything is sent, and a document abandoned half-way is cancelled in the queue.
 
+#include <QPageSize>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -22,7 +23,8 @@ class QtPrinter;
 class QtPrinterProvider : public PrinterProvider {
   public:
     using Notify = std::function<void(const std::string& message)>;
-    // `notify` is told where each PDF printout went (only when no printer is installed).
+    // `notify` is told once per print command where its PDF files went (only when no printer is
+    // installed).
     explicit QtPrinterProvider(Notify notify = {});
     ~QtPrinterProvider() override;
 
@@ -34,6 +36,10 @@ class QtPrinterProvider : public PrinterProvider {
     // `dialogs` that printouts go to PDF files and where. Returns true when a printer was chosen.
     bool RunPrinterSetup(QWidget* parent, Dialogs& dialogs);
 
+    // The paper of the PDF files made when no printer is installed; at first Letter where the
+    // system's locale uses United States measures, A4 elsewhere.
+    void SetPdfPaper(QPageSize::PageSizeId paper);
+
     // The name of the printer the next job goes to; empty when printouts go to PDF files.
     QString CurrentPrinterName() const;
 
@@ -43,6 +49,7 @@ class QtPrinterProvider : public PrinterProvider {
 
   private:
     Notify notify_;
+    QPageSize::PageSizeId pdfPaper_;
     std::unique_ptr<QPrinter> chosen_;  // the printer jobs go to
     bool chosenBySetup_ = false;        // false: follow the system's default printer
     std::unique_ptr<QtPrinter> current_;

@@ -5,8 +5,9 @@ namespace tavix {
 const char kAddressesNotOnFileNote[] = "The clubs' street addresses and telephone numbers are not on file.";
 
 const std::vector<ClubEntry>& ClubEntries() {
-    // Arenas are those the clubs played their 1998-99 home games in. The club names are written
-    // as this list has always written them.
+    // Arenas are those the clubs played their 1998-99 home games in. Club and arena names are
+    // spelt exactly as the season tables behind the data files spell them, so a club reads the
+    // same here as in the rosters.
     static const std::vector<ClubEntry> entries = {
         {"Atlanta Hawks", "Georgia Dome", "Atlanta, GA", 1},
         {"Boston Celtics", "FleetCenter", "Boston, MA", 1},
@@ -25,14 +26,14 @@ const std::vector<ClubEntry>& ClubEntries() {
         {"Milwaukee Bucks", "Bradley Center", "Milwaukee, WI", 1},
         {"Minnesota Timberwolves", "Target Center", "Minneapolis, MN", 2},
         {"New Jersey Nets", "Continental Airlines Arena", "East Rutherford, NJ", 1},
-        {"New York Knickerbockers", "Madison Square Garden", "New York, NY", 1},
+        {"New York Knicks", "Madison Square Garden", "New York, NY", 1},
         {"Orlando Magic", "Orlando Arena", "Orlando, FL", 1},
         {"Philadelphia 76ers", "First Union Center", "Philadelphia, PA", 2},
         {"Phoenix Suns", "America West Arena", "Phoenix, AZ", 1},
-        {"Portland Trial Blazers", "Rose Garden Arena", "Portland, OR", 2},
+        {"Portland Trail Blazers", "Rose Garden Arena", "Portland, OR", 2},
         {"Sacramento Kings", "ARCO Arena", "Sacramento, CA", 1},
         {"San Antonio Spurs", "Alamodome", "San Antonio, TX", 2},
-        {"Seattle Supersonics", "KeyArena at Seattle Center", "Seattle, WA", 1},
+        {"Seattle SuperSonics", "KeyArena at Seattle Center", "Seattle, WA", 1},
         {"Toronto Raptors", "Air Canada Centre", "Toronto, ON", 2},
         {"Utah Jazz", "Delta Center", "Salt Lake City, UT", 1},
         {"Vancouver Grizzlies", "General Motors Place", "Vancouver, BC", 2},

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "core/font_advice.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
 
@@ -74,8 +75,10 @@ Setfont::Setfont(AppContext& ctx) : ctx_(ctx) {
 
     Label2 = MakeAdvice(this, "Label2", "MonoSpaced fonts are required for straight columns.",
                         TwipsRect(3600, 1500, 2775, 435));
-    Label1 = MakeAdvice(this, "Label1", "Courier New is Recommended for Windows 3.1.",
-                        TwipsRect(3600, 2040, 2775, 435));
+    std::vector<std::string> installed;
+    for (const QString& name : PrinterFonts()) installed.push_back(ToLatin1(name));
+    Label1 =
+        MakeAdvice(this, "Label1", PrinterFontAdvice(installed).c_str(), TwipsRect(3600, 2040, 2775, 1215));
 
     Command1 = PictureButton(this, "Command1", Glyph::Info, "Help on Fonts", TwipsRect(3600, 3480, 975, 495));
     donebutton =

@@ -137,7 +137,10 @@ Pseason::Pseason(AppContext& ctx) : ctx_(ctx) {
         label[box] = l;
     }
 
-    const QColor blue(0, 0, 255), red(255, 0, 0);
+    // Blue and red as always, but dark enough to read on the grey: pure blue and pure red reach
+    // only about 2:1 against it, this navy 4:1 and this dark red 3.5:1, above the 3:1 that large
+    // or bold type needs (the blue captions may lose their bold weight to fit their place).
+    const QColor blue(0, 0, 128), red(96, 0, 0);
     const Caption captions[4] = {
         {2850, 360, 2745, 225, "Eastern Conference Champion", blue, false},
         {2850, 3510, 2805, 225, "Western Conference Champion", blue, false},

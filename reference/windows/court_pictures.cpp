@@ -20,6 +20,7 @@ constexpr double kBasketCentre = 5.25;  // 5 ft 3 in from the baseline
 constexpr double kRimRadius = 0.75;     // an 18-inch ring
 constexpr double kCircleRadius = 6.0;   // centre and free-throw circles
 constexpr double kInnerCircleRadius = 2.0;
+constexpr double kRestrictedRadius = 4.0;   // the restricted-area arc, marked since 1997-98
 constexpr double kThreePointArc = 23.75;    // 23 ft 9 in from the basket's centre
 constexpr double kThreePointCorner = 22.0;  // from the basket's centre, in the corners
 constexpr double kPi = 3.14159265358979323846;
@@ -100,6 +101,10 @@ void DrawEnd(QPainter& p, const CourtMap& map, bool mirror, double lineWidth) {
     QRectF arc = map.Circle(mirror ? kLength - kBasketCentre : kBasketCentre, kWidth / 2, kThreePointArc);
     DrawArc(p, arc, facing, ArcHalfAngleDegrees());
 
+    // Restricted area: a half circle around the basket, facing the court.
+    DrawArc(p, map.Circle(mirror ? kLength - kBasketCentre : kBasketCentre, kWidth / 2, kRestrictedRadius),
+            facing, 90);
+
     // Backboard, the arm holding the ring, and the ring.
     p.setPen(LinePen(lineWidth * 2));
     p.drawLine(at(kBackboard, kWidth / 2 - kBackboardWidth / 2),
@@ -144,19 +149,31 @@ QFont PictureFont(double pixels) {
     return font;
 }
 
+// Room for the overall measures above and to the right of the court.
+double FullCourtMarginX(const QRectF& area) { return area.width() * 0.045; }
+double FullCourtMarginY(const QRectF& area) { return area.height() * 0.075; }
+
+CourtMap FullCourtMap(const QRectF& area) {
+    const double scale = std::min((area.width() - 2 * FullCourtMarginX(area)) / kLength,
+                                  (area.height() - 2 * FullCourtMarginY(area)) / kWidth);
+    return CourtMap{area.center() - QPointF(kLength * scale / 2, kWidth * scale / 2), scale};
+}
+
 }  // namespace
+
+QPointF FullCourtPoint(const QRectF& area, double along, double across) {
+    return FullCourtMap(area)(along, across);
+}
 
 void PaintFullCourt(QPainter& p, const QRectF& area) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(area, kSurround);
 
-    // Room for the overall measures above and to the right of the court.
-    const double marginX = area.width() * 0.045, marginY = area.height() * 0.075;
-    const double scale =
-        std::min((area.width() - 2 * marginX) / kLength, (area.height() - 2 * marginY) / kWidth);
+    const double marginX = FullCourtMarginX(area), marginY = FullCourtMarginY(area);
+    const CourtMap map = FullCourtMap(area);
+    const double scale = map.scale;
     const QSizeF court(kLength * scale, kWidth * scale);
-    CourtMap map{area.center() - QPointF(court.width() / 2, court.height() / 2), scale};
     const double lineWidth = std::max(1.0, scale * 0.25);
 
     p.fillRect(QRectF(map(0, 0), court), kFloor);
@@ -189,8 +206,8 @@ void PaintFullCourt(QPainter& p, const QRectF& area) {
 
     // Left end: the lane's measures.
     const double laneTop = (kWidth - kLaneWidth) / 2, laneBottom = laneTop + kLaneWidth;
-    DrawMeasure(p, map(10, laneTop), map(10, laneBottom), arrow);
-    DrawTag(p, map(10, kWidth / 2 + 4.2), "16 ft", kPaint);
+    DrawMeasure(p, map(11.5, laneTop), map(11.5, laneBottom), arrow);
+    DrawTag(p, map(11.5, kWidth / 2 + 4.6), "16 ft", kPaint);
     DrawMeasure(p, map(0, laneBottom + 3), map(kFreeThrowLine, laneBottom + 3), arrow);
     DrawTag(p, map(kFreeThrowLine / 2, laneBottom + 3), "19 ft", kFloor);
     DrawMeasure(p, map(kBackboard, laneTop - 3), map(kFreeThrowLine, laneTop - 3), arrow);
@@ -198,6 +215,14 @@ void PaintFullCourt(QPainter& p, const QRectF& area) {
     DrawMeasure(p, map(kFreeThrowLine, kWidth / 2), map(kFreeThrowLine + kCircleRadius, kWidth / 2),
                 arrow * 0.8);
     DrawTag(p, map(kFreeThrowLine + kCircleRadius / 2, kWidth / 2 + 2.2), "6 ft", kFloor);
+
+    // The restricted area's radius, from the centre of the basket to its arc.
+    const double toArc = 50.0 * kPi / 180.0;
+    DrawMeasure(p, map(kBasketCentre, kWidth / 2),
+                map(kBasketCentre + kRestrictedRadius * std::cos(toArc),
+                    kWidth / 2 - kRestrictedRadius * std::sin(toArc)),
+                arrow * 0.6);
+    DrawTag(p, map(kBasketCentre + 1.6, kWidth / 2 - kRestrictedRadius - 1.6), "4 ft", kPaint);
 
     // Centre circles: the outer radius is written outside the circle, the inner one below it.
     DrawMeasure(p, map(kLength / 2, kWidth / 2 - kInnerCircleRadius),
@@ -244,8 +269,12 @@ void PaintBasketArea(QPainter& p, const QRectF& area) {
     };
     const double laneTop = (kWidth - kLaneWidth) / 2;
     const double slant = 40.0 * kPi / 180.0;
+    const double toArc = 60.0 * kPi / 180.0;
     const std::vector<Note> left = {
         {4, kWidth / 2 - kThreePointCorner, "Corner three-point line:\n22 ft from the basket"},
+        {kBasketCentre + kRestrictedRadius * std::cos(toArc),
+         kWidth / 2 - kRestrictedRadius * std::sin(toArc),
+         "Restricted area (since 1997-98):\n4 ft from the centre of the basket"},
         {11, laneTop, "Lane: 16 ft wide"},
         {kFreeThrowLine, laneTop + 3, "Free-throw line: 19 ft from\nthe baseline, 15 ft from\nthe backboard"},
     };

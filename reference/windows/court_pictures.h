@@ -11,6 +11,9 @@ namespace tavix {
 
 // The whole court, 94 by 50 feet, with both ends marked and the main distances labelled.
 void PaintFullCourt(QPainter& painter, const QRectF& area);
+// Where a point of the court (feet from the left baseline and from the top sideline) lies in the
+// whole-court drawing of `area`.
+QPointF FullCourtPoint(const QRectF& area, double along, double across);
 // The area around one basket (baseline at the top), its measurements written beside it.
 void PaintBasketArea(QPainter& painter, const QRectF& area);
 

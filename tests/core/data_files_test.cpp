@@ -2,6 +2,7 @@
 // or short files are reported and never crash the loading, and a failed save leaves the old file.
 
 #include "core/data_files.h"
+#include "core/font_advice.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -245,6 +246,23 @@ TEST(NamesAndSettingsFiles, SurviveASaveAndLoad) {
 // Saves that cannot succeed, also when the tests run as root (permissions would not stop root):
 // no such folder, a file system that takes no files, and old files whose replacement cannot be
 // written beside them.
+// The font chooser recommends the best fixed-pitch face installed, and only one that is.
+TEST(PrinterFontAdvice, NamesTheBestInstalledFixedPitchFace) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"Arial", "Courier New", "DejaVu Sans Mono"}, "Courier New"},
+        {{"DejaVu Sans", "Nimbus Mono PS", "DejaVu Sans Mono"}, "DejaVu Sans Mono"},
+        {{"Nimbus Mono PS"}, "Nimbus Mono PS"},
+        {{"courier new", "DejaVu Sans"}, ""},
+        {{}, ""}};
+    for (const auto& [installed, face] : cases) {
+        EXPECT_EQ(RecommendedPrinterFont(installed), face);
+        const std::string advice = PrinterFontAdvice(installed);
+        EXPECT_EQ(advice.rfind(face.empty() ? "A fixed-pitch font such as Courier New" : face, 0), 0u)
+            << advice;
+        EXPECT_NE(advice.find("the columns stay straight"), std::string::npos) << advice;
+    }
+}
+
 TEST(FailedSave, ReturnsNotOkAndLeavesTheOldFile) {
     TempFolder dir;
     Write(dir.File(kStatisticsFile), StatisticsText(OddLeague()));

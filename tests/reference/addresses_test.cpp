@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <fstream>
-#include <map>
+#include <set>
 #include <sstream>
 
+#include "core/data_files.h"
 #include "tests/support/recording_printer.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace tavix {
 namespace {
@@ -52,27 +54,74 @@ TEST(AddressList, ClubsInOrderSeparatedFramedAndFitForPaper) {
         " Chicago Bulls, United Center, Chicago, IL;   street address and telephone number not on file");
 }
 
-// The arenas must agree with the 1998-99 season's records.
-TEST(AddressList, ArenasAgreeWithTheSeasonRecords) {
-    std::ifstream in(std::string(TAVIX_SOURCE_DIR) + "/data/sources/arenas-1998-99.csv");
-    if (!in) GTEST_SKIP() << "arena records not present";
-    std::map<std::string, std::string> arenaOf;
-    std::string row, team, abbreviation, arena;
-    for (std::getline(in, row); std::getline(in, row);) {  // after the heading
-        std::stringstream fields(row);
-        std::getline(std::getline(std::getline(fields, team, ','), abbreviation, ','), arena, ',');
-        arenaOf[team] = arena.substr(0, arena.find(" ("));  // the list drops the records' " (II)"
+// Rows of a table of data/sources (no field there holds a comma), the heading row left out.
+std::vector<std::vector<std::string>> SourceRows(const std::string& file) {
+    std::ifstream in(std::string(TAVIX_SOURCE_DIR) + "/data/sources/" + file);
+    std::vector<std::vector<std::string>> rows;
+    std::string row;
+    for (std::getline(in, row); std::getline(in, row);) {
+        std::vector<std::string> fields;
+        std::stringstream text(row);
+        for (std::string field; std::getline(text, field, ',');) fields.push_back(field);
+        rows.push_back(fields);
     }
-    const std::map<std::string, std::string> recordName = {
-        {"New York Knickerbockers", "New York Knicks"},
-        {"Portland Trial Blazers", "Portland Trail Blazers"},
-        {"Seattle Supersonics", "Seattle SuperSonics"}};
+    return rows;
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// A fan who meets a club or an arena in one window or printout must meet it spelt the same way in
+// every other: each name shown is one of the season tables' names, and those carry no note of the
+// site they were taken from (such as its "(IV)" for the fourth Madison Square Garden).
+TEST(ShownNames, ClubsAndArenasAreTheSeasonTablesNames) {
+    std::set<std::string> clubs, arenas, cities, nicknames;
+    for (const auto& r : SourceRows("teams-1998-99.csv")) {
+        ASSERT_EQ(r.size(), 4u);
+        clubs.insert(r[0]), cities.insert(r[2]), nicknames.insert(r[3]);
+    }
+    for (const auto& r : SourceRows("arenas-1998-99.csv")) {
+        ASSERT_GE(r.size(), 3u);
+        EXPECT_TRUE(clubs.count(r[0])) << r[0];
+        arenas.insert(r[2]);
+    }
+    ASSERT_EQ(clubs.size(), 29u);
+    ASSERT_EQ(arenas.size(), 29u);
+    for (const auto& names : {clubs, arenas})
+        for (const auto& name : names) EXPECT_EQ(name.find('('), std::string::npos) << name;
+    std::set<std::string> upperClubs;
+    for (const auto& club : clubs) upperClubs.insert(Upper(club));
+
+    // Where each window or printout shows a name, and which names it may be.
+    struct Shown {
+        const char* where;
+        std::string name;
+        const std::set<std::string>& allowed;
+    };
+    std::vector<Shown> shown;
     for (const auto& entry : ClubEntries()) {
-        const auto it = recordName.find(entry.club);
-        const std::string name = it == recordName.end() ? entry.club : it->second;
-        ASSERT_TRUE(arenaOf.count(name)) << name;
-        EXPECT_EQ(entry.arena, arenaOf[name]) << name;
+        shown.push_back({"addresses: club", entry.club, clubs});
+        shown.push_back({"addresses: arena", entry.arena, arenas});
     }
+    std::ifstream roster(std::string(TAVIX_SOURCE_DIR) + "/data/Tavixro.dat");
+    ASSERT_TRUE(roster);
+    for (std::string line; std::getline(roster, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.rfind("Arena:", 0) == 0) shown.push_back({"rosters: arena", line.substr(16), arenas});
+        if (line.find(" Division, ") != std::string::npos)  // "BOSTON CELTICS    Atlantic Division, ..."
+            shown.push_back({"rosters: club", line.substr(0, line.find("  ")), upperClubs});
+    }
+    NBA nba;
+    ASSERT_FALSE(LoadLeague(std::string(TAVIX_SOURCE_DIR) + "/data", "/nonexistent/TVX.ini", nba)
+                     .NeedsLoadingMessage());
+    for (int t = 1; t <= nba.TeamCount; ++t) {
+        shown.push_back({"names: city", nba.CityNames[t], cities});
+        shown.push_back({"names: nickname", nba.TeamNames[t], nicknames});
+    }
+    ASSERT_EQ(shown.size(), 3u * 2u * 29u);  // three places, two names for each club
+    for (const auto& s : shown) EXPECT_TRUE(s.allowed.count(s.name)) << s.where << ": \"" << s.name << '"';
 }
 
 // The whole list always prints, whatever is selected, as two documents split at position 54.
@@ -90,6 +139,24 @@ TEST(AddressPrint, TwoDocumentsSplitAtFiftyFourWhateverIsSelected) {
     EXPECT_EQ(second[4], "");
     EXPECT_EQ(second[5], "        " + list.items[54]);
     EXPECT_EQ(printer.lines.back().size, 10);
+    EXPECT_TRUE(printer.keepsPagesWhole);  // each document is one sheet, never spilling onto another
+}
+
+// The print command asks once, prints, and ends the job once, however many documents it made, so
+// the printer can report it in one message.
+TEST(AddressPrint, OneJobEndedOnceAfterBothDocuments) {
+    const std::pair<Answer, int> cases[] = {{Answer::Ok, 1}, {Answer::Cancel, 0}};
+    for (const auto& [answer, jobsEnded] : cases) {
+        testing::ScriptedDialogs dialogs;
+        dialogs.answers.push_back(answer);
+        testing::RecordingPrinterProvider printers;
+        PrintList(AddressPrintScheme(), {AddressList(), {}}, "Courier New", dialogs, printers);
+        const int ended = printers.jobs.empty() ? 0 : printers.Last().jobsEnded;
+        EXPECT_EQ(ended, jobsEnded);
+        if (jobsEnded) {
+            EXPECT_EQ(printers.Last().documentsEnded, 2);
+        }
+    }
 }
 
 }  // namespace

@@ -147,6 +147,8 @@ TEST(StandingsPrint, ThreeBlankHeaderLinesMarginAndNoBreaks) {
     EXPECT_EQ(printer.Texts(), expected);
     for (const auto& line : printer.lines) EXPECT_EQ(line.size, 12);
     EXPECT_EQ(printer.PageCount(0), 1);
+    // No page of its own to keep whole: a long list goes on to the next sheet when one is full.
+    EXPECT_FALSE(printer.keepsPagesWhole);
 }
 
 }  // namespace

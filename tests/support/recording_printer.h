@@ -33,6 +33,8 @@ class RecordingPrinter : public Printer {
         page_ = 0;
     }
     void Abandon() override { abandoned = true; }
+    void KeepPagesWhole() override { keepsPagesWhole = true; }
+    void EndJob() override { ++jobsEnded; }
 
     // Lines of one page of one document.
     std::vector<std::string> Page(int document, int page) const {
@@ -56,6 +58,8 @@ class RecordingPrinter : public Printer {
     std::vector<PrintedLine> lines;
     int documentsEnded = 0;
     bool abandoned = false;
+    bool keepsPagesWhole = false;
+    int jobsEnded = 0;
     int failAfterLines_ = -1;  // throw on the line with this index
 
   private:

@@ -77,6 +77,26 @@ class SetfontTest : public QObject {
         }
     }
 
+    // The advice names a fixed-pitch face this computer has (here not Courier New, which the
+    // lists were designed in), says why, and is read whole in its place.
+    void adviceNamesAnInstalledFixedPitchFace() {
+        Open("Courier New");
+        auto* advice = window->findChild<QLabel*>("Label1");
+        const QStringList words = advice->text().split(' ');
+        QString face;
+        for (int n = 4; n >= 1 && face.isEmpty(); --n)  // the longest name the words begin with
+            if (!List()->findItems(words.mid(0, n).join(' '), Qt::MatchExactly).isEmpty())
+                face = words.mid(0, n).join(' ');
+        QVERIFY2(!face.isEmpty(), qPrintable(advice->text()));
+        QVERIFY(QFontDatabase::isFixedPitch(face));
+        QVERIFY2(advice->text().contains("columns stay straight"), qPrintable(advice->text()));
+        QVERIFY(!advice->text().contains("Windows"));
+        const QRect needed =
+            advice->fontMetrics().boundingRect(advice->contentsRect(), Qt::TextWordWrap, advice->text());
+        QVERIFY(needed.height() <= advice->contentsRect().height());
+        QVERIFY(!advice->geometry().intersects(window->findChild<QToolButton*>("Command1")->geometry()));
+    }
+
     // A click changes the sample only; done takes the last choice, the title bar keeps the
     // font it had, and done without a choice keeps even a font the printer does not offer.
     void doneTakesTheChoiceTitleBarKeepsTheOld() {

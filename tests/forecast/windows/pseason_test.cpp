@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/twips.h"
 #include "tests/support/qt/test_context.h"
@@ -47,6 +49,32 @@ class PseasonTest : public QObject {
             for (int i = 1; i <= 7; ++i)
                 shown << forecast.findChild<QLabel*>(QString("label(%1)").arg(i))->text();
             QCOMPARE(shown.join(""), "\n" + cities.join("\n"));
+        }
+    }
+
+    // The blue and red captions must stay readable on the window's grey: a contrast ratio of at
+    // least 3:1 (the measure of the Web Content Accessibility Guidelines) from the colours on screen.
+    void captionsReadOnTheGrey() {
+        auto luminance = [](const QColor& c) {
+            auto channel = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+        };
+        const QColor grey = window->palette().color(QPalette::Window);
+        QCOMPARE(grey, QColor(128, 128, 128));
+        const char hues[4] = {'b', 'b', 'r', 'r'};
+        for (int i = 0; i < 4; ++i) {
+            auto* caption = Control<QLabel>("Label1", i);
+            const QColor c = caption->palette().color(caption->foregroundRole());
+            const double lighter = std::max(luminance(c), luminance(grey)) + 0.05;
+            const double darker = std::min(luminance(c), luminance(grey)) + 0.05;
+            QVERIFY2(lighter / darker >= 3.0,
+                     qPrintable(QString("%1: %2").arg(caption->text()).arg(lighter / darker)));
+            const int own = hues[i] == 'b' ? c.blue() : c.red();
+            // Still blue or red: that channel carries the colour, the others at most half as much.
+            QVERIFY2(own > 0 && own >= 2 * (c.red() + c.green() + c.blue() - own),
+                     qPrintable(caption->text()));
         }
     }
 

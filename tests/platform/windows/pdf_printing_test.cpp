@@ -5,10 +5,17 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <map>
 
+#include "core/data_files.h"
 #include "platform/qt_printer.h"
+#include "predictions/block_predictions.h"
+#include "reference/addresses.h"
+#include "reference/rosters.h"
 #include "tests/support/qt/journey.h"
+#include "tests/support/recording_printer.h"
 #include "tests/support/scripted_dialogs.h"
+#include "ui/main/schedule_views.h"
 
 using namespace tavix;
 using namespace tavix::testing;
@@ -64,6 +71,7 @@ class PdfPrintingTest : public QObject {
             printer.PrintLine("        " + sent.last().toStdString());
         }
         printer.EndDocument();
+        printer.EndJob();
         const QStringList files = Files();
         QCOMPARE(files.size(), 1);
         QVERIFY2(QFileInfo(files[0]).fileName().startsWith("Schedule 20"), qPrintable(files[0]));
@@ -85,17 +93,22 @@ class PdfPrintingTest : public QObject {
         QVERIFY2(pages[0].size() < (points > 15 ? 40 : 60), qPrintable(QString::number(pages[0].size())));
     }
 
-    // A job of two documents (the addresses print) makes two files, each announced; unsafe
-    // characters of the name do not reach the file name.
-    void twoDocumentsAndUnsafeName() {
+    // A job of two documents (the addresses print) makes two files and one message naming both,
+    // so it does not read as a double print; unsafe characters of the name do not reach the file
+    // name.
+    void twoDocumentsOneMessageAndUnsafeName() {
         QtPrinterProvider provider(Recorder());
-        Printer& printer = provider.Begin("Predictions: 12/01 \"home\"?");
-        printer.PrintLine("Eastern Conference");
-        printer.EndDocument();
-        printer.PrintLine("Western Conference");
-        printer.EndDocument();
+        QVERIFY(RunPrintJob(provider, "Predictions: 12/01 \"home\"?", [](Printer& printer) {
+            printer.PrintLine("Eastern Conference");
+            printer.EndDocument();
+            printer.PrintLine("Western Conference");
+            printer.EndDocument();
+        }));
         QCOMPARE(Files().size(), 2);
-        QCOMPARE(notices_.size(), 2);
+        QCOMPARE(notices_.size(), 1);
+        QVERIFY2(notices_[0].contains("2 PDF files"), qPrintable(notices_[0]));
+        for (const QString& f : Files())
+            QVERIFY2(notices_[0].contains(QDir::toNativeSeparators(f)), qPrintable(notices_[0]));
         QStringList firstLines;
         for (const QString& f : Files()) {
             QVERIFY2(QFileInfo(f).fileName().startsWith("Predictions_ 12_01 _home__ 20"), qPrintable(f));
@@ -103,6 +116,64 @@ class PdfPrintingTest : public QObject {
         }
         firstLines.sort();
         QCOMPARE(firstLines, QStringList({"Eastern Conference", "Western Conference"}));
+    }
+
+    // Every page a list's page rule makes comes out on one sheet of its own, on A4 and on Letter,
+    // in the default printer font and in a font of taller lines: the sheets of each PDF file hold
+    // exactly the lines of the rule's pages, nothing cut and nothing spilt onto a further sheet.
+    void wholeListsKeepTheRulesPages_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<QString>("font");
+        for (const char* list : {"second half", "rosters", "addresses", "block predictions"})
+            for (const auto& [paperName, paper] :
+                 {std::pair{"A4", QPageSize::A4}, {"Letter", QPageSize::Letter}})
+                for (const char* font : {"Courier New", "Noto Sans Mono"})
+                    QTest::addRow("%s, %s, %s", list, paperName, font) << list << int(paper) << font;
+    }
+    void wholeListsKeepTheRulesPages() {
+        QFETCH(QString, list);
+        QFETCH(int, paper);
+        QFETCH(QString, font);
+        const std::string data = TAVIX_SOURCE_DIR "/data";
+        NBA nba;
+        QVERIFY(!LoadLeague(data, "/nonexistent/TVX.ini", nba).NeedsLoadingMessage());
+        const std::vector<std::string> secondHalf = SecondHalfLines(nba);
+        QVERIFY(secondHalf.size() > kBlockLineLimit);  // a block takes the first 300 lines
+        const std::map<QString, std::pair<PrintScheme, std::vector<std::string>>> lists = {
+            {"second half", {SchedulePrintScheme(), secondHalf}},
+            {"rosters", {RosterPrintScheme(), ReadRosterList(data)}},
+            {"addresses", {AddressPrintScheme(), AddressList()}},
+            {"block predictions",
+             {BlockPredictionsPrintScheme(),
+              BuildBlockPredictionList(
+                  nba, SeasonView::Current,
+                  std::vector<std::string>(secondHalf.begin(), secondHalf.begin() + kBlockLineLimit),
+                  Date{1999, 3, 14})}}};
+        const auto& [scheme, lines] = lists.at(list);
+        const ListContents contents{lines, {}};
+
+        RecordingPrinter rule;
+        SendList(scheme, contents, font.toStdString(), rule);
+        QtPrinterProvider provider(Recorder());
+        provider.SetPdfPaper(QPageSize::PageSizeId(paper));
+        QVERIFY(RunPrintJob(provider, scheme.documentName,
+                            [&](Printer& p) { SendList(scheme, contents, font.toStdString(), p); }));
+        QCOMPARE(notices_.size(), 1);
+        const QStringList files = notices_[0].split("\r\n").mid(1);  // in the order they were made
+        QCOMPARE(files.size(), rule.documentsEnded);
+        // A line too wide for the paper goes on below itself, so a page is compared as one text.
+        auto text = [](const QStringList& sheetLines) { return Squeezed(sheetLines).join(' '); };
+        for (int d = 0; d < files.size(); ++d) {
+            const QList<QStringList> sheets = PdfPages(files[d]);
+            QCOMPARE(sheets.size(), rule.PageCount(d));
+            for (int page = 0; page < sheets.size(); ++page) {
+                QStringList expected;
+                for (const std::string& line : rule.Page(d, page))
+                    expected << QString::fromLatin1(line.c_str());
+                QCOMPARE(text(sheets[page]), text(expected));
+            }
+        }
     }
 
     void abandonedDocumentLeavesNoFile() {

@@ -1,9 +1,12 @@
 #include "reference/windows/textrulesform.h"
 
 #include <QDir>
+#include <QImage>
 #include <QListWidget>
+#include <QPainter>
 #include <QToolButton>
 #include <QtTest>
+#include <cmath>
 
 #include "reference/rules_text.h"
 #include "reference/windows/court_pictures.h"
@@ -65,6 +68,50 @@ class TextRulesFormTest : public QObject {
             for (int i = 0; i < form_->List1->count(); ++i)
                 QVERIFY(form_->List1->fontMetrics().horizontalAdvance(form_->List1->item(i)->text()) <
                         form_->List1->viewport()->width());
+        }
+    }
+
+    // The court drawing follows the 1998-99 measures: a line is drawn at each distance and nothing
+    // a little to either side of it. Points in feet from the left baseline and the top sideline.
+    void courtDrawnToItsMeasures() {
+        const QRectF area(0, 0, 2000, 1100);
+        QImage image(area.size().toSize(), QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            PaintFullCourt(painter, area);
+        }
+        const double pixelsPerFoot = FullCourtPoint(area, 1, 0).x() - FullCourtPoint(area, 0, 0).x();
+        QVERIFY(pixelsPerFoot > 15);
+        auto dark = [&](double along, double across) {  // a court line, not floor or paint
+            const QPoint at = FullCourtPoint(area, along, across).toPoint();
+            return qGray(image.pixel(at)) < 100;
+        };
+        const double basket = 5.25, middle = 25;
+        auto around = [&](double radius, double degrees) {  // from the basket, toward the court
+            const double a = degrees * M_PI / 180;
+            return std::pair{basket + radius * std::cos(a), middle + radius * std::sin(a)};
+        };
+        const struct {
+            const char* line;
+            std::pair<double, double> on;  // a point of the line
+            double dAlong, dAcross;        // the way across it
+        } lines[] = {
+            {"restricted-area arc, 4 ft, straight out", around(4, 0), 1, 0},
+            {"restricted-area arc, 4 ft, to one side", around(4, 75), 0, 1},
+            {"restricted-area arc, 4 ft, to the other", around(4, -20), std::cos(-20 * M_PI / 180),
+             std::sin(-20 * M_PI / 180)},
+            {"three-point arc, 23 ft 9 in", around(23.75, 0), 1, 0},
+            {"corner three-point line, 22 ft", {3, middle - 22}, 0, 1},
+            {"free-throw line, 19 ft", {19, middle - 5}, 1, 0},
+            {"lane side, 16 ft wide", {10, middle + 8}, 0, 1},
+            {"half-way line, 47 ft", {47, 10}, 1, 0},
+            {"centre circle, 6 ft", {47 + 6, middle}, 1, 0},
+        };
+        for (const auto& l : lines) {
+            const auto [along, across] = l.on;
+            QVERIFY2(dark(along, across), l.line);
+            for (double side : {-0.6, 0.6})
+                QVERIFY2(!dark(along + side * l.dAlong, across + side * l.dAcross), l.line);
         }
     }
 
