@@ -155,10 +155,17 @@ RecordTable PredictionRecords(const NBA& nba, int road, int home, bool neutral) 
     return table;
 }
 
-RecordTable BlockRecords(NBA& nba, const std::vector<std::string>& blockLines) {
+RecordValue DateBefore(const std::vector<std::string>& viewLines, size_t end) {
+    for (size_t i = std::min(end, viewLines.size()); i-- > 0;)
+        if (IsHeading(viewLines[i])) return HeadingDate(WithoutIndent(viewLines[i]));
+    return {};
+}
+
+RecordTable BlockRecords(NBA& nba, const std::vector<std::string>& blockLines,
+                         const RecordValue& dateBefore) {
     RecordTable table{kPredictionFields, {}};
     table.fields.insert(table.fields.begin(), "date");
-    RecordValue date;
+    RecordValue date = dateBefore;
     const size_t count = std::min(blockLines.size(), static_cast<size_t>(kBlockLineLimit));
     for (size_t g = 0; g < count; ++g) {
         if (IsHeading(blockLines[g])) date = HeadingDate(WithoutIndent(blockLines[g]));

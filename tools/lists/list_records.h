@@ -27,11 +27,15 @@ struct RecordTable {
 RecordTable StandingsRecords(NBA& nba);
 RecordTable RatingsRecords(const NBA& nba, RatingsOrder order, SeasonView view, RatingsRebuild cause);
 RecordTable PredictionRecords(const NBA& nba, int road, int home, bool neutral);
-// The games among the block's lines, each dated by the heading above it.
-RecordTable BlockRecords(NBA& nba, const std::vector<std::string>& blockLines);
+// The games among the block's lines, each dated by the heading above it; games before the first
+// heading among them by `dateBefore`.
+RecordTable BlockRecords(NBA& nba, const std::vector<std::string>& blockLines, const RecordValue& dateBefore);
 RecordTable ForecastRecords(const NBA& nba, const PlayoffForecast& forecast);
 // The games among a schedule view's lines, each dated by the heading above it.
 RecordTable ScheduleRecords(const NBA& nba, const std::vector<std::string>& viewLines);
+
+// The date of the last heading among the first `end` lines of a schedule view; nothing if none.
+RecordValue DateBefore(const std::vector<std::string>& viewLines, size_t end);
 
 // "Friday, February 5, 1999" as 1999-02-05; the heading's own text when it is not such a date.
 std::string HeadingDate(const std::string& heading);

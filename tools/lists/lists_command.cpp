@@ -203,7 +203,9 @@ Listing Block(NBA& nba, Arguments& a, Date& today) {
     std::vector<std::string> blockLines = CollectBlockLines(items, selected);
     l.lines = BuildBlockPredictionList(nba, SeasonView::Current, blockLines, today);
     l.print = BlockPredictionsPrintScheme();
-    l.records = [&nba, blockLines] { return BlockRecords(nba, blockLines); };
+    // A block that starts inside a day takes its first games' date from the schedule above it.
+    RecordValue dateBefore = range ? DateBefore(items, range->first - 1) : RecordValue{};
+    l.records = [&nba, blockLines, dateBefore] { return BlockRecords(nba, blockLines, dateBefore); };
     return l;
 }
 
