@@ -100,7 +100,9 @@ for program in tavix tavix-lists; do
     "/usr/bin/$program" --no-such-option > /dev/null 2>&1 || status=$?
     [ "$status" -eq 2 ] || fail "$program --no-such-option ended with $status, not 2"
 done
-completion=$(bash -c '. /usr/share/bash-completion/bash_completion && _completion_loader tavix-lists && complete -p tavix-lists')
+# The loader ends with status 124 when it found a completion: bash's sign to complete again.
+completion=$(bash -c '. /usr/share/bash-completion/bash_completion; _completion_loader tavix-lists; complete -p tavix-lists') ||
+    fail "bash finds no completion for tavix-lists"
 echo "   $completion"
 ldd /usr/bin/tavix | grep 'not found' && fail "the program misses libraries"
 # Printing and help come from a module the program opens from its own library folder.
