@@ -2,6 +2,8 @@
 // names, and tavix-lists(1) lists the very fields --format writes.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <fstream>
 #include <regex>
@@ -13,13 +15,17 @@
 namespace tavix {
 namespace {
 
-std::string ManPage(const std::string& name) {
-    std::ifstream in(std::string(TAVIX_SOURCE_DIR) + "/packaging/" + name);
-    EXPECT_TRUE(in) << name;
+std::string SourceFile(const std::string& path) {
+    std::ifstream in(std::string(TAVIX_SOURCE_DIR) + "/" + path);
+    EXPECT_TRUE(in) << path;
     std::stringstream text;
     text << in.rdbuf();
+    return text.str();
+}
+
+std::string ManPage(const std::string& name) {
     // As a reader sees it: roff's escaped hyphens are plain ones, the lines run on.
-    std::string page = std::regex_replace(text.str(), std::regex(R"(\\-)"), "-");
+    std::string page = std::regex_replace(SourceFile("packaging/" + name), std::regex(R"(\\-)"), "-");
     return std::regex_replace(page, std::regex("\n"), " ");
 }
 
@@ -31,6 +37,24 @@ std::set<std::string> LongOptions(const std::string& text) {
     return options;
 }
 
+struct ProgramRun {
+    int status;
+    std::string out;
+};
+
+#ifdef TAVIX_PROGRAM
+ProgramRun Program(const std::string& args) {
+    ProgramRun r{-1, ""};
+    if (FILE* p = ::popen((TAVIX_PROGRAM " " + args + " 2>&1").c_str(), "r")) {
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;) r.out.append(buffer, n);
+        const int status = ::pclose(p);
+        r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    return r;
+}
+#endif
+
 std::string ListsOutput(std::vector<std::string> args) {
     std::ostringstream out, err;
     args.insert(args.begin(), {"--data", std::string(TAVIX_SOURCE_DIR) + "/data"});
@@ -41,14 +65,10 @@ std::string ListsOutput(std::vector<std::string> args) {
 TEST(ManPages, NameTheOptionsTheHelpNames) {
     std::vector<std::pair<std::string, std::string>> pages = {{"tavix-lists.1", ListsOutput({"--help"})}};
 #ifdef TAVIX_PROGRAM
-    std::string help;
-    if (FILE* p = ::popen(TAVIX_PROGRAM " --help", "r")) {
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;) help.append(buffer, n);
-        EXPECT_EQ(::pclose(p), 0);
-    }
-    EXPECT_NE(help.find("Usage: tavix"), std::string::npos) << help;
-    pages.emplace_back("tavix.1", help);
+    const ProgramRun help = Program("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Usage: tavix"), std::string::npos) << help.out;
+    pages.emplace_back("tavix.1", help.out);
 #endif
     for (const auto& [page, help] : pages) {
         const std::set<std::string> inHelp = LongOptions(help);
@@ -70,6 +90,41 @@ TEST(ManPages, ListTheFieldsOfEveryFormattedList) {
             << args[0] << " writes: " << header;
     }
 }
+
+// The manual pages, the software-centre entry and the package's changelog name the version the
+// programs report.
+TEST(ManPages, CarryTheProgramsVersion) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"packaging/tavix.1", "\"Tavix " TAVIX_VERSION "\""},
+        {"packaging/tavix-lists.1", "\"Tavix " TAVIX_VERSION "\""},
+        {"packaging/invalid.tavix.tavix.metainfo.xml", "<release version=\"" TAVIX_VERSION "\""},
+        {"debian/changelog", "tavix (" TAVIX_VERSION ")"}};
+    for (const auto& [file, mention] : cases)
+        EXPECT_NE(SourceFile(file).find(mention), std::string::npos) << file;
+}
+
+#ifdef TAVIX_PROGRAM
+// The program answers its command line without opening a window: a display is not even needed.
+TEST(ProgramCommandLine, HelpVersionAndUnknownOptions) {
+    const struct {
+        const char* args;
+        int status;
+        const char* starts;
+    } cases[] = {
+        {"--version", 0, "tavix " TAVIX_VERSION "\n"},
+        {"-v", 0, "tavix " TAVIX_VERSION "\n"},
+        {"-h", 0, "Usage: tavix [options]"},
+        {"--no-such-option", 2, "tavix: Unknown option 'no-such-option'.\nUsage: tavix [options]"},
+        {"stray", 2, "tavix: unexpected argument: stray\nUsage: tavix [options]"},
+        {"-platform", 2, "tavix: Missing value after '-platform'."},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun r = Program(std::string("-platform none-such ") + c.args);
+        EXPECT_EQ(r.status, c.status) << c.args;
+        EXPECT_EQ(r.out.rfind(c.starts, 0), 0u) << c.args << ": " << r.out;
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace tavix
