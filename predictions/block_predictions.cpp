@@ -46,6 +46,13 @@ int FindTeamInLine(const NBA& nba, const std::string& line, int first, int last)
     return 0;
 }
 
+BlockGame RecognizeBlockGame(const NBA& nba, const std::string& line) {
+    BlockGame game{FindTeamInLine(nba, line, kRoadCityFirst, kRoadCityLast),
+                   FindTeamInLine(nba, line, kHomeCityFirst, kHomeCityLast)};
+    if (!game.Recognised()) game = {};
+    return game;
+}
+
 const std::vector<std::string>& NoGamesSelectedMessage() {
     static const std::vector<std::string> message = {
         "No games were selected, use the mouse to highlight a group",
@@ -65,14 +72,13 @@ std::vector<std::string> BuildBlockPredictionList(NBA& nba, SeasonView view,
     int predictions = 0;
     for (size_t g = 0; g < count; ++g) {
         const std::string& line = blockLines[g];
-        const int road = FindTeamInLine(nba, line, kRoadCityFirst, kRoadCityLast);
-        const int home = FindTeamInLine(nba, line, kHomeCityFirst, kHomeCityLast);
-        if (road == 0 || home == 0) {
+        const BlockGame game = RecognizeBlockGame(nba, line);
+        if (!game.Recognised()) {
             list.push_back(line);
             continue;
         }
         ComputeRatings(nba, view);
-        list.push_back(FormatPredictionLine(nba, road, home, false, TotalPrecision::Double));
+        list.push_back(FormatPredictionLine(nba, game.road, game.home, false, TotalPrecision::Double));
         ++predictions;
     }
     list.push_back(" ");

@@ -26,6 +26,13 @@ constexpr int kHomeCityFirst = 10, kHomeCityLast = 22;
 // any line (the empty text stands at every position).
 int FindTeamInLine(const NBA& nba, const std::string& line, int first, int last);
 
+// The road and home team a schedule line names, both 0 unless both are recognised.
+struct BlockGame {
+    int road = 0, home = 0;
+    bool Recognised() const { return road != 0 && home != 0; }
+};
+BlockGame RecognizeBlockGame(const NBA& nba, const std::string& line);
+
 // The block window's list: a blank line, each line unchanged or, when both its teams are
 // recognised, its prediction (ratings recomputed for each), a blank line, and "Predictions made "
 // with the date, or the "No games were selected" message when nothing was predicted.

@@ -26,13 +26,11 @@ DivisionLeader LeaderOf(const NBA& nba, const SortKeys& order, Division division
     return leader;
 }
 
-void AddDivision(const NBA& nba, const SortKeys& order, Division division, bool withColumnHeading,
-                 std::vector<std::string>& lines) {
-    const DivisionLeader leader = LeaderOf(nba, order, division);
+void AddDivision(const NBA& nba, const std::vector<StandingsEntry>& entries, Division division,
+                 bool withColumnHeading, std::vector<std::string>& lines) {
     if (withColumnHeading) lines.emplace_back(kColumnHeading);
-    for (int p = nba.TeamCount; p >= 1; --p) {
-        const int t = static_cast<int>(order[p]);
-        if (DivisionOf(t) == division) lines.push_back(FormatStandingsLine(nba, t, leader));
+    for (const StandingsEntry& e : entries) {
+        if (DivisionOf(e.team) == division) lines.push_back(FormatStandingsLine(nba, e.team, e.leader));
     }
 }
 
@@ -78,7 +76,7 @@ std::string FormatStandingsLine(const NBA& nba, int t, const DivisionLeader& lea
     return line;
 }
 
-std::vector<std::string> BuildStandings(NBA& nba, SeasonView view) {
+std::vector<StandingsEntry> RankStandings(NBA& nba, SeasonView view) {
     ComputeRatings(nba, view);
     const int teams = std::min<int>(nba.TeamCount, kTeamSlots - 1);
     SortKeys order{};
@@ -89,20 +87,33 @@ std::vector<std::string> BuildStandings(NBA& nba, SeasonView view) {
     }
     SortTeamKeys(order, teams);
 
+    std::vector<StandingsEntry> entries;
+    for (Division division : {Division::Atlantic, Division::Central, Division::Midwest, Division::Pacific}) {
+        const DivisionLeader leader = LeaderOf(nba, order, division);
+        for (int p = nba.TeamCount; p >= 1; --p) {
+            const int t = static_cast<int>(order[p]);
+            if (DivisionOf(t) == division) entries.push_back({t, leader});
+        }
+    }
+    return entries;
+}
+
+std::vector<std::string> BuildStandings(NBA& nba, SeasonView view) {
+    const std::vector<StandingsEntry> entries = RankStandings(nba, view);
     std::vector<std::string> lines = {" ",
                                       "              NATIONAL BASKETBALL LEAGUE STANDINGS",
                                       " ",
                                       "   EASTERN CONFERENCE",
                                       kConferenceRule,
                                       "   Atlantic Division"};
-    AddDivision(nba, order, Division::Atlantic, true, lines);
+    AddDivision(nba, entries, Division::Atlantic, true, lines);
     lines.insert(lines.end(), {" ", "   Central Division"});
-    AddDivision(nba, order, Division::Central, false, lines);
+    AddDivision(nba, entries, Division::Central, false, lines);
     lines.insert(lines.end(),
                  {" ", " ", " ", "   WESTERN CONFERENCE", kConferenceRule, "   Midwest Division"});
-    AddDivision(nba, order, Division::Midwest, true, lines);
+    AddDivision(nba, entries, Division::Midwest, true, lines);
     lines.insert(lines.end(), {" ", "   Pacific Division"});
-    AddDivision(nba, order, Division::Pacific, false, lines);
+    AddDivision(nba, entries, Division::Pacific, false, lines);
     lines.insert(lines.end(), {" ", " "});
     return lines;
 }

@@ -14,6 +14,16 @@ struct DivisionLeader {
     int games = 0;  // wins + losses
 };
 
+// One club of the standings and the record its games behind are measured against.
+struct StandingsEntry {
+    int team = 0;
+    DivisionLeader leader;
+};
+
+// Runs ComputeRatings for `view`, replaces WinPct by the standings percentage and returns the
+// clubs division by division (Atlantic, Central, Midwest, Pacific), best percentage first.
+std::vector<StandingsEntry> RankStandings(NBA& nba, SeasonView view);
+
 // Runs ComputeRatings for `view`, replaces WinPct by the standings percentage (ties count as
 // half a win) and returns the lines.
 std::vector<std::string> BuildStandings(NBA& nba, SeasonView view);

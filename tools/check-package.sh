@@ -1,11 +1,15 @@
 #!/bin/sh
-# Builds the Debian package from a build folder, installs it, checks its files, starts the
-# installed program once from an empty home folder, runs tavix-lists on the data it made, and
-# removes the package again. Needs root (dpkg -i); prints what it does, exits non-zero on a fault.
+# Builds the Debian package the Debian way (debian/, dpkg-buildpackage) from a copy of the source
+# tree, checks it with lintian, installs it, checks its files (manual pages, AppStream entry,
+# desktop entry, bash completion), starts the installed program once from an empty home folder,
+# runs tavix-lists on the data it made, and removes the package again. Needs root (dpkg -i);
+# prints what it does, exits non-zero on a fault, a lintian error or warning included.
 #
-#   tools/check-package.sh BUILD_DIR
+#   tools/check-package.sh BUILD_DIR      (the package is built in BUILD_DIR/package)
 set -e
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${1:?usage: check-package.sh BUILD_DIR}
+mkdir -p "$BUILD"
 BUILD=$(cd "$BUILD" && pwd)
 if [ "$(id -u)" -ne 0 ]; then
     echo "check-package: installing a package needs root" >&2
@@ -17,13 +21,33 @@ fail() {
     exit 1
 }
 
-echo "-- building the package"
-rm -f "$BUILD"/tavix_*.deb
-cmake --build "$BUILD" --target package
-DEB=$(ls "$BUILD"/tavix_*.deb 2>/dev/null | head -n 1)
-[ -n "$DEB" ] || fail "no tavix_*.deb in $BUILD"
+VERSION=$(dpkg-parsechangelog -l "$ROOT/debian/changelog" -S Version)
+PROJECT_VERSION=$(sed -n 's/^project(Tavix VERSION \([0-9.]*\) .*/\1/p' "$ROOT/CMakeLists.txt")
+[ "$VERSION" = "$PROJECT_VERSION" ] ||
+    fail "debian/changelog is at $VERSION but CMakeLists.txt at $PROJECT_VERSION: add a changelog entry"
+
+echo "-- building the package (dpkg-buildpackage -b -us -uc)"
+PKG="$BUILD/package"
+rm -rf "$PKG"
+mkdir -p "$PKG/tavix-$VERSION"
+# The source as it stands, without build folders: what git tracks and what it would track.
+if git -C "$ROOT" rev-parse --git-dir > /dev/null 2>&1; then
+    (cd "$ROOT" && git ls-files -co --exclude-standard -z | xargs -0 tar -cf - --no-recursion) |
+        tar -xf - -C "$PKG/tavix-$VERSION"
+else
+    (cd "$ROOT" && tar -cf - --exclude='./build*' --exclude=./out --exclude=./.git .) | tar -xf - -C "$PKG/tavix-$VERSION"
+fi
+(cd "$PKG/tavix-$VERSION" && dpkg-buildpackage -b -us -uc > "$PKG/build.log" 2>&1) || {
+    tail -n 40 "$PKG/build.log" >&2
+    fail "dpkg-buildpackage failed (the whole log: $PKG/build.log)"
+}
+DEB=$(ls "$PKG"/tavix_"$VERSION"_*.deb 2>/dev/null | head -n 1)
+[ -n "$DEB" ] || fail "no tavix_${VERSION}_*.deb in $PKG"
 echo "-- $(basename "$DEB"): $(du -k "$DEB" | cut -f1) KiB"
 dpkg-deb --info "$DEB" | sed -n 's/^ *\(Depends\|Installed-Size\|Architecture\):/   &/p'
+
+echo "-- lintian"
+lintian --fail-on error,warning --display-info "$DEB" || fail "lintian reports errors or warnings"
 
 WORK=$(mktemp -d)
 installed=no
@@ -36,9 +60,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Nothing but the program, its companion and their files: no tests, benchmarks or build tools.
+# Nothing but the programs and their files: no tests, benchmarks or build tools.
 dpkg-deb --fsys-tarfile "$DEB" | tar -t | grep -v '/$' | sed 's|^\./|/|' | sort > "$WORK/contents"
-unexpected=$(grep -v -E '^/usr/bin/(tavix|tavix-lists)$|^/usr/lib/([^/]+/)?tavix/libtavix_desktop\.so$|^/usr/share/tavix/(help/tavix\.(qhc|qch)|data/[^/]+\.dat)$|^/usr/share/doc/tavix/copyright$|^/usr/share/applications/tavix\.desktop$|^/usr/share/icons/hicolor/[^/]+/apps/tavix\.(svg|png)$' "$WORK/contents" || true)
+unexpected=$(grep -v -E '^/usr/bin/(tavix|tavix-lists)$|^/usr/lib/([^/]+/)?tavix/libtavix_desktop\.so$|^/usr/share/tavix/(help/tavix\.(qhc|qch)|data/[^/]+\.dat)$|^/usr/share/doc/tavix/(copyright|changelog\.gz)$|^/usr/share/applications/tavix\.desktop$|^/usr/share/icons/hicolor/[^/]+/apps/tavix\.(svg|png)$|^/usr/share/man/man1/tavix(-lists)?\.1\.gz$|^/usr/share/metainfo/invalid\.tavix\.tavix\.metainfo\.xml$|^/usr/share/bash-completion/completions/tavix-lists$' "$WORK/contents" || true)
 [ -z "$unexpected" ] || fail "the package holds files it should not: $unexpected"
 
 echo "-- installing"
@@ -51,18 +75,35 @@ fi
 dpkg-query -W -f='${Status}\n' tavix | grep -q "install ok installed" || fail "the package did not install"
 
 echo "-- checking the installed files"
+METAINFO=/usr/share/metainfo/invalid.tavix.tavix.metainfo.xml
 for f in /usr/bin/tavix /usr/bin/tavix-lists /usr/share/tavix/help/tavix.qhc /usr/share/tavix/help/tavix.qch \
          /usr/share/tavix/data/TavixSE.dat /usr/share/tavix/data/TavixSC.dat /usr/share/tavix/data/TavixNM.dat \
          /usr/share/tavix/data/Tavixro.dat /usr/share/applications/tavix.desktop /usr/share/doc/tavix/copyright \
-         /usr/share/icons/hicolor/scalable/apps/tavix.svg; do
+         /usr/share/icons/hicolor/scalable/apps/tavix.svg /usr/share/man/man1/tavix.1.gz \
+         /usr/share/man/man1/tavix-lists.1.gz "$METAINFO" /usr/share/bash-completion/completions/tavix-lists; do
     [ -s "$f" ] || fail "missing after install: $f"
 done
 [ -x /usr/bin/tavix ] && [ -x /usr/bin/tavix-lists ] || fail "the programs are not executable"
-if command -v desktop-file-validate > /dev/null; then
-    desktop-file-validate /usr/share/applications/tavix.desktop || fail "the desktop file is not valid"
-else
-    echo "   (desktop-file-validate is not installed: the desktop file is not validated)"
-fi
+# Both validators print warnings but pass them; any word from them is a fault here.
+out=$(desktop-file-validate /usr/share/applications/tavix.desktop 2>&1) && [ -z "$out" ] ||
+    fail "the desktop file is not clean: $out"
+appstreamcli validate --no-net "$METAINFO" || fail "the AppStream entry is not clean"
+for page in tavix tavix-lists; do
+    out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings "$page" 2>&1 > /dev/null) && [ -z "$out" ] ||
+        fail "man $page: $out"
+done
+LC_ALL=C.UTF-8 MANWIDTH=80 man tavix-lists 2> /dev/null | grep -q -- '--format csv' || fail "man tavix-lists lacks --format"
+for program in tavix tavix-lists; do
+    "/usr/bin/$program" --help | grep -q -- '--version' || fail "$program --help"
+    [ "$("/usr/bin/$program" --version)" = "$program $VERSION" ] || fail "$program --version is not $program $VERSION"
+    status=0
+    "/usr/bin/$program" --no-such-option > /dev/null 2>&1 || status=$?
+    [ "$status" -eq 2 ] || fail "$program --no-such-option ended with $status, not 2"
+done
+# The loader ends with status 124 when it found a completion: bash's sign to complete again.
+completion=$(bash -c '. /usr/share/bash-completion/bash_completion; _completion_loader tavix-lists; complete -p tavix-lists') ||
+    fail "bash finds no completion for tavix-lists"
+echo "   $completion"
 ldd /usr/bin/tavix | grep 'not found' && fail "the program misses libraries"
 # Printing and help come from a module the program opens from its own library folder.
 MODULE=$(grep -E '/tavix/libtavix_desktop\.so$' "$WORK/contents" || true)
@@ -90,9 +131,11 @@ echo "-- /usr/bin/tavix-lists --data $USERDATA standings"
 /usr/bin/tavix-lists --data "$USERDATA" standings > "$WORK/standings.txt" || fail "tavix-lists failed"
 cat "$WORK/standings.txt"
 grep -q "Atlantic" "$WORK/standings.txt" || fail "the standings have no Atlantic division"
+/usr/bin/tavix-lists --data "$USERDATA" --format csv standings | head -n 2 | grep -q '^team,name,' ||
+    fail "tavix-lists --format csv standings has no header row"
 
 cleanup
 installed=no
 trap - EXIT
 [ ! -e /usr/bin/tavix ] || fail "/usr/bin/tavix is still there after dpkg -r"
-echo "-- the package installs, runs and removes cleanly"
+echo "-- the package builds, passes lintian, installs, runs and removes cleanly"

@@ -1,12 +1,19 @@
 #include "tools/lists/lists_command.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "core/data_files.h"
 #include "statistics/ratings_view.h"
 #include "statistics/standings.h"
+#include "tests/predictions/small_league.h"
+#include "tools/lists/record_writers.h"
 #include "ui/main/schedule_views.h"
 
 namespace tavix {
@@ -57,7 +64,13 @@ TEST(ListsCommand, BadArgumentsOrDataGiveAMessageAndAStatus) {
                                          {"block", "--lines", "9-3"},
                                          {"block", "--today", "1999-03-01"},
                                          {"ratings", "scoring", "extra"},
-                                         {"forecast", "--print"}}) {
+                                         {"forecast", "--print"},
+                                         {"--bogus", "standings"},
+                                         {"standings", "--bogus"},
+                                         {"--format", "xml", "standings"},
+                                         {"--format"},
+                                         {"--print", "--format", "csv", "standings"},
+                                         {"--format=json", "--print", "standings"}}) {
         RunResult r = Lists(bad);
         EXPECT_EQ(r.status, 2) << ::testing::PrintToString(bad);
         EXPECT_NE(r.err.find("usage: tavix-lists"), std::string::npos);
@@ -66,6 +79,23 @@ TEST(ListsCommand, BadArgumentsOrDataGiveAMessageAndAStatus) {
     std::ostringstream out, err;
     EXPECT_EQ(RunListsCommand({"--data", "/nonexistent-tavix", "standings"}, out, err), 1);
     EXPECT_NE(err.str().find("Cannot Load file TavixSC.dat or TavixSE.dat."), std::string::npos);
+}
+
+TEST(ListsCommand, HelpAndVersionGoToStandardOutputWithoutReadingData) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--help"}, kListsUsage},
+        {{"-h"}, kListsUsage},
+        {{"standings", "--help"}, kListsUsage},
+        {{"--version"}, "tavix-lists " TAVIX_VERSION "\n"},
+        {{"-v"}, "tavix-lists " TAVIX_VERSION "\n"}};
+    for (const auto& [args, expected] : cases) {
+        std::vector<std::string> withData = {"--data", "/nonexistent-tavix"};
+        withData.insert(withData.end(), args.begin(), args.end());
+        std::ostringstream out, err;
+        EXPECT_EQ(RunListsCommand(withData, out, err), 0) << ::testing::PrintToString(args);
+        EXPECT_EQ(out.str(), expected);
+        EXPECT_EQ(err.str(), "");
+    }
 }
 
 TEST(ListsCommand, BlockWithAFixedDateRepeatsAndEndsWithThatDate) {
@@ -82,6 +112,404 @@ TEST(ListsCommand, PrintOfTheSecondHalfBreaksPagesWithFormFeedsAndKeepsTheMargin
     EXPECT_NE(r.out.find("\n\f\n"), std::string::npos);
     EXPECT_NE(r.out.find("\n          Friday, February 5, 1999\n"), std::string::npos) << "8 + 2 blanks";
     EXPECT_EQ(r.out.find("=== document"), std::string::npos) << "one document only";
+}
+
+// ---- The lists as data: every --format output parsed and held against the text list ----
+
+using Json = nlohmann::json;
+using Row = std::map<std::string, Json>;
+
+// RFC 4180 as a spreadsheet reads it: CRLF records, quoted fields with doubled quotes.
+std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> row;
+    std::string field;
+    bool quoted = false, wasQuoted = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == '"' && field.empty() && !wasQuoted) {
+            quoted = wasQuoted = true;
+        } else if (c == ',') {
+            row.push_back(field);
+            field.clear();
+            wasQuoted = false;
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            row.push_back(field);
+            rows.push_back(row);
+            row.clear();
+            field.clear();
+            wasQuoted = false;
+            ++i;
+        } else if (c == '"' || c == '\r' || c == '\n' || wasQuoted) {
+            ADD_FAILURE()
+                << "a quote inside an unquoted field, text after a closing quote or a lone line end at " << i;
+            return rows;
+        } else {
+            field += c;
+        }
+    }
+    EXPECT_TRUE(row.empty() && field.empty() && !quoted) << "the last record ends with CRLF";
+    return rows;
+}
+
+// A JSON value as the CSV writes it: text as it is, nothing as an empty field.
+std::string AsCsvCell(const Json& v) {
+    if (v.is_null()) return "";
+    if (v.is_string()) return v.get<std::string>();
+    return v.dump();
+}
+
+// The CSV and the JSON of one command, required to hold the same records.
+std::vector<Row> Records(const std::function<RunResult(std::vector<std::string>)>& run,
+                         std::vector<std::string> args) {
+    std::vector<std::string> csvArgs = {"--format", "csv"}, jsonArgs = {"--format=json"};
+    csvArgs.insert(csvArgs.end(), args.begin(), args.end());
+    jsonArgs.insert(jsonArgs.end(), args.begin(), args.end());
+    const RunResult csv = run(csvArgs), json = run(jsonArgs);
+    EXPECT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(json.status, 0) << json.err;
+    const auto table = ReadCsv(csv.out);
+    const Json array = Json::parse(json.out);  // throws, failing the test, on anything but UTF-8 JSON
+    EXPECT_TRUE(array.is_array());
+    EXPECT_FALSE(table.empty());
+    if (table.empty() || !array.is_array()) return {};
+    EXPECT_EQ(table.size(), array.size() + 1) << "a header row and one row per object";
+    std::vector<Row> rows;
+    for (size_t r = 0; r < array.size() && r + 1 < table.size(); ++r) {
+        const Json& object = array[r];
+        EXPECT_EQ(object.size(), table[0].size());
+        Row row;
+        for (size_t f = 0; f < table[0].size(); ++f) {
+            const std::string& name = table[0][f];
+            EXPECT_TRUE(object.contains(name)) << name;
+            if (!object.contains(name)) continue;
+            EXPECT_EQ(table[r + 1].at(f), AsCsvCell(object[name])) << name << " of record " << r;
+            row[name] = object[name];
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// The figures of a text line: numbers with an optional sign; "83-100" reads as 83 and 100.
+std::vector<double> NumbersIn(const std::string& text) {
+    std::vector<double> numbers;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool sign = (text[i] == '-' || text[i] == '+') && (i == 0 || text[i - 1] == ' ') &&
+                          i + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[i + 1]));
+        if (!sign && !std::isdigit(static_cast<unsigned char>(text[i]))) continue;
+        char* end = nullptr;
+        numbers.push_back(std::strtod(text.c_str() + i, &end));
+        i = static_cast<size_t>(end - text.c_str()) - 1;
+    }
+    return numbers;
+}
+
+std::vector<double> Figures(const Row& row, std::initializer_list<const char*> names) {
+    std::vector<double> figures;
+    for (const char* n : names) {
+        const Json& v = row.at(n);
+        EXPECT_TRUE(v.is_number()) << n << " is " << v.dump();
+        if (v.is_number()) figures.push_back(v.get<double>());
+    }
+    return figures;
+}
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, last - first + 1);
+}
+
+bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// How a command's text list shows its records: which lines carry one, and what each must agree on.
+struct TextCheck {
+    std::function<bool(const std::string&)> carriesRecord;
+    std::function<void(const std::string& line, const Row& record)> agrees;
+};
+
+std::string Utf8(const std::string& text) { return Latin1ToUtf8(text); }
+
+const TextCheck kStandingsCheck{
+    [](const std::string& l) { return StartsWith(l, "     ") && l.size() > 5 && l[5] != ' '; },
+    [](const std::string& l, const Row& r) {
+        EXPECT_TRUE(StartsWith(r.at("name"), Utf8(Trimmed(l.substr(5, 16))))) << l;
+        std::vector<double> expected = Figures(r, {"wins", "losses", "pct"});
+        if (r.at("games_behind") != 0) expected.push_back(r.at("games_behind"));
+        expected.push_back(r.at("margin"));
+        EXPECT_EQ(NumbersIn(l.substr(21)), expected) << l;
+        EXPECT_EQ(l.find(" -   ") != std::string::npos, r.at("games_behind") == 0) << l;
+    }};
+
+const TextCheck kRatingsCheck{
+    [](const std::string& l) { return l.size() > 60 && l[0] == ' ' && l[1] != ' ' && l[1] != '-'; },
+    [](const std::string& l, const Row& r) {
+        EXPECT_TRUE(EndsWith(r.at("name"), Utf8(Trimmed(l.substr(0, 18))))) << l;
+        EXPECT_EQ(NumbersIn(l.substr(18)),
+                  Figures(r, {"wins", "losses", "pct", "offense", "defense", "margin"}))
+            << l;
+    }};
+
+// A prediction line: road and home names, the favourite's nickname and margin (or a pick), the total.
+const TextCheck kPredictionCheck{
+    [](const std::string& l) { return l.size() >= 79; },
+    [](const std::string& l, const Row& r) {
+        const std::string road = r.at("road_name"), home = r.at("home_name");
+        EXPECT_TRUE(StartsWith(Utf8(l), road)) << l;
+        EXPECT_NE(Utf8(l).find((r.count("neutral") && r.at("neutral") == true ? " vs " : " at ") + home),
+                  std::string::npos)
+            << l;
+        if (r.at("favourite_team").is_null()) {
+            EXPECT_EQ(l.substr(53, 8), "--  Pick");
+            EXPECT_EQ(r.at("margin"), 0);
+            EXPECT_EQ(NumbersIn(l.substr(61)), Figures(r, {"over_under"})) << l;
+        } else {
+            const Json favourite = r.at("favourite_team");
+            EXPECT_TRUE(favourite == r.at("road_team") || favourite == r.at("home_team"));
+            EXPECT_TRUE(EndsWith(r.at("favourite_name"), Utf8(Trimmed(l.substr(53, 14))))) << l;
+            EXPECT_EQ(NumbersIn(l.substr(67)), Figures(r, {"margin", "over_under"})) << l;
+        }
+    }};
+
+const TextCheck kForecastCheck{[](const std::string&) { return true; },
+                               [](const std::string& l, const Row& r) {
+                                   EXPECT_EQ(r.at("team").is_null(), l.empty());
+                                   if (!l.empty()) {
+                                       EXPECT_TRUE(StartsWith(r.at("name"), Utf8(l))) << l;
+                                   }
+                               }};
+
+// A game line names both teams and, once played, the score with any overtimes after the home city.
+const TextCheck kScheduleCheck{
+    [](const std::string& l) { return l.find(" at ") != std::string::npos; },
+    [](const std::string& l, const Row& r) {
+        const std::string road = r.at("road_name"), home = r.at("home_name");
+        const size_t at = l.find(" at ");
+        EXPECT_TRUE(StartsWith(road, Utf8(Trimmed(l.substr(0, at))))) << l;
+        const std::string rest = l.substr(at + 4);
+        EXPECT_TRUE(StartsWith(home, Utf8(Trimmed(rest.substr(0, 13))))) << l;
+        const std::vector<double> shown = NumbersIn(rest.size() > 13 ? rest.substr(13) : "");
+        if (r.at("road_score").is_null()) {
+            EXPECT_TRUE(shown.empty()) << l;
+            EXPECT_TRUE(r.at("home_score").is_null() && r.at("overtimes").is_null());
+            return;
+        }
+        std::vector<double> expected = Figures(r, {"road_score", "home_score"});
+        if (r.at("overtimes") > 1) expected.push_back(r.at("overtimes"));
+        EXPECT_EQ(shown, expected) << l;
+        EXPECT_EQ(l.find("OT") != std::string::npos, r.at("overtimes") > 0) << l;
+    }};
+
+struct FormatCase {
+    std::vector<std::string> args;
+    const TextCheck* check;
+};
+
+const std::vector<FormatCase>& FormatCases() {
+    static const std::vector<FormatCase> cases = [] {
+        std::vector<FormatCase> c = {{{"standings"}, &kStandingsCheck},
+                                     {{"ratings"}, &kRatingsCheck},
+                                     {{"ratings", "switched"}, &kRatingsCheck},
+                                     {{"predict", "5", "12"}, &kPredictionCheck},
+                                     {{"predict", "22", "10", "--neutral"}, &kPredictionCheck},
+                                     {{"block", "--today", "03-01-1999"}, &kPredictionCheck},
+                                     {{"forecast"}, &kForecastCheck},
+                                     {{"schedule", "second"}, &kScheduleCheck},
+                                     {{"schedule", "month", "4"}, &kScheduleCheck},
+                                     {{"schedule", "team", "22", "all"}, &kScheduleCheck}};
+        for (const char* order : {"scoring", "percentage", "offense", "defense"}) {
+            c.push_back({{"ratings", order}, &kRatingsCheck});
+            c.push_back({{"ratings", order, "--previous"}, &kRatingsCheck});
+        }
+        return c;
+    }();
+    return cases;
+}
+
+// Every record agrees with its text line, in order, and every line that shows one has one.
+void CheckFormatsAgainstText(const std::function<RunResult(std::vector<std::string>)>& run) {
+    for (const FormatCase& fc : FormatCases()) {
+        SCOPED_TRACE(::testing::PrintToString(fc.args));
+        const RunResult text = run(fc.args);
+        ASSERT_EQ(text.status, 0) << text.err;
+        std::vector<std::string> lines;
+        for (const std::string& l : LinesOf(text.out))
+            if (fc.check->carriesRecord(l)) lines.push_back(l);
+        const std::vector<Row> records = Records(run, fc.args);
+        ASSERT_EQ(records.size(), lines.size());
+        ASSERT_FALSE(records.empty());
+        for (size_t i = 0; i < records.size(); ++i) {
+            const Row& r = records[i];
+            for (const char* team : {"team", "road_team", "home_team"}) {
+                if (!r.count(team) || r.at(team).is_null()) continue;
+                EXPECT_TRUE(r.at(team).is_number_integer() && r.at(team) >= 1 && r.at(team) <= kLeagueTeams);
+            }
+            fc.check->agrees(lines[i], r);
+        }
+    }
+}
+
+TEST(ListsFormats, AgreeWithTheTextListsOnTheSuppliedData) {
+    CheckFormatsAgainstText(Lists);
+    // Figures the season is known by, as a reader of the data would look them up.
+    const std::vector<Row> standings = Records(Lists, {"standings"});
+    ASSERT_EQ(standings.size(), 29u);
+    EXPECT_EQ(standings[0].at("name"), "Orlando Magic");
+    EXPECT_EQ(standings[0].at("pct"), 0.66);
+    EXPECT_EQ(standings[0].at("division"), "Atlantic");
+    const std::vector<Row> games = Records(Lists, {"schedule", "second"});
+    ASSERT_FALSE(games.empty());
+    EXPECT_EQ(games[0].at("date"), "1999-02-05");
+    EXPECT_EQ(games[0].at("road_name"), "Cleveland Cavaliers");
+    EXPECT_EQ(games[0].at("road_score"), 83);
+    EXPECT_EQ(games[0].at("home_score"), 100);
+    EXPECT_EQ(games.size(), 29u * 50 / 2) << "the 50-game season of 1998-99";
+}
+
+// A league of its own: an accented city in the files' Latin-1, ties, a pick, overtimes and a game
+// still to be played.
+class MadeUpLeagueFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/tavix-lists-XXXXXX";
+        dir_ = ::mkdtemp(pattern);
+        NBA nba = testing::SmallLeague();
+        nba.CityNames[22] =
+            "Montr\xe9"
+            "al";
+        for (int t = 1; t <= kLeagueTeams; ++t) {
+            nba.Wins[t] = static_cast<int16_t>(10 + (t * 7) % 23);
+            nba.Losses[t] = static_cast<int16_t>(40 - nba.Wins[t]);
+            nba.Ties[t] = static_cast<int16_t>(t % 5 == 0 ? 1 : 0);
+            nba.OffenseAve[t] = 88 + (t * 13) % 17 * 0.73;
+            nba.DefenseAve[t] = 86 + (t * 5) % 19 * 0.61;
+            nba.PrevWins[t] = static_cast<int16_t>(20 + (t * 11) % 40);
+            nba.PrevLosses[t] = static_cast<int16_t>(82 - nba.PrevWins[t]);
+            nba.PrevOffenseAve[t] = 92 + (t * 3) % 11 * 0.87;
+            nba.PrevDefenseAve[t] = 91 + (t * 7) % 13 * 0.8;
+        }
+        // Two clubs alike in every figure make a pick.
+        nba.Wins[3] = nba.Wins[2], nba.Losses[3] = nba.Losses[2], nba.Ties[3] = nba.Ties[2];
+        nba.OffenseAve[3] = nba.OffenseAve[2], nba.DefenseAve[3] = nba.DefenseAve[2];
+        nba.UpdateMonth = 2, nba.UpdateDay = 8, nba.UpdateYear = 1999;
+        const std::vector<std::string> schedule = {
+            "Friday, February 5, 1999",
+            "Boston       at Miami        99-101",
+            "Montr\xe9"
+            "al     at Chicago      88-90 OT",
+            "New Jersey   at Miami        95-94",
+            " ",
+            "Sunday, February 7, 1999",
+            "L. A.        at L.A.         100-98 2OT",
+            "Seattle      at Montr\xe9"
+            "al     101-77",
+            " ",
+            "Tuesday, February 9, 1999",
+            "New York     at Boston",
+            "Miami        at New Jersey",
+        };
+        nba.FirstHalfCount = 0;
+        nba.SecondHalfCount = static_cast<int16_t>(schedule.size());
+        nba.MonthStart[6] = 1;
+        nba.MonthEnd[6] = nba.SecondHalfCount;
+        Write(kStatisticsFile, StatisticsText(nba));
+        Write(kNamesFile, NamesText(nba.CityNames, nba.TeamNames));
+        Write(kSettingsFile, SettingsText("Courier New"));
+        std::string lines;
+        for (const auto& l : schedule) lines += l + "\r\n";
+        Write(kScheduleFile, lines);
+    }
+    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+    void Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(JoinPath(dir_, name), std::ios::binary) << bytes;
+    }
+    RunResult Run(std::vector<std::string> args) const {
+        args.insert(args.begin(), {"--data", dir_});
+        std::ostringstream out, err;
+        const int status = RunListsCommand(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+    std::string dir_;
+};
+
+TEST_F(MadeUpLeagueFiles, FormatsAgreeWithTheTextLists) {
+    CheckFormatsAgainstText([this](std::vector<std::string> args) { return Run(std::move(args)); });
+
+    const std::vector<Row> games = Records([this](auto args) { return Run(args); }, {"schedule", "second"});
+    ASSERT_EQ(games.size(), 7u);
+    const std::pair<size_t, Row> expected[] = {
+        {1,
+         {{"date", "1999-02-05"},
+          {"road_name",
+           "Montr\xc3\xa9"
+           "al Grizzlies"},
+          {"overtimes", 1}}},
+        {3,
+         {{"date", "1999-02-07"},
+          {"road_name", "L. A. Lakers"},
+          {"home_name", "L.A. Clippers"},
+          {"overtimes", 2}}},
+        {5, {{"date", "1999-02-09"}, {"home_team", 1}, {"road_score", nullptr}, {"overtimes", nullptr}}},
+    };
+    for (const auto& [index, fields] : expected)
+        for (const auto& [name, value] : fields)
+            EXPECT_EQ(games[index].at(name), value) << index << " " << name;
+
+    const std::vector<Row> pick =
+        Records([this](auto args) { return Run(args); }, {"predict", "2", "3", "--neutral"});
+    ASSERT_EQ(pick.size(), 1u);
+    EXPECT_TRUE(pick[0].at("favourite_team").is_null());
+    EXPECT_EQ(pick[0].at("neutral"), true);
+}
+
+TEST(RecordWriters, CsvQuotesWhatNeedsItAndBothFormatsCarryTheSameUtf8Text) {
+    const std::string awkward[] = {"plain",
+                                   "a, b",
+                                   "say \"hi\"",
+                                   "two\r\nlines",
+                                   "",
+                                   " blanks ",
+                                   "Montr\xe9"
+                                   "al"};
+    RecordTable table{{"n", "text"}, {}};
+    for (const auto& t : awkward) table.records.push_back({static_cast<long>(table.records.size()), t});
+    table.records.push_back({RecordValue{}, 2.5});
+    std::ostringstream csv, json;
+    WriteCsv(table, csv);
+    WriteJson(table, json);
+    const auto rows = ReadCsv(csv.str());
+    const Json array = Json::parse(json.str());
+    ASSERT_EQ(rows.size(), std::size(awkward) + 2);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"n", "text"}));
+    for (size_t i = 0; i < std::size(awkward); ++i) {
+        const std::string utf8 = i + 1 == std::size(awkward) ? "Montr\xc3\xa9"
+                                                               "al"
+                                                             : awkward[i];
+        EXPECT_EQ(rows[i + 1], (std::vector<std::string>{std::to_string(i), utf8}));
+        EXPECT_EQ(array[i]["text"], utf8);
+        EXPECT_EQ(array[i]["n"], i);
+    }
+    EXPECT_EQ(rows.back(), (std::vector<std::string>{"", "2.5"}));
+    EXPECT_TRUE(array.back()["n"].is_null());
+    EXPECT_EQ(Latin1ToUtf8(std::string("\x80\xff", 2)), "\xc2\x80\xc3\xbf");
 }
 
 }  // namespace

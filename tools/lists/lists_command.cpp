@@ -15,19 +15,28 @@
 #include "predictions/single_game.h"
 #include "statistics/ratings_view.h"
 #include "statistics/standings.h"
+#include "tools/lists/list_records.h"
+#include "tools/lists/record_writers.h"
 #include "ui/main/schedule_views.h"
 
 namespace tavix {
 
 const char kListsUsage[] =
-    "usage: tavix-lists [--data DIR] COMMAND [--print]\n"
+    "usage: tavix-lists [--data DIR] [--print | --format csv|json] COMMAND\n"
+    "       tavix-lists --help | --version\n"
     "commands:\n"
     "  schedule first | schedule second | schedule month N (1-6) | schedule team N all|home|road\n"
     "  standings\n"
     "  ratings [scoring|percentage|offense|defense [--previous] | switched]\n"
     "  predict ROAD HOME [--neutral]\n"
     "  block [--lines A-B] [--today MM-DD-YYYY]\n"
-    "  forecast\n";
+    "  forecast\n"
+    "options:\n"
+    "  --data DIR           read the data files from DIR (default: the current folder)\n"
+    "  --print              print what the window's print command sends to the printer\n"
+    "  --format csv|json    print the figures as records: CSV with a header row, or JSON\n"
+    "  -h, --help           print this help and exit\n"
+    "  -v, --version        print the name and version and exit\n";
 
 namespace {
 
@@ -67,11 +76,12 @@ Date ParseToday(const std::string& text) {
     return Date{y, m, d};
 }
 
-// What one command shows, and how its window prints it.
+// What one command shows, how its window prints it, and its figures as records.
 struct Listing {
     std::vector<std::string> lines;
     std::vector<bool> selected;
-    std::optional<PrintScheme> print;  // nothing when the window has no print command
+    std::optional<PrintScheme> print;      // nothing when the window has no print command
+    std::function<RecordTable()> records;  // nothing when the list holds no figures
 };
 
 class Arguments {
@@ -90,7 +100,9 @@ class Arguments {
         return false;
     }
     void ExpectEnd() {
-        if (!Empty()) throw UsageError{"unexpected argument: " + args_[pos_]};
+        if (Empty()) return;
+        const std::string& extra = args_[pos_];
+        throw UsageError{(extra.rfind('-', 0) == 0 ? "unknown option: " : "unexpected argument: ") + extra};
     }
 
   private:
@@ -98,7 +110,7 @@ class Arguments {
     size_t pos_ = 0;
 };
 
-Listing Schedule(NBA& nba, Arguments& a) {
+Listing Schedule(NBA& nba, Arguments& a, Date&) {
     Listing l;
     l.print = SchedulePrintScheme();
     std::string view = a.Take("schedule view");
@@ -121,33 +133,35 @@ Listing Schedule(NBA& nba, Arguments& a) {
     } else {
         throw UsageError{"unknown schedule view: " + view};
     }
+    l.records = [&nba, lines = l.lines] { return ScheduleRecords(nba, lines); };
     return l;
 }
 
-Listing Ratings(NBA& nba, Arguments& a) {
+Listing Ratings(NBA& nba, Arguments& a, Date&) {
+    RatingsOrder order = RatingsOrder::Scoring;
+    SeasonView view = SeasonView::Current;
+    RatingsRebuild cause = RatingsRebuild::Load;
+    if (a.TakeIf("switched")) {
+        view = SeasonView::Previous;
+        cause = RatingsRebuild::SeasonSwitch;
+    } else if (!a.Empty()) {
+        std::string what = a.Take("order");
+        order = what == "scoring"      ? RatingsOrder::Scoring
+                : what == "percentage" ? RatingsOrder::Percentage
+                : what == "offense"    ? RatingsOrder::Offense
+                : what == "defense"    ? RatingsOrder::Defense
+                                       : throw UsageError{"unknown ratings order: " + what};
+        view = a.TakeIf("--previous") ? SeasonView::Previous : SeasonView::Current;
+        cause = RatingsRebuild::Option;
+    }
     Listing l;
     l.print = RatingsPrintScheme();
-    if (a.Empty()) {
-        l.lines = BuildRatingsView(nba, RatingsOrder::Scoring, SeasonView::Current, RatingsRebuild::Load);
-        return l;
-    }
-    std::string what = a.Take("order");
-    if (what == "switched") {
-        l.lines =
-            BuildRatingsView(nba, RatingsOrder::Scoring, SeasonView::Previous, RatingsRebuild::SeasonSwitch);
-        return l;
-    }
-    RatingsOrder order = what == "scoring"      ? RatingsOrder::Scoring
-                         : what == "percentage" ? RatingsOrder::Percentage
-                         : what == "offense"    ? RatingsOrder::Offense
-                         : what == "defense"    ? RatingsOrder::Defense
-                                                : throw UsageError{"unknown ratings order: " + what};
-    SeasonView view = a.TakeIf("--previous") ? SeasonView::Previous : SeasonView::Current;
-    l.lines = BuildRatingsView(nba, order, view, RatingsRebuild::Option);
+    l.lines = BuildRatingsView(nba, order, view, cause);
+    l.records = [&nba, order, view, cause] { return RatingsRecords(nba, order, view, cause); };
     return l;
 }
 
-Listing Predict(NBA& nba, Arguments& a, const Date& today) {
+Listing Predict(NBA& nba, Arguments& a, Date& today) {
     int road = TeamArgument(a.Take("road team"));
     int home = TeamArgument(a.Take("home team"));
     bool neutral = a.TakeIf("--neutral");
@@ -159,6 +173,7 @@ Listing Predict(NBA& nba, Arguments& a, const Date& today) {
     PrintScheme scheme = SinglePredictionsPrintScheme(today);
     l.print = scheme;
     l.selected = {};
+    l.records = [&nba, road, home, neutral] { return PredictionRecords(nba, road, home, neutral); };
     return l;
 }
 
@@ -185,70 +200,137 @@ Listing Block(NBA& nba, Arguments& a, Date& today) {
             selected[i - 1] = true;
     }
     Listing l;
-    l.lines = BuildBlockPredictionList(nba, SeasonView::Current, CollectBlockLines(items, selected), today);
+    std::vector<std::string> blockLines = CollectBlockLines(items, selected);
+    l.lines = BuildBlockPredictionList(nba, SeasonView::Current, blockLines, today);
     l.print = BlockPredictionsPrintScheme();
+    // A block that starts inside a day takes its first games' date from the schedule above it.
+    RecordValue dateBefore = range ? DateBefore(items, range->first - 1) : RecordValue{};
+    l.records = [&nba, blockLines, dateBefore] { return BlockRecords(nba, blockLines, dateBefore); };
     return l;
 }
 
-Listing Forecast(NBA& nba) {
+Listing Forecast(NBA& nba, Arguments&, Date&) {
     Listing l;
-    auto lines = ForecastLines(nba, ForecastPlayoffs(nba, SeasonView::Current));
+    const PlayoffForecast forecast = ForecastPlayoffs(nba, SeasonView::Current);
+    auto lines = ForecastLines(nba, forecast);
     l.lines.assign(lines.begin(), lines.end());
+    l.records = [&nba, forecast] { return ForecastRecords(nba, forecast); };
     return l;
+}
+
+Listing Standings(NBA& nba, Arguments&, Date&) {
+    Listing l;
+    l.lines = BuildStandings(nba, SeasonView::Current);
+    l.print = StandingsPrintScheme();
+    l.records = [&nba] { return StandingsRecords(nba); };
+    return l;
+}
+
+// The commands by name; each reads its own arguments and builds its list.
+using CommandRun = Listing (*)(NBA&, Arguments&, Date& today);
+struct Command {
+    const char* name;
+    CommandRun run;
+};
+const Command kCommands[] = {
+    {"schedule", Schedule}, {"standings", Standings}, {"ratings", Ratings},
+    {"predict", Predict},   {"block", Block},         {"forecast", Forecast},
+};
+
+CommandRun FindCommand(const std::string& name) {
+    for (const Command& c : kCommands)
+        if (name == c.name) return c.run;
+    throw UsageError{"unknown command: " + name};
+}
+
+enum class Output { Text, Print, Csv, Json };
+
+struct Options {
+    std::string dataDir;
+    Output output = Output::Text;
+    bool help = false, version = false;
+    std::vector<std::string> commandArgs;  // the command and its own arguments
+};
+
+// The options of every command, wherever they stand; before the command nothing else may start
+// with a dash. "--data=DIR" and "--format=csv" read like "--data DIR" and "--format csv".
+Options ReadOptions(const std::vector<std::string>& rawArgs) {
+    Options o;
+    bool textChosen = true;
+    auto setOutput = [&](Output output) {
+        if (!textChosen && o.output != output) throw UsageError{"--print and --format exclude each other"};
+        o.output = output;
+        textChosen = false;
+    };
+    for (size_t i = 0; i < rawArgs.size(); ++i) {
+        std::string arg = rawArgs[i];
+        std::optional<std::string> value;
+        if (arg.rfind("--", 0) == 0 && arg.find('=') != std::string::npos) {
+            value = arg.substr(arg.find('=') + 1);
+            arg = arg.substr(0, arg.find('='));
+        }
+        auto takeValue = [&](const char* what) {
+            if (value) return *value;
+            if (i + 1 >= rawArgs.size()) throw UsageError{arg + " needs " + what};
+            return rawArgs[++i];
+        };
+        if (arg == "-h" || arg == "--help") {
+            o.help = true;
+        } else if (arg == "-v" || arg == "--version") {
+            o.version = true;
+        } else if (arg == "--data") {
+            o.dataDir = takeValue("a folder");
+        } else if (arg == "--print" && !value) {
+            setOutput(Output::Print);
+        } else if (arg == "--format") {
+            const std::string format = takeValue("csv or json");
+            setOutput(format == "csv"    ? Output::Csv
+                      : format == "json" ? Output::Json
+                                         : throw UsageError{"--format takes csv or json: " + format});
+        } else if (o.commandArgs.empty() && rawArgs[i].rfind('-', 0) == 0) {
+            throw UsageError{"unknown option: " + rawArgs[i]};
+        } else {
+            o.commandArgs.push_back(rawArgs[i]);
+        }
+    }
+    return o;
 }
 
 }  // namespace
 
 int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostream& err) {
-    std::vector<std::string> args;
-    std::string dataDir;
-    bool print = false;
-    for (size_t i = 0; i < rawArgs.size(); ++i) {
-        if (rawArgs[i] == "--data") {
-            if (i + 1 >= rawArgs.size()) {
-                err << "tavix-lists: --data needs a folder\n" << kListsUsage;
-                return 2;
-            }
-            dataDir = rawArgs[++i];
-        } else if (rawArgs[i] == "--print") {
-            print = true;
-        } else {
-            args.push_back(rawArgs[i]);
-        }
-    }
-
-    NBA nba;
+    Options options;
+    CommandRun run = nullptr;
     Date today = SystemToday();
-    Listing listing;
-    std::string command;
-    auto run = [&](NBA& league, Arguments& a) -> Listing {
-        if (command == "schedule") return Schedule(league, a);
-        if (command == "standings") {
-            Listing l;
-            l.lines = BuildStandings(league, SeasonView::Current);
-            l.print = StandingsPrintScheme();
-            return l;
-        }
-        if (command == "ratings") return Ratings(league, a);
-        if (command == "predict") return Predict(league, a, today);
-        if (command == "block") return Block(league, a, today);
-        if (command == "forecast") return Forecast(league);
-        throw UsageError{"unknown command: " + command};
-    };
     try {
+        options = ReadOptions(rawArgs);
+        if (options.help) {
+            out << kListsUsage;
+            return 0;
+        }
+        if (options.version) {
+            out << "tavix-lists " << TAVIX_VERSION << "\n";
+            return 0;
+        }
         // The arguments are checked on an empty league first, so a typing slip never reads the data.
-        Arguments probe(args);
-        command = probe.Take("command");
+        Arguments probe(options.commandArgs);
+        const std::string command = probe.Take("command");
+        run = FindCommand(command);
         NBA empty;
         empty.TeamCount = kLeagueTeams;
-        run(empty, probe);
+        Listing checked = run(empty, probe, today);
         probe.ExpectEnd();
-        if (command == "forecast" && print) throw UsageError{"the forecast window has no print command"};
+        if (options.output == Output::Print && !checked.print)
+            throw UsageError{"the " + command + " window has no print command"};
+        if ((options.output == Output::Csv || options.output == Output::Json) && !checked.records)
+            throw UsageError{"the " + command + " list holds no figures for --format"};
     } catch (const UsageError& e) {
         err << "tavix-lists: " << e.what << "\n" << kListsUsage;
         return 2;
     }
 
+    NBA nba;
+    const std::string& dataDir = options.dataDir;
     LoadReport report = LoadLeague(dataDir, JoinPath(dataDir, kSettingsFile), nba);
     if (report.NeedsLoadingMessage()) {
         // The message box's line breaks are LF CR pairs; a terminal wants plain line ends.
@@ -257,13 +339,22 @@ int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, 
         err << kLoadingMessageTitle << "\n" << text;
         return 1;
     }
-    Arguments real(args);
-    real.Take("command");
-    listing = run(nba, real);
+    Arguments real(options.commandArgs);
+    const std::string command = real.Take("command");
+    Listing listing = run(nba, real, today);
 
-    if (!print) {
-        for (const auto& line : listing.lines) out << line << "\n";
-        return 0;
+    switch (options.output) {
+        case Output::Text:
+            for (const auto& line : listing.lines) out << line << "\n";
+            return 0;
+        case Output::Csv:
+            WriteCsv(listing.records(), out);
+            return 0;
+        case Output::Json:
+            WriteJson(listing.records(), out);
+            return 0;
+        case Output::Print:
+            break;
     }
     TextPrinterProvider printer;
     ListContents contents{listing.lines, listing.selected};

@@ -20,16 +20,6 @@ std::vector<std::string> IndentedRange(const std::string* slots, long first, lon
     return lines;
 }
 
-// Date headings are told by the weekday they start with; only four letters are compared.
-bool IsDateHeading(const std::string& line, bool secondHalf) {
-    static const char* const kDays[] = {"mond", "sund", "tues", "wedn", "thur", "frid", "satu"};
-    const std::string start = ToLower(line.substr(0, secondHalf ? 4 : 5));
-    for (const char* day : kDays) {
-        if (start == (secondHalf ? std::string(day) : " " + std::string(day))) return true;
-    }
-    return false;
-}
-
 // The city of a home game stands right of position 4, that of a road game left of it; a game
 // found exactly at 4 passes both filters.
 bool PassesFilter(int position, TeamScheduleMode mode) {
@@ -39,6 +29,16 @@ bool PassesFilter(int position, TeamScheduleMode mode) {
 }
 
 }  // namespace
+
+// Date headings are told by the weekday they start with; only four letters are compared.
+bool IsDateHeading(const std::string& line, bool secondHalf) {
+    static const char* const kDays[] = {"mond", "sund", "tues", "wedn", "thur", "frid", "satu"};
+    const std::string start = ToLower(line.substr(0, secondHalf ? 4 : 5));
+    for (const char* day : kDays) {
+        if (start == (secondHalf ? std::string(day) : " " + std::string(day))) return true;
+    }
+    return false;
+}
 
 const char kSelectTeamPrompt[] = "        Select Team Below";
 

@@ -24,6 +24,10 @@ bool MonthOnSecondHalf(int index);
 std::vector<std::string> FirstHalfLines(const NBA& nba);
 std::vector<std::string> SecondHalfLines(const NBA& nba);
 
+// A date heading of the schedule file ("Friday, February 5, 1999"; a first-half heading starts
+// with a blank), told by the weekday it starts with.
+bool IsDateHeading(const std::string& fileLine, bool secondHalf);
+
 // The lines MonthStart..MonthEnd of the month's pair. A range reaching outside the array is cut
 // to the array (1..900 or 1..920); slots inside the array but past the loaded lines show as
 // empty lines. An index outside 0..5 lists nothing.

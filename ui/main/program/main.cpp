@@ -6,6 +6,7 @@
 
 #include "core/data_files.h"
 #include "platform/app_paths.h"
+#include "platform/command_line.h"
 #include "platform/lazy_desktop.h"
 #include "platform/program_style.h"
 #include "platform/qt_dialogs.h"
@@ -17,6 +18,8 @@
 #include "ui/main/windows/form2.h"
 
 int main(int argc, char** argv) {
+    // Help and version need no display.
+    if (const auto status = tavix::HandleCommandLine(argc, argv, TAVIX_VERSION)) return *status;
     QApplication app(argc, argv);
     tavix::InstallProgramStyle();
     QApplication::setApplicationName("Tavix");

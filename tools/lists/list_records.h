@@ -1,0 +1,43 @@
+#pragma once
+// The lists as data: one record per team or game with named fields, built from the same ordering
+// and prediction logic the text lists use, with every figure rounded as the list shows it.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/league.h"
+#include "core/number_format.h"
+#include "forecast/playoff_forecast.h"
+#include "statistics/ratings_view.h"
+
+namespace tavix {
+
+// Nothing (an empty box, a game not played yet), a whole number, a figure, a yes/no, or text in
+// the data files' 8-bit encoding.
+using RecordValue = std::variant<std::monostate, long, double, bool, std::string>;
+
+struct RecordTable {
+    std::vector<std::string> fields;
+    std::vector<std::vector<RecordValue>> records;
+};
+
+// Each reads the league as the text list of the same command has just left it (ratings computed
+// for the season shown).
+RecordTable StandingsRecords(NBA& nba);
+RecordTable RatingsRecords(const NBA& nba, RatingsOrder order, SeasonView view, RatingsRebuild cause);
+RecordTable PredictionRecords(const NBA& nba, int road, int home, bool neutral);
+// The games among the block's lines, each dated by the heading above it; games before the first
+// heading among them by `dateBefore`.
+RecordTable BlockRecords(NBA& nba, const std::vector<std::string>& blockLines, const RecordValue& dateBefore);
+RecordTable ForecastRecords(const NBA& nba, const PlayoffForecast& forecast);
+// The games among a schedule view's lines, each dated by the heading above it.
+RecordTable ScheduleRecords(const NBA& nba, const std::vector<std::string>& viewLines);
+
+// The date of the last heading among the first `end` lines of a schedule view; nothing if none.
+RecordValue DateBefore(const std::vector<std::string>& viewLines, size_t end);
+
+// "Friday, February 5, 1999" as 1999-02-05; the heading's own text when it is not such a date.
+std::string HeadingDate(const std::string& heading);
+
+}  // namespace tavix
