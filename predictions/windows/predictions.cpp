@@ -5,12 +5,14 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <utility>
 
 #include "platform/list_text.h"
 #include "platform/picture_buttons.h"
@@ -59,14 +61,9 @@ void predictions::BuildControls() {
     HScroll1->setObjectName("HScroll1");
     HScroll1->setGeometry(TwipsRect(120, kListTop + kListHeight, kListWidth, 255));
     // One step is one character of the list font; the end shows the last column of the longest line.
-    // Two characters more than the line leave room for the list's frame and the item's padding.
     const QFontMetrics metrics(List1->font());
-    const double twipsPerPixel = 1440.0 / logicalDpiX();
-    const double charTwips = metrics.horizontalAdvance(QLatin1Char('0')) * twipsPerPixel;
-    const int widest = static_cast<int>(
-        (metrics.horizontalAdvance(QString(kLongestLine + 2, QLatin1Char('0'))) + 2 * List1->frameWidth()) *
-        twipsPerPixel);
-    HScroll1->setRange(0, std::max(0, widest - static_cast<int>(kListWidth)));
+    const double charTwips = metrics.horizontalAdvance(QLatin1Char('0')) * 1440.0 / logicalDpiX();
+    HScroll1->setRange(0, ShiftToShow(kLongestLine));
     HScroll1->setSingleStep(std::max(1, static_cast<int>(charTwips)));
     HScroll1->setPageStep(static_cast<int>(kListWidth / 2));
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int v) { HScroll1_Change(v); });
@@ -84,6 +81,8 @@ void predictions::BuildControls() {
     Neutralcheck = new QCheckBox("Neutral Site Game", gamebox);
     Neutralcheck->setObjectName("Neutralcheck");
     Neutralcheck->setGeometry(TwipsRect(120, 480, 2400, 375));
+    // The tick belongs to the game being built: choosing teams or reversing them keeps it.
+    connect(Neutralcheck, &QCheckBox::toggled, this, [this](bool on) { session_.SetNeutral(on); });
     Reversebutton = new QPushButton("Reverse", gamebox);
     Reversebutton->setObjectName("Reversebutton");
     Reversebutton->setGeometry(TwipsRect(kListWidth - 1335, 450, 1215, 405));
@@ -152,6 +151,8 @@ void predictions::BuildControls() {
                 label->setProperty("index", t);
                 label->setGeometry(TwipsRect(120, top, labelWidth, rowHeight - 30));
                 label->setCursor(Qt::PointingHandCursor);
+                label->setFocusPolicy(Qt::StrongFocus);  // Space or Enter chooses, as a click does
+                label->setFrameShape(QFrame::NoFrame);
                 label->installEventFilter(this);
                 Clabel[t] = label;
                 top += rowHeight;
@@ -179,19 +180,45 @@ void predictions::Form_Load() {
 }
 
 bool predictions::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* label = qobject_cast<QLabel*>(watched);
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (label && mouse->button() == Qt::LeftButton &&
-            label->rect().contains(mouse->position().toPoint())) {
-            const int team = label->property("index").toInt();
-            if (team >= 1 && team <= kLeagueTeams) {
-                Clabel_Click(team);
-                return true;
-            }
+    auto* label = qobject_cast<QLabel*>(watched);
+    const int team = label ? label->property("index").toInt() : 0;
+    if (team < 1 || team > kLeagueTeams) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonDblClick:
+            // The second click of a double click is not a second choice: it would un-choose the team.
+            swallowRelease_ = true;
+            return true;
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton) break;
+            if (std::exchange(swallowRelease_, false)) return true;
+            if (label->rect().contains(mouse->position().toPoint())) Clabel_Click(team);
+            return true;
         }
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) break;
+            Clabel_Click(team);
+            return true;
+        }
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            // A plain box shows which team the keyboard is on.
+            label->setFrameShape(event->type() == QEvent::FocusIn ? QFrame::Box : QFrame::NoFrame);
+            break;
+        default:
+            break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+int predictions::ShiftToShow(int characters) const {
+    // Two characters more than the text leave room for the item's padding; the frames and a
+    // vertical scroll bar take their share of the visible width too.
+    const QFontMetrics metrics(List1->font());
+    const int pixels = metrics.horizontalAdvance(QString(characters + 2, QLatin1Char('0'))) +
+                       2 * List1->frameWidth() + List1->verticalScrollBar()->sizeHint().width();
+    return std::max(0, static_cast<int>(pixels * 1440.0 / logicalDpiX()) - static_cast<int>(kListWidth));
 }
 
 void predictions::ShowGameState() {
@@ -221,7 +248,6 @@ void predictions::Reversebutton_Click() {
 }
 
 void predictions::PredictButton_Click() {
-    session_.SetNeutral(Neutralcheck->isChecked());
     if (!session_.Predict(ctx_.seasonView)) {
         ctx_.dialogs.Beep();
         return;
@@ -229,7 +255,11 @@ void predictions::PredictButton_Click() {
     const auto& list = session_.List();
     for (size_t i = static_cast<size_t>(List1->count()); i < list.size(); ++i)
         List1->addItem(Latin1(list[i]));
+    // The answer (favourite, margin, total) stands at the right end of the new line: bring it in.
     List1->scrollToBottom();
+    const int shift = ShiftToShow(static_cast<int>(list.back().size()));
+    if (shift > HScroll1->maximum()) HScroll1->setMaximum(shift);  // a line made long by long names
+    HScroll1->setValue(shift);
     ShowGameState();
 }
 

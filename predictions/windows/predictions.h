@@ -46,12 +46,15 @@ class predictions : public QWidget {
     void DoneButton_Click();
     void InfoButton_Click();
     void HScroll1_Change(int value);
+    // How far (twips) the list must slide for a line of `characters` to show to its last column.
+    int ShiftToShow(int characters) const;
     void ShowGameState();  // labels, game box and caption as the session has them
     void FillList();
 
     AppContext& ctx_;
     PredictionSession session_;
     int ScrollShift = 0;
+    bool swallowRelease_ = false;  // the release that ends a double click on a team label
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
