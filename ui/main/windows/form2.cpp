@@ -345,6 +345,7 @@ void Form2::BuildTeamPanel() {
     Combo1->setGeometry(TwipsRect(240, 540, 3900, 375));
     // Enter is taken before the combo sees it: the combo would first put its current item (the
     // first team) in place of the prompt, and Enter on the prompt must only beep.
+    Combo1->installEventFilter(this);
     Combo1->lineEdit()->installEventFilter(this);
     schframe = new QGroupBox("Schedule Type", panel);
     schframe->setObjectName("schframe");
@@ -456,7 +457,8 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::MouseMove && (watched == Panel3D1 || watched == centralWidget()))
             HideHints();
     }
-    if (Combo1 && watched == Combo1->lineEdit()) {
+    // Keys come to the combo (it has the focus for its text box); double clicks to the text box.
+    if (Combo1 && (watched == Combo1 || watched == Combo1->lineEdit())) {
         const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
         if (event->type() == QEvent::MouseButtonDblClick || key == Qt::Key_Return || key == Qt::Key_Enter) {
             TeamSelButton_Click();
