@@ -140,7 +140,7 @@ class PredictionsWindowTest : public QObject {
                 QTest::keyClick(label, gesture == "Enter" ? Qt::Key_Return : Qt::Key_Space);
             }
         };
-        QCOMPARE(Label(1)->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(Label(1)->focusPolicy(), Qt::TabFocus);
         choose(1);
         QVERIFY(Red(1));
         QCOMPARE(window->Session().TeamsChosen(), 1);
@@ -240,14 +240,25 @@ class PredictionsWindowTest : public QObject {
 
     // After Predict the newest line's favourite, margin and total (column 54 to the end) are in
     // view without touching the scroll bars, however many lines came before it.
+    // A window made wider widens the list: at its widest the whole line shows, teams included.
     void newestAnswerInView_data() {
         QTest::addColumn<int>("games");
-        QTest::newRow("first game") << 1;
-        QTest::newRow("list longer than the box") << 12;
+        QTest::addColumn<int>("wider");   // pixels added to the window's width; -1: as wide as it goes
+        QTest::addColumn<int>("column");  // the first column that must show
+        QTest::newRow("first game") << 1 << 0 << 54;
+        QTest::newRow("list longer than the box") << 12 << 0 << 54;
+        QTest::newRow("window a little wider") << 3 << 100 << 54;
+        QTest::newRow("window widest") << 3 << -1 << 1;
     }
     void newestAnswerInView() {
         QFETCH(int, games);
+        QFETCH(int, wider);
+        QFETCH(int, column);
+        const QSize classic = window->size();
         for (int g = 0; g < games; ++g) Predict(1 + g % 29, 1 + (g + 5) % 29);
+        window->resize(wider < 0 ? window->maximumWidth() : classic.width() + wider, classic.height());
+        QCOMPARE(window->height(), classic.height());
+        if (wider < 0) QCOMPARE(Control<QScrollBar>("HScroll1")->maximum(), 0);
         auto* list = Control<QListWidget>("List1");
         QWidget* clip = list->parentWidget();
         QListWidgetItem* newest = list->item(list->count() - 1);
@@ -255,13 +266,15 @@ class PredictionsWindowTest : public QObject {
         const QRect row = list->visualItemRect(newest);
         const QRect viewport = list->viewport()->rect();
         QVERIFY(viewport.contains(row.topLeft()) && viewport.bottom() >= row.bottom());
-        const int favourite = row.x() + list->fontMetrics().horizontalAdvance(line.left(53));
+        const int favourite = row.x() + list->fontMetrics().horizontalAdvance(line.left(column - 1));
         const int end = row.x() + list->fontMetrics().horizontalAdvance(line) + 2;
         const QPoint from = list->viewport()->mapTo(clip, QPoint(favourite, row.y()));
         const QPoint to = list->viewport()->mapTo(clip, QPoint(end, row.y()));
         QVERIFY2(from.x() >= 0, qPrintable(QString::number(from.x())));
         QVERIFY2(to.x() <= std::min(clip->width(), list->viewport()->mapTo(clip, viewport.topRight()).x()),
                  qPrintable(QString("%1 of %2").arg(to.x()).arg(clip->width())));
+        // The team frames keep to the right of the list.
+        QVERIFY(Control<QGroupBox>("Frame1")->x() >= clip->geometry().right());
         QVERIFY(window->grab().save(QString(TAVIX_BINARY_DIR) + "/predictions-window.png"));
     }
 
@@ -273,7 +286,7 @@ class PredictionsWindowTest : public QObject {
         QCOMPARE(list->geometry(), QRect(0, 0, Twips(4875), list->height()));
         scroll->setValue(scroll->maximum());
         QCOMPARE(list->x(), -Twips(scroll->maximum()));
-        QCOMPARE(list->width(), Twips(scroll->maximum() + 4875));
+        QCOMPARE(list->width(), Twips(scroll->maximum()) + Twips(4875));
         // At the far end the last column of the longest line is inside the visible part.
         const int lastColumn = list->fontMetrics().horizontalAdvance(QString(82, '-'));
         QVERIFY(list->x() + list->frameWidth() + lastColumn <= Twips(4875));
