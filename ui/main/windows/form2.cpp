@@ -447,7 +447,9 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         (watched == List1 || watched == List2 || watched == centralWidget() ||
          (teamPanel && watched == teamPanel)))
         ShowIdleDecoration();
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+    // A tool button's hint shows for the pointer on it, and for the keyboard's focus reaching it.
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove ||
+        event->type() == QEvent::FocusIn) {
         for (int i = 0; i < 5; ++i) {
             if (watched == Toolbutton[i]) {
                 Toolbutton_MouseMove(i);

@@ -173,6 +173,7 @@ class Form2Test : public QObject {
         QVERIFY(w->Toolbutton[0]->hasFocus());
         for (int i = 1; i <= 4; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->Toolbutton[4]));
+        QVERIFY(w->Label1[4]->isVisible() && w->Label1[3]->isHidden());  // its words show, as for the mouse
         QTest::keyClick(w->Toolbutton[4], static_cast<Qt::Key>(key));
         QTRY_COMPARE(w.app.help.topics, std::vector<std::string>{"Contents"});
     }
