@@ -78,8 +78,9 @@ QToolButton* HistoryButton(const char* name, const QString& text, QStyle::Standa
 bool DesktopLinkOpener::OpenExternal(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 QString FullTextQuery(const QString& typed) {
+    static const QRegularExpression kWordGap("[^\\w]+", QRegularExpression::UseUnicodePropertiesOption);
     QStringList terms;
-    for (const QString& word : typed.split(QRegularExpression("[^\\w]+"), Qt::SkipEmptyParts))
+    for (const QString& word : typed.split(kWordGap, Qt::SkipEmptyParts))
         terms << QString("\"%1\"*").arg(word);
     return terms.join(' ');
 }
@@ -275,11 +276,8 @@ void HelpWindow::OpenBestMatch() {
         SearchPages();
         return;
     }
-    if (pageList_->count() > 0) {
-        ShowUrl(pageList_->item(0)->data(Qt::UserRole).toUrl());
-    } else {
-        QApplication::beep();  // the status line below already says nothing matches
-    }
+    // With no page either, the status line under the list already says so.
+    if (pageList_->count() > 0) ShowUrl(pageList_->item(0)->data(Qt::UserRole).toUrl());
 }
 
 void HelpWindow::SearchPages() {

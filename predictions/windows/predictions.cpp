@@ -202,9 +202,10 @@ bool predictions::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
+            auto* press = static_cast<QKeyEvent*>(event);
+            const int key = press->key();
             if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) break;
-            Clabel_Click(team);
+            if (!press->isAutoRepeat()) Clabel_Click(team);  // a held key is one choice too
             return true;
         }
         case QEvent::FocusIn:
