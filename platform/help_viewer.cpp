@@ -1,6 +1,8 @@
 #include "platform/help_viewer.h"
 #include "platform/list_text.h"
 
+#include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,15 +11,23 @@
 #include <QHelpEngine>
 #include <QHelpIndexModel>
 #include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QHelpSearchResult>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "platform/app_paths.h"
 
@@ -50,10 +60,34 @@ QString WritableCopy(const QString& collection) {
     return folder.filePath(source.fileName());
 }
 
+QToolButton* HistoryButton(const char* name, const QString& text, QStyle::StandardPixmap icon,
+                           QKeySequence::StandardKey key) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setText(text);
+    button->setIcon(QApplication::style()->standardIcon(icon));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setShortcut(key);
+    button->setToolTip(text + " (" + QKeySequence(key).toString(QKeySequence::NativeText) + ")");
+    button->setEnabled(false);
+    return button;
+}
+
 }  // namespace
 
+bool DesktopLinkOpener::OpenExternal(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+QString FullTextQuery(const QString& typed) {
+    static const QRegularExpression kWordGap("[^\\w]+", QRegularExpression::UseUnicodePropertiesOption);
+    QStringList terms;
+    for (const QString& word : typed.split(kWordGap, Qt::SkipEmptyParts))
+        terms << QString("\"%1\"*").arg(word);
+    return terms.join(' ');
+}
+
 HelpBrowser::HelpBrowser(QHelpEngine& engine, QWidget* parent) : QTextBrowser(parent), engine_(engine) {
-    setOpenExternalLinks(true);
+    // The window decides where a link goes: a page of the help here, anything else to the desktop.
+    setOpenLinks(false);
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
@@ -61,7 +95,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     return QTextBrowser::loadResource(type, name);
 }
 
-HelpWindow::HelpWindow(QHelpEngine& engine) : engine_(engine) {
+HelpWindow::HelpWindow(QHelpEngine& engine, LinkOpener& links) : engine_(engine), links_(links) {
     setObjectName("HelpWindow");
     setWindowTitle("Tavix Help");
     resize(900, 620);
@@ -78,17 +112,31 @@ HelpWindow::HelpWindow(QHelpEngine& engine) : engine_(engine) {
     auto* lookFor = new QLabel("&Look for:");
     searchField_ = new QLineEdit;
     searchField_->setObjectName("searchField");
-    searchField_->setPlaceholderText("Type the first letters of a topic");
+    searchField_->setPlaceholderText("Type a topic or any word");
     searchField_->setClearButtonEnabled(true);
     lookFor->setBuddy(searchField_);
     indexList_ = new QListView;
     indexList_->setObjectName("indexList");
     indexList_->setModel(engine_.indexModel());
     indexList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Below the keywords, the pages that mention the words typed, found by the full-text search.
+    auto* pagesHeading = new QLabel("Pages that &mention it:");
+    pageList_ = new QListWidget;
+    pageList_->setObjectName("pageList");
+    pagesHeading->setBuddy(pageList_);
+    searchStatus_ = new QLabel;
+    searchStatus_->setObjectName("searchStatus");
+    searchStatus_->setWordWrap(true);
     indexLayout->addWidget(lookFor);
     indexLayout->addWidget(searchField_);
-    indexLayout->addWidget(indexList_);
+    indexLayout->addWidget(indexList_, 3);
+    indexLayout->addWidget(pagesHeading);
+    indexLayout->addWidget(pageList_, 2);
+    indexLayout->addWidget(searchStatus_);
     tabs_->addTab(indexPage, "&Index");
+    searchDelay_ = new QTimer(this);
+    searchDelay_->setSingleShot(true);
+    searchDelay_->setInterval(250);
 
     note_ = new QLabel;
     note_->setObjectName("note");
@@ -98,9 +146,18 @@ HelpWindow::HelpWindow(QHelpEngine& engine) : engine_(engine) {
     browser_ = new HelpBrowser(engine_);
     browser_->setObjectName("browser");
 
+    back_ = HistoryButton("back", "&Back", QStyle::SP_ArrowBack, QKeySequence::Back);
+    forward_ = HistoryButton("forward", "&Forward", QStyle::SP_ArrowForward, QKeySequence::Forward);
+    auto* history = new QHBoxLayout;
+    history->setContentsMargins(0, 0, 0, 0);
+    history->addWidget(back_);
+    history->addWidget(forward_);
+    history->addStretch();
+
     auto* pageSide = new QWidget;
     auto* pageLayout = new QVBoxLayout(pageSide);
     pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addLayout(history);
     pageLayout->addWidget(note_);
     pageLayout->addWidget(browser_);
 
@@ -121,22 +178,43 @@ HelpWindow::HelpWindow(QHelpEngine& engine) : engine_(engine) {
     });
     connect(engine_.contentModel(), &QHelpContentModel::contentsCreated, contentsTree_,
             &QTreeView::expandAll);
-    // The index narrows to the entries holding what has been typed so far.
+    // The index narrows to the entries holding what has been typed so far; the pages that
+    // mention it follow once the typing pauses.
     connect(searchField_, &QLineEdit::textChanged, this, [this](const QString& text) {
         const QModelIndex best = engine_.indexModel()->filter(text.trimmed());
         if (best.isValid()) indexList_->setCurrentIndex(best);
+        searchDelay_->start();
     });
+    connect(searchDelay_, &QTimer::timeout, this, &HelpWindow::SearchPages);
     connect(engine_.indexModel(), &QHelpIndexModel::indexCreated, this, [this] {
         const QModelIndex best = engine_.indexModel()->filter(searchField_->text().trimmed());
         if (best.isValid()) indexList_->setCurrentIndex(best);
     });
-    connect(searchField_, &QLineEdit::returnPressed, this, [this] {
-        QModelIndex current = indexList_->currentIndex();
-        if (!current.isValid() && engine_.indexModel()->rowCount() > 0)
-            current = engine_.indexModel()->index(0, 0);
-        OpenIndexEntry(current);
-    });
+    connect(searchField_, &QLineEdit::returnPressed, this, &HelpWindow::OpenBestMatch);
     connect(indexList_, &QListView::activated, this, &HelpWindow::OpenIndexEntry);
+    // One click opens a page found, as in the contents; Enter does from the keyboard.
+    auto openPage = [this](QListWidgetItem* item) {
+        const QUrl url = item->data(Qt::UserRole).toUrl();
+        if (url != browser_->source()) ShowUrl(url);
+    };
+    connect(pageList_, &QListWidget::itemClicked, this, openPage);
+    connect(pageList_, &QListWidget::itemActivated, this, openPage);
+
+    QHelpSearchEngine* search = engine_.searchEngine();
+    connect(search, &QHelpSearchEngine::indexingStarted, this, [this] { indexing_ = true; });
+    connect(search, &QHelpSearchEngine::indexingFinished, this, [this] {
+        indexing_ = false;
+        SearchPages();
+    });
+    connect(search, &QHelpSearchEngine::searchingFinished, this, &HelpWindow::ShowPagesFound);
+    // The index of every word is built afresh in the background: the help copy is new each run.
+    search->reindexDocumentation();
+
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
+    connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, note_, [this] {
         // A note belongs to the page it was shown with.
         if (!holdNote_) note_->hide();
@@ -157,14 +235,98 @@ void HelpWindow::ShowIndexSearch() {
     searchField_->selectAll();
 }
 
+void HelpWindow::FollowLink(const QUrl& link) {
+    const QUrl target = browser_->source().resolved(link);
+    if (target.scheme() == "qthelp") {
+        QUrl page = target;
+        page.setFragment(QString());
+        if (engine_.findFile(page).isValid()) {
+            ShowUrl(target);
+        } else {
+            note_->setText("The page \"" + page.fileName() + "\" is missing from this help.");
+            note_->show();
+        }
+        return;
+    }
+    if (!links_.OpenExternal(target)) {
+        note_->setText("No program on this computer could open " + target.toDisplayString() +
+                       ". Copy the address into a web browser.");
+        note_->show();
+    }
+}
+
 void HelpWindow::OpenIndexEntry(const QModelIndex& index) {
     if (!index.isValid()) return;
     const QList<QHelpLink> documents = engine_.documentsForKeyword(index.data().toString());
     if (!documents.isEmpty()) ShowUrl(documents.first().url);
 }
 
-QtHelpLauncher::QtHelpLauncher(Dialogs& dialogs, const QString& collection)
-    : dialogs_(dialogs), source_(collection) {}
+void HelpWindow::OpenBestMatch() {
+    // A keyword holding the words is the best answer; else the page that mentions them most.
+    QModelIndex current = indexList_->currentIndex();
+    if (!current.isValid() && engine_.indexModel()->rowCount() > 0)
+        current = engine_.indexModel()->index(0, 0);
+    if (current.isValid()) {
+        OpenIndexEntry(current);
+        return;
+    }
+    if (searchDelay_->isActive() || searching_ || indexing_ || searchedFor_ != searchField_->text()) {
+        openWhenFound_ = true;
+        if (searchDelay_->isActive()) searchDelay_->stop();
+        SearchPages();
+        return;
+    }
+    // With no page either, the status line under the list already says so.
+    if (pageList_->count() > 0) ShowUrl(pageList_->item(0)->data(Qt::UserRole).toUrl());
+}
+
+void HelpWindow::SearchPages() {
+    const QString typed = searchField_->text();
+    const QString query = FullTextQuery(typed);
+    if (query.isEmpty()) {
+        searchedFor_ = typed;
+        pageList_->clear();
+        searchStatus_->clear();
+        openWhenFound_ = false;
+        return;
+    }
+    // One search at a time: the words typed meanwhile are looked for when it ends.
+    if (indexing_ || searching_) {
+        searchStatus_->setText("Searching the help...");
+        return;
+    }
+    searching_ = true;
+    searchedFor_ = typed;
+    searchStatus_->setText("Searching the help...");
+    engine_.searchEngine()->search(query);
+}
+
+void HelpWindow::ShowPagesFound(int count) {
+    searching_ = false;
+    if (searchedFor_ != searchField_->text()) {
+        SearchPages();  // typed on while the search ran
+        return;
+    }
+    pageList_->clear();
+    for (const QHelpSearchResult& result : engine_.searchEngine()->searchResults(0, count)) {
+        auto* item = new QListWidgetItem(result.title().isEmpty() ? result.url().fileName() : result.title());
+        item->setData(Qt::UserRole, result.url());
+        item->setToolTip(result.snippet());
+        pageList_->addItem(item);
+    }
+    const QString words = searchedFor_.trimmed();
+    if (pageList_->count() == 0)
+        searchStatus_->setText("No page of the help mentions \"" + words +
+                               "\". Try another word, or choose a topic from the contents.");
+    else
+        searchStatus_->setText(pageList_->count() == 1
+                                   ? QString("One page mentions \"%1\".").arg(words)
+                                   : QString("%1 pages mention \"%2\".").arg(pageList_->count()).arg(words));
+    if (std::exchange(openWhenFound_, false)) OpenBestMatch();
+}
+
+QtHelpLauncher::QtHelpLauncher(Dialogs& dialogs, const QString& collection, LinkOpener* links)
+    : dialogs_(dialogs), source_(collection), links_(links ? *links : desktopLinks_) {}
 
 QtHelpLauncher::~QtHelpLauncher() {
     // The window's views use the engine's models, so it goes first.
@@ -201,7 +363,7 @@ bool QtHelpLauncher::EnsureEngine() {
 }
 
 HelpWindow* QtHelpLauncher::EnsureWindow() {
-    if (!window_) window_ = new HelpWindow(*engine_);
+    if (!window_) window_ = new HelpWindow(*engine_, links_);
     return window_;
 }
 

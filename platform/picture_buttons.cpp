@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIconEngine>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -368,17 +369,47 @@ QIcon GlyphIcon(Glyph glyph) {
         {}));
 }
 
-QToolButton* PictureButton(QWidget* parent, const char* objectName, Glyph glyph, const QString& toolTip,
-                           QRect geometry) {
+namespace {
+
+// A tool button takes Space only; Enter and Return press a picture button as they press any
+// other button, so a keyboard user need not know the difference.
+class EnterPresses : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            auto* button = qobject_cast<QToolButton*>(watched);
+            if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+                button->animateClick();
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+QToolButton* HintedPictureButton(QWidget* parent, const char* objectName, Glyph glyph, const QString& hint,
+                                 QRect geometry) {
     auto* button = new QToolButton(parent);
     button->setObjectName(objectName);
     button->setGeometry(geometry);
     const int side = std::min(geometry.width(), geometry.height()) * 3 / 4;
     button->setIcon(GlyphIcon(glyph));
     button->setIconSize(QSize(side, side));
-    button->setToolTip(toolTip);
-    button->setAccessibleName(toolTip);
+    button->setAccessibleName(hint);
     button->setProperty(kGlyphProperty, static_cast<int>(glyph));
+    button->setFocusPolicy(Qt::TabFocus);
+    button->installEventFilter(new EnterPresses(button));
+    return button;
+}
+
+QToolButton* PictureButton(QWidget* parent, const char* objectName, Glyph glyph, const QString& toolTip,
+                           QRect geometry) {
+    QToolButton* button = HintedPictureButton(parent, objectName, glyph, toolTip, geometry);
+    button->setToolTip(toolTip);
     return button;
 }
 

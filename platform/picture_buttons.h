@@ -49,12 +49,17 @@ QIcon GlyphIcon(Glyph glyph);
 
 // A button with no text showing `glyph`, at `geometry` (pixels; see TwipsRect), with its tool
 // tip, which is also its name for screen readers. The picture fills three quarters of the
-// button's shorter side.
+// button's shorter side. Tab reaches it; Space, Enter and Return press it.
 QToolButton* PictureButton(QWidget* parent, const char* objectName, Glyph glyph, const QString& toolTip,
                            QRect geometry);
 
 // The button of `window` that opens its help, as F1 does: a picture button with the "i" (help on
 // this window) or, failing one, the question mark, on show and enabled. Null when there is none.
 QToolButton* HelpButtonOf(QWidget* window);
+
+// The same for a button whose window shows its words in a hint label of its own: a tool tip on
+// top would say them a second time, so the words are only its name for screen readers.
+QToolButton* HintedPictureButton(QWidget* parent, const char* objectName, Glyph glyph, const QString& hint,
+                                 QRect geometry);
 
 }  // namespace tavix

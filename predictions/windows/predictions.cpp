@@ -5,12 +5,14 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <utility>
 
 #include "platform/list_text.h"
 #include "platform/picture_buttons.h"
@@ -19,7 +21,10 @@
 namespace tavix {
 namespace {
 
-constexpr double kListWidth = 4875;  // twips at scroll value 0
+constexpr double kListWidth = 4875;  // twips at scroll value 0, in a window of the classic width
+constexpr double kWindowWidth = 10440, kWindowHeight = 6000;
+constexpr double kInfoLeft = 120 + kListWidth - 495;
+constexpr double kFrame1Left = 5160, kFrame2Left = 7800;
 constexpr double kListTop = 600, kListHeight = 3255;
 constexpr int kLongestLine = 82;  // the rule under the window's first heading
 
@@ -29,21 +34,24 @@ constexpr int kLongestLine = 82;  // the rule under the window's first heading
 QColor predictions::ChosenColour() { return QColor(255, 0, 0); }
 QColor predictions::UnchosenColour() { return QColor(0, 0, 0); }
 
-predictions::predictions(AppContext& ctx) : ctx_(ctx), session_(ctx.nba) {
+predictions::predictions(AppContext& ctx) : ctx_(ctx), session_(ctx.nba), longest_(kLongestLine) {
     setWindowTitle("Tavix Predictions");
     BuildControls();
     Form_Load();
 }
 
 void predictions::BuildControls() {
-    setFixedSize(TwipsSize(10440, 6000));
+    // The window may grow sideways, and the list with it, until the longest line fits; the
+    // height stays as designed.
+    setMinimumSize(TwipsSize(kWindowWidth, kWindowHeight));
+    setMaximumHeight(minimumHeight());
 
     DateLabel = new QLabel(this);
     DateLabel->setObjectName("DateLabel");
     DateLabel->setGeometry(TwipsRect(120, 180, 4200, 285));
 
     InfoButton = PictureButton(this, "InfoButton", Glyph::Info, "Help on Predictions",
-                               TwipsRect(120 + kListWidth - 495, 60, 495, 495));
+                               TwipsRect(kInfoLeft, 60, 495, 495));
     connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
 
     listClip_ = new QWidget(this);
@@ -59,14 +67,9 @@ void predictions::BuildControls() {
     HScroll1->setObjectName("HScroll1");
     HScroll1->setGeometry(TwipsRect(120, kListTop + kListHeight, kListWidth, 255));
     // One step is one character of the list font; the end shows the last column of the longest line.
-    // Two characters more than the line leave room for the list's frame and the item's padding.
     const QFontMetrics metrics(List1->font());
-    const double twipsPerPixel = 1440.0 / logicalDpiX();
-    const double charTwips = metrics.horizontalAdvance(QLatin1Char('0')) * twipsPerPixel;
-    const int widest = static_cast<int>(
-        (metrics.horizontalAdvance(QString(kLongestLine + 2, QLatin1Char('0'))) + 2 * List1->frameWidth()) *
-        twipsPerPixel);
-    HScroll1->setRange(0, std::max(0, widest - static_cast<int>(kListWidth)));
+    const double charTwips = metrics.horizontalAdvance(QLatin1Char('0')) * 1440.0 / logicalDpiX();
+    FitListRange();
     HScroll1->setSingleStep(std::max(1, static_cast<int>(charTwips)));
     HScroll1->setPageStep(static_cast<int>(kListWidth / 2));
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int v) { HScroll1_Change(v); });
@@ -84,6 +87,8 @@ void predictions::BuildControls() {
     Neutralcheck = new QCheckBox("Neutral Site Game", gamebox);
     Neutralcheck->setObjectName("Neutralcheck");
     Neutralcheck->setGeometry(TwipsRect(120, 480, 2400, 375));
+    // The tick belongs to the game being built: choosing teams or reversing them keeps it.
+    connect(Neutralcheck, &QCheckBox::toggled, this, [this](bool on) { session_.SetNeutral(on); });
     Reversebutton = new QPushButton("Reverse", gamebox);
     Reversebutton->setObjectName("Reversebutton");
     Reversebutton->setGeometry(TwipsRect(kListWidth - 1335, 450, 1215, 405));
@@ -125,10 +130,10 @@ void predictions::BuildControls() {
         int first2, last2;
     };
     Block blocks[] = {
-        {Frame1, "Eastern Conference", 5160, Label1, "Label1", "Atlantic Division", 1, 7, Label2, "Label2",
-         "Central Division", 8, 15},
-        {Frame2, "Western Conference", 7800, Label3, "Label3", "Midwest Division", 16, 22, Label4, "Label4",
-         "Pacific Division", 23, 29},
+        {Frame1, "Eastern Conference", kFrame1Left, Label1, "Label1", "Atlantic Division", 1, 7, Label2,
+         "Label2", "Central Division", 8, 15},
+        {Frame2, "Western Conference", kFrame2Left, Label3, "Label3", "Midwest Division", 16, 22, Label4,
+         "Label4", "Pacific Division", 23, 29},
     };
     const double rowHeight = 285, labelWidth = 2280;
     for (Block& b : blocks) {
@@ -152,6 +157,8 @@ void predictions::BuildControls() {
                 label->setProperty("index", t);
                 label->setGeometry(TwipsRect(120, top, labelWidth, rowHeight - 30));
                 label->setCursor(Qt::PointingHandCursor);
+                label->setFocusPolicy(Qt::TabFocus);  // Space or Enter chooses, as a click does
+                label->setFrameShape(QFrame::NoFrame);
                 label->installEventFilter(this);
                 Clabel[t] = label;
                 top += rowHeight;
@@ -179,19 +186,70 @@ void predictions::Form_Load() {
 }
 
 bool predictions::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* label = qobject_cast<QLabel*>(watched);
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (label && mouse->button() == Qt::LeftButton &&
-            label->rect().contains(mouse->position().toPoint())) {
-            const int team = label->property("index").toInt();
-            if (team >= 1 && team <= kLeagueTeams) {
-                Clabel_Click(team);
-                return true;
-            }
+    auto* label = qobject_cast<QLabel*>(watched);
+    const int team = label ? label->property("index").toInt() : 0;
+    if (team < 1 || team > kLeagueTeams) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonDblClick:
+            // The second click of a double click is not a second choice: it would un-choose the team.
+            swallowRelease_ = true;
+            return true;
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton) break;
+            if (std::exchange(swallowRelease_, false)) return true;
+            if (label->rect().contains(mouse->position().toPoint())) Clabel_Click(team);
+            return true;
         }
+        case QEvent::KeyPress: {
+            auto* press = static_cast<QKeyEvent*>(event);
+            const int key = press->key();
+            if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) break;
+            if (!press->isAutoRepeat()) Clabel_Click(team);  // a held key is one choice too
+            return true;
+        }
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            // A plain box shows which team the keyboard is on.
+            label->setFrameShape(event->type() == QEvent::FocusIn ? QFrame::Box : QFrame::NoFrame);
+            break;
+        default:
+            break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+int predictions::ShiftToShow(int characters) const {
+    return std::max(0, WidthBeyondList(characters) - grown_);
+}
+
+int predictions::WidthBeyondList(int characters) const {
+    // Two characters more than the text leave room for the item's padding; the frames and a
+    // vertical scroll bar take their share of the visible width too.
+    const QFontMetrics metrics(List1->font());
+    const int pixels = metrics.horizontalAdvance(QString(characters + 2, QLatin1Char('0'))) +
+                       2 * List1->frameWidth() + List1->verticalScrollBar()->sizeHint().width();
+    return std::max(0, static_cast<int>(pixels * 1440.0 / logicalDpiX()) - static_cast<int>(kListWidth));
+}
+
+void predictions::FitListRange() {
+    HScroll1->setRange(0, ShiftToShow(longest_));
+    setMaximumWidth(Twips(kWindowWidth + WidthBeyondList(longest_)));
+}
+
+void predictions::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The list takes all the width the window grows by; the help button and the team frames
+    // keep to its right.
+    const int extra = std::max(0, width() - Twips(kWindowWidth));
+    grown_ = static_cast<int>(extra * 1440.0 / logicalDpiX());
+    listClip_->resize(Twips(kListWidth) + extra, listClip_->height());
+    HScroll1->resize(Twips(kListWidth) + extra, HScroll1->height());
+    InfoButton->move(Twips(kInfoLeft) + extra, InfoButton->y());
+    Frame1->move(Twips(kFrame1Left) + extra, Frame1->y());
+    Frame2->move(Twips(kFrame2Left) + extra, Frame2->y());
+    FitListRange();
+    HScroll1_Change(HScroll1->value());
 }
 
 void predictions::ShowGameState() {
@@ -221,7 +279,6 @@ void predictions::Reversebutton_Click() {
 }
 
 void predictions::PredictButton_Click() {
-    session_.SetNeutral(Neutralcheck->isChecked());
     if (!session_.Predict(ctx_.seasonView)) {
         ctx_.dialogs.Beep();
         return;
@@ -229,7 +286,14 @@ void predictions::PredictButton_Click() {
     const auto& list = session_.List();
     for (size_t i = static_cast<size_t>(List1->count()); i < list.size(); ++i)
         List1->addItem(Latin1(list[i]));
+    // The answer (favourite, margin, total) stands at the right end of the new line: bring it in.
     List1->scrollToBottom();
+    const int length = static_cast<int>(list.back().size());
+    if (length > longest_) {  // a line made long by long names
+        longest_ = length;
+        FitListRange();
+    }
+    HScroll1->setValue(ShiftToShow(length));
     ShowGameState();
 }
 
@@ -261,7 +325,7 @@ void predictions::HScroll1_Change(int value) {
     // Sliding the list left inside its visible area and widening it by as much brings the
     // right-hand columns into view while the rows stay where they are.
     ScrollShift = value;
-    List1->setGeometry(-Twips(ScrollShift), 0, Twips(ScrollShift + kListWidth), Twips(kListHeight));
+    List1->setGeometry(-Twips(ScrollShift), 0, Twips(ScrollShift) + listClip_->width(), Twips(kListHeight));
 }
 
 void predictions::closeEvent(QCloseEvent* event) {

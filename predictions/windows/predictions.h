@@ -32,6 +32,7 @@ class predictions : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -46,12 +47,21 @@ class predictions : public QWidget {
     void DoneButton_Click();
     void InfoButton_Click();
     void HScroll1_Change(int value);
+    // How far (twips) the list must slide for a line of `characters` to show to its last column.
+    int ShiftToShow(int characters) const;
+    // How much wider (twips) than its classic width the list must be to show such a line whole.
+    int WidthBeyondList(int characters) const;
+    void FitListRange();   // the scroll range and the window's widest, for the longest line
     void ShowGameState();  // labels, game box and caption as the session has them
     void FillList();
 
     AppContext& ctx_;
     PredictionSession session_;
     int ScrollShift = 0;
+    bool swallowRelease_ = false;
+    int grown_ = 0;  // twips the list is wider than its classic width, as the window grew
+    int longest_;  // characters in the longest line the list has had  // the release that ends a double click
+                   // on a team label
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;

@@ -1,12 +1,17 @@
 // The help window: every keyword the program asks for leads to a written page, the index search
-// narrows as the user types and opens the topic on Enter, and a missing help file is reported.
+// narrows as the user types and opens the topic on Enter, any word finds the pages holding it,
+// links open their page with Back and Forward, and a missing help file is reported.
+#include <QDir>
+#include <QFile>
 #include <QHelpIndexModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QToolButton>
 #include <QtTest>
 
 #include "platform/app_paths.h"
@@ -15,9 +20,36 @@
 
 using namespace tavix;
 
+namespace {
+
+struct RecordingLinks : LinkOpener {
+    std::vector<QUrl> opened;
+    bool works = true;
+    bool OpenExternal(const QUrl& url) override {
+        opened.push_back(url);
+        return works;
+    }
+};
+
+// Clicks the first link whose text holds `words` where the page shows it, as a user does.
+bool ClickLink(QTextBrowser* browser, const QString& words) {
+    QTextCursor found = browser->document()->find(words);
+    while (!found.isNull() && !found.charFormat().isAnchor()) found = browser->document()->find(words, found);
+    if (found.isNull()) return false;
+    found.setPosition(found.selectionStart() + 1);
+    browser->setTextCursor(found);
+    browser->ensureCursorVisible();
+    const QPoint at = browser->cursorRect(found).center();
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, at);
+    return true;
+}
+
+}  // namespace
+
 class HelpViewerTest : public QObject {
     Q_OBJECT
     testing::ScriptedDialogs dialogs_;
+    RecordingLinks links_;
     std::unique_ptr<QtHelpLauncher> help_;
 
     QString Page() const { return help_->Window()->Browser()->source().path().section('/', -1); }
@@ -34,7 +66,7 @@ class HelpViewerTest : public QObject {
         QStandardPaths::setTestModeEnabled(true);
         if (FindHelpCollection().isEmpty())
             QFAIL("The compiled help (help/tavix.qhc) is missing: build tavix_help");
-        help_ = std::make_unique<QtHelpLauncher>(dialogs_);
+        help_ = std::make_unique<QtHelpLauncher>(dialogs_, QString(), &links_);
     }
     void cleanupTestCase() { help_.reset(); }
 
@@ -80,6 +112,43 @@ class HelpViewerTest : public QObject {
         QVERIFY(links >= 5);
     }
 
+    // A click on a link opens its page in the window; Back and Forward walk the pages seen; a
+    // link that leaves the help goes to the desktop's browser, and when none opens the window says so.
+    void linksBackAndForward() {
+        help_->ShowHelpTopic(HelpKeyword::Contents);
+        HelpWindow* window = help_->Window();
+        HelpBrowser* browser = window->Browser();
+        const struct {
+            const char* step;
+            QString page;
+        } steps[] = {{"Predictions", "predictions.html"}, {"Printing lists", "printing.html"},
+                     {"back", "predictions.html"},        {"back", "contents.html"},
+                     {"forward", "predictions.html"},     {"Statistics", "statistics.html"}};
+        for (const auto& s : steps) {
+            if (QString(s.step) == "back")
+                window->BackButton()->click();
+            else if (QString(s.step) == "forward")
+                window->ForwardButton()->click();
+            else
+                QVERIFY2(ClickLink(browser, s.step), s.step);
+            QCOMPARE(Page(), s.page);
+            QVERIFY(browser->toPlainText().size() > 200);
+        }
+        QVERIFY(window->BackButton()->isEnabled() && !window->ForwardButton()->isEnabled());
+        QVERIFY(links_.opened.empty());
+
+        const QString outside = "https://www.nba.com/standings";
+        for (bool works : {true, false}) {
+            links_.works = works;
+            browser->setHtml("<p>See <a href=\"" + outside + "\">the league's site</a>.</p>");
+            QVERIFY(ClickLink(browser, "league"));
+            QCOMPARE(links_.opened.back(), QUrl(outside));
+            QCOMPARE(window->Note()->isVisible(), !works);
+        }
+        QVERIFY(window->Note()->text().contains(outside));
+        links_.opened.clear();
+    }
+
     void unknownKeywordShowsContentsWithNote() {
         help_->ShowHelpTopic("Dunking, Slam");
         QCOMPARE(Page(), QString("contents.html"));
@@ -118,6 +187,50 @@ class HelpViewerTest : public QObject {
                      qPrintable(model->index(row, 0).data().toString()));
         QTest::keyClick(window->SearchField(), Qt::Key_Return);
         QCOMPARE(Page(), page);
+    }
+
+    // Any word finds the pages that hold it; Enter opens the best page when no keyword fits; a
+    // word found nowhere is said plainly.
+    void fullTextSearch_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("page");  // what Enter opens: empty for the best page found
+        const std::pair<const char*, const char*> rows[] = {
+            {"standings", ""},           {"over/under", "predictions.html"},
+            {"print", "printing.html"},                                     // a keyword fits first
+            {"games behind", ""},        {"handicap", "predictions.html"},  // the start of a word
+            {"zamboni", "contents.html"}};                                  // found nowhere: stays
+        for (auto [typed, page] : rows) QTest::newRow(typed) << QString(typed) << QString(page);
+    }
+    void fullTextSearch() {
+        QFETCH(QString, typed);
+        QFETCH(QString, page);
+        help_->ShowHelpTopic(HelpKeyword::Contents);
+        Search(typed);
+        HelpWindow* window = help_->Window();
+        QTRY_VERIFY_WITH_TIMEOUT(window->SearchStatus()->text().contains(typed), 10000);
+        // Every page holding all the words is found, the best first; none found is said plainly.
+        QStringList found;
+        for (int row = 0; row < window->PageList()->count(); ++row)
+            found << window->PageList()->item(row)->data(Qt::UserRole).toUrl().fileName();
+        auto holdsAll = [&](const QString& file) {
+            QFile html(QString(TAVIX_SOURCE_DIR) + "/help/" + file);
+            QTextDocument text;
+            text.setHtml(html.open(QIODevice::ReadOnly) ? QString::fromUtf8(html.readAll()) : QString());
+            for (const QString& word : typed.split(QRegularExpression("\\W+")))
+                if (!text.toPlainText().contains(word, Qt::CaseInsensitive)) return false;
+            return true;
+        };
+        QStringList holding;
+        for (const QString& file : QDir(QString(TAVIX_SOURCE_DIR) + "/help").entryList({"*.html"}))
+            if (holdsAll(file)) holding << file;
+        for (const QString& file : holding) QVERIFY2(found.contains(file), qPrintable(file));
+        if (holding.isEmpty())
+            QVERIFY(found.isEmpty() &&
+                    window->SearchStatus()->text().startsWith("No page of the help mentions"));
+        else
+            QVERIFY(holdsAll(found.first()));
+        QTest::keyClick(window->SearchField(), Qt::Key_Return);
+        QTRY_COMPARE(Page(), page.isEmpty() ? found.first() : page);
     }
 
     void missingHelpFileIsReported() {

@@ -1,5 +1,6 @@
-// The single game predictions window: choosing teams by clicking labels, the list it keeps, and
-// its print, help and close commands, on the supplied league data.
+// The single game predictions window: choosing teams by mouse and keyboard, the neutral-site tick,
+// the list it keeps with the newest answer in view, and its print, help and close commands, on the
+// supplied league data.
 #include "predictions/windows/predictions.h"
 
 #include <QCheckBox>
@@ -53,6 +54,14 @@ class PredictionsWindowTest : public QObject {
         Press("PredictButton");
     }
     void Click(int team) { QTest::mouseClick(Label(team), Qt::LeftButton); }
+    // A double click as the window system delivers it: press, release, press, double click, release.
+    void DoubleClick(QWidget* w) {
+        QTest::mousePress(w, Qt::LeftButton);
+        QTest::mouseRelease(w, Qt::LeftButton);
+        QTest::mousePress(w, Qt::LeftButton);
+        QTest::mouseDClick(w, Qt::LeftButton);
+        QTest::mouseRelease(w, Qt::LeftButton);
+    }
     bool Red(int team) {
         return Label(team)->palette().color(QPalette::WindowText) == predictions::ChosenColour();
     }
@@ -113,6 +122,68 @@ class PredictionsWindowTest : public QObject {
         QCOMPARE(Control<QLabel>("GameLabel")->text(), caption);
     }
 
+    // Each way of choosing a team counts once: a click, a double click, or Space or Enter on the
+    // label the keyboard is on.
+    void oneChoicePerGesture_data() {
+        QTest::addColumn<QString>("gesture");
+        for (const char* g : {"click", "double click", "Space", "Enter"}) QTest::newRow(g) << QString(g);
+    }
+    void oneChoicePerGesture() {
+        QFETCH(QString, gesture);
+        auto choose = [&](int team) {
+            QLabel* label = Label(team);
+            if (gesture == "click") Click(team);
+            if (gesture == "double click") DoubleClick(label);
+            if (gesture.startsWith("Space") || gesture == "Enter") {
+                label->setFocus();
+                QVERIFY(label->hasFocus() || !window->isActiveWindow());
+                QTest::keyClick(label, gesture == "Enter" ? Qt::Key_Return : Qt::Key_Space);
+            }
+        };
+        QCOMPARE(Label(1)->focusPolicy(), Qt::TabFocus);
+        choose(1);
+        QVERIFY(Red(1));
+        QCOMPARE(window->Session().TeamsChosen(), 1);
+        choose(4);
+        QVERIFY(Red(1) && Red(4));
+        QCOMPARE(Control<QLabel>("GameLabel")->text(), QString("Boston Celtics at New York Knicks"));
+        QVERIFY(Control<QFrame>("gamebox")->isEnabled());
+    }
+
+    // The neutral-site tick belongs to the game until Predict: Reverse and team clicks keep it.
+    void neutralTickLastsUntilPredict_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("road");
+        QTest::addColumn<int>("home");
+        QTest::newRow("Reverse") << QStringList{"Reverse"} << 4 << 1;
+        QTest::newRow("Reverse twice") << QStringList{"Reverse", "Reverse"} << 1 << 4;
+        QTest::newRow("a third team") << QStringList{"10"} << 1 << 4;
+        QTest::newRow("home team changed") << QStringList{"4", "7"} << 1 << 7;
+        QTest::newRow("third team, then Reverse") << QStringList{"10", "Reverse"} << 4 << 1;
+    }
+    void neutralTickLastsUntilPredict() {
+        QFETCH(QStringList, steps);
+        QFETCH(int, road);
+        QFETCH(int, home);
+        Click(1);
+        Click(4);
+        auto* neutral = Control<QCheckBox>("Neutralcheck");
+        QTest::mouseClick(neutral, Qt::LeftButton);
+        QVERIFY(neutral->isChecked());
+        for (const QString& step : steps) {
+            if (step == "Reverse")
+                Press("Reversebutton");
+            else
+                Click(step.toInt());
+            QVERIFY2(neutral->isChecked(), qPrintable(step));
+        }
+        Press("PredictButton");
+        QCOMPARE(ListItems().last(), Latin1(ExpectedLine(app->nba, road, home, true)));
+        QVERIFY(!neutral->isChecked());  // Predict clears it
+        Predict(1, 4);
+        QCOMPARE(ListItems().last(), Latin1(ExpectedLine(app->nba, 1, 4, false)));
+    }
+
     void reverseNeutralSiteRemoveAndPrint() {
         Click(1);
         Click(4);
@@ -167,15 +238,55 @@ class PredictionsWindowTest : public QObject {
         QCOMPARE(ListItems().last(), Latin1(ExpectedLine(app->nba, 1, 4, false)));
     }
 
+    // After Predict the newest line's favourite, margin and total (column 54 to the end) are in
+    // view without touching the scroll bars, however many lines came before it.
+    // A window made wider widens the list: at its widest the whole line shows, teams included.
+    void newestAnswerInView_data() {
+        QTest::addColumn<int>("games");
+        QTest::addColumn<int>("wider");   // pixels added to the window's width; -1: as wide as it goes
+        QTest::addColumn<int>("column");  // the first column that must show
+        QTest::newRow("first game") << 1 << 0 << 54;
+        QTest::newRow("list longer than the box") << 12 << 0 << 54;
+        QTest::newRow("window a little wider") << 3 << 100 << 54;
+        QTest::newRow("window widest") << 3 << -1 << 1;
+    }
+    void newestAnswerInView() {
+        QFETCH(int, games);
+        QFETCH(int, wider);
+        QFETCH(int, column);
+        const QSize classic = window->size();
+        for (int g = 0; g < games; ++g) Predict(1 + g % 29, 1 + (g + 5) % 29);
+        window->resize(wider < 0 ? window->maximumWidth() : classic.width() + wider, classic.height());
+        QCOMPARE(window->height(), classic.height());
+        if (wider < 0) QCOMPARE(Control<QScrollBar>("HScroll1")->maximum(), 0);
+        auto* list = Control<QListWidget>("List1");
+        QWidget* clip = list->parentWidget();
+        QListWidgetItem* newest = list->item(list->count() - 1);
+        const QString line = newest->text();
+        const QRect row = list->visualItemRect(newest);
+        const QRect viewport = list->viewport()->rect();
+        QVERIFY(viewport.contains(row.topLeft()) && viewport.bottom() >= row.bottom());
+        const int favourite = row.x() + list->fontMetrics().horizontalAdvance(line.left(column - 1));
+        const int end = row.x() + list->fontMetrics().horizontalAdvance(line) + 2;
+        const QPoint from = list->viewport()->mapTo(clip, QPoint(favourite, row.y()));
+        const QPoint to = list->viewport()->mapTo(clip, QPoint(end, row.y()));
+        QVERIFY2(from.x() >= 0, qPrintable(QString::number(from.x())));
+        QVERIFY2(to.x() <= std::min(clip->width(), list->viewport()->mapTo(clip, viewport.topRight()).x()),
+                 qPrintable(QString("%1 of %2").arg(to.x()).arg(clip->width())));
+        // The team frames keep to the right of the list.
+        QVERIFY(Control<QGroupBox>("Frame1")->x() >= clip->geometry().right());
+        QVERIFY(window->grab().save(QString(TAVIX_BINARY_DIR) + "/predictions-window.png"));
+    }
+
     void scrollSlidesAndWidensTheList() {
         for (auto [road, home] : {std::pair{1, 4}, std::pair{19, 25}, std::pair{27, 21}}) Predict(road, home);
-        QVERIFY(window->grab().save(QString(TAVIX_BINARY_DIR) + "/predictions-window.png"));
         auto* scroll = Control<QScrollBar>("HScroll1");
         auto* list = Control<QListWidget>("List1");
+        scroll->setValue(0);
         QCOMPARE(list->geometry(), QRect(0, 0, Twips(4875), list->height()));
         scroll->setValue(scroll->maximum());
         QCOMPARE(list->x(), -Twips(scroll->maximum()));
-        QCOMPARE(list->width(), Twips(scroll->maximum() + 4875));
+        QCOMPARE(list->width(), Twips(scroll->maximum()) + Twips(4875));
         // At the far end the last column of the longest line is inside the visible part.
         const int lastColumn = list->fontMetrics().horizontalAdvance(QString(82, '-'));
         QVERIFY(list->x() + list->frameWidth() + lastColumn <= Twips(4875));

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -256,8 +257,8 @@ void Form2::BuildControls() {
     Panel3D1->installEventFilter(this);
     for (int i = 0; i < 5; ++i) {
         const std::string name = "Toolbutton(" + std::to_string(i) + ")";
-        Toolbutton[i] = PictureButton(Panel3D1, name.c_str(), kToolGlyphs[i], kToolTips[i],
-                                      TwipsRect(300 + i * 1140, 75, 780, 615));
+        Toolbutton[i] = HintedPictureButton(Panel3D1, name.c_str(), kToolGlyphs[i], kToolTips[i],
+                                            TwipsRect(300 + i * 1140, 75, 780, 615));
         Toolbutton[i]->setAutoRaise(true);
         Toolbutton[i]->installEventFilter(this);
         connect(Toolbutton[i], &QToolButton::clicked, this, [this, i] { Toolbutton_Click(i); });
@@ -359,8 +360,10 @@ void Form2::BuildTeamPanel() {
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setMaxVisibleItems(12);
     Combo1->setGeometry(TwipsRect(240, 540, 3900, 375));
+    // Enter is taken before the combo sees it: the combo would first put its current item (the
+    // first team) in place of the prompt, and Enter on the prompt must only beep.
+    Combo1->installEventFilter(this);
     Combo1->lineEdit()->installEventFilter(this);
-    connect(Combo1->lineEdit(), &QLineEdit::returnPressed, this, [this] { TeamSelButton_Click(); });
     schframe = new QGroupBox("Schedule Type", panel);
     schframe->setObjectName("schframe");
     schframe->setGeometry(TwipsRect(240, 1080, 3900, 1440));
@@ -496,7 +499,9 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         (watched == List1 || watched == List2 || watched == centralWidget() ||
          (teamPanel && watched == teamPanel)))
         ShowIdleDecoration();
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+    // A tool button's hint shows for the pointer on it, and for the keyboard's focus reaching it.
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove ||
+        event->type() == QEvent::FocusIn) {
         for (int i = 0; i < 5; ++i) {
             if (watched == Toolbutton[i]) {
                 Toolbutton_MouseMove(i);
@@ -506,9 +511,17 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::MouseMove && (watched == Panel3D1 || watched == centralWidget()))
             HideHints();
     }
-    if (event->type() == QEvent::MouseButtonDblClick && Combo1 && watched == Combo1->lineEdit()) {
-        TeamSelButton_Click();
-        return true;
+    // Keys come to the combo (it has the focus for its text box); double clicks to the text box.
+    if (Combo1 && (watched == Combo1 || watched == Combo1->lineEdit())) {
+        const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+        if (event->type() == QEvent::MouseButtonDblClick || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            TeamSelButton_Click();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            TeamSelectCancel_Click();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -734,13 +747,25 @@ void Form2::TeamSelButton_Click() {
     if (schtype[1]->isChecked()) teamScheduleMode_ = TeamScheduleMode::Home;
     if (schtype[2]->isChecked()) teamScheduleMode_ = TeamScheduleMode::Road;
     ctx_.nba.SelectedTeam = static_cast<int16_t>(TeamFromComboText(ctx_.nba, text));
-    if (ctx_.nba.SelectedTeam == 0) return;
+    if (ctx_.nba.SelectedTeam == 0) {
+        LeaveEmptyList();
+        return;
+    }
     StartWait();
     ShowScheduleList();
     AddLines(List1, TeamScheduleLines(ctx_.nba, ctx_.nba.SelectedTeam, teamScheduleMode_));
 }
 
-void Form2::TeamSelectCancel_Click() { CloseTeamPanel(); }
+void Form2::TeamSelectCancel_Click() {
+    CloseTeamPanel();
+    LeaveEmptyList();
+}
+
+void Form2::LeaveEmptyList() {
+    // The panel cleared the schedule list; without a team to list, the list and its view go as
+    // Done takes them, so the window is back to idle rather than showing an empty list.
+    if (List1 && List1->count() == 0 && !List1->isHidden()) SchDoneButton_Click();
+}
 
 void Form2::SchDoneButton_Click() {
     List1->hide();

@@ -138,6 +138,7 @@ class Form2 : public QMainWindow, public WindowHost {
     void ShowScheduleList();
     void OpenTeamPanel();
     void CloseTeamPanel();
+    void LeaveEmptyList();  // after the team panel closed without a team
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

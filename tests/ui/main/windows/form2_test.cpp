@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolButton>
+#include <QToolTip>
 #include <memory>
 
 #include "core/data_files.h"
@@ -123,6 +125,57 @@ class Form2Test : public QObject {
                               Shown(w->List2) && standingsLines == 0,
                               w.app.help.topics == std::vector<std::string>{"Contents"}};
         QCOMPARE(acted[index], acts);
+    }
+
+    // A tool button's words show once: in its hint label, with no tool tip on top of them. The
+    // other picture buttons have no hint label and keep their tool tips.
+    void wordsShownOnce_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("hint");  // the hint label's index, -1 for none
+        QTest::addColumn<QString>("words");
+        const char* const hints[] = {"Schedules", "Update Stats", "Predictions", "Standings", "Help & Info"};
+        for (int i = 0; i < 5; ++i)
+            QTest::addRow("Toolbutton(%d)", i) << QString("Toolbutton(%1)").arg(i) << i << QString(hints[i]);
+        QTest::newRow("Command1") << "Command1" << -1 << "Recommended Web Sites";
+        QTest::newRow("SchPrintButton") << "SchPrintButton" << -1 << "Print Listing";
+    }
+    void wordsShownOnce() {
+        QFETCH(QString, button);
+        QFETCH(int, hint);
+        QFETCH(QString, words);
+        Main w;
+        w->Sechalfmenu->trigger();  // the schedule's buttons exist from now on
+        w->SchDoneButton->click();
+        auto* b = w->findChild<QToolButton*>(button);
+        QVERIFY(b);
+        if (hint >= 0) w->Toolbutton_MouseMove(hint);
+        QHelpEvent ask(QEvent::ToolTip, QPoint(4, 4), b->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(b, &ask);
+        const bool tipShown = QToolTip::isVisible() && QToolTip::text() == words;
+        QToolTip::hideText();
+        QCOMPARE(tipShown, hint < 0);
+        if (hint >= 0) QVERIFY(w->Label1[hint]->isVisible() && w->Label1[hint]->text() == words);
+        QCOMPARE(b->accessibleName(), words);  // screen readers still get the words
+    }
+
+    // Tab walks the tool bar; Space, Return and Enter press the button the keyboard is on.
+    void toolButtonsByKeyboard_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+    void toolButtonsByKeyboard() {
+        QFETCH(int, key);
+        Main w;
+        QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
+        w->Toolbutton[0]->setFocus();
+        QVERIFY(w->Toolbutton[0]->hasFocus());
+        for (int i = 1; i <= 4; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->Toolbutton[4]));
+        QVERIFY(w->Label1[4]->isVisible() && w->Label1[3]->isHidden());  // its words show, as for the mouse
+        QTest::keyClick(w->Toolbutton[4], static_cast<Qt::Key>(key));
+        QTRY_COMPARE(w.app.help.topics, std::vector<std::string>{"Contents"});
     }
 
     void hintsOnlyWhileIdle() {
@@ -339,6 +392,43 @@ class Form2Test : public QObject {
         w->Combo1->setCurrentIndex(1);
         QTest::mouseDClick(w->Combo1->lineEdit(), Qt::LeftButton);
         QCOMPARE(w->List1->item(0)->text(), QString("  MIAMI HEAT SCHEDULE  (all times Eastern)"));
+    }
+
+    // Enter at the untouched prompt only beeps, as the button does. Leaving the panel without a
+    // team (Cancel, or a name that ends in no nickname) goes back to the window as it was before,
+    // never to an empty list without its Done button; from a schedule view too.
+    void teamPanelWaysOut_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("way");
+        for (const char* before : {"idle", "schedule"})
+            for (const char* way : {"Cancel", "unknown team", "Escape"})
+                QTest::addRow("%s, %s", before, way) << QString(before) << QString(way);
+    }
+    void teamPanelWaysOut() {
+        QFETCH(QString, before);
+        QFETCH(QString, way);
+        Main w;
+        QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
+        if (before == "schedule") w->Sechalfmenu->trigger();
+        w->teamschedulemenu->trigger();
+        // Keys go where the window system sends them: to the widget with the focus.
+        QTRY_VERIFY(w->Combo1->hasFocus());
+        auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+        key(Qt::Key_Return);
+        QCOMPARE(w.app.dialogs.beeps, 1);
+        QVERIFY(w->teamPanel->isVisible() && w->List1->count() == 0 && w.app.nba.SelectedTeam == 0);
+        QCOMPARE(w->Combo1->currentText(), QString("        Select Team Below"));
+        if (way == "Cancel") QTest::mouseClick(w->TeamSelectCancel, Qt::LeftButton);
+        if (way == "unknown team") {
+            QTest::keyClicks(QApplication::focusWidget(), "Nobody");  // replaces the selected prompt
+            QCOMPARE(w->Combo1->currentText(), QString("Nobody"));
+            key(Qt::Key_Return);
+        }
+        if (way == "Escape") key(Qt::Key_Escape);
+        QVERIFY(!w->teamPanel->isVisible());
+        QVERIFY2(w->List1->isHidden() || w->SchDoneButton->isVisible(), "an empty list with no way out");
+        QVERIFY(w->Shape1->isVisible() && MenuOn(w->STmenu));
+        QCOMPARE(Enabled(w.w.get()), QString("11111"));
     }
 
     void menuLocking() {
