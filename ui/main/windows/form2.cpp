@@ -14,7 +14,6 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "core/windows/settingsform.h"
 #include "forecast/windows/pseason.h"
 #include "platform/list_text.h"
 #include "platform/panel_frame.h"
@@ -31,6 +30,7 @@
 #include "reference/windows/reading.h"
 #include "reference/windows/textrulesform.h"
 #include "reference/windows/webform.h"
+#include "settings/windows/settingsform.h"
 #include "statistics/standings.h"
 #include "statistics/windows/season_commands.h"
 #include "statistics/windows/statform.h"

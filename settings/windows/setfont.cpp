@@ -1,4 +1,4 @@
-#include "core/windows/setfont.h"
+#include "settings/windows/setfont.h"
 #include "platform/list_text.h"
 
 #include <QCloseEvent>
