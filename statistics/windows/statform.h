@@ -1,4 +1,6 @@
 #pragma once
+// The statistics update window (Statistics > Update Statistics).
+
 #include <QWidget>
 #include <array>
 
