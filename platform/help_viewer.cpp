@@ -69,6 +69,7 @@ HelpWindow::HelpWindow(QHelpEngine& engine) : engine_(engine) {
     tabs_ = new QTabWidget;
     contentsTree_ = new QTreeView;
     contentsTree_->setObjectName("contentsTree");
+    contentsTree_->setAccessibleName("Contents");
     contentsTree_->setHeaderHidden(true);
     contentsTree_->setModel(engine_.contentModel());
     tabs_->addTab(contentsTree_, "&Contents");
@@ -83,6 +84,7 @@ HelpWindow::HelpWindow(QHelpEngine& engine) : engine_(engine) {
     lookFor->setBuddy(searchField_);
     indexList_ = new QListView;
     indexList_->setObjectName("indexList");
+    indexList_->setAccessibleName("Index");
     indexList_->setModel(engine_.indexModel());
     indexList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     indexLayout->addWidget(lookFor);
@@ -97,6 +99,7 @@ HelpWindow::HelpWindow(QHelpEngine& engine) : engine_(engine) {
     note_->hide();
     browser_ = new HelpBrowser(engine_);
     browser_->setObjectName("browser");
+    browser_->setAccessibleName("Help page");
 
     auto* pageSide = new QWidget;
     auto* pageLayout = new QVBoxLayout(pageSide);

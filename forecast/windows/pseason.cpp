@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "platform/accessible.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
 
@@ -51,6 +52,7 @@ constexpr VLine kLine2[3] = {{2730, 660, 1440}, {2760, 2580, 3390}, {5490, 1050,
 QWidget* MakeLine(QWidget* parent, const QString& name, QRect geometry) {
     auto* line = new QWidget(parent);
     line->setObjectName(name);
+    SetAccessible(line, QAccessible::Separator, "Line");
     line->setAutoFillBackground(true);
     QPalette pal = line->palette();
     pal.setColor(QPalette::Window, Qt::black);

@@ -1,4 +1,5 @@
 #include "reference/windows/court_pictures.h"
+#include "platform/accessible.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -325,7 +326,12 @@ void PaintBasketArea(QPainter& p, const QRectF& area) {
     p.restore();
 }
 
-CourtPicture::CourtPicture(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {}
+CourtPicture::CourtPicture(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
+    SetAccessible(this, QAccessible::Graphic,
+                  kind == Kind::FullCourt
+                      ? "The full court, drawn to scale, with its lines and measurements"
+                      : "The basket area: the lane, the free throw line and the backboard");
+}
 
 void CourtPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -59,6 +59,7 @@ Setfont::Setfont(AppContext& ctx) : ctx_(ctx) {
 
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
+    List1->setAccessibleName("Fonts");
     List1->setGeometry(TwipsRect(240, 240, 3135, 3735));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
 

@@ -218,7 +218,7 @@ void Form2::BuildControls() {
     setCentralWidget(central);
 
     // Decoration behind the lists: a faint ball and the season's name.
-    Shape1 = new art::PaintedLabel(art::PaintCourtEmblem, central);
+    Shape1 = new art::PaintedLabel(art::PaintCourtEmblem, "A basketball", central);
     Shape1->setObjectName("Shape1");
     Shape1->setGeometry(TwipsRect(2900, 1250, 3755, 2700));
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -279,6 +279,7 @@ void Form2::BuildScheduleList() {
     QWidget* central = centralWidget();
     List1 = new QListWidget(central);
     List1->setObjectName("List1");
+    List1->setAccessibleName("Schedule");
     List1->setFont(FixedPitchFont(9));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     List1->setGeometry(TwipsRect(180, 1155, 9045, 3915));
@@ -308,6 +309,7 @@ void Form2::BuildStandingsList() {
     QWidget* central = centralWidget();
     List2 = new QListWidget(central);
     List2->setObjectName("List2");
+    List2->setAccessibleName("Standings");
     List2->setFont(FixedPitchFont(9));
     List2->setSelectionMode(QAbstractItemView::SingleSelection);
     List2->setGeometry(TwipsRect(180, 1155, 9045, 3390));
@@ -338,7 +340,9 @@ void Form2::BuildTeamPanel() {
     heading->setGeometry(TwipsRect(240, 150, 6000, 300));
     Combo1 = new QComboBox(panel);
     Combo1->setObjectName("Combo1");
+    Combo1->setAccessibleName("Team");
     Combo1->setEditable(true);
+    Combo1->lineEdit()->setAccessibleName("Team");
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setMaxVisibleItems(12);
     Combo1->setGeometry(TwipsRect(240, 540, 3900, 375));
