@@ -328,9 +328,8 @@ void PaintBasketArea(QPainter& p, const QRectF& area) {
 
 CourtPicture::CourtPicture(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     SetAccessible(this, QAccessible::Graphic,
-                  kind == Kind::FullCourt
-                      ? "The full court, drawn to scale, with its lines and measurements"
-                      : "The basket area: the lane, the free throw line and the backboard");
+                  kind == Kind::FullCourt ? "The full court, drawn to scale, with its lines and measurements"
+                                          : "The basket end of the court, each line named with its distance");
 }
 
 void CourtPicture::paintEvent(QPaintEvent*) {
