@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -84,12 +85,12 @@ QString Describe(QAccessibleInterface* iface) {
 void Walk(QAccessibleInterface* iface, QStringList& faults) {
     if (!iface || iface->state().invisible) return;
     const QAccessible::Role role = iface->role();
-    if (PartOfScrollArea(iface))
-        ;
-    else if (Unexplained(iface))
-        faults << Describe(iface) + ": painted by the program, with no role or name";
-    else if (NeedsName(role) && iface->text(QAccessible::Name).trimmed().isEmpty())
-        faults << Describe(iface) + ": no name";
+    if (!PartOfScrollArea(iface)) {
+        if (Unexplained(iface))
+            faults << Describe(iface) + ": painted by the program, with no role or name";
+        else if (NeedsName(role) && iface->text(QAccessible::Name).trimmed().isEmpty())
+            faults << Describe(iface) + ": no name";
+    }
     // The lines of a list are named by their own text.
     if (role == QAccessible::List || role == QAccessible::Table || role == QAccessible::Tree) return;
     for (int i = 0; i < iface->childCount(); ++i) Walk(iface->child(i), faults);
@@ -112,10 +113,10 @@ struct Program {
         main->show();
         QApplication::processEvents();
     }
-    // The sub-window `command` opened.
-    QWidget* Run(QAction* command) {
+    // The sub-window `action` opened.
+    QWidget* Opened(const std::function<void()>& action) {
         const auto before = main->OpenSubWindows();
-        command->trigger();
+        action();
         QApplication::processEvents();
         for (QWidget* w : main->OpenSubWindows())
             if (std::find(before.begin(), before.end(), w) == before.end()) return w;
@@ -137,7 +138,7 @@ QWidget* Find(QWidget* window, const QString& path) {
 // The sub-window `command` opened; after it, `then` runs on it.
 Opener Sub(QAction* Form2::*command, std::function<void(QWidget*)> then = {}) {
     return [command, then](Program& p) {
-        QWidget* window = p.Run(p.main.get()->*command);
+        QWidget* window = p.Opened([&] { (p.main.get()->*command)->trigger(); });
         if (window && then) then(window);
         QApplication::processEvents();
         return window;
@@ -163,9 +164,6 @@ class AccessibilityTest : public QObject {
   private slots:
     void everyControlNamed_data() {
         QTest::addColumn<Opener>("open");
-        auto sub = [](QAction* Form2::*command) {
-            return Opener([command](Program& p) { return p.Run(p.main.get()->*command); });
-        };
         auto view = [](std::function<void(Form2&)> show) {
             return Opener([show](Program& p) {
                 show(*p.main);
@@ -178,36 +176,28 @@ class AccessibilityTest : public QObject {
         QTest::newRow("main, team panel") << view([](Form2& w) { w.teamschedulemenu->trigger(); });
         QTest::newRow("main, standings") << view([](Form2& w) { w.standingsmenu->trigger(); });
         QTest::newRow("splash (About)") << Opener(OpenSplash);
-        QTest::newRow("predictions") << sub(&Form2::Predictionsmenu);
+        QTest::newRow("predictions") << Sub(&Form2::Predictionsmenu);
         QTest::newRow("block predictions") << Opener([](Program& p) {
             p.main->Sechalfmenu->trigger();
             for (int row = 1; row < 4; ++row) p.main->List1->item(row)->setSelected(true);
-            const auto before = p.main->OpenSubWindows();
-            p.main->Blockpredictbutton->click();
-            QApplication::processEvents();
-            return p.main->OpenSubWindows().empty() ? nullptr : p.main->OpenSubWindows().back();
+            return p.Opened([&] { p.main->Blockpredictbutton->click(); });
         });
-        QTest::newRow("statistics") << sub(&Form2::updatemenu);
-        QTest::newRow("ratings") << sub(&Form2::ratingmenu);
-        QTest::newRow("play-off forecast") << sub(&Form2::pseasonmenu);
-        QTest::newRow("settings") << sub(&Form2::Settingsmenu);
+        QTest::newRow("statistics") << Sub(&Form2::updatemenu);
+        QTest::newRow("ratings") << Sub(&Form2::ratingmenu);
+        QTest::newRow("play-off forecast") << Sub(&Form2::pseasonmenu);
+        QTest::newRow("settings") << Sub(&Form2::Settingsmenu);
         QTest::newRow("font chooser") << Opener([](Program& p) {
-            QWidget* settings = p.Run(p.main->Settingsmenu);
-            const auto before = p.main->OpenSubWindows();
-            settings->findChild<QPushButton*>("Command1")->click();
-            QApplication::processEvents();
-            for (QWidget* w : p.main->OpenSubWindows())
-                if (std::find(before.begin(), before.end(), w) == before.end()) return w;
-            return static_cast<QWidget*>(nullptr);
+            QWidget* settings = p.Opened([&] { p.main->Settingsmenu->trigger(); });
+            return p.Opened([&] { settings->findChild<QPushButton*>("Command1")->click(); });
         });
-        QTest::newRow("names") << sub(&Form2::Namesmenu);
-        QTest::newRow("rosters") << sub(&Form2::Rostermenu);
-        QTest::newRow("rules") << sub(&Form2::Plmenu);
+        QTest::newRow("names") << Sub(&Form2::Namesmenu);
+        QTest::newRow("rosters") << Sub(&Form2::Rostermenu);
+        QTest::newRow("rules") << Sub(&Form2::Plmenu);
         QTest::newRow("rules, the court")
             << Sub(&Form2::Plmenu, [](QWidget* w) { qobject_cast<textrulesform*>(w)->Topiclabel_Click(7); });
-        QTest::newRow("addresses") << sub(&Form2::addressmenu);
-        QTest::newRow("web sites") << sub(&Form2::websitemenu);
-        QTest::newRow("programming information") << sub(&Form2::programmingmenu);
+        QTest::newRow("addresses") << Sub(&Form2::addressmenu);
+        QTest::newRow("web sites") << Sub(&Form2::websitemenu);
+        QTest::newRow("programming information") << Sub(&Form2::programmingmenu);
     }
 
     void everyControlNamed() {
