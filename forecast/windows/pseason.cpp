@@ -124,9 +124,19 @@ Pseason::Pseason(AppContext& ctx) : ctx_(ctx) {
         Shape1[i] = frame;
     }
 
+    // What each box stands for, which a screen reader cannot see from the bracket's lines.
+    const char* const places[kForecastBoxes + 1] = {"",
+                                                    "Eastern Conference, first seed",
+                                                    "Eastern Conference, second seed",
+                                                    "Western Conference, first seed",
+                                                    "Western Conference, second seed",
+                                                    "Eastern Conference champion",
+                                                    "Western Conference champion",
+                                                    "World Champion favorite"};
     for (int box = 1; box <= kForecastBoxes; ++box) {
         auto* l = new QLabel(this);
         l->setObjectName(QString("label(%1)").arg(box));
+        l->setAccessibleDescription(places[box]);
         l->setGeometry(TwipsRect(kBoxPlace[box][0], kBoxPlace[box][1], kBoxWidth, kBoxHeight));
         l->setFrameShape(QFrame::Box);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
