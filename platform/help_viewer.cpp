@@ -103,6 +103,7 @@ HelpWindow::HelpWindow(QHelpEngine& engine, LinkOpener& links) : engine_(engine)
     tabs_ = new QTabWidget;
     contentsTree_ = new QTreeView;
     contentsTree_->setObjectName("contentsTree");
+    contentsTree_->setAccessibleName("Contents");
     contentsTree_->setHeaderHidden(true);
     contentsTree_->setModel(engine_.contentModel());
     tabs_->addTab(contentsTree_, "&Contents");
@@ -117,6 +118,7 @@ HelpWindow::HelpWindow(QHelpEngine& engine, LinkOpener& links) : engine_(engine)
     lookFor->setBuddy(searchField_);
     indexList_ = new QListView;
     indexList_->setObjectName("indexList");
+    indexList_->setAccessibleName("Index");
     indexList_->setModel(engine_.indexModel());
     indexList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Below the keywords, the pages that mention the words typed, found by the full-text search.
@@ -145,6 +147,7 @@ HelpWindow::HelpWindow(QHelpEngine& engine, LinkOpener& links) : engine_(engine)
     note_->hide();
     browser_ = new HelpBrowser(engine_);
     browser_->setObjectName("browser");
+    browser_->setAccessibleName("Help page");
 
     back_ = HistoryButton("back", "&Back", QStyle::SP_ArrowBack, QKeySequence::Back);
     forward_ = HistoryButton("forward", "&Forward", QStyle::SP_ArrowForward, QKeySequence::Forward);

@@ -42,9 +42,14 @@ class PaintedIconEngine : public QIconEngine {
     PaintedIconEngine(Paint paint, QList<QSize> sizes) : paint_(std::move(paint)), sizes_(std::move(sizes)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        // Painted at the pixel density of where it goes, so it is not stretched on a scaled screen.
         const int side = std::min(rect.width(), rect.height());
-        painter->drawPixmap(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2,
-                            pixmap(QSize(side, side), mode, state));
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap picture = pixmap(QSize(side, side) * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(
+            QRect(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side, side),
+            picture);
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
@@ -295,6 +300,25 @@ void PaintGlyph(QPainter& p, Glyph glyph) {
             p.setPen(QPen(kInk, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.setBrush(Qt::NoBrush);
             for (double x : {8.0, 17.0}) p.drawPolyline(QPolygonF({{x, 8}, {x + 8, 16}, {x, 24}}));
+            break;
+        }
+        case Glyph::Warning: {
+            p.setPen(QPen(kInk, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(QColor(250, 200, 30));
+            p.drawPolygon(QPolygonF({{16, 2.5}, {30, 28.5}, {2, 28.5}}));
+            p.setPen(Qt::NoPen);
+            p.setBrush(kInk);
+            p.drawRoundedRect(QRectF(14.3, 10, 3.4, 11), 1.2, 1.2);
+            p.drawEllipse(QPointF(16, 24.6), 2, 2);
+            break;
+        }
+        case Glyph::Stop: {
+            p.setPen(QPen(kRed.darker(130), 1.6));
+            p.setBrush(QColor(215, 40, 40));
+            p.drawEllipse(QRectF(3, 3, 26, 26));
+            p.setPen(QPen(Qt::white, 3.6, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(11, 11), QPointF(21, 21));
+            p.drawLine(QPointF(21, 11), QPointF(11, 21));
             break;
         }
     }

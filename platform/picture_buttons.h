@@ -32,6 +32,8 @@ enum class Glyph {
     DoorOut,    // an open door with an arrow going out: close a working window
     WindowOut,  // an arrow leaving a window frame: close the forecast
     MoreMenus,  // two arrowheads pointing right: the menus a narrowed menu bar has no room for
+    Warning,    // a black "!" in a yellow triangle: a message box's warning
+    Stop,       // a white cross on a red disc: a message box's error
 };
 
 // How a basketball looks: shaded in orange, or faint and flat as a quiet backdrop.

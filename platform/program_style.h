@@ -2,7 +2,8 @@
 // The program's widget style: the platform's own, with the one stock picture a main window
 // needs at start-up painted by the program instead. Qt keeps that picture (the arrow a menu bar
 // shows when it is too narrow for its menus) as an image file, and reading it loads every image
-// format plugin before the first window can show.
+// format plugin before the first window can show. A message box's picture is painted by the
+// program too where the platform has it only as an image too small for a scaled screen.
 
 #include <QProxyStyle>
 

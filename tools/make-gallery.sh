@@ -3,11 +3,24 @@
 # data, photographed offscreen by tavix-gallery, and the first page of a printout (the standings,
 # printed to a PDF file since no printer is used here) rendered with pdftoppm.
 #
-#   tools/make-gallery.sh [BUILD_DIR]     (default: build/; configured when missing)
+#   tools/make-gallery.sh [--scale N] [BUILD_DIR]     (default: build/; configured when missing)
+#
+# --scale N photographs the windows as a screen scaled N times shows them (QT_SCALE_FACTOR), into
+# docs/gallery/Nx/, to check that every picture stays sharp there; the default, 1, fills docs/gallery/.
 set -e
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
+SCALE=1
+if [ "$1" = "--scale" ]; then
+    SCALE=$2
+    shift 2
+fi
+case "$SCALE" in
+    [1-4]) ;;
+    *) echo "make-gallery: the scale is a whole number from 1 to 4, not '$SCALE'" >&2; exit 2 ;;
+esac
 BUILD=${1:-$ROOT/build}
 OUT="$ROOT/docs/gallery"
+[ "$SCALE" = 1 ] || OUT="$OUT/${SCALE}x"
 
 command -v pdftoppm > /dev/null || { echo "make-gallery: pdftoppm (poppler-utils) is needed" >&2; exit 2; }
 [ -f "$BUILD/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -23,7 +36,7 @@ cp "$ROOT"/data/*.dat "$WORK/data/"
 # desktop's size (message boxes size themselves to the screen), or offscreen when Xvfb is missing.
 on_screen() {
     if command -v xvfb-run > /dev/null; then
-        QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1200x24" "$@"
+        QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 $((1600 * SCALE))x$((1200 * SCALE))x24" "$@"
     else
         QT_QPA_PLATFORM=offscreen "$@"
     fi
@@ -31,14 +44,15 @@ on_screen() {
 # on_screen is a shell function, which env cannot run: the settings go in a subshell instead.
 (
     unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
+    unset QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING
     export HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" CUPS_SERVER="$WORK/no-cups.sock" \
-        TAVIX_PRINTOUT_DIR="$WORK/printouts"
+        TAVIX_PRINTOUT_DIR="$WORK/printouts" QT_SCALE_FACTOR="$SCALE"
     on_screen "$BUILD/ui/main/program/tavix-gallery" --data "$WORK/data" --out "$WORK/pictures" 2> "$WORK/gallery.log"
 ) || { cat "$WORK/gallery.log" >&2; exit 1; }
 
 PDF=$(ls "$WORK"/printouts/*.pdf 2> /dev/null | head -n 1)
 [ -n "$PDF" ] || { echo "make-gallery: the printout made no PDF file" >&2; exit 1; }
-pdftoppm -r 60 -png -gray -f 1 -l 1 -singlefile "$PDF" "$WORK/pictures/printout"
+pdftoppm -r $((60 * SCALE)) -png -gray -f 1 -l 1 -singlefile "$PDF" "$WORK/pictures/printout"
 # Black text on white paper: sixteen greys are plenty. A window with more than 256 colours comes
 # out of tavix-gallery in true colour; a palette made for the picture keeps it a third the size.
 if command -v convert > /dev/null; then

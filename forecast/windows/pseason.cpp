@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "platform/accessible.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
 
@@ -51,6 +52,7 @@ constexpr VLine kLine2[3] = {{2730, 660, 1440}, {2760, 2580, 3390}, {5490, 1050,
 QWidget* MakeLine(QWidget* parent, const QString& name, QRect geometry) {
     auto* line = new QWidget(parent);
     line->setObjectName(name);
+    SetAccessible(line, QAccessible::Separator, "Line");
     line->setAutoFillBackground(true);
     QPalette pal = line->palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -122,9 +124,19 @@ Pseason::Pseason(AppContext& ctx) : ctx_(ctx) {
         Shape1[i] = frame;
     }
 
+    // What each box stands for, which a screen reader cannot see from the bracket's lines.
+    const char* const places[kForecastBoxes + 1] = {"",
+                                                    "Eastern Conference, first seed",
+                                                    "Eastern Conference, second seed",
+                                                    "Western Conference, first seed",
+                                                    "Western Conference, second seed",
+                                                    "Eastern Conference champion",
+                                                    "Western Conference champion",
+                                                    "World Champion favorite"};
     for (int box = 1; box <= kForecastBoxes; ++box) {
         auto* l = new QLabel(this);
         l->setObjectName(QString("label(%1)").arg(box));
+        l->setAccessibleDescription(places[box]);
         l->setGeometry(TwipsRect(kBoxPlace[box][0], kBoxPlace[box][1], kBoxWidth, kBoxHeight));
         l->setFrameShape(QFrame::Box);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

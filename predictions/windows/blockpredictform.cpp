@@ -32,6 +32,7 @@ BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<std::string> blo
 
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
+    List1->setAccessibleName("Predictions");
     List1->setFont(FixedPitchFont(9));
     List1->setGeometry(TwipsRect(120, 120, 9120, 5280));
 

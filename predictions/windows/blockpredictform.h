@@ -1,4 +1,6 @@
 #pragma once
+// The block predictions window: a prediction for each game selected in a schedule list.
+
 #include <QWidget>
 #include <string>
 #include <vector>

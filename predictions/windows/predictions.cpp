@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <utility>
 
+#include "platform/accessible.h"
 #include "platform/list_text.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
@@ -58,6 +59,7 @@ void predictions::BuildControls() {
     listClip_->setGeometry(TwipsRect(120, kListTop, kListWidth, kListHeight));
     List1 = new QListWidget(listClip_);
     List1->setObjectName("List1");
+    List1->setAccessibleName("Predictions");
     List1->setFont(FixedPitchFont(9));
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setTextElideMode(Qt::ElideNone);  // HScroll1 brings the rest of a line into view
@@ -65,6 +67,7 @@ void predictions::BuildControls() {
 
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName("HScroll1");
+    HScroll1->setAccessibleName("Slide the predictions sideways");
     HScroll1->setGeometry(TwipsRect(120, kListTop + kListHeight, kListWidth, 255));
     // One step is one character of the list font; the end shows the last column of the longest line.
     const QFontMetrics metrics(List1->font());
@@ -159,6 +162,7 @@ void predictions::BuildControls() {
                 label->setCursor(Qt::PointingHandCursor);
                 label->setFocusPolicy(Qt::TabFocus);  // Space or Enter chooses, as a click does
                 label->setFrameShape(QFrame::NoFrame);
+                SetAccessible(label, QAccessible::Button);
                 label->installEventFilter(this);
                 Clabel[t] = label;
                 top += rowHeight;

@@ -1,4 +1,6 @@
 #pragma once
+// The single game predictions window (Statistics > Single Game Predictions).
+
 #include <QWidget>
 #include <array>
 #include <memory>

@@ -26,6 +26,7 @@ Addresses::Addresses(AppContext& ctx) : ctx_(ctx) {
 
     List1 = new QListWidget(Panel3D1);
     List1->setObjectName("List1");
+    List1->setAccessibleName("Team mailing addresses");
     List1->setGeometry(TwipsRect(150, 150, 9015, 3540));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });

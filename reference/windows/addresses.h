@@ -1,4 +1,6 @@
 #pragma once
+// The team mailing addresses window (Rules & Info > Team Mailing Addresses).
+
 #include <QToolButton>
 #include <QWidget>
 

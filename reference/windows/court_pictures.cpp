@@ -1,4 +1,5 @@
 #include "reference/windows/court_pictures.h"
+#include "platform/accessible.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -354,7 +355,11 @@ void PaintBasketArea(QPainter& p, const QRectF& area) {
     p.restore();
 }
 
-CourtPicture::CourtPicture(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {}
+CourtPicture::CourtPicture(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
+    SetAccessible(this, QAccessible::Graphic,
+                  kind == Kind::FullCourt ? "The full court, drawn to scale, with its lines and measurements"
+                                          : "The basket end of the court, each line named with its distance");
+}
 
 void CourtPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -25,6 +25,7 @@ IndvSTATS::IndvSTATS(AppContext& ctx) : ctx_(ctx) {
 
     List1 = new QListWidget(Panel3D1);
     List1->setObjectName("List1");
+    List1->setAccessibleName("Team rosters");
     List1->setGeometry(TwipsRect(120, 120, 8895, 4230));
     List1->setFont(FixedPitchFont(8.25, true));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -1,4 +1,6 @@
 #pragma once
+// The team rosters window (Statistics > Team Rosters - Players / Coaching).
+
 #include <QToolButton>
 #include <QWidget>
 

@@ -73,6 +73,11 @@ Namesform::Namesform(AppContext& ctx) : ctx_(ctx) {
         double top = blockTop + (t - firstOfBlock) * kRowStep;
         Text1[t] = MakeNameBox(frame, "Text1", t, kCityLeft, top, kCityWidth);
         Text2[t] = MakeNameBox(frame, "Text2", t, kNickLeft, top, kNickWidth);
+        // A screen reader cannot see which row a box sits in: its name says so.
+        const QString row =
+            QString("%1 Division %2").arg(DivisionName(DivisionOf(t))).arg(t - firstOfBlock + 1);
+        Text1[t]->setAccessibleName("City, " + row);
+        Text2[t]->setAccessibleName("Team name, " + row);
     }
 
     Infobutton = PictureButton(this, "Infobutton", Glyph::Info, "Help on Name changes",

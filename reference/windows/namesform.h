@@ -1,4 +1,6 @@
 #pragma once
+// The city and team names editor (Edit > Edit Names & Locations).
+
 #include <QToolButton>
 #include <QWidget>
 #include <array>

@@ -24,10 +24,12 @@ constexpr double kPanelTop = 1560, kPanelStep = 420, kPanelHeight = 360;
 
 programmers::programmers(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle(" ");
+    setAccessibleName("Programming Information");
     SetClientSizeTwips(this, 9000, 7140);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName("Picture1");
+    Picture1->setAccessibleName("A basketball on a court floor");
     Picture1->setFrameShape(QFrame::Box);
     Picture1->setFrameShadow(QFrame::Sunken);
     Picture1->setGeometry(TwipsRect(240, 180, 1215, 1215));

@@ -1,4 +1,6 @@
 #pragma once
+// The programming information window (File > Programming Information).
+
 #include <QToolButton>
 #include <QWidget>
 #include <array>

@@ -1,4 +1,6 @@
 #pragma once
+// The recommended reading message (Rules & Info > Recommended Reading); it opens no window.
+
 #include "platform/app_context.h"
 
 namespace tavix {

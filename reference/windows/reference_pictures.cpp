@@ -1,5 +1,6 @@
 #include "reference/windows/reference_pictures.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <algorithm>
@@ -10,12 +11,20 @@ namespace tavix {
 
 namespace {
 
-// A navy wall over a wooden floor whose top is `floorTop` (a share of the height), with `boards`
-// boards across, painted on a pixmap of twice the size for high-density screens.
-QPixmap WallAndFloor(QSize size, double floorTop, int boards) {
-    const qreal ratio = 2.0;
+// An empty picture of `size` (in the window's units) holding a pixel for every pixel of the screen,
+// so that it stays sharp on a scaled screen rather than being stretched.
+QPixmap Canvas(QSize size) {
+    const qreal ratio = std::max<qreal>(1.0, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
     QPixmap pix(size * ratio);
     pix.setDevicePixelRatio(ratio);
+    pix.fill(Qt::transparent);
+    return pix;
+}
+
+// A navy wall over a wooden floor whose top is `floorTop` (a share of the height), with `boards`
+// boards across.
+QPixmap WallAndFloor(QSize size, double floorTop, int boards) {
+    QPixmap pix = Canvas(size);
     QPainter p(&pix);
     const qreal w = size.width(), h = size.height();
     QLinearGradient wall(0, 0, 0, h);
@@ -65,8 +74,7 @@ QPixmap DrawBallPicture(QSize size) {
 
 // A basketball dropping toward a ring with its net, the window's emblem.
 QPixmap RulesEmblem(QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = Canvas(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const double w = size.width(), h = size.height();

@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QToolButton>
 
+#include "platform/accessible.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
@@ -50,6 +51,7 @@ TopicPanel::TopicPanel(const QString& caption, QWidget* parent) : QLabel(caption
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
+    SetAccessible(this, QAccessible::Button);
 }
 
 void TopicPanel::mousePressEvent(QMouseEvent* event) {
@@ -78,6 +80,7 @@ textrulesform::textrulesform(AppContext& ctx) : ctx_(ctx) {
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
+    Image1->setAccessibleName("A basketball dropping through the ring");
     Image1->setGeometry(TwipsRect(510, 60, 1080, 1500));
     Image1->setPixmap(RulesEmblem(TwipsSize(1080, 1500)));
 
@@ -118,6 +121,7 @@ textrulesform::textrulesform(AppContext& ctx) : ctx_(ctx) {
 
     List1 = new QListWidget(Panel3D1);
     List1->setObjectName("List1");
+    List1->setAccessibleName("Topic text");
     List1->setGeometry(TwipsRect(90, 90, kListWidth, kListHeight));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "platform/accessible.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "reference/web_sites.h"
@@ -41,6 +42,7 @@ webform::webform(AppContext& ctx) : ctx_(ctx) {
     Command1->setGeometry(TwipsRect(0, 0, 7935, 1335));
     Command1->setFlat(true);
     Command1->setFocusPolicy(Qt::NoFocus);
+    Command1->setAccessibleName("Tavix Recommended Web Sites");
     Command1->setIcon(QIcon(DrawBanner(Command1->size(), "Tavix", "Recommended Web Sites")));
     Command1->setIconSize(Command1->size());
 
@@ -77,6 +79,7 @@ webform::webform(AppContext& ctx) : ctx_(ctx) {
         address->setGeometry(TwipsRect(720, kAddressTops[i], 5400, 270));
         address->setCursor(Qt::PointingHandCursor);
         address->setToolTip("Copy this address to the Clipboard");
+        SetAccessible(address, QAccessible::Button);
         Label1[site.nameLabel] = name;
         Label1[site.addressLabel] = address;
     }

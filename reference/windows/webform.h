@@ -1,4 +1,6 @@
 #pragma once
+// The recommended web sites window (Rules & Info > Recommended Web Sites).
+
 #include <QToolButton>
 #include <QWidget>
 #include <map>

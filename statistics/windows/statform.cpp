@@ -13,6 +13,7 @@
 
 #include "core/data_files.h"
 #include "core/number_format.h"
+#include "platform/accessible.h"
 #include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
@@ -54,8 +55,9 @@ QLineEdit* Field(QWidget* parent, const char* name, const QRect& rect) {
 
 }  // namespace
 
-SpinArrows::SpinArrows(QWidget* parent, const char* name) : QWidget(parent) {
+SpinArrows::SpinArrows(QWidget* parent, const char* name, const QString& what) : QWidget(parent) {
     setObjectName(name);
+    SetAccessible(this, QAccessible::Grouping, what);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -65,6 +67,8 @@ SpinArrows::SpinArrows(QWidget* parent, const char* name) : QWidget(parent) {
     down = new QToolButton(this);
     down->setObjectName("down");
     down->setArrowType(Qt::DownArrow);
+    up->setAccessibleName("Next " + what);
+    down->setAccessibleName("Previous " + what);
     for (QToolButton* b : {up, down}) {
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoRepeat(true);
@@ -121,6 +125,12 @@ void statform::BuildControls() {
     tietext = Field(fieldpanel, "tietext", TwipsRect(6360, row, 720, rowHeight));
 
     for (QLineEdit* edit : {wintext, losstext, tietext, GFtext, GAtext}) edit->installEventFilter(this);
+    const std::pair<QLineEdit*, const char*> spoken[] = {{wintext, "Wins"},
+                                                         {losstext, "Losses"},
+                                                         {tietext, "Ties"},
+                                                         {GFtext, "Offensive scoring average"},
+                                                         {GAtext, "Defensive scoring average"}};
+    for (auto [edit, name] : spoken) edit->setAccessibleName(name);
     setTabOrder(wintext, losstext);
     setTabOrder(losstext, tietext);
     setTabOrder(tietext, GFtext);
@@ -133,13 +143,13 @@ void statform::BuildControls() {
     dateframe->setGeometry(TwipsRect(240, 2700, 4080, 1260));
     const double dateTop = 540, dateHeight = 420;
     Monthlabel = Panel(dateframe, "Monthlabel", TwipsRect(150, dateTop, 780, dateHeight));
-    monthspin = new SpinArrows(dateframe, "monthspin");
+    monthspin = new SpinArrows(dateframe, "monthspin", "month");
     monthspin->setGeometry(TwipsRect(945, dateTop, 270, dateHeight));
     daylabel = Panel(dateframe, "daylabel", TwipsRect(1410, dateTop, 600, dateHeight));
-    Dayspin = new SpinArrows(dateframe, "Dayspin");
+    Dayspin = new SpinArrows(dateframe, "Dayspin", "day");
     Dayspin->setGeometry(TwipsRect(2025, dateTop, 270, dateHeight));
     yearlabel = Panel(dateframe, "yearlabel", TwipsRect(2490, dateTop, 960, dateHeight));
-    Yearspin = new SpinArrows(dateframe, "Yearspin");
+    Yearspin = new SpinArrows(dateframe, "Yearspin", "year");
     Yearspin->setGeometry(TwipsRect(3465, dateTop, 270, dateHeight));
     connect(monthspin->up, &QToolButton::clicked, this, [this] { monthspin_SpinUp(); });
     connect(monthspin->down, &QToolButton::clicked, this, [this] { monthspin_SpinDown(); });

@@ -1,4 +1,6 @@
 #pragma once
+// The statistics update window (Statistics > Update Statistics).
+
 #include <QWidget>
 #include <array>
 
@@ -14,10 +16,11 @@ class QToolButton;
 
 namespace tavix {
 
-// A pair of small arrow buttons stepping a value up and down, as the date parts use.
+// A pair of small arrow buttons stepping a value up and down, as the date parts use; `what` is the
+// value they step, as a screen reader names them ("Next month", "Previous month").
 class SpinArrows : public QWidget {
   public:
-    SpinArrows(QWidget* parent, const char* name);
+    SpinArrows(QWidget* parent, const char* name, const QString& what);
     QToolButton* up = nullptr;
     QToolButton* down = nullptr;
 };

@@ -39,6 +39,7 @@ void VStatsform::BuildControls() {
 
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
+    List1->setAccessibleName("Team ratings");
     List1->setFont(FixedPitchFont(9));
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setGeometry(TwipsRect(kListLeft, kListTop, kListWidth, kListHeight));
@@ -46,6 +47,7 @@ void VStatsform::BuildControls() {
 
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName("HScroll1");
+    HScroll1->setAccessibleName("Slide the ratings sideways");
     HScroll1->setGeometry(TwipsRect(kListLeft, kListTop + kListHeight, kListWidth, 255));
     // The bar reaches just far enough to bring the end of the longest line into view; one step is
     // one character of the list font.

@@ -1,4 +1,6 @@
 #pragma once
+// The team ratings window (Statistics > Team Ratings - Sortable Database).
+
 #include <QWidget>
 #include <array>
 

@@ -1,6 +1,6 @@
-// The program's style paints the menu bar's overflow arrow itself and leaves every other stock
-// picture to the platform's style; a window with a menu bar then shows without loading any image
-// format plugin.
+// The program's style paints the menu bar's overflow arrow itself, so a window with a menu bar shows
+// without loading any image format plugin; message box pictures stay sharp on a scaled screen; every
+// other stock picture is the platform style's.
 #include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -50,10 +50,30 @@ class ProgramStyleTest : public QObject {
         QVERIFY(!ImagePluginLoaded());
     }
 
+    // On a screen scaled 2 or 3 times a message box's picture has a pixel for every screen pixel,
+    // whatever size the platform keeps it in, rather than a small image stretched.
+    void messageBoxPicturesSharpWhenScaled_data() {
+        QTest::addColumn<int>("picture");
+        QTest::newRow("information") << int(QStyle::SP_MessageBoxInformation);
+        QTest::newRow("question") << int(QStyle::SP_MessageBoxQuestion);
+        QTest::newRow("warning") << int(QStyle::SP_MessageBoxWarning);
+        QTest::newRow("critical") << int(QStyle::SP_MessageBoxCritical);
+    }
+
+    void messageBoxPicturesSharpWhenScaled() {
+        QFETCH(int, picture);
+        const QIcon icon = QApplication::style()->standardIcon(QStyle::StandardPixmap(picture));
+        for (qreal ratio : {2.0, 3.0}) {
+            // What the box asks for: 32 pixels across at the screen's pixel density.
+            const QPixmap shown = icon.pixmap(QSize(32, 32), ratio);
+            QVERIFY2(shown.width() >= qRound(32 * ratio),
+                     qPrintable(QString("%1 pixels at scale %2").arg(shown.width()).arg(ratio)));
+        }
+    }
+
     void otherPicturesAreThePlatformStyles_data() {
         QTest::addColumn<int>("picture");
-        QTest::newRow("warning") << int(QStyle::SP_MessageBoxWarning);
-        QTest::newRow("question") << int(QStyle::SP_MessageBoxQuestion);
+        QTest::newRow("ok button") << int(QStyle::SP_DialogOkButton);
         QTest::newRow("open folder") << int(QStyle::SP_DirOpenIcon);
     }
 

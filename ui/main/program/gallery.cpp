@@ -24,7 +24,6 @@
 #include <memory>
 
 #include "core/data_files.h"
-#include "core/windows/setfont.h"
 #include "platform/app_paths.h"
 #include "platform/help_viewer.h"
 #include "platform/program_style.h"
@@ -32,6 +31,7 @@
 #include "platform/qt_printer.h"
 #include "reference/windows/textrulesform.h"
 #include "reference/windows/webform.h"
+#include "settings/windows/setfont.h"
 #include "ui/main/windows/artwork.h"
 #include "ui/main/windows/form1.h"
 #include "ui/main/windows/form2.h"

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/accessible.h"
 #include "platform/picture_buttons.h"
 
 namespace tavix::art {
@@ -155,7 +156,10 @@ void PaintCourtEmblem(QPainter& p, QSize size) {
     PaintBall(p, QRectF(all.center() - QPointF(d / 2, d / 2), QSizeF(d, d)), BallLook::Faint);
 }
 
-PaintedLabel::PaintedLabel(Painter paint, QWidget* parent) : QLabel(parent), paint_(std::move(paint)) {}
+PaintedLabel::PaintedLabel(Painter paint, const QString& description, QWidget* parent)
+    : QLabel(parent), paint_(std::move(paint)) {
+    SetAccessible(this, QAccessible::Graphic, description);
+}
 
 void PaintedLabel::paintEvent(QPaintEvent* event) {
     if (!pixmap().isNull()) return QLabel::paintEvent(event);

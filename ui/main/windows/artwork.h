@@ -18,11 +18,12 @@ void PaintSplashPicture(QPainter& p, QSize size);
 void PaintCourtEmblem(QPainter& p, QSize size);
 
 // A picture drawn straight onto the window whenever it is shown, so no copy of it is kept in
-// memory; a pixmap set on the label (a simpler picture from disk) is shown instead.
+// memory; a pixmap set on the label (a simpler picture from disk) is shown instead. Screen readers
+// read it as a picture showing `description`.
 class PaintedLabel : public QLabel {
   public:
     using Painter = std::function<void(QPainter&, QSize)>;
-    PaintedLabel(Painter paint, QWidget* parent);
+    PaintedLabel(Painter paint, const QString& description, QWidget* parent);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

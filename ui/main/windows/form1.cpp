@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "core/safe_file.h"
+#include "platform/accessible.h"
 #include "platform/show_window.h"
 #include "platform/twips.h"
 #include "ui/main/windows/artwork.h"
@@ -33,11 +34,13 @@ std::string SplashCreditsText(int year) {
 }
 
 BannerStrip::BannerStrip(QWidget* parent) : QWidget(parent) {
+    SetAccessible(this, QAccessible::StaticText);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void BannerStrip::SetText(const QString& text) {
     text_ = text;
+    setAccessibleName(text);
     update();
 }
 
@@ -61,7 +64,7 @@ Form1::Form1(AppContext& ctx) : ctx_(ctx) {
     pal.setColor(QPalette::Window, QColor(22, 38, 84));
     setPalette(pal);
 
-    Image1 = new art::PaintedLabel(art::PaintSplashPicture, this);
+    Image1 = new art::PaintedLabel(art::PaintSplashPicture, "A basketball on a half court", this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(TwipsRect(60, 60, kWidth - 120, 3420));
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);

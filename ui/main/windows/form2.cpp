@@ -17,7 +17,6 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "core/windows/settingsform.h"
 #include "forecast/windows/pseason.h"
 #include "platform/list_text.h"
 #include "platform/panel_frame.h"
@@ -35,6 +34,7 @@
 #include "reference/windows/reading.h"
 #include "reference/windows/textrulesform.h"
 #include "reference/windows/webform.h"
+#include "settings/windows/settingsform.h"
 #include "statistics/standings.h"
 #include "statistics/windows/season_commands.h"
 #include "statistics/windows/statform.h"
@@ -236,7 +236,7 @@ void Form2::BuildControls() {
     setCentralWidget(central);
 
     // Decoration behind the lists: a faint ball and the season's name.
-    Shape1 = new art::PaintedLabel(art::PaintCourtEmblem, central);
+    Shape1 = new art::PaintedLabel(art::PaintCourtEmblem, "A basketball", central);
     Shape1->setObjectName("Shape1");
     Shape1->setGeometry(TwipsRect(2900, 1250, 3755, 2700));
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -297,6 +297,7 @@ void Form2::BuildScheduleList() {
     QWidget* central = centralWidget();
     List1 = new QListWidget(central);
     List1->setObjectName("List1");
+    List1->setAccessibleName("Schedule");
     List1->setFont(FixedPitchFont(9));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     List1->setGeometry(TwipsRect(180, 1155, 9045, 3915));
@@ -326,6 +327,7 @@ void Form2::BuildStandingsList() {
     QWidget* central = centralWidget();
     List2 = new QListWidget(central);
     List2->setObjectName("List2");
+    List2->setAccessibleName("Standings");
     List2->setFont(FixedPitchFont(9));
     List2->setSelectionMode(QAbstractItemView::SingleSelection);
     List2->setGeometry(TwipsRect(180, 1155, 9045, 3390));
@@ -356,7 +358,9 @@ void Form2::BuildTeamPanel() {
     heading->setGeometry(TwipsRect(240, 150, 6000, 300));
     Combo1 = new QComboBox(panel);
     Combo1->setObjectName("Combo1");
+    Combo1->setAccessibleName("Team");
     Combo1->setEditable(true);
+    Combo1->lineEdit()->setAccessibleName("Team");
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setMaxVisibleItems(12);
     Combo1->setGeometry(TwipsRect(240, 540, 3900, 375));

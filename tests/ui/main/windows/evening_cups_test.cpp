@@ -16,11 +16,11 @@
 #include <QtTest>
 
 #include "core/data_files.h"
-#include "core/windows/setfont.h"
-#include "core/windows/settingsform.h"
 #include "forecast/windows/pseason.h"
 #include "predictions/windows/blockpredictform.h"
 #include "predictions/windows/predictions.h"
+#include "settings/windows/setfont.h"
+#include "settings/windows/settingsform.h"
 #include "statistics/windows/statform.h"
 #include "statistics/windows/vstatsform.h"
 #include "tests/support/qt/journey.h"

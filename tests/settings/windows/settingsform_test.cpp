@@ -1,6 +1,6 @@
 // The settings window: the font chooser opened over it, the settings saved on OK or the title bar
 // and read back at the next start, and a save that fails.
-#include "core/windows/settingsform.h"
+#include "settings/windows/settingsform.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "core/data_files.h"
-#include "core/windows/setfont.h"
+#include "settings/windows/setfont.h"
 #include "tests/support/qt/test_context.h"
 
 using namespace tavix;

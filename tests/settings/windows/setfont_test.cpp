@@ -1,6 +1,6 @@
 // The font chooser: the fonts listed in the font system's order, the current font marked and
 // shown in itself, a click that changes the sample, and what done and the title bar keep.
-#include "core/windows/setfont.h"
+#include "settings/windows/setfont.h"
 
 #include <QDir>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "core/windows/setfont.h"
+#include "settings/windows/setfont.h"
 #include "platform/list_text.h"
 
 #include <QCloseEvent>
@@ -60,6 +60,7 @@ Setfont::Setfont(AppContext& ctx) : ctx_(ctx) {
 
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
+    List1->setAccessibleName("Fonts");
     List1->setGeometry(TwipsRect(240, 240, 3135, 3735));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
 

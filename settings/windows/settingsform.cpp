@@ -1,13 +1,13 @@
-#include "core/windows/settingsform.h"
+#include "settings/windows/settingsform.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "core/data_files.h"
-#include "core/windows/setfont.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
+#include "settings/windows/setfont.h"
 
 namespace tavix {
 

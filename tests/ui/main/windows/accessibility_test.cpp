@@ -1,0 +1,325 @@
+// What a screen reader finds: every window, opened the way its menu command or button opens it,
+// is walked through its accessibility tree, and every control a user can reach must have a name
+// and a role that says what it does (a picture the program paints is a graphic, a label that
+// acts on a click is a button), so that nothing is read out as "unlabelled" or "panel".
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMetaEnum>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "platform/help_viewer.h"
+#include "reference/windows/textrulesform.h"
+#include "tests/support/qt/test_context.h"
+#include "ui/main/windows/form2.h"
+
+using namespace tavix;
+using tavix::testing::TestApp;
+
+namespace {
+
+// Roles of controls a user acts on or reads one by one; each needs a name of its own.
+bool NeedsName(QAccessible::Role role) {
+    switch (role) {
+        case QAccessible::Button:
+        case QAccessible::CheckBox:
+        case QAccessible::RadioButton:
+        case QAccessible::ComboBox:
+        case QAccessible::EditableText:
+        case QAccessible::SpinBox:
+        case QAccessible::List:
+        case QAccessible::Table:
+        case QAccessible::Tree:
+        case QAccessible::ScrollBar:
+        case QAccessible::Slider:
+        case QAccessible::Link:
+        case QAccessible::PageTab:
+        case QAccessible::PageTabList:
+        case QAccessible::ButtonMenu:
+        case QAccessible::ButtonDropDown:
+        case QAccessible::Graphic:
+        case QAccessible::Animation:
+        case QAccessible::Grouping:
+        case QAccessible::Window:
+        case QAccessible::Dialog:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A control the program paints itself is read as a bare client area or an empty text unless it says
+// what it is; a plain widget with nothing inside is such a control too.
+bool Unexplained(QAccessibleInterface* iface) {
+    QWidget* widget = qobject_cast<QWidget*>(iface->object());
+    if (!widget || iface->childCount() > 0) return false;
+    const QString cls = widget->metaObject()->className();
+    if (cls == "QWidget") return iface->role() == QAccessible::Client;
+    return cls.startsWith("tavix::") &&
+           (iface->role() == QAccessible::Client || iface->text(QAccessible::Name).trimmed().isEmpty());
+}
+
+// A scroll area's own scroll bars and viewport are read as part of it.
+bool PartOfScrollArea(QAccessibleInterface* iface) {
+    QWidget* widget = qobject_cast<QWidget*>(iface->object());
+    for (int up = 0; widget && up < 2; ++up, widget = widget->parentWidget())
+        if (widget->objectName().startsWith("qt_scrollarea_")) return true;
+    return false;
+}
+
+QString Describe(QAccessibleInterface* iface) {
+    QObject* object = iface->object();
+    QString path;
+    for (QObject* o = object; o; o = o->parent())
+        path.prepend("/" +
+                     (o->objectName().isEmpty() ? QString(o->metaObject()->className()) : o->objectName()));
+    return path + " (" + QMetaEnum::fromType<QAccessible::Role>().valueToKey(iface->role()) + ")";
+}
+
+void Walk(QAccessibleInterface* iface, QStringList& faults) {
+    if (!iface || iface->state().invisible) return;
+    const QAccessible::Role role = iface->role();
+    if (!PartOfScrollArea(iface)) {
+        if (Unexplained(iface))
+            faults << Describe(iface) + ": painted by the program, with no role or name";
+        else if (NeedsName(role) && iface->text(QAccessible::Name).trimmed().isEmpty())
+            faults << Describe(iface) + ": no name";
+    }
+    // The lines of a list are named by their own text.
+    if (role == QAccessible::List || role == QAccessible::Table || role == QAccessible::Tree) return;
+    for (int i = 0; i < iface->childCount(); ++i) Walk(iface->child(i), faults);
+}
+
+QStringList Faults(QWidget* window) {
+    QStringList faults;
+    Walk(QAccessible::queryAccessibleInterface(window), faults);
+    return faults;
+}
+
+// The main window on a copy of the supplied data, loaded as at start-up.
+struct Program {
+    TestApp app;
+    std::unique_ptr<Form2> main;
+    Program()
+        : main(std::make_unique<Form2>(app.nba, app.dialogs, app.clock, app.printers, app.help,
+                                       app.DataDir())) {
+        main->Form_Load(app.DataDir() + "/TVX.ini");
+        main->show();
+        QApplication::processEvents();
+    }
+    // The sub-window `action` opened.
+    QWidget* Opened(const std::function<void()>& action) {
+        const auto before = main->OpenSubWindows();
+        action();
+        QApplication::processEvents();
+        for (QWidget* w : main->OpenSubWindows())
+            if (std::find(before.begin(), before.end(), w) == before.end()) return w;
+        return nullptr;
+    }
+};
+
+using Opener = std::function<QWidget*(Program&)>;
+using Observer = std::function<QString(QWidget*)>;
+
+// A control by its object name; "parent/child" for a child of a named control.
+QWidget* Find(QWidget* window, const QString& path) {
+    QWidget* found = window;
+    for (const QString& name : path.split('/'))
+        if (found) found = found->findChild<QWidget*>(name);
+    return found;
+}
+
+// The sub-window `command` opened; after it, `then` runs on it.
+Opener Sub(QAction* Form2::*command, std::function<void(QWidget*)> then = {}) {
+    return [command, then](Program& p) {
+        QWidget* window = p.Opened([&] { (p.main.get()->*command)->trigger(); });
+        if (window && then) then(window);
+        QApplication::processEvents();
+        return window;
+    };
+}
+
+QWidget* OpenSplash(Program& p) {
+    p.main->aboutmenu->trigger();
+    QApplication::processEvents();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("tavix::Form1")) return w;
+    return nullptr;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Opener)
+Q_DECLARE_METATYPE(Observer)
+Q_DECLARE_METATYPE(QAccessible::Role)
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyControlNamed_data() {
+        QTest::addColumn<Opener>("open");
+        auto view = [](std::function<void(Form2&)> show) {
+            return Opener([show](Program& p) {
+                show(*p.main);
+                QApplication::processEvents();
+                return static_cast<QWidget*>(p.main.get());
+            });
+        };
+        QTest::newRow("main, idle") << view([](Form2&) {});
+        QTest::newRow("main, schedule") << view([](Form2& w) { w.Sechalfmenu->trigger(); });
+        QTest::newRow("main, team panel") << view([](Form2& w) { w.teamschedulemenu->trigger(); });
+        QTest::newRow("main, standings") << view([](Form2& w) { w.standingsmenu->trigger(); });
+        QTest::newRow("splash (About)") << Opener(OpenSplash);
+        QTest::newRow("predictions") << Sub(&Form2::Predictionsmenu);
+        QTest::newRow("block predictions") << Opener([](Program& p) {
+            p.main->Sechalfmenu->trigger();
+            for (int row = 1; row < 4; ++row) p.main->List1->item(row)->setSelected(true);
+            return p.Opened([&] { p.main->Blockpredictbutton->click(); });
+        });
+        QTest::newRow("statistics") << Sub(&Form2::updatemenu);
+        QTest::newRow("ratings") << Sub(&Form2::ratingmenu);
+        QTest::newRow("play-off forecast") << Sub(&Form2::pseasonmenu);
+        QTest::newRow("settings") << Sub(&Form2::Settingsmenu);
+        QTest::newRow("font chooser") << Opener([](Program& p) {
+            QWidget* settings = p.Opened([&] { p.main->Settingsmenu->trigger(); });
+            return p.Opened([&] { settings->findChild<QPushButton*>("Command1")->click(); });
+        });
+        QTest::newRow("names") << Sub(&Form2::Namesmenu);
+        QTest::newRow("rosters") << Sub(&Form2::Rostermenu);
+        QTest::newRow("rules") << Sub(&Form2::Plmenu);
+        QTest::newRow("rules, the court")
+            << Sub(&Form2::Plmenu, [](QWidget* w) { qobject_cast<textrulesform*>(w)->Topiclabel_Click(7); });
+        QTest::newRow("addresses") << Sub(&Form2::addressmenu);
+        QTest::newRow("web sites") << Sub(&Form2::websitemenu);
+        QTest::newRow("programming information") << Sub(&Form2::programmingmenu);
+    }
+
+    void everyControlNamed() {
+        QFETCH(Opener, open);
+        Program p;
+        QWidget* window = open(p);
+        QVERIFY(window);
+        const QStringList faults = Faults(window);
+        QVERIFY2(faults.isEmpty(), qPrintable("\n" + faults.join('\n')));
+    }
+
+    // What the program paints or makes clickable itself says what it is.
+    void ownControlsSayWhatTheyAre_data() {
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("name");  // empty: any name
+        auto view = Opener([](Program& p) { return static_cast<QWidget*>(p.main.get()); });
+        auto court =
+            Sub(&Form2::Plmenu, [](QWidget* w) { qobject_cast<textrulesform*>(w)->Topiclabel_Click(7); });
+        QTest::newRow("splash picture")
+            << Opener(OpenSplash) << "Image1" << QAccessible::Graphic << QString();
+        QTest::newRow("splash banner")
+            << Opener(OpenSplash) << "Picture2" << QAccessible::StaticText << QString();
+        QTest::newRow("idle emblem") << view << "Shape1" << QAccessible::Graphic << QString();
+        QTest::newRow("tool button") << view << "Toolbutton(3)" << QAccessible::Button << "Standings";
+        QTest::newRow("team label") << Sub(&Form2::Predictionsmenu) << "Clabel(1)" << QAccessible::Button
+                                    << QString();
+        QTest::newRow("month arrow") << Sub(&Form2::updatemenu) << "monthspin/up" << QAccessible::Button
+                                     << "Next month";
+        QTest::newRow("year arrow") << Sub(&Form2::updatemenu) << "Yearspin/down" << QAccessible::Button
+                                    << "Previous year";
+        QTest::newRow("wins box") << Sub(&Form2::updatemenu) << "wintext" << QAccessible::EditableText
+                                  << "Wins";
+        QTest::newRow("bracket line")
+            << Sub(&Form2::pseasonmenu) << "Line2(0)" << QAccessible::Separator << QString();
+        QTest::newRow("topic panel") << Sub(&Form2::Plmenu) << "Topiclabel(1)" << QAccessible::Button
+                                     << QString();
+        QTest::newRow("full court") << court << "Image2" << QAccessible::Graphic << QString();
+        QTest::newRow("basket area") << court << "Image3" << QAccessible::Graphic << QString();
+        QTest::newRow("web address") << Sub(&Form2::websitemenu) << "Label1(1)" << QAccessible::Button
+                                     << QString();
+        QTest::newRow("names box") << Sub(&Form2::Namesmenu) << "Text1(8)" << QAccessible::EditableText
+                                   << "City, Central Division 1";
+    }
+
+    void ownControlsSayWhatTheyAre() {
+        QFETCH(Opener, open);
+        QFETCH(QString, control);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QString, name);
+        Program p;
+        QWidget* window = open(p);
+        QVERIFY(window);
+        QWidget* widget = Find(window, control);
+        QVERIFY2(widget, qPrintable(control));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), role);
+        const QString spoken = iface->text(QAccessible::Name);
+        QVERIFY2(name.isEmpty() ? !spoken.trimmed().isEmpty() : spoken == name, qPrintable(spoken));
+    }
+
+    // A label that acts on a click can be pressed from a screen reader, with the click's effect.
+    void readerPressesLabels_data() {
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<Observer>("observe");
+        QTest::newRow("team label chooses the team")
+            << Sub(&Form2::Predictionsmenu) << "Clabel(5)"
+            << Observer([](QWidget* w) { return Find(w, "GameLabel")->property("text").toString(); });
+        QTest::newRow("topic panel shows its topic")
+            << Sub(&Form2::Plmenu) << "Topiclabel(2)" << Observer([](QWidget* w) {
+                   auto* list = qobject_cast<QListWidget*>(Find(w, "List1"));
+                   return list->count() ? list->item(0)->text() : QString();
+               });
+        QTest::newRow("web address is copied")
+            << Sub(&Form2::websitemenu) << "Label1(1)"
+            << Observer([](QWidget* w) { return QString::number(Find(w, "Label3")->isVisibleTo(w)); });
+    }
+
+    void readerPressesLabels() {
+        QFETCH(Opener, open);
+        QFETCH(QString, control);
+        QFETCH(Observer, observe);
+        Program p;
+        QWidget* window = open(p);
+        QVERIFY(window);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Find(window, control));
+        QVERIFY(iface && iface->actionInterface());
+        QVERIFY(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        const QString before = observe(window);
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QApplication::processEvents();
+        QVERIFY2(observe(window) != before, qPrintable(before));
+    }
+
+    // The walk itself: a picture button, a text box and a painted area, none of them named.
+    void walkFindsNamelessControls() {
+        QWidget window;
+        window.setWindowTitle("Test");
+        auto* button = new QToolButton(&window);
+        button->setArrowType(Qt::UpArrow);
+        new QLineEdit(&window);
+        new QWidget(&window);
+        auto* named = new QToolButton(&window);
+        named->setAccessibleName("Named");
+        window.show();
+        const QStringList faults = Faults(&window);
+        QCOMPARE(faults.size(), 3);
+    }
+
+    // The help window is the program's own too.
+    void helpWindowNamed() {
+        testing::ScriptedDialogs dialogs;
+        QtHelpLauncher help(dialogs);
+        help.ShowHelpTopic(HelpKeyword::Contents);
+        QVERIFY(help.Window());
+        const QStringList faults = Faults(help.Window());
+        QVERIFY2(faults.isEmpty(), qPrintable("\n" + faults.join('\n')));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
