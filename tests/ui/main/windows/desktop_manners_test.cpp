@@ -14,8 +14,8 @@
 #include <functional>
 #include <memory>
 
-#include "core/windows/setfont.h"
-#include "core/windows/settingsform.h"
+#include "settings/windows/setfont.h"
+#include "settings/windows/settingsform.h"
 #include "platform/qt_dialogs.h"
 #include "reference/names_editor.h"
 #include "reference/windows/namesform.h"
