@@ -550,9 +550,13 @@ void Form2::editmenu_Click(int index) {
 }
 
 void Form2::Exitmenu_Click() {
-    if (!SaveSettings(ctx_.nba).ok) {
+    const WriteResult saved = SaveSettings(ctx_.nba);
+    if (!saved.ok) {
         ctx_.dialogs.Beep();
         ctx_.dialogs.Show("Unable to save settings to disk", "Tavix Setup", Buttons::Ok, Icon::Exclamation);
+    } else if (!saved.keptCopy.empty()) {
+        ctx_.dialogs.Show("The settings were saved to disk." + KeptCopyText(saved), "Tavix Setup",
+                          Buttons::Ok, Icon::Information);
     }
     QCoreApplication::exit(0);
 }
