@@ -176,8 +176,7 @@ std::string DataFilePath(const std::string& dataDir, const char* name) {
 
 std::string KeptCopyText(const WriteResult& saved) {
     if (saved.keptCopy.empty()) return std::string();
-    return "\r\n\r\nThe file as it was before could not be read completely, so it was kept as\r\n" +
-           saved.keptCopy + "\r\nbefore being replaced.";
+    return "\r\n\r\nThe old file, which could not be read completely, was kept as:\r\n" + saved.keptCopy;
 }
 
 namespace {
