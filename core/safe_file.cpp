@@ -104,9 +104,21 @@ Target ResolveTarget(const std::string& path) {
     return t;
 }
 
+// A new file gets the bits any other new file gets. The mask is read where the system shows it,
+// since setting it to find it out would race with any other thread creating a file.
 mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    mode_t mask = 022;
+    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status)) {
+            unsigned int value = 0;
+            if (std::sscanf(line, "Umask: %o", &value) == 1) {
+                mask = static_cast<mode_t>(value);
+                break;
+            }
+        }
+        std::fclose(status);
+    }
     return 0666 & ~mask;
 }
 

@@ -352,6 +352,16 @@ TEST(SafeSave, ReplacesTheFileFoundAndKeepsWhatItIs) {
             EXPECT_TRUE(fs::is_symlink(folder.File(kStatisticsFile)));
         }
     }
+    // A new file gets the bits the process's mask leaves, as any new file would.
+    {
+        TempFolder fresh;
+        NBA nba = OddLeague();
+        const mode_t before = ::umask(027);
+        ASSERT_TRUE(SaveStatistics(fresh.path, nba).ok);
+        ::umask(before);
+        EXPECT_EQ(fs::status(fresh.File(kStatisticsFile)).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    }
     // A link to nowhere is refused with a reason, never replaced by a plain file.
     GoodFolder folder;
     fs::remove(folder.File(kStatisticsFile));
