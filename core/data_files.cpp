@@ -181,6 +181,16 @@ std::string KeptCopyText(const WriteResult& saved) {
 
 namespace {
 
+// Counts, month ranges, two seasons of five figures for 32 slots, the date, the reserve values.
+constexpr size_t kStatisticsValues = 2 + 2 * kMonthPairs + 2 * 5 * kStoredSlots + 3 + kStoredSlots;
+
+size_t CountValues(const std::string& bytes) {
+    DelimitedReader in(bytes);
+    size_t values = 0;
+    while (in.Next()) ++values;
+    return values;
+}
+
 bool Exists(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
@@ -212,16 +222,20 @@ LoadReport LoadLeague(const std::string& dataDir, const std::string& settingsPat
     nba.StartDir = dataDir;
     nba.IniPath = settingsPath;
 
-    auto load = [&](const char* name, size_t limit, bool (*parse)(const std::string&, NBA&), KeptFile* kept) {
+    // A file that holds more values than are read (names shifted by a stray comma, figures added
+    // by hand) loads, but a save would drop what was never read: it is kept aside like a damaged one.
+    auto load = [&](const char* name, size_t limit, bool (*parse)(const std::string&, NBA&), KeptFile* kept,
+                    size_t values) {
         const std::string path = DataFilePath(dataDir, name);
         auto bytes = ReadWholeFile(path, limit);
         const bool ok = bytes && parse(*bytes, nba);
-        if (kept) kept->damaged = !ok && Exists(path);
+        if (kept) kept->damaged = ok ? CountValues(*bytes) > values : Exists(path);
         return ok;
     };
-    report.statisticsOk = load(kStatisticsFile, kSmallFileLimit, ParseStatistics, &nba.StatisticsFile);
-    report.scheduleOk = load(kScheduleFile, kLargeFileLimit, ParseSchedule, nullptr);
-    report.namesOk = load(kNamesFile, kSmallFileLimit, ParseNames, &nba.NamesFile);
+    report.statisticsOk =
+        load(kStatisticsFile, kSmallFileLimit, ParseStatistics, &nba.StatisticsFile, kStatisticsValues);
+    report.scheduleOk = load(kScheduleFile, kLargeFileLimit, ParseSchedule, nullptr, 0);
+    report.namesOk = load(kNamesFile, kSmallFileLimit, ParseNames, &nba.NamesFile, 2 * kLeagueTeams);
     if (auto bytes = ReadWholeFile(settingsPath, kSmallFileLimit))
         report.settingsOk = ParseSettings(*bytes, nba);
     nba.SettingsFile.damaged = !report.settingsOk && !settingsPath.empty() && Exists(settingsPath);

@@ -457,6 +457,18 @@ TEST(DamagedFileKept, BeforeTheFirstSaveOverIt) {
         {"statistics binary", kStatisticsFile, Put(kStatisticsFile, std::string("\0\xff\"\r,\n", 6)), true},
         {"names cut", kNamesFile, cut(kNamesFile), true},
         {"settings without a value", kSettingsFile, Put(kSettingsFile, "\r\n\r\n"), true},
+        {"statistics with figures added at the end", kStatisticsFile,
+         [](const TempFolder& d) {
+             Write(d.File(kStatisticsFile), Read(d.File(kStatisticsFile)) + "12\r\n");
+         },
+         true},
+        {"names shifted by a comma", kNamesFile,
+         Put(kNamesFile, "Washington, D.C.\r\n" + NamesText(Names("City "), Names("Team "))), true},
+        {"statistics ending in blank lines", kStatisticsFile,
+         [](const TempFolder& d) {
+             Write(d.File(kStatisticsFile), Read(d.File(kStatisticsFile)) + "\r\n\r\n");
+         },
+         false},
         {"statistics intact", kStatisticsFile, [](const TempFolder&) {}, false},
         {"statistics empty", kStatisticsFile, Put(kStatisticsFile, ""), false},
         {"statistics missing", kStatisticsFile, Gone({kStatisticsFile}), false},
