@@ -241,6 +241,31 @@ class StatformTest : public QObject {
         QCOMPARE(window->focusWidget(), Edit(qPrintable(field)));
     }
 
+    // A statistics file may hold what the window would refuse: it is shown as it is, and leaving the
+    // club says what to correct instead of storing it again or failing.
+    void absurdFiguresFromTheFileAreShownAndQuestioned() {
+        window->close();
+        app->dialogs.shown.clear();
+        app->nba.OffenseAve[1] = 1e300;
+        app->nba.Losses[1] = -5;
+        window = new statform(*app->ctx);
+        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        QCOMPARE(Edit("GFtext")->text(), "1" + QString(300, '0') + ".0");
+        QCOMPARE(Edit("losstext")->text(), QString("-5"));
+        Press("teamupbutton");
+        QCOMPARE(window->CurrentTeam(), 1);
+        QCOMPARE(app->dialogs.shown.size(), size_t(1));
+        QVERIFY(app->dialogs.shown[0].text.find("number of losses") != std::string::npos);
+        Type("losstext", "5");
+        Press("teamupbutton");
+        QCOMPARE(app->dialogs.shown.size(), size_t(2));
+        QVERIFY(app->dialogs.shown[1].text.find("average of points scored") != std::string::npos);
+        Type("GFtext", "99.5");
+        Press("teamupbutton");
+        QCOMPARE(window->CurrentTeam(), 2);
+        QCOMPARE(app->nba.OffenseAve[1], 99.5);
+    }
+
     // The ties field cannot be seen, so a refused tie count must leave the user where typing
     // corrects it; otherwise the window could never be left.
     void outOfRangeTiesCanBeCorrected() {
