@@ -1,6 +1,11 @@
 #include "core/data_files.h"
 
 #include "core/delimited.h"
+#include "core/number_format.h"
+
+#include <sys/stat.h>
+
+#include <utility>
 
 namespace tavix {
 
@@ -17,6 +22,11 @@ const char kLoadingMessageText[] =
     "Please exit and check working directory.\n\r\n\r";
 
 namespace {
+
+// No real statistics, names or settings file comes near a megabyte, nor a schedule or roster file
+// near ten; anything larger is not one of them and is not read into memory.
+constexpr size_t kSmallFileLimit = 1u << 20;
+constexpr size_t kLargeFileLimit = kLargestDataFile;
 
 template <typename T, typename Read>
 bool ReadInto(T& target, Read&& read) {
@@ -78,18 +88,28 @@ bool ParseSchedule(const std::string& bytes, NBA& nba) {
     if (nba.FirstHalfCount < 0 || nba.FirstHalfCount > kFirstHalfLimit) return false;
     if (nba.SecondHalfCount < 0 || nba.SecondHalfCount > kSecondHalfLimit) return false;
     LineReader lines(bytes);
+    // Control bytes in a line would reach lists and printouts as they are.
+    auto next = [&](std::string& line) {
+        if (!lines.Next(line)) return false;
+        line = Showable(line);
+        return true;
+    };
     for (int i = 1; i <= nba.FirstHalfCount; ++i) {
-        if (!lines.Next(nba.FirstHalfSchedule[i])) return false;
+        if (!next(nba.FirstHalfSchedule[i])) return false;
     }
     for (int i = 1; i <= nba.SecondHalfCount; ++i) {
-        if (!lines.Next(nba.SecondHalfSchedule[i])) return false;
+        if (!next(nba.SecondHalfSchedule[i])) return false;
     }
     return true;
 }
 
 bool ParseNames(const std::string& bytes, NBA& nba) {
     DelimitedReader in(bytes);
-    auto next = [&] { return in.Next(); };
+    auto next = [&]() -> std::optional<std::string> {
+        auto name = in.Next();
+        if (name) return Showable(*name);
+        return name;
+    };
     for (int n = 1; n <= kLeagueTeams; ++n) {
         if (!ReadInto(nba.CityNames[n], next)) return false;
     }
@@ -101,7 +121,10 @@ bool ParseNames(const std::string& bytes, NBA& nba) {
 
 bool ParseSettings(const std::string& bytes, NBA& nba) {
     DelimitedReader in(bytes);
-    return ReadInto(nba.PrinterFontName, [&] { return in.Next(); });
+    auto font = in.Next();
+    if (!font) return false;
+    nba.PrinterFontName = Showable(*font);
+    return true;
 }
 
 std::string StatisticsText(const NBA& nba) {
@@ -147,35 +170,91 @@ std::string SettingsText(const std::string& fontName) {
     return out.Text();
 }
 
+std::string DataFilePath(const std::string& dataDir, const char* name) {
+    return FindFileIgnoringCase(dataDir, name);
+}
+
+std::string KeptCopyText(const WriteResult& saved) {
+    if (saved.keptCopy.empty()) return std::string();
+    return "\r\n\r\nThe old file, which could not be read completely, was kept as:\r\n" + saved.keptCopy;
+}
+
+namespace {
+
+// Counts, month ranges, two seasons of five figures for 32 slots, the date, the reserve values.
+constexpr size_t kStatisticsValues = 2 + 2 * kMonthPairs + 2 * 5 * kStoredSlots + 3 + kStoredSlots;
+
+size_t CountValues(const std::string& bytes) {
+    DelimitedReader in(bytes);
+    size_t values = 0;
+    while (in.Next()) ++values;
+    return values;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+WriteResult SaveKeepingDamaged(const std::string& path, const std::string& bytes, KeptFile& file) {
+    if (file.damaged) {
+        std::string error;
+        if (auto copy = KeepDamagedCopy(path, error)) {
+            file.keptCopy = *copy;
+        } else if (!error.empty()) {
+            return {
+                false,
+                "the old file, which could not be read completely, could not be kept aside (" + error + ")",
+                {}};
+        }
+        file.damaged = false;
+    }
+    WriteResult saved = WriteFileSafely(path, bytes);
+    if (saved.ok) saved.keptCopy = std::exchange(file.keptCopy, std::string());
+    return saved;
+}
+
+}  // namespace
+
 LoadReport LoadLeague(const std::string& dataDir, const std::string& settingsPath, NBA& nba) {
     LoadReport report;
     nba.TeamCount = kLeagueTeams;
     nba.StartDir = dataDir;
     nba.IniPath = settingsPath;
 
-    auto load = [&](const char* name, bool (*parse)(const std::string&, NBA&)) {
-        auto bytes = ReadWholeFile(JoinPath(dataDir, name));
-        return bytes && parse(*bytes, nba);
+    // A file that holds more values than are read (names shifted by a stray comma, figures added
+    // by hand) loads, but a save would drop what was never read: it is kept aside like a damaged one.
+    auto load = [&](const char* name, size_t limit, bool (*parse)(const std::string&, NBA&), KeptFile* kept,
+                    size_t values) {
+        const std::string path = DataFilePath(dataDir, name);
+        auto bytes = ReadWholeFile(path, limit);
+        const bool ok = bytes && parse(*bytes, nba);
+        if (kept) kept->damaged = ok ? CountValues(*bytes) > values : Exists(path);
+        return ok;
     };
-    report.statisticsOk = load(kStatisticsFile, ParseStatistics);
-    report.scheduleOk = load(kScheduleFile, ParseSchedule);
-    report.namesOk = load(kNamesFile, ParseNames);
-    if (auto bytes = ReadWholeFile(settingsPath)) report.settingsOk = ParseSettings(*bytes, nba);
+    report.statisticsOk =
+        load(kStatisticsFile, kSmallFileLimit, ParseStatistics, &nba.StatisticsFile, kStatisticsValues);
+    report.scheduleOk = load(kScheduleFile, kLargeFileLimit, ParseSchedule, nullptr, 0);
+    report.namesOk = load(kNamesFile, kSmallFileLimit, ParseNames, &nba.NamesFile, 2 * kLeagueTeams);
+    if (auto bytes = ReadWholeFile(settingsPath, kSmallFileLimit))
+        report.settingsOk = ParseSettings(*bytes, nba);
+    nba.SettingsFile.damaged = !report.settingsOk && !settingsPath.empty() && Exists(settingsPath);
     return report;
 }
 
-WriteResult SaveStatistics(const std::string& dataDir, const NBA& nba) {
-    return WriteFileSafely(JoinPath(dataDir, kStatisticsFile), StatisticsText(nba));
+WriteResult SaveStatistics(const std::string& dataDir, NBA& nba) {
+    return SaveKeepingDamaged(DataFilePath(dataDir, kStatisticsFile), StatisticsText(nba),
+                              nba.StatisticsFile);
 }
 
 WriteResult SaveSettings(NBA& nba) {
     if (nba.PrinterFontName.empty()) nba.PrinterFontName = kDefaultPrinterFont;
-    return WriteFileSafely(nba.IniPath, SettingsText(nba.PrinterFontName));
+    return SaveKeepingDamaged(nba.IniPath, SettingsText(nba.PrinterFontName), nba.SettingsFile);
 }
 
-WriteResult SaveNames(const std::string& dataDir, const std::array<std::string, kNameSlots>& cities,
+WriteResult SaveNames(const std::string& dataDir, NBA& nba, const std::array<std::string, kNameSlots>& cities,
                       const std::array<std::string, kNameSlots>& teams) {
-    return WriteFileSafely(JoinPath(dataDir, kNamesFile), NamesText(cities, teams));
+    return SaveKeepingDamaged(DataFilePath(dataDir, kNamesFile), NamesText(cities, teams), nba.NamesFile);
 }
 
 }  // namespace tavix

@@ -42,10 +42,18 @@ struct LoadReport {
 // Sets TeamCount to 29, StartDir to dataDir and IniPath to settingsPath first.
 LoadReport LoadLeague(const std::string& dataDir, const std::string& settingsPath, NBA& nba);
 
-WriteResult SaveStatistics(const std::string& dataDir, const NBA& nba);
+// Where a data file of that name lies in dataDir: the name found there whatever its letter case
+// (the files came from a system that ignored case), so it is read and saved back under one name.
+std::string DataFilePath(const std::string& dataDir, const char* name);
+
+// The savers write the whole file safely. A file that did not load completely is first kept
+// aside (WriteResult::keptCopy; KeptCopyText says so in the save's message) and never again.
+WriteResult SaveStatistics(const std::string& dataDir, NBA& nba);
 // Puts "Courier New" into an empty font name first, as the settings window promises.
 WriteResult SaveSettings(NBA& nba);
-WriteResult SaveNames(const std::string& dataDir, const std::array<std::string, kNameSlots>& cities,
+WriteResult SaveNames(const std::string& dataDir, NBA& nba, const std::array<std::string, kNameSlots>& cities,
                       const std::array<std::string, kNameSlots>& teams);
+// The words a save's message adds when a damaged file was kept aside; empty otherwise.
+std::string KeptCopyText(const WriteResult& saved);
 
 }  // namespace tavix

@@ -26,6 +26,13 @@ const char* DivisionName(Division d);
 
 enum class SeasonView { Current, Previous };
 
+// A data file that is there but did not load completely holds figures the program never saw; the
+// first save over it keeps it aside first, and the save's message says where it went.
+struct KeptFile {
+    bool damaged = false;
+    std::string keptCopy;  // kept aside and not reported yet
+};
+
 struct NBA {
     int16_t TeamCount = 0;
 
@@ -50,6 +57,7 @@ struct NBA {
     std::string PrinterFontName;
     std::string IniPath;
     std::string StartDir;
+    KeptFile StatisticsFile, NamesFile, SettingsFile;
     int16_t SelectedTeam = 0;
 
     // Derived by ComputeRatings; never saved.

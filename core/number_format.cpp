@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace tavix {
 namespace {
@@ -86,7 +87,9 @@ std::string PaddedTo(std::string text, size_t width) {
     return text;
 }
 
-double LeadingNumber(std::string_view text) {
+double LeadingNumber(std::string_view text) { return FiniteLeadingNumber(text).value_or(0); }
+
+std::optional<double> FiniteLeadingNumber(std::string_view text) {
     std::string compact;
     for (char c : text) {
         if (c == ' ' || c == '\t' || c == '\n' || c == '\r') continue;
@@ -114,7 +117,16 @@ double LeadingNumber(std::string_view text) {
         if (expDigits > 0) number += exponent;
     }
     double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0;
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+float ToSingle(double value) {
+    if (std::isnan(value)) return 0;
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    if (value > kLargest) return std::numeric_limits<float>::max();
+    if (value < -kLargest) return -std::numeric_limits<float>::max();
+    return static_cast<float>(value);
 }
 
 std::optional<int16_t> ToInt16(double value) {
@@ -156,6 +168,22 @@ std::string FormatDate(const Date& date) {
     char text[32];
     std::snprintf(text, sizeof text, "%02d-%02d-%04d", date.month, date.day, date.year);
     return text;
+}
+
+std::string Showable(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\t') {
+            shown.append(8 - shown.size() % 8, ' ');
+        } else if (u < 0x20 || (u >= 0x7f && u < 0xa0)) {
+            shown += '?';
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
 }  // namespace tavix

@@ -28,6 +28,14 @@ std::string PaddedTo(std::string text, size_t width);
 // The leading-number rule: blanks are skipped, reading stops at the first character that cannot
 // continue a number, and text without a number reads as 0.
 double LeadingNumber(std::string_view text);
+// The same, but nothing for a number beyond the range of a double (such as 1e400), which the
+// plain rule reads as 0.
+std::optional<double> FiniteLeadingNumber(std::string_view text);
+
+// A figure rounded to single precision as the lists hold it. Beyond the single range it stays at
+// the largest single of its sign (a plain conversion would be undefined there), and a value that
+// is no number at all counts as 0.
+float ToSingle(double value);
 
 // Rounds half to even; nothing when the result lies outside -32768..32767.
 std::optional<int16_t> ToInt16(double value);
@@ -38,6 +46,11 @@ char LowerChar(char c);
 char UpperChar(char c);
 std::string ToLower(std::string_view text);
 std::string ToUpper(std::string_view text);
+
+// Text from a file as a list, window or printout can show it: a tab becomes blanks up to the next
+// multiple of eight characters, any other control character (C0, DEL, and C1 in Latin-1) a
+// question mark.
+std::string Showable(std::string_view text);
 
 struct Date {
     int year = 0, month = 0, day = 0;

@@ -1,32 +1,151 @@
 #include "core/safe_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 namespace tavix {
+namespace {
+
+struct Fd {
+    int fd = -1;
+    explicit Fd(int f) : fd(f) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (fd >= 0) ::close(fd);
+    }
+    // Closes now, so a failure to close (the last chance for a write error) can be reported.
+    int Close() {
+        const int r = ::close(fd);
+        fd = -1;
+        return r;
+    }
+};
+
+bool WriteAll(int fd, const char* data, size_t size) {
+    size_t written = 0;
+    while (written < size) {
+        const ssize_t n = ::write(fd, data + written, size - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        written += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// After a rename the new name lives in the folder; until the folder is on the disk too, a power
+// cut can bring the old file back.
+void SyncFolder(const std::string& path) {
+    Fd dir(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.fd >= 0) ::fsync(dir.fd);  // some file systems cannot sync a folder; nothing to do then
+}
+
+// A file larger than the process may write raises SIGXFSZ, which would end the program; ignored,
+// the write fails with EFBIG instead and the save reports it.
+void IgnoreFileSizeSignal() {
+    static const bool ignored = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)ignored;
+}
+
+struct Target {
+    std::string path;  // where the bytes go: a symbolic link's target
+    bool exists = false;
+    mode_t mode = 0;
+    std::string error;
+};
+
+Target ResolveTarget(const std::string& path) {
+    Target t;
+    t.path = path;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        char resolved[PATH_MAX];
+        if (!::realpath(path.c_str(), resolved)) {
+            t.error = std::string("it is a symbolic link to a file that cannot be reached (") +
+                      std::strerror(errno) + ")";
+            return t;
+        }
+        t.path = resolved;
+    }
+    if (::lstat(t.path.c_str(), &st) != 0) {
+        if (errno != ENOENT) t.error = std::strerror(errno);
+        return t;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        t.error = std::strerror(EISDIR);
+    } else if (!S_ISREG(st.st_mode)) {
+        t.error = "it is not a regular file";
+    }
+    t.exists = true;
+    t.mode = st.st_mode & 07777;
+    return t;
+}
+
+// A new file gets the bits any other new file gets. The mask is read where the system shows it,
+// since setting it to find it out would race with any other thread creating a file.
+mode_t NewFileMode() {
+    mode_t mask = 022;
+    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status)) {
+            unsigned int value = 0;
+            if (std::sscanf(line, "Umask: %o", &value) == 1) {
+                mask = static_cast<mode_t>(value);
+                break;
+            }
+        }
+        std::fclose(status);
+    }
+    return 0666 & ~mask;
+}
+
+}  // namespace
 
 // Plain reads rather than streams: the files are read at start-up, and the stream library's
 // locale machinery would be set up for nothing else.
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes) {
+    // Without O_NONBLOCK opening a pipe waits for a writer that may never come.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd.fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) return std::nullopt;
     std::string bytes;
+    bytes.reserve(static_cast<size_t>(st.st_size));
     char chunk[16384];
     for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        const ssize_t got = ::read(fd.fd, chunk, sizeof chunk);
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
-            ::close(fd);
             return std::nullopt;
         }
         bytes.append(chunk, static_cast<size_t>(got));
+        if (bytes.size() > maxBytes) return std::nullopt;  // it grew while being read
     }
-    ::close(fd);
     return bytes;
 }
 
@@ -36,37 +155,92 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
-WriteResult WriteFileSafely(const std::string& path, const std::string& bytes) {
-    const std::string temp = path + ".new";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return {false, std::strerror(errno)};
+std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {
+    const std::string exact = JoinPath(folder, name);
+    struct stat st {};
+    if (::lstat(exact.c_str(), &st) == 0) return exact;
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return exact;
+    // Of several spellings the first in byte order wins, so the same one is found every time.
+    std::string found;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (::strcasecmp(entry->d_name, name.c_str()) == 0 && (found.empty() || entry->d_name < found))
+            found = entry->d_name;
+    }
+    ::closedir(dir);
+    return found.empty() ? exact : JoinPath(folder, found);
+}
 
+WriteResult WriteFileSafely(const std::string& path, const std::string& bytes) {
+    IgnoreFileSizeSignal();
+    const Target target = ResolveTarget(path);
+    if (!target.error.empty()) return {false, target.error, {}};
+
+    // A name made here and now, created exclusively: no other process writes into it, and a
+    // symbolic link planted under that name is never followed.
+    std::string temp = target.path + ".new-XXXXXX";
+    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
+    if (fd.fd < 0) return {false, std::strerror(errno), {}};
     auto fail = [&](int err) {
-        ::close(fd);
         ::unlink(temp.c_str());
-        return WriteResult{false, std::strerror(err)};
+        return WriteResult{false, std::strerror(err), {}};
     };
-    size_t written = 0;
-    while (written < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
+    if (::fchmod(fd.fd, target.exists ? target.mode : NewFileMode()) != 0) return fail(errno);
+    if (!WriteAll(fd.fd, bytes.data(), bytes.size())) return fail(errno);
+    if (::fsync(fd.fd) != 0) return fail(errno);
+    if (fd.Close() != 0) return fail(errno);
+    if (::rename(temp.c_str(), target.path.c_str()) != 0) return fail(errno);
+    SyncFolder(target.path);
+    return {};
+}
+
+std::optional<std::string> KeepDamagedCopy(const std::string& path, std::string& error) {
+    error.clear();
+    Fd in(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (in.fd < 0) return std::nullopt;
+    struct stat st {};
+    // An empty file holds nothing to lose; a pipe or device is not copied.
+    if (::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size == 0) return std::nullopt;
+
+    char stamp[32];
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M", &local);
+    const std::string base = path + ".damaged-" + stamp;
+
+    // A copy kept earlier is never written over: a second one in the same minute gets a number.
+    std::string copy = base;
+    Fd out(-1);
+    for (int n = 2; n < 1000; ++n) {
+        out.fd =
+            ::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, st.st_mode & 0666);
+        if (out.fd >= 0 || errno != EEXIST) break;
+        copy = base + "-" + std::to_string(n);
+    }
+    if (out.fd < 0) {
+        error = std::strerror(errno);
+        return std::nullopt;
+    }
+    auto fail = [&](int err) {
+        error = std::strerror(err);
+        ::unlink(copy.c_str());
+        return std::nullopt;
+    };
+    char chunk[16384];
+    for (;;) {
+        const ssize_t got = ::read(in.fd, chunk, sizeof chunk);
+        if (got == 0) break;
+        if (got < 0) {
             if (errno == EINTR) continue;
             return fail(errno);
         }
-        written += static_cast<size_t>(n);
+        if (!WriteAll(out.fd, chunk, static_cast<size_t>(got))) return fail(errno);
     }
-    if (::fsync(fd) != 0) return fail(errno);
-    if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        return {false, std::strerror(err)};
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        return {false, std::strerror(err)};
-    }
-    return {};
+    if (::fsync(out.fd) != 0) return fail(errno);
+    if (out.Close() != 0) return fail(errno);
+    SyncFolder(copy);
+    return copy;
 }
 
 }  // namespace tavix

@@ -7,14 +7,33 @@
 
 namespace tavix {
 
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// No data file this program reads comes near this size; a larger one is not one of them.
+constexpr size_t kLargestDataFile = 10u << 20;
+
+// The bytes of a regular file of at most maxBytes. Nothing for a missing or unreadable file, and
+// at once for a pipe, device or folder (which could block or never end) or a larger file.
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes = kLargestDataFile);
 
 struct WriteResult {
     bool ok = true;
-    std::string error;  // the system's reason when !ok
+    std::string error;     // the system's reason when !ok
+    std::string keptCopy;  // where a file that could not be read completely was kept, if it was
 };
 
+// Replaces the file at `path` (or, when `path` is a symbolic link, the file it points to) with
+// `bytes`. The old file's permission bits are kept; the new one is on the disk, folder entry
+// included, before this returns ok. Anything but a regular file at `path` is left alone.
 WriteResult WriteFileSafely(const std::string& path, const std::string& bytes);
+
+// Copies the file at `path` beside it under a new name that says what it is and when, e.g.
+// "TavixSE.dat.damaged-2026-12-06-1430", never over an existing file. The copy's path, or
+// nothing when there was nothing to copy or the copy failed (`error` then says why).
+std::optional<std::string> KeepDamagedCopy(const std::string& path, std::string& error);
+
+// `name` in `folder` whatever the case of its letters: the name found there, the exact spelling
+// first; otherwise `name` itself, for a file still to be made. An empty folder is the working
+// directory.
+std::string FindFileIgnoringCase(const std::string& folder, const std::string& name);
 
 // Joins a folder and a file name; an empty folder means the working directory.
 std::string JoinPath(const std::string& folder, const std::string& name);

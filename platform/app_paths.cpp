@@ -37,6 +37,15 @@ QString FindFileIgnoringCase(const QDir& dir, const QString& name) {
 
 bool HoldsStatistics(const QDir& dir) { return !FindFileIgnoringCase(dir, kStatisticsFile).isEmpty(); }
 
+// A folder with any of the data files is a data folder, also when the statistics are missing:
+// the loading message then says so, rather than the program quietly using another folder.
+bool HoldsDataFiles(const QDir& dir) {
+    for (const char* name : {kStatisticsFile, kScheduleFile, kNamesFile, kRosterFile}) {
+        if (!FindFileIgnoringCase(dir, name).isEmpty()) return true;
+    }
+    return false;
+}
+
 // The source folder recorded in the CMake cache of the build folder the program runs from.
 QString SourceDirOfBuild(const QDir& buildDir) {
     QFile cache(buildDir.filePath("CMakeCache.txt"));
@@ -82,7 +91,7 @@ QString FindSuppliedDataFolder() {
 
 std::string ChooseDataFolder() {
     const QDir current = QDir::current();
-    if (HoldsStatistics(current)) return ToStd(current.absolutePath());
+    if (HoldsDataFiles(current)) return ToStd(current.absolutePath());
 
     EnsureApplicationNames();
     QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

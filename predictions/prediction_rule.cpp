@@ -10,10 +10,10 @@ namespace {
 double CurrentTotal(const NBA& nba, int road, int home, TotalPrecision precision) {
     if (precision == TotalPrecision::Single) {
         // Each step rounded to single precision, as the single game window holds these figures.
-        float sum = static_cast<float>(nba.OffenseAve[road]);
-        sum += static_cast<float>(nba.DefenseAve[road]);
-        sum += static_cast<float>(nba.OffenseAve[home]);
-        sum += static_cast<float>(nba.DefenseAve[home]);
+        float sum = ToSingle(nba.OffenseAve[road]);
+        sum += ToSingle(nba.DefenseAve[road]);
+        sum += ToSingle(nba.OffenseAve[home]);
+        sum += ToSingle(nba.DefenseAve[home]);
         return sum / 2.0f;
     }
     return (nba.OffenseAve[road] + nba.DefenseAve[road] + nba.OffenseAve[home] + nba.DefenseAve[home]) / 2;

@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
+#include "core/number_format.h"
+
 namespace tavix {
 namespace {
 
 // The mean of two seasons' averages, the way the program has always formed it: the difference
 // is rounded to single precision before it is halved.
 double Blend(double previous, double current) {
-    if (previous > current) return previous - static_cast<float>(previous - current) / 2.0;
-    if (previous < current) return previous + static_cast<float>(current - previous) / 2.0;
+    if (previous > current) return previous - ToSingle(previous - current) / 2.0;
+    if (previous < current) return previous + ToSingle(current - previous) / 2.0;
     return current;
 }
 
@@ -25,25 +27,25 @@ void ComputeRatings(NBA& nba, SeasonView view) {
             offense = Blend(nba.PrevOffenseAve[t], nba.OffenseAve[t]);
             defense = Blend(nba.PrevDefenseAve[t], nba.DefenseAve[t]);
         }
-        nba.SeasonOffense[t] = static_cast<float>(nba.OffenseAve[t]);
-        nba.SeasonDefense[t] = static_cast<float>(nba.DefenseAve[t]);
-        nba.PointDiff[t] = static_cast<float>(offense - defense);
-        if (games > 0) nba.WinPct[t] = static_cast<float>(static_cast<double>(nba.Wins[t]) / games);
-        if (games == 0) nba.WinPct[t] = 0;
+        nba.SeasonOffense[t] = ToSingle(nba.OffenseAve[t]);
+        nba.SeasonDefense[t] = ToSingle(nba.DefenseAve[t]);
+        nba.PointDiff[t] = ToSingle(offense - defense);
+        // Counts read from a file may be negative; no games, or fewer than none, give 0.
+        nba.WinPct[t] = games > 0 ? ToSingle(static_cast<double>(nba.Wins[t]) / games) : 0;
     }
     if (view == SeasonView::Current) return;
 
     for (int t = 1; t <= teams; ++t) {
         const int games = nba.PrevWins[t] + nba.PrevLosses[t];
-        if (nba.PrevWins[t] == 0 || games == 0)
+        if (nba.PrevWins[t] == 0 || games <= 0)
             nba.WinPct[t] = 0;
         else
-            nba.WinPct[t] = static_cast<float>(static_cast<double>(nba.PrevWins[t]) / games);
+            nba.WinPct[t] = ToSingle(static_cast<double>(nba.PrevWins[t]) / games);
     }
     for (int t = 1; t <= teams; ++t) {
-        nba.SeasonOffense[t] = static_cast<float>(nba.PrevOffenseAve[t]);
-        nba.SeasonDefense[t] = static_cast<float>(nba.PrevDefenseAve[t]);
-        nba.PointDiff[t] = static_cast<float>(nba.PrevOffenseAve[t] - nba.PrevDefenseAve[t]);
+        nba.SeasonOffense[t] = ToSingle(nba.PrevOffenseAve[t]);
+        nba.SeasonDefense[t] = ToSingle(nba.PrevDefenseAve[t]);
+        nba.PointDiff[t] = ToSingle(nba.PrevOffenseAve[t] - nba.PrevDefenseAve[t]);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/data_files.h"
+#include "core/number_format.h"
 
 namespace tavix {
 
@@ -28,11 +29,14 @@ int NameBoxLimit(const std::string& name) {
     return std::max<int>(kNameBoxLength, static_cast<int>(name.size()));
 }
 
-bool NameFitsFile(const std::string& name) { return name.find_first_of("\"\r\n") == std::string::npos; }
+bool NameFitsFile(const std::string& name) {
+    // A quote would end the name in the file; a control character would reach every list as is.
+    return name.find('"') == std::string::npos && Showable(name) == name;
+}
 
 WriteResult StoreEditedNames(const std::string& dataDir, NBA& nba, const NameArray& cities,
                              const NameArray& teams) {
-    WriteResult result = SaveNames(dataDir, cities, teams);
+    WriteResult result = SaveNames(dataDir, nba, cities, teams);
     if (!result.ok) return result;
     for (int t = 1; t <= kLeagueTeams; ++t) {
         nba.CityNames[t] = cities[t];

@@ -1,6 +1,7 @@
 #include "reference/rosters.h"
 
 #include "core/data_files.h"
+#include "core/number_format.h"
 #include "core/safe_file.h"
 
 namespace tavix {
@@ -11,10 +12,10 @@ std::vector<std::string> RosterListLines(std::string_view bytes) {
     while (start < bytes.size()) {
         size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string_view::npos) {
-            lines.push_back(" " + std::string(bytes.substr(start)));
+            lines.push_back(" " + Showable(bytes.substr(start)));
             break;
         }
-        lines.push_back(" " + std::string(bytes.substr(start, end - start)));
+        lines.push_back(" " + Showable(bytes.substr(start, end - start)));
         start = end + 1;
         if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
     }
@@ -23,7 +24,7 @@ std::vector<std::string> RosterListLines(std::string_view bytes) {
 
 std::vector<std::string> ReadRosterList(const std::string& dataDir) {
     // A missing or unreadable file is not worth a message: the window simply opens empty.
-    auto bytes = ReadWholeFile(JoinPath(dataDir, kRosterFile));
+    auto bytes = ReadWholeFile(DataFilePath(dataDir, kRosterFile));
     if (!bytes) return {};
     return RosterListLines(*bytes);
 }

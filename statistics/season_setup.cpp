@@ -105,6 +105,9 @@ NewSeasonOutcome NewSeasonSetup(NBA& nba, Dialogs& dialogs, const std::string& d
                      "Tavix", Buttons::Ok, Icon::Exclamation);
         return NewSeasonOutcome::SaveFailed;
     }
+    if (!saved.keptCopy.empty())
+        dialogs.Show("The new season was saved to disk." + KeptCopyText(saved), "Tavix", Buttons::Ok,
+                     Icon::Information);
     return NewSeasonOutcome::RolledOver;
 }
 

@@ -5,7 +5,14 @@
 
 namespace tavix {
 
-double TeamKey(double scaled, int team) { return std::floor(scaled) + team / 10000.0; }
+double TeamKey(double scaled, int team) {
+    // Far beyond any real figure the fraction would be lost in the double and the team with it;
+    // such figures sort as equal, by team number, and a figure that is no number sorts lowest.
+    constexpr double kLimit = 1e9;
+    if (std::isnan(scaled) || scaled < -kLimit) scaled = -kLimit;
+    if (scaled > kLimit) scaled = kLimit;
+    return std::floor(scaled) + team / 10000.0;
+}
 
 void SortTeamKeys(SortKeys& keys, int count) {
     if (count > kTeamSlots - 1) count = kTeamSlots - 1;

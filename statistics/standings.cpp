@@ -38,8 +38,10 @@ void AddDivision(const NBA& nba, const std::vector<StandingsEntry>& entries, Div
 
 float StandingsPct(int wins, int losses, int ties) {
     const double credit = wins + ties * 0.5;
-    if (credit == 0) return 0;
-    return static_cast<float>(credit / (losses + wins + ties));
+    // Counts read from a file may be negative: no games, or fewer than none, give 0 as well.
+    const int games = losses + wins + ties;
+    if (credit == 0 || games <= 0) return 0;
+    return ToSingle(credit / games);
 }
 
 float GamesBehind(int wins, int losses, const DivisionLeader& leader) {

@@ -9,9 +9,23 @@ namespace tavix {
 const std::array<const char*, 13> kMonthNames = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-std::optional<int16_t> ReadWholeNumber(std::string_view text) { return ToInt16(LeadingNumber(text)); }
+std::optional<int16_t> ReadWholeNumber(std::string_view text) {
+    const auto value = FiniteLeadingNumber(text);
+    if (!value) return std::nullopt;
+    return ToInt16(*value);
+}
 
-double ReadAverage(std::string_view text) { return LeadingNumber(text); }
+std::optional<int16_t> ReadCount(std::string_view text) {
+    const auto count = ReadWholeNumber(text);
+    if (!count || *count < 0) return std::nullopt;
+    return count;
+}
+
+std::optional<double> ReadAverage(std::string_view text) {
+    const auto value = FiniteLeadingNumber(text);
+    if (!value || !(*value >= 0 && *value <= kHighestAverage)) return std::nullopt;
+    return value;
+}
 
 std::string GamesPlayedText(std::string_view winsText, std::string_view lossesText) {
     return PlainNumber(LeadingNumber(lossesText) + LeadingNumber(winsText));
@@ -54,7 +68,7 @@ EntrySnapshot TakeEntrySnapshot(const NBA& nba) {
     const int teams = std::min<int>(nba.TeamCount, kNameSlots - 1);
     for (int i = 1; i <= teams; ++i) {
         s.wins[i] = nba.Wins[i];
-        s.offense[i] = static_cast<float>(nba.OffenseAve[i]);
+        s.offense[i] = ToSingle(nba.OffenseAve[i]);
     }
     return s;
 }
@@ -62,8 +76,7 @@ EntrySnapshot TakeEntrySnapshot(const NBA& nba) {
 bool EntryChangesFound(const NBA& nba, const EntrySnapshot& saved) {
     const int teams = std::min<int>(nba.TeamCount, kNameSlots - 1);
     for (int i = 1; i <= teams; ++i) {
-        if (nba.Wins[i] != saved.wins[i] || static_cast<float>(nba.OffenseAve[i]) != saved.offense[i])
-            return true;
+        if (nba.Wins[i] != saved.wins[i] || ToSingle(nba.OffenseAve[i]) != saved.offense[i]) return true;
     }
     return false;
 }
@@ -76,7 +89,17 @@ std::string UnrecordedChangesText() {
 std::string OutOfRangeText(const std::string& what, const std::string& typed, const std::string& team) {
     return "The " + what + " for " + team + " (\"" + typed +
            "\") is outside the range this program can keep.\r\n"
-           "Please type a whole number from -32768 to 32767.\r\n\r\n"
+           "Please type a whole number from 0 to 32767.\r\n\r\n"
+           "Nothing was stored or saved; the other figures are unchanged.";
+}
+
+std::string AverageOutOfRangeText(const std::string& what, const std::string& typed,
+                                  const std::string& team) {
+    return "The " + what + " for " + team + " (\"" + typed +
+           "\") is not an average a basketball game can give.\r\n"
+           "Please type an average from 0 to " +
+           PlainNumber(kHighestAverage) +
+           " points.\r\n\r\n"
            "Nothing was stored or saved; the other figures are unchanged.";
 }
 

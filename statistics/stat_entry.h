@@ -15,11 +15,15 @@ namespace tavix {
 
 extern const std::array<const char*, 13> kMonthNames;  // 1..12: "Jan" .. "Dec"
 
-// Wins, losses, ties and date parts: the leading number of the text, rounded half to even.
-// Nothing when the value lies outside -32768..32767; the window then refuses it with a message.
+// Date parts: the leading number of the text, rounded half to even. Nothing when the value lies
+// outside -32768..32767.
 std::optional<int16_t> ReadWholeNumber(std::string_view text);
-// The averages: the leading number as typed.
-double ReadAverage(std::string_view text);
+// Wins, losses and ties: the same, from 0 to 32767; the window refuses anything else.
+std::optional<int16_t> ReadCount(std::string_view text);
+// The averages: the leading number as typed, from 0 to kHighestAverage points; the window refuses
+// anything else, as no basketball game gives it.
+constexpr double kHighestAverage = 300;
+std::optional<double> ReadAverage(std::string_view text);
 
 // Games played as the GP panel shows it: wins + losses, ties not counted, fractions kept.
 std::string GamesPlayedText(std::string_view winsText, std::string_view lossesText);
@@ -57,7 +61,9 @@ bool EntryChangesFound(const NBA& nba, const EntrySnapshot& saved);
 
 // The question when leaving with unrecorded edits.
 std::string UnrecordedChangesText();
-// The refusal of a figure beyond the 16-bit range.
+// The refusal of a count that is negative or beyond the 16-bit range.
 std::string OutOfRangeText(const std::string& what, const std::string& typed, const std::string& team);
+// The refusal of an average no game can give.
+std::string AverageOutOfRangeText(const std::string& what, const std::string& typed, const std::string& team);
 
 }  // namespace tavix

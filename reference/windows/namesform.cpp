@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QValidator>
 
+#include "core/data_files.h"
 #include "platform/list_text.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
@@ -140,6 +141,9 @@ void Namesform::savebutton_Click() {
         // The edits stay in the boxes so the user can try again once the disk is writable.
         ctx_.dialogs.Beep();
         ctx_.dialogs.Show(kNamesSaveFailed, "Tavix", Buttons::Ok, Icon::Exclamation);
+    } else if (!result.keptCopy.empty()) {
+        ctx_.dialogs.Show("The names were saved to disk." + KeptCopyText(result), "Tavix", Buttons::Ok,
+                          Icon::Information);
     }
 }
 

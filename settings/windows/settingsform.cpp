@@ -44,9 +44,13 @@ void Settingsform::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Set
 void Settingsform::OkButton_Click() {
     // The font stays chosen for this run even when the file cannot be written; it is saved
     // again at exit.
-    if (!SaveSettings(ctx_.nba).ok) {
+    const WriteResult saved = SaveSettings(ctx_.nba);
+    if (!saved.ok) {
         ctx_.dialogs.Beep();
         ctx_.dialogs.Show("Unable to save settings to disk", "Tavix Setup", Buttons::Ok, Icon::Exclamation);
+    } else if (!saved.keptCopy.empty()) {
+        ctx_.dialogs.Show("The settings were saved to disk." + KeptCopyText(saved), "Tavix Setup",
+                          Buttons::Ok, Icon::Information);
     }
     ctx_.host.CloseSubWindow(this);
 }

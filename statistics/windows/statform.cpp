@@ -208,20 +208,27 @@ void statform::SetMoveCaptions() {
 }
 
 bool statform::StoreTeamFields() {
-    // Counts beyond what the statistics file can hold are refused as a whole, so a club is never
-    // left half stored; the user corrects the field and goes on.
-    struct Count {
+    // Counts beyond what the statistics file can hold, and figures no game gives, are refused as
+    // a whole, so a club is never left half stored; the user corrects the field and goes on.
+    struct Figure {
         QLineEdit* field;
         const char* what;
-        std::optional<int16_t> value;
+        bool valid;
+        decltype(&OutOfRangeText) refusal;
     };
-    std::array<Count, 3> counts = {Count{wintext, "number of wins", ReadWholeNumber(Text(wintext))},
-                                   Count{losstext, "number of losses", ReadWholeNumber(Text(losstext))},
-                                   Count{tietext, "number of ties", ReadWholeNumber(Text(tietext))}};
-    for (const Count& c : counts) {
-        if (!c.value) {
-            ctx_.dialogs.Show(OutOfRangeText(c.what, Text(c.field), FullName(ctx_.nba, CurrentTeam_)),
-                              "Tavix", Buttons::Ok, Icon::Exclamation);
+    const auto wins = ReadCount(Text(wintext)), losses = ReadCount(Text(losstext)),
+               ties = ReadCount(Text(tietext));
+    const auto scored = ReadAverage(Text(GFtext)), allowed = ReadAverage(Text(GAtext));
+    const std::array<Figure, 5> figures = {
+        Figure{wintext, "number of wins", wins.has_value(), OutOfRangeText},
+        Figure{losstext, "number of losses", losses.has_value(), OutOfRangeText},
+        Figure{tietext, "number of ties", ties.has_value(), OutOfRangeText},
+        Figure{GFtext, "average of points scored", scored.has_value(), AverageOutOfRangeText},
+        Figure{GAtext, "average of points allowed", allowed.has_value(), AverageOutOfRangeText}};
+    for (const Figure& c : figures) {
+        if (!c.valid) {
+            ctx_.dialogs.Show(c.refusal(c.what, Text(c.field), FullName(ctx_.nba, CurrentTeam_)), "Tavix",
+                              Buttons::Ok, Icon::Exclamation);
             // The refused figure gets the focus with its text selected, so what the user types
             // next replaces it; for the ties, which cannot be seen, that is the only way back.
             c.field->setFocus();
@@ -230,11 +237,11 @@ bool statform::StoreTeamFields() {
         }
     }
     NBA& nba = ctx_.nba;
-    nba.Wins[CurrentTeam_] = *counts[0].value;
-    nba.Losses[CurrentTeam_] = *counts[1].value;
-    nba.Ties[CurrentTeam_] = *counts[2].value;
-    nba.OffenseAve[CurrentTeam_] = ReadAverage(Text(GFtext));
-    nba.DefenseAve[CurrentTeam_] = ReadAverage(Text(GAtext));
+    nba.Wins[CurrentTeam_] = *wins;
+    nba.Losses[CurrentTeam_] = *losses;
+    nba.Ties[CurrentTeam_] = *ties;
+    nba.OffenseAve[CurrentTeam_] = *scored;
+    nba.DefenseAve[CurrentTeam_] = *allowed;
     return true;
 }
 
@@ -347,7 +354,8 @@ void statform::RecordButton_Click() {
                           Icon::Exclamation);
         return;
     }
-    ctx_.dialogs.Show("Statistics were saved to Disk.", "Tavix", Buttons::Ok, Icon::Information);
+    ctx_.dialogs.Show("Statistics were saved to Disk." + KeptCopyText(saved), "Tavix", Buttons::Ok,
+                      Icon::Information);
     ChangesDetected_ = 0;
     saved_ = TakeEntrySnapshot(nba);
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstring>
@@ -14,6 +16,7 @@
 #include <limits>
 #include <tuple>
 
+#include "core/number_format.h"
 #include "core/safe_file.h"
 
 namespace tavix {
@@ -226,7 +229,8 @@ TEST(NamesAndSettingsFiles, SurviveASaveAndLoad) {
     cities[3] = "New York, NY";
     teams[4] = "Nets, the";
     teams[7] = "";
-    ASSERT_TRUE(SaveNames(dir.path, cities, teams).ok);
+    NBA league;
+    ASSERT_TRUE(SaveNames(dir.path, league, cities, teams).ok);
     NBA nba;
     ASSERT_TRUE(ParseNames(Read(dir.File(kNamesFile)), nba));
     for (int n = 1; n <= kLeagueTeams; ++n)
@@ -243,9 +247,26 @@ TEST(NamesAndSettingsFiles, SurviveASaveAndLoad) {
     }
 }
 
-// Saves that cannot succeed, also when the tests run as root (permissions would not stop root):
-// no such folder, a file system that takes no files, and old files whose replacement cannot be
-// written beside them.
+// While alive, files this process writes may not grow beyond `bytes`: the one way to make a write
+// fail that also stops root. Without the ignored SIGXFSZ the process would be killed instead.
+struct FileSizeLimit {
+    rlimit before{};
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        rlimit limited = before;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before); }
+};
+
+std::vector<std::string> Entries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 // The font chooser recommends the best fixed-pitch face installed, and only one that is.
 TEST(PrinterFontAdvice, NamesTheBestInstalledFixedPitchFace) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
@@ -263,28 +284,294 @@ TEST(PrinterFontAdvice, NamesTheBestInstalledFixedPitchFace) {
     }
 }
 
+// Saves that cannot succeed, also when the tests run as root (permissions would not stop root):
+// no such folder, a file system that takes no files, a file too large for the process's limit,
+// and a data file that is not a file. The old file stays and nothing is left beside it.
 TEST(FailedSave, ReturnsNotOkAndLeavesTheOldFile) {
-    TempFolder dir;
+    TempFolder dir, folders;
     Write(dir.File(kStatisticsFile), StatisticsText(OddLeague()));
     Write(dir.File(kNamesFile), NamesText(Names("A"), Names("B")));
-    for (std::string f : {kStatisticsFile, kNamesFile, kSettingsFile}) {
-        fs::create_directory(dir.File(f + ".new"));
-        Write(dir.File(f + ".new/keep"), "x");
-    }
-    for (const std::string& folder : {dir.File("no/such"), std::string("/proc"), dir.path}) {
+    for (const char* f : {kStatisticsFile, kNamesFile, kSettingsFile}) fs::create_directory(folders.File(f));
+    const std::vector<std::string> before = Entries(dir.path);
+    for (const std::string& folder : {dir.File("no/such"), std::string("/proc"), dir.path, folders.path}) {
         const std::string oldStatistics = Read(JoinPath(folder, kStatisticsFile));
         const std::string oldNames = Read(JoinPath(folder, kNamesFile));
         NBA nba = OddLeague();
         nba.UpdateDay = 1;  // something different to write
+        FileSizeLimit limit(100);
         const WriteResult result = SaveStatistics(folder, nba);
         EXPECT_FALSE(result.ok) << folder;
         EXPECT_FALSE(result.error.empty());
         EXPECT_EQ(Read(JoinPath(folder, kStatisticsFile)), oldStatistics);
-        EXPECT_FALSE(SaveNames(folder, Names("X"), Names("Y")).ok);
+        EXPECT_FALSE(SaveNames(folder, nba, Names("X"), Names("Y")).ok);
         EXPECT_EQ(Read(JoinPath(folder, kNamesFile)), oldNames);
         nba.IniPath = JoinPath(folder, kSettingsFile);
-        EXPECT_FALSE(SaveSettings(nba).ok);
+        nba.PrinterFontName = std::string(200, 'x');
+        EXPECT_FALSE(SaveSettings(nba).ok) << folder;
     }
+    EXPECT_EQ(Entries(dir.path), before);
+    EXPECT_TRUE(fs::is_directory(folders.File(kStatisticsFile)));
+}
+
+// A save replaces the file it read, under the name it has, as it is: the letter case the folder
+// uses, its permission bits, and for a symbolic link the file it points to. It never goes
+// through a name another program could have put there.
+TEST(SafeSave, ReplacesTheFileFoundAndKeepsWhatItIs) {
+    struct Case {
+        const char* name;
+        std::function<void(const TempFolder&)> prepare;
+        std::vector<std::string> entriesAfter;  // the folder's names after the save
+        const char* changed;                    // the file that holds the new figures
+    };
+    const Case cases[] = {
+        {"capitals",
+         [](const TempFolder& d) { fs::rename(d.File(kStatisticsFile), d.File("TAVIXSE.DAT")); },
+         {"TAVIXSE.DAT", "TavixNM.dat", "TavixSC.dat", "TVX.ini"},
+         "TAVIXSE.DAT"},
+        {"small letters",
+         [](const TempFolder& d) { fs::rename(d.File(kStatisticsFile), d.File("tavixse.dat")); },
+         {"TavixNM.dat", "TavixSC.dat", "TVX.ini", "tavixse.dat"},
+         "tavixse.dat"},
+        {"link",
+         [](const TempFolder& d) {
+             fs::create_directory(d.File("real"));
+             fs::rename(d.File(kStatisticsFile), d.File("real/stats"));
+             fs::create_symlink("real/stats", d.File(kStatisticsFile));
+         },
+         {"TVX.ini", "TavixNM.dat", "TavixSC.dat", "TavixSE.dat", "real"},
+         "real/stats"},
+        {"planted link at an old temporary name",
+         [](const TempFolder& d) {
+             Write(d.File("victim"), "keep me");
+             fs::create_symlink("victim", d.File(std::string(kStatisticsFile) + ".new"));
+         },
+         {"TVX.ini", "TavixNM.dat", "TavixSC.dat", "TavixSE.dat", "TavixSE.dat.new", "victim"},
+         kStatisticsFile},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GoodFolder folder;
+        c.prepare(folder);
+        ::chmod(DataFilePath(folder.path, kStatisticsFile).c_str(), 0640);
+        NBA nba;
+        ASSERT_TRUE(folder.Load(nba).statisticsOk);
+        nba.Wins[3] = 77;
+        ASSERT_TRUE(SaveStatistics(folder.path, nba).ok);
+        std::vector<std::string> expected = c.entriesAfter;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(Entries(folder.path), expected);
+        EXPECT_EQ(Read(folder.File(c.changed)), StatisticsText(nba));
+        EXPECT_EQ(fs::status(folder.File(c.changed)).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+        if (fs::exists(folder.File("victim"))) {
+            EXPECT_EQ(Read(folder.File("victim")), "keep me");
+        }
+        if (std::string(c.name) == "link") {
+            EXPECT_TRUE(fs::is_symlink(folder.File(kStatisticsFile)));
+        }
+    }
+    // A new file gets the bits the process's mask leaves, as any new file would.
+    {
+        TempFolder fresh;
+        NBA nba = OddLeague();
+        const mode_t before = ::umask(027);
+        ASSERT_TRUE(SaveStatistics(fresh.path, nba).ok);
+        ::umask(before);
+        EXPECT_EQ(fs::status(fresh.File(kStatisticsFile)).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    }
+    // A link to nowhere is refused with a reason, never replaced by a plain file.
+    GoodFolder folder;
+    fs::remove(folder.File(kStatisticsFile));
+    fs::create_symlink("gone/away", folder.File(kStatisticsFile));
+    NBA nba = OddLeague();
+    const WriteResult r = SaveStatistics(folder.path, nba);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("symbolic link"), std::string::npos) << r.error;
+    EXPECT_TRUE(fs::is_symlink(folder.File(kStatisticsFile)));
+}
+
+// What is not a data file is refused at once, without waiting on a pipe or reading a device or
+// a file far larger than any real one into memory; the loading message says so.
+TEST(LoadLeague, RefusesWhatIsNotADataFileAtOnce) {
+    struct Case {
+        const char* name;
+        std::function<void(const TempFolder&)> damage;
+        const char* ok;
+    };
+    auto pipe = [](const char* file) {
+        return [=](const TempFolder& d) {
+            fs::remove(d.File(file));
+            ASSERT_EQ(::mkfifo(d.File(file).c_str(), 0644), 0);
+        };
+    };
+    auto device = [](const char* file) {
+        return [=](const TempFolder& d) {
+            fs::remove(d.File(file));
+            fs::create_symlink("/dev/zero", d.File(file));
+        };
+    };
+    auto grown = [](const char* file, size_t bytes) {
+        return [=](const TempFolder& d) { fs::resize_file(d.File(file), bytes); };
+    };
+    const Case cases[] = {
+        {"statistics a pipe", pipe(kStatisticsFile), "0111"},
+        {"schedule a pipe", pipe(kScheduleFile), "1011"},
+        {"names a pipe", pipe(kNamesFile), "1101"},
+        {"settings a pipe", pipe(kSettingsFile), "1110"},
+        {"statistics a device", device(kStatisticsFile), "0111"},
+        {"schedule a device", device(kScheduleFile), "1011"},
+        {"statistics over a megabyte", grown(kStatisticsFile, (1u << 20) + 1), "0111"},
+        {"names over a megabyte", grown(kNamesFile, (1u << 20) + 1), "1101"},
+        {"settings over a megabyte", grown(kSettingsFile, (1u << 20) + 1), "1110"},
+        {"schedule over ten megabytes", grown(kScheduleFile, (10u << 20) + 1), "1011"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GoodFolder folder;
+        c.damage(folder);
+        NBA nba;
+        const LoadReport r = folder.Load(nba);
+        EXPECT_EQ(
+            std::string() + "01"[r.statisticsOk] + "01"[r.scheduleOk] + "01"[r.namesOk] + "01"[r.settingsOk],
+            c.ok);
+    }
+}
+
+// Data files are found whatever the case of their letters, as the folder choice assumes.
+TEST(LoadLeague, FindsTheFilesWhateverTheirLetterCase) {
+    GoodFolder folder;
+    for (const char* to : {"TAVIXSE.DAT", "tavixsc.dat", "TavixNm.Dat"}) {
+        for (const char* from : {kStatisticsFile, kScheduleFile, kNamesFile}) {
+            if (ToLower(from) == ToLower(to)) fs::rename(folder.File(from), folder.File(to));
+        }
+    }
+    NBA nba;
+    EXPECT_FALSE(folder.Load(nba).NeedsLoadingMessage());
+    EXPECT_EQ(nba.TeamNames[29], "Team 29");
+    EXPECT_EQ(nba.SecondHalfSchedule[1], "second a");
+}
+
+// A file that did not load completely holds figures the program never saw. The first save over
+// it keeps it aside beside it, under a name that says what it is and when, and says where; no
+// later save writes over that copy. Complete, missing and empty files are not copied.
+TEST(DamagedFileKept, BeforeTheFirstSaveOverIt) {
+    struct Case {
+        const char* name;
+        const char* file;
+        std::function<void(const TempFolder&)> damage;
+        bool kept;
+    };
+    auto cut = [](const char* file) {
+        return [=](const TempFolder& d) {
+            const std::string whole = Read(d.File(file));
+            Write(d.File(file), whole.substr(0, whole.size() / 2));
+        };
+    };
+    const Case cases[] = {
+        {"statistics cut", kStatisticsFile, cut(kStatisticsFile), true},
+        {"statistics with a word for a number", kStatisticsFile, Line(100, "abc"), true},
+        {"statistics out of 16 bits", kStatisticsFile, Line(19, "40000"), true},
+        {"statistics binary", kStatisticsFile, Put(kStatisticsFile, std::string("\0\xff\"\r,\n", 6)), true},
+        {"names cut", kNamesFile, cut(kNamesFile), true},
+        {"settings without a value", kSettingsFile, Put(kSettingsFile, "\r\n\r\n"), true},
+        {"statistics with figures added at the end", kStatisticsFile,
+         [](const TempFolder& d) {
+             Write(d.File(kStatisticsFile), Read(d.File(kStatisticsFile)) + "12\r\n");
+         },
+         true},
+        {"names shifted by a comma", kNamesFile,
+         Put(kNamesFile, "Washington, D.C.\r\n" + NamesText(Names("City "), Names("Team "))), true},
+        {"statistics ending in blank lines", kStatisticsFile,
+         [](const TempFolder& d) {
+             Write(d.File(kStatisticsFile), Read(d.File(kStatisticsFile)) + "\r\n\r\n");
+         },
+         false},
+        {"statistics intact", kStatisticsFile, [](const TempFolder&) {}, false},
+        {"statistics empty", kStatisticsFile, Put(kStatisticsFile, ""), false},
+        {"statistics missing", kStatisticsFile, Gone({kStatisticsFile}), false},
+        {"names missing", kNamesFile, Gone({kNamesFile}), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GoodFolder folder;
+        c.damage(folder);
+        const std::string damaged = Read(folder.File(c.file));
+        NBA nba;
+        folder.Load(nba);
+        auto save = [&] {
+            if (c.file == kStatisticsFile) return SaveStatistics(folder.path, nba);
+            if (c.file == kNamesFile) return SaveNames(folder.path, nba, Names("C"), Names("T"));
+            return SaveSettings(nba);
+        };
+        const WriteResult first = save();
+        ASSERT_TRUE(first.ok) << first.error;
+        EXPECT_EQ(first.keptCopy.empty(), !c.kept);
+        EXPECT_EQ(KeptCopyText(first).empty(), !c.kept);
+        if (c.kept) {
+            const std::string copyName = fs::path(first.keptCopy).filename().string();
+            EXPECT_EQ(copyName.rfind(std::string(c.file) + ".damaged-20", 0), 0u) << copyName;
+            EXPECT_EQ(fs::path(first.keptCopy).parent_path(), fs::path(folder.path));
+            EXPECT_EQ(Read(first.keptCopy), damaged);
+            EXPECT_NE(KeptCopyText(first).find(first.keptCopy), std::string::npos);
+        }
+        const size_t files = Entries(folder.path).size();
+        nba.Wins[1] = 99, nba.PrinterFontName = "Other";
+        const WriteResult second = save();
+        ASSERT_TRUE(second.ok);
+        EXPECT_TRUE(second.keptCopy.empty());
+        EXPECT_EQ(Entries(folder.path).size(), files);
+        if (c.kept) {
+            EXPECT_EQ(Read(first.keptCopy), damaged);
+        }
+    }
+}
+
+// The same file damaged again in a new run keeps a second copy beside the first, never over it.
+TEST(DamagedFileKept, ASecondCopyNeverReplacesTheFirst) {
+    GoodFolder folder;
+    std::vector<std::string> copies;
+    for (const char* text : {"first damage", "second damage"}) {
+        Write(folder.File(kNamesFile), text);
+        NBA nba;
+        folder.Load(nba);
+        const WriteResult r = SaveNames(folder.path, nba, Names("C"), Names("T"));
+        ASSERT_TRUE(r.ok);
+        copies.push_back(r.keptCopy);
+    }
+    ASSERT_NE(copies[0], copies[1]);
+    EXPECT_EQ(Read(copies[0]), "first damage");
+    EXPECT_EQ(Read(copies[1]), "second damage");
+}
+
+// Names, schedule lines and the font name reach lists, windows and printouts; control bytes in
+// them must not.
+TEST(TextFromFiles, CarriesNoControlCharacters) {
+    std::array<std::string, kNameSlots> cities = Names("City "), teams = Names("Team ");
+    cities[2] = "Bos\x01ton";
+    cities[5] = std::string("Mi\x1b[2Jami");
+    teams[7] = "Tab\tbed";
+    teams[9] = "Del\x7f\x85\x9f";
+    teams[29] = std::string("Nul\0l", 5);
+    NBA nba;
+    ASSERT_TRUE(ParseNames(NamesText(cities, teams), nba));
+    nba.FirstHalfCount = 2, nba.SecondHalfCount = 1;
+    ASSERT_TRUE(ParseSchedule(std::string("form\x0c"
+                                          "feed\r\nbell\x07\r\nesc\x1b\r\n"),
+                              nba));
+    ASSERT_TRUE(ParseSettings("Cou\x08rier\r\n", nba));
+    std::vector<std::string> texts = {nba.FirstHalfSchedule[1], nba.FirstHalfSchedule[2],
+                                      nba.SecondHalfSchedule[1], nba.PrinterFontName};
+    texts.insert(texts.end(), nba.CityNames.begin(), nba.CityNames.end());
+    texts.insert(texts.end(), nba.TeamNames.begin(), nba.TeamNames.end());
+    for (const std::string& t : texts) {
+        for (char c : t) {
+            const auto u = static_cast<unsigned char>(c);
+            EXPECT_FALSE(u < 0x20 || (u >= 0x7f && u < 0xa0)) << ::testing::PrintToString(t);
+        }
+    }
+    EXPECT_EQ(nba.TeamNames[7], "Tab     bed");
+    EXPECT_EQ(nba.CityNames[2], "Bos?ton");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ seeds() {  # target -> seed files
     fuzz_statistics) echo "$data/TavixSE.dat" ;;
     fuzz_schedule) echo "$data/TavixSC.dat" ;;
     fuzz_names) echo "$data/TavixNM.dat" ;;
+    fuzz_rosters) echo "$data/Tavixro.dat" ;;
     fuzz_settings) echo "$build/fuzz-seeds/TVX.ini" ;;
     fuzz_delimited) echo "$data/TavixSE.dat $data/TavixNM.dat $build/fuzz-seeds/TVX.ini" ;;
   esac
@@ -30,7 +31,7 @@ export ASAN_OPTIONS=detect_leaks=1
 
 failed=0
 ran=0
-for target in fuzz_delimited fuzz_statistics fuzz_schedule fuzz_names fuzz_settings; do
+for target in fuzz_delimited fuzz_statistics fuzz_schedule fuzz_names fuzz_rosters fuzz_settings; do
   exe="$build/tests/fuzz/$target"
   if [ ! -x "$exe" ]; then
     echo "missing $exe: build with -DTAVIX_FUZZ=ON and 'ninja fuzzers'" >&2

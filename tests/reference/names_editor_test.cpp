@@ -53,7 +53,9 @@ TEST(NameBoxes, LimitAndCharactersTheFileCanCarry) {
     const std::pair<const char*, int> limits[] = {{"", 12}, {"ABCDEFGHIJKL", 12}, {"ABCDEFGHIJKLM", 13}};
     for (const auto& [name, limit] : limits) EXPECT_EQ(NameBoxLimit(name), limit) << name;
     for (const char* ok : {"Washington, D.C.", "O'Neal's", "Montr\xe9"}) EXPECT_TRUE(NameFitsFile(ok)) << ok;
-    for (const char* bad : {"The \"Jazz\"", "two\r\nlines", "line\n"}) EXPECT_FALSE(NameFitsFile(bad)) << bad;
+    for (const char* bad :
+         {"The \"Jazz\"", "two\r\nlines", "line\n", "tab\tbed", "esc\x1b[2J", "del\x7f", "c1\x85"})
+        EXPECT_FALSE(NameFitsFile(bad)) << bad;
 }
 
 }  // namespace

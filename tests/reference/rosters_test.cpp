@@ -9,13 +9,15 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// One blank before each line of the file, whatever its line breaks; empty lines and blanks kept.
+// One blank before each line of the file, whatever its line breaks; empty lines and blanks kept,
+// tabs set out as blanks and other control characters shown as question marks.
 TEST(RosterListLines, OneBlankThenTheLineOfTheFile) {
     const std::pair<std::string, Lines> cases[] = {
         {"", {}},
         {"Hawks\r\nCeltics\r\n", {" Hawks", " Celtics"}},
         {"A\r\n\r\nB\nC\rD", {" A", " ", " B", " C", " D"}},
-        {"   12 Smith  \r\n\tTab\n", {"    12 Smith  ", " \tTab"}},
+        {"   12 Smith  \r\n\tTab\n", {"    12 Smith  ", "         Tab"}},
+        {"Bell\x07\x1b[2J\x85\x7f\f", {" Bell??[2J???"}},
         {"Mont\xe9\x61l\r\n", {" Mont\xe9\x61l"}},
     };
     for (const auto& [bytes, lines] : cases) EXPECT_EQ(RosterListLines(bytes), lines) << bytes;

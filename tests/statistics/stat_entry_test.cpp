@@ -22,9 +22,39 @@ TEST(ReadWholeNumber, LeadingNumberRoundedHalfToEvenWithinSixteenBits) {
                                                                     {"-32768", -32768},
                                                                     {"32767.5", std::nullopt},
                                                                     {"-40000", std::nullopt},
-                                                                    {"1e300", std::nullopt}};
+                                                                    {"1e300", std::nullopt},
+                                                                    {"1e400", std::nullopt}};
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(ReadWholeNumber(text), expected) << '"' << text << '"';
+}
+
+// What the statistics window stores for a club, and what it refuses with a message: counts below
+// 0 or beyond 16 bits, and averages no basketball game gives (a float could not even hold some).
+TEST(ReadFigures, CountsAndAveragesAGameCanGive) {
+    const struct {
+        const char* text;
+        std::optional<int16_t> count;
+        std::optional<double> average;
+    } cases[] = {{"0", 0, 0.0},
+                 {"", 0, 0.0},
+                 {".0", 0, 0.0},
+                 {"98.46", 98, 98.46},
+                 {"300", 300, 300.0},
+                 {"300.01", 300, std::nullopt},
+                 {"-5", std::nullopt, std::nullopt},
+                 {"-0.4", 0, std::nullopt},
+                 {"32767", 32767, std::nullopt},
+                 {"32768", std::nullopt, std::nullopt},
+                 {"1234567890123.4", std::nullopt, std::nullopt},
+                 {"1e39", std::nullopt, std::nullopt},
+                 {"1e300", std::nullopt, std::nullopt},
+                 {"1e400", std::nullopt, std::nullopt},
+                 {"-1e400", std::nullopt, std::nullopt},
+                 {"1e-300", 0, 1e-300}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReadCount(c.text), c.count) << '"' << c.text << '"';
+        EXPECT_EQ(ReadAverage(c.text), c.average) << '"' << c.text << '"';
+    }
 }
 
 TEST(EntryPanels, GamesPercentageAndAverage) {
@@ -79,7 +109,10 @@ TEST(EntryChanges, OnlyWinsAndPointsScoredCount) {
     const std::string refusal = OutOfRangeText("number of wins", "99999", "Boston Celtics");
     EXPECT_NE(refusal.find("Boston Celtics"), std::string::npos);
     EXPECT_NE(refusal.find("\"99999\""), std::string::npos);
-    EXPECT_NE(refusal.find("-32768 to 32767"), std::string::npos);
+    EXPECT_NE(refusal.find("0 to 32767"), std::string::npos);
+    const std::string average = AverageOutOfRangeText("average of points scored", "1e39", "Boston Celtics");
+    EXPECT_NE(average.find("\"1e39\""), std::string::npos);
+    EXPECT_NE(average.find("from 0 to 300 points"), std::string::npos);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // The standings built from the supplied statistics file against the final 1998-99 standings.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
+#include <limits>
 #include <map>
 #include <sstream>
 
@@ -131,6 +134,67 @@ TEST_F(SuppliedData, RatingsViewListsEveryClubOnce) {
         BuildRatingsView(nba, RatingsOrder::Scoring, SeasonView::Current, RatingsRebuild::Load);
     EXPECT_EQ(byMargin[5].substr(0, 18), PaddedTo(" " + nba.TeamNames[20], 18));
     EXPECT_EQ(byMargin.back().substr(0, 18), PaddedTo(" Bulls", 18));
+}
+
+// Figures no season gives, as a statistics file may hold them: every list still shows each club
+// once, no figure turns into a wrong team number, and nothing is converted out of range (the
+// sanitizer run checks that part).
+TEST_F(SuppliedData, AbsurdFiguresKeepEveryListWhole) {
+    constexpr int kClub = 7;
+    const double huge = std::numeric_limits<double>::max();
+    const std::pair<const char*, std::function<void(NBA&)>> cases[] = {
+        {"offense 1e39", [](NBA& n) { n.OffenseAve[kClub] = 1e39; }},
+        {"offense -1e39", [](NBA& n) { n.OffenseAve[kClub] = -1e39; }},
+        {"offense 1e300, defense -1e300",
+         [](NBA& n) { n.OffenseAve[kClub] = 1e300, n.DefenseAve[kClub] = -1e300; }},
+        {"margin beyond a double", [=](NBA& n) { n.OffenseAve[kClub] = huge, n.DefenseAve[kClub] = -huge; }},
+        {"13-digit averages",
+         [](NBA& n) { n.OffenseAve[kClub] = 1234567890123.4, n.DefenseAve[3] = 9999999999999.9; }},
+        {"tiny averages", [](NBA& n) { n.OffenseAve[kClub] = 1e-300, n.DefenseAve[kClub] = 4.9e-324; }},
+        {"every club 1e39",
+         [](NBA& n) {
+             for (auto& a : n.OffenseAve) a = 1e39;
+         }},
+        {"previous 1e39", [](NBA& n) { n.PrevOffenseAve[kClub] = 1e39, n.PrevDefenseAve[2] = -1e300; }},
+        {"wins 5 losses -5", [](NBA& n) { n.Wins[kClub] = 5, n.Losses[kClub] = -5, n.Ties[kClub] = 0; }},
+        {"ties -5 cancel the games",
+         [](NBA& n) { n.Wins[kClub] = 10, n.Losses[kClub] = -5, n.Ties[kClub] = -5; }},
+        {"most negative counts", [](NBA& n) { n.Wins[kClub] = n.Losses[kClub] = n.Ties[kClub] = -32768; }},
+        {"largest counts", [](NBA& n) { n.Wins[kClub] = n.Losses[kClub] = n.Ties[kClub] = 32767; }},
+        {"no games anywhere", [](NBA& n) { n.Wins.fill(0), n.Losses.fill(0), n.Ties.fill(0); }},
+        {"previous wins 5 losses -5", [](NBA& n) { n.PrevWins[kClub] = 5, n.PrevLosses[kClub] = -5; }},
+    };
+    const NBA supplied = nba;
+    auto clubLinesOnce = [&](const std::vector<std::string>& lines, size_t from, size_t width) {
+        std::map<std::string, int> seen;
+        for (size_t i = from; i < lines.size(); ++i) ++seen[lines[i].substr(0, width)];
+        return seen.size() == 29 && lines.size() == from + 29;
+    };
+    for (const auto& [name, damage] : cases) {
+        SCOPED_TRACE(name);
+        nba = supplied;
+        damage(nba);
+        for (SeasonView view : {SeasonView::Current, SeasonView::Previous}) {
+            for (RatingsRebuild cause :
+                 {RatingsRebuild::Load, RatingsRebuild::Option, RatingsRebuild::SeasonSwitch}) {
+                for (int order = 0; order < 4; ++order) {
+                    const auto lines = BuildRatingsView(nba, static_cast<RatingsOrder>(order), view, cause);
+                    EXPECT_TRUE(clubLinesOnce(lines, 5, 18)) << order << ::testing::PrintToString(lines);
+                }
+            }
+        }
+        const auto standings = BuildStandings(nba, SeasonView::Current);
+        for (int t = 1; t <= 29; ++t) {
+            const std::string start = "     " + nba.CityNames[t];
+            EXPECT_EQ(std::count_if(standings.begin(), standings.end(),
+                                    [&](const std::string& l) {
+                                        return l.rfind(start, 0) == 0 &&
+                                               (l.size() == start.size() || l[start.size()] == ' ');
+                                    }),
+                      1)
+                << nba.CityNames[t];
+        }
+    }
 }
 
 }  // namespace

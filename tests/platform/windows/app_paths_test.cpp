@@ -61,11 +61,15 @@ class AppPathsTest : public QObject {
                  QDir(TAVIX_SOURCE_DIR "/data").canonicalPath());
     }
 
-    // A working directory with the statistics file, in any letter case, is used as it is.
+    // A working directory with any of the data files, in any letter case, is used as it is; without
+    // the statistics the loading message says so there, rather than another folder being used.
     void dataInTheWorkingDirectory_data() {
         QTest::addColumn<QString>("fileName");
         QTest::newRow("exact name") << "TavixSE.dat";
         QTest::newRow("other letter case") << "TAVIXSE.DAT";
+        QTest::newRow("names only") << "TavixNM.dat";
+        QTest::newRow("schedule only, small letters") << "tavixsc.dat";
+        QTest::newRow("rosters only") << "TAVIXRO.DAT";
     }
     void dataInTheWorkingDirectory() {
         QFETCH(QString, fileName);

@@ -200,6 +200,72 @@ class StatformTest : public QObject {
         QCOMPARE(app->nba.Wins[1], int16_t(32767));
     }
 
+    // Every figure no game gives is refused with its own words, whichever field holds it; the
+    // club keeps what it had, and the window keeps the text for correcting.
+    void absurdFigureIsRefused_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("losses -5") << "losstext"
+                                   << "-5"
+                                   << "number of losses";
+        QTest::newRow("wins 1e400") << "wintext"
+                                    << "1e400"
+                                    << "0 to 32767";
+        QTest::newRow("scored 1e39") << "GFtext"
+                                     << "1e39"
+                                     << "average of points scored";
+        QTest::newRow("scored 13 digits") << "GFtext"
+                                          << "1234567890123.4"
+                                          << "from 0 to 300 points";
+        QTest::newRow("allowed 1e400") << "GAtext"
+                                       << "1e400"
+                                       << "average of points allowed";
+        QTest::newRow("allowed negative") << "GAtext"
+                                          << "-88"
+                                          << "from 0 to 300 points";
+    }
+    void absurdFigureIsRefused() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, says);
+        const NBA before = app->nba;
+        Type(qPrintable(field), typed);
+        Press("RecordButton");
+        QCOMPARE(app->dialogs.shown.size(), size_t(1));
+        const QString text = QString::fromStdString(app->dialogs.shown[0].text);
+        QVERIFY2(text.contains(says) && text.contains("\"" + typed + "\""), qPrintable(text));
+        QCOMPARE(app->dialogs.shown[0].icon, Icon::Exclamation);
+        QCOMPARE(StatisticsText(app->nba), StatisticsText(before));
+        QCOMPARE(Edit(qPrintable(field))->text(), typed);
+        QCOMPARE(window->focusWidget(), Edit(qPrintable(field)));
+    }
+
+    // A statistics file may hold what the window would refuse: it is shown as it is, and leaving the
+    // club says what to correct instead of storing it again or failing.
+    void absurdFiguresFromTheFileAreShownAndQuestioned() {
+        window->close();
+        app->dialogs.shown.clear();
+        app->nba.OffenseAve[1] = 1e300;
+        app->nba.Losses[1] = -5;
+        window = new statform(*app->ctx);
+        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        QCOMPARE(Edit("GFtext")->text(), "1" + QString(300, '0') + ".0");
+        QCOMPARE(Edit("losstext")->text(), QString("-5"));
+        Press("teamupbutton");
+        QCOMPARE(window->CurrentTeam(), 1);
+        QCOMPARE(app->dialogs.shown.size(), size_t(1));
+        QVERIFY(app->dialogs.shown[0].text.find("number of losses") != std::string::npos);
+        Type("losstext", "5");
+        Press("teamupbutton");
+        QCOMPARE(app->dialogs.shown.size(), size_t(2));
+        QVERIFY(app->dialogs.shown[1].text.find("average of points scored") != std::string::npos);
+        Type("GFtext", "99.5");
+        Press("teamupbutton");
+        QCOMPARE(window->CurrentTeam(), 2);
+        QCOMPARE(app->nba.OffenseAve[1], 99.5);
+    }
+
     // The ties field cannot be seen, so a refused tie count must leave the user where typing
     // corrects it; otherwise the window could never be left.
     void outOfRangeTiesCanBeCorrected() {
