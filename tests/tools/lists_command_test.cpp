@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/data_files.h"
+#include "predictions/prediction_record.h"
 #include "statistics/ratings_view.h"
 #include "statistics/standings.h"
 #include "ui/main/schedule_views.h"
@@ -26,6 +27,14 @@ RunResult Lists(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
+// March is the fifth month of the schedule's month views.
+std::vector<std::string> MarchRecordLines(const NBA& n) {
+    std::vector<std::string> lines;
+    for (const RecordedGame& r : BuildPredictionRecord(n))
+        if (r.game.date.month == 3) lines.push_back(RecordListLine(r));
+    return lines;
+}
+
 // Each command prints, line for line, what the windows' logic builds on the supplied data.
 TEST(ListsCommand, ListsMatchTheWindowsLogic) {
     NBA n;
@@ -38,7 +47,9 @@ TEST(ListsCommand, ListsMatchTheWindowsLogic) {
         {{"ratings", "defense", "--previous"},
          BuildRatingsView(n, RatingsOrder::Defense, SeasonView::Previous, RatingsRebuild::Option)},
         {{"ratings", "switched"},
-         BuildRatingsView(n, RatingsOrder::Scoring, SeasonView::Previous, RatingsRebuild::SeasonSwitch)}};
+         BuildRatingsView(n, RatingsOrder::Scoring, SeasonView::Previous, RatingsRebuild::SeasonSwitch)},
+        {{"record"}, RecordSummaryLines(BuildPredictionRecord(n))},
+        {{"record", "--month", "5", "--games"}, MarchRecordLines(n)}};
     for (const auto& [args, lines] : cases) {
         RunResult r = Lists(args);
         std::string expected;
@@ -57,7 +68,10 @@ TEST(ListsCommand, BadArgumentsOrDataGiveAMessageAndAStatus) {
                                          {"block", "--lines", "9-3"},
                                          {"block", "--today", "1999-03-01"},
                                          {"ratings", "scoring", "extra"},
-                                         {"forecast", "--print"}}) {
+                                         {"forecast", "--print"},
+                                         {"record", "--month", "0"},
+                                         {"record", "--month", "7"},
+                                         {"record", "--days"}}) {
         RunResult r = Lists(bad);
         EXPECT_EQ(r.status, 2) << ::testing::PrintToString(bad);
         EXPECT_NE(r.err.find("usage: tavix-lists"), std::string::npos);

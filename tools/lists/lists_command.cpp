@@ -1,5 +1,6 @@
 #include "tools/lists/lists_command.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -10,6 +11,7 @@
 #include "core/text_printer.h"
 #include "forecast/playoff_forecast.h"
 #include "predictions/block_predictions.h"
+#include "predictions/prediction_record.h"
 #include "predictions/prediction_rule.h"
 #include "predictions/ratings.h"
 #include "predictions/single_game.h"
@@ -27,7 +29,8 @@ const char kListsUsage[] =
     "  ratings [scoring|percentage|offense|defense [--previous] | switched]\n"
     "  predict ROAD HOME [--neutral]\n"
     "  block [--lines A-B] [--today MM-DD-YYYY]\n"
-    "  forecast\n";
+    "  forecast\n"
+    "  record [--games] [--month N (1-6)]\n";
 
 namespace {
 
@@ -197,6 +200,37 @@ Listing Forecast(NBA& nba) {
     return l;
 }
 
+// How the rule fared on the schedule's results: the summary, or one line per game.
+Listing Record(NBA& nba, Arguments& a) {
+    bool games = false;
+    int month = -1;
+    while (!a.Empty()) {
+        if (a.TakeIf("--games")) {
+            games = true;
+        } else if (a.TakeIf("--month")) {
+            auto n = ParseInt(a.Take("month number"));
+            if (!n || *n < 1 || *n > kMonthViews)
+                throw UsageError{"a month is 1 (November) to 6 (April / May)"};
+            month = *n - 1;
+        } else {
+            break;
+        }
+    }
+    std::vector<RecordedGame> record = BuildPredictionRecord(nba);
+    if (month >= 0)
+        record.erase(std::remove_if(record.begin(), record.end(),
+                                    [month](const RecordedGame& r) { return r.month != month; }),
+                     record.end());
+    Listing l;
+    if (games) {
+        for (const RecordedGame& r : record) l.lines.push_back(RecordListLine(r));
+    } else {
+        l.lines = RecordSummaryLines(record);
+    }
+    l.print = PredictionRecordPrintScheme();
+    return l;
+}
+
 }  // namespace
 
 int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostream& err) {
@@ -233,6 +267,7 @@ int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, 
         if (command == "predict") return Predict(league, a, today);
         if (command == "block") return Block(league, a, today);
         if (command == "forecast") return Forecast(league);
+        if (command == "record") return Record(league, a);
         throw UsageError{"unknown command: " + command};
     };
     try {
