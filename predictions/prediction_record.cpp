@@ -195,8 +195,11 @@ std::vector<std::string> RecordSummaryLines(const std::vector<RecordedGame>& gam
         "Prediction record: " + Count(all.games) + " games with a final score, each predicted on the morning",
         "of its day from the results of the days before.",
         " ",
-        "                            Favourite won    Margin   Total                 Home  Better",
-        "            Games Picks      W-L      Pct       off     off  Over Under Push    won  record",
+        std::string(25, ' ') + "Favourite won" + Right("Margin", 10) + Right("Total", 8) +
+            std::string(17, ' ') + Right("Home", 8) + Right("Better", 8),
+        std::string(12, ' ') + "Games" + Right("Picks", 6) + Right("W-L", 10) + Right("Pct", 7) +
+            Right("off", 8) + Right("off", 8) + Right("Over", 6) + Right("Under", 6) + Right("Push", 5) +
+            Right("won", 8) + Right("record", 8),
         SummaryRow("All games", all),
     };
     for (int month = 0; month < kMonthViews; ++month) {
@@ -232,6 +235,15 @@ std::vector<std::string> MarginChartLines(const std::vector<RecordedGame>& games
         while (!line.empty() && line.back() == ' ') line.pop_back();
         lines.push_back(std::move(line));
     }
+    return lines;
+}
+
+std::vector<std::string> RecordPrintLines(const std::vector<RecordedGame>& games) {
+    std::vector<std::string> lines = RecordSummaryLines(games);
+    lines.push_back(" ");
+    for (std::string& line : MarginChartLines(games)) lines.push_back(std::move(line));
+    lines.push_back(" ");
+    for (std::string& line : RecordGameLines(games)) lines.push_back(std::move(line));
     return lines;
 }
 

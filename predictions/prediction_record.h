@@ -71,6 +71,9 @@ std::vector<std::string> RecordSummaryLines(const std::vector<RecordedGame>& gam
 // The chart as fixed-pitch bars, for the printout.
 std::vector<std::string> MarginChartLines(const std::vector<RecordedGame>& games);
 
+// What the print sends: the summary, the chart's bars and the game list, blank lines between.
+std::vector<std::string> RecordPrintLines(const std::vector<RecordedGame>& games);
+
 const char* PickOutcomeWord(PickOutcome outcome);    // "won", "lost", "pick"
 const char* TotalOutcomeWord(TotalOutcome outcome);  // "over", "under", "push"
 double Percent(int part, int whole);                 // 0 when whole is 0
