@@ -18,9 +18,15 @@ double RecordFraction(const TeamTotals& t) {
     return t.games == 0 ? 0.5 : static_cast<double>(t.wins) / t.games;
 }
 
-// The figures exactly as the line shows them, so the record judges what a reader saw.
-double Shown(double value, const char* picture) {
-    return std::strtod(FormatPicture(value, picture).c_str(), nullptr);
+// The figures exactly as the line shows them, so the record judges what a reader saw. A margin is
+// single precision, which ten times over is exact in double, so rounding it there rounds as the
+// line does. A total is a sum of decimals meant to land on halves; where it lies that close to a
+// half the line's own formatter decides, with its reading of what the sum stands for.
+double ShownMargin(float margin) { return std::round(static_cast<double>(margin) * 10) / 10; }
+int ShownTotal(double total) {
+    const double lower = std::floor(total);
+    if (std::fabs(total - lower - 0.5) < 1e-9) return std::atoi(FormatPicture(total, "##0").c_str());
+    return static_cast<int>(total - lower < 0.5 ? lower : lower + 1);
 }
 
 RecordedGame Judge(const NBA& morning, const LeagueTotals& totals, const ScheduledGame& g) {
@@ -30,9 +36,9 @@ RecordedGame Judge(const NBA& morning, const LeagueTotals& totals, const Schedul
     r.prediction = PredictGame(morning, g.road, g.home, false, TotalPrecision::Double);
     r.line = FormatPredictionLine(morning, g.road, g.home, false, r.prediction);
 
-    const double margin = r.prediction.favoured == Favoured::None ? 0 : Shown(r.prediction.margin, "#0.0");
+    const double margin = r.prediction.favoured == Favoured::None ? 0 : ShownMargin(r.prediction.margin);
     r.predictedHomeMargin = r.prediction.favoured == Favoured::Road ? -margin : margin;
-    r.shownTotal = static_cast<int>(Shown(r.prediction.total, "##0"));
+    r.shownTotal = ShownTotal(r.prediction.total);
 
     // A game the road team did not win counts for the home team, as the standings count it.
     r.homeWon = !(g.roadPoints > g.homePoints);

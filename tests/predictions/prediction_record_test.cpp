@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 #include "core/data_files.h"
@@ -126,9 +127,11 @@ TEST_F(SuppliedSeason, EveryPlayedGameIsTheBlockWindowsLineOfItsMorning) {
             BuildBlockPredictionList(morning, SeasonView::Current, {"  " + scheduleLine}, {1999, 6, 1});
         ASSERT_EQ(r.line, block.at(1)) << FormatDate(r.game.date) << " " << scheduleLine;
         EXPECT_EQ(r.pick == PickOutcome::Pick, r.line.find("--  Pick") != std::string::npos) << r.line;
-        if (i > 0) {
-            EXPECT_FALSE(r.game.date < record[i - 1].game.date);
-        }
+        // The figures judged are those the line shows (margin in columns 72-75, total from 79).
+        EXPECT_EQ(r.shownTotal, std::stoi(r.line.substr(78))) << r.line;
+        const double shownMargin = r.pick == PickOutcome::Pick ? 0 : std::stod(r.line.substr(71, 5));
+        EXPECT_EQ(std::fabs(r.predictedHomeMargin), shownMargin) << r.line;
+        EXPECT_TRUE(i == 0 || !(r.game.date < record[i - 1].game.date));
     }
 
     const RecordSummary all = SummariseRecord(record);

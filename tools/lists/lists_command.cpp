@@ -74,7 +74,8 @@ Date ParseToday(const std::string& text) {
 struct Listing {
     std::vector<std::string> lines;
     std::vector<bool> selected;
-    std::optional<PrintScheme> print;  // nothing when the window has no print command
+    std::optional<PrintScheme> print;     // nothing when the window has no print command
+    std::vector<std::string> printLines;  // what the print sends when it is more than the lines
 };
 
 class Arguments {
@@ -227,6 +228,8 @@ Listing Record(NBA& nba, Arguments& a) {
     } else {
         l.lines = RecordSummaryLines(record);
     }
+    // The window prints its summary, chart and games whichever of them the command lists.
+    l.printLines = RecordPrintLines(record);
     l.print = PredictionRecordPrintScheme();
     return l;
 }
@@ -301,7 +304,7 @@ int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, 
         return 0;
     }
     TextPrinterProvider printer;
-    ListContents contents{listing.lines, listing.selected};
+    ListContents contents{listing.printLines.empty() ? listing.lines : listing.printLines, listing.selected};
     if (command == "predict") {
         contents.items = {PredictionsLoadHeading(), PredictionsLoadRule(), " ", listing.lines[0]};
         listing.print = SinglePredictionsPrintScheme(today);
