@@ -36,9 +36,10 @@ on_screen() {
     on_screen "$BUILD/ui/main/program/tavix-gallery" --data "$WORK/data" --out "$WORK/pictures" 2> "$WORK/gallery.log"
 ) || { cat "$WORK/gallery.log" >&2; exit 1; }
 
-RECORD="$WORK/printouts/Prediction Record.pdf"
+# The standings' printout, and the prediction record's (each file is named by its document).
 PDF=$(ls "$WORK"/printouts/*.pdf 2> /dev/null | grep -v "/Prediction Record" | head -n 1)
-[ -n "$PDF" ] && [ -f "$RECORD" ] || { echo "make-gallery: a printout made no PDF file" >&2; exit 1; }
+RECORD=$(ls "$WORK"/printouts/"Prediction Record"*.pdf 2> /dev/null | head -n 1)
+[ -n "$PDF" ] && [ -n "$RECORD" ] || { echo "make-gallery: a printout made no PDF file" >&2; exit 1; }
 pdftoppm -r 60 -png -gray -f 1 -l 1 -singlefile "$PDF" "$WORK/pictures/printout"
 pdftoppm -r 60 -png -gray -f 1 -l 1 -singlefile "$RECORD" "$WORK/pictures/printout-record"
 # Black text on white paper: sixteen greys are plenty. A window with more than 256 colours comes
