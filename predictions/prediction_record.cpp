@@ -196,6 +196,10 @@ std::string RecordListLine(const RecordedGame& r) {
 
 std::vector<std::string> RecordSummaryLines(const std::vector<RecordedGame>& games) {
     const RecordSummary all = SummariseRecord(games);
+    if (all.games == 0)
+        return {
+            "Prediction record: no game of the schedule has a final score yet.",
+            "A score typed after the home city (Dallas       at Seattle      86-92) counts from then on."};
     const int decided = all.games - all.picks;
     std::vector<std::string> lines = {
         "Prediction record: " + Count(all.games) + " games with a final score, each predicted on the morning",
@@ -246,6 +250,7 @@ std::vector<std::string> MarginChartLines(const std::vector<RecordedGame>& games
 
 std::vector<std::string> RecordPrintLines(const std::vector<RecordedGame>& games) {
     std::vector<std::string> lines = RecordSummaryLines(games);
+    if (games.empty()) return lines;  // the note alone: no bars to draw, no games to list
     lines.push_back(" ");
     for (std::string& line : MarginChartLines(games)) lines.push_back(std::move(line));
     lines.push_back(" ");

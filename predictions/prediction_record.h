@@ -66,7 +66,7 @@ std::array<MarginBucket, kMarginBuckets> MarginBuckets(const std::vector<Recorde
 std::vector<std::string> RecordGameLines(const std::vector<RecordedGame>& games);
 // One game as the companion lists it: MM-DD-YYYY, the line, road-home points, won|lost|pick.
 std::string RecordListLine(const RecordedGame& game);
-// The summary table: all games, then each month that has games.
+// The summary table: all games, then each month that has games; a note when no game has a score.
 std::vector<std::string> RecordSummaryLines(const std::vector<RecordedGame>& games);
 // The chart as fixed-pitch bars, for the printout.
 std::vector<std::string> MarginChartLines(const std::vector<RecordedGame>& games);

@@ -18,7 +18,8 @@ MarginChart::MarginChart(QWidget* parent) : QWidget(parent) {
     setPalette(pal);
 }
 
-void MarginChart::SetData(const std::array<MarginBucket, kMarginBuckets>& buckets, double homeRate) {
+void MarginChart::SetData(const std::array<MarginBucket, kMarginBuckets>& buckets,
+                          std::optional<double> homeRate) {
     buckets_ = buckets;
     homeRate_ = homeRate;
     update();
@@ -87,18 +88,19 @@ void MarginChart::paintEvent(QPaintEvent*) {
     p.drawLine(left, bottom, right, bottom);
 
     // The home team always wins: the yardstick the favourite has to beat.
-    const int homeY = yOf(homeRate_);
+    const int homeY = yOf(homeRate_.value_or(0));
     p.setPen(QPen(QColor(200, 30, 30), 2, Qt::DashLine));
-    p.drawLine(left, homeY, right, homeY);
+    if (homeRate_) p.drawLine(left, homeY, right, homeY);
     // The figures go over the line, each on a patch of its own ground so the line cannot cross it.
     for (const Label& l : labels) {
         p.fillRect(l.where, l.inside ? kBarColour : QColor(Qt::white));
         p.setPen(l.inside ? Qt::white : Qt::black);
         p.drawText(l.where, Qt::AlignCenter, l.text);
     }
+    if (!homeRate_) return;
     p.setPen(QPen(QColor(200, 30, 30), 2, Qt::DashLine));
     // Its key beside the title, where no bar can reach.
-    const QString caption = "Home team always wins " + Latin1(FormatPicture(homeRate_, "##0.0") + "%");
+    const QString caption = "Home team always wins " + Latin1(FormatPicture(*homeRate_, "##0.0") + "%");
     const int captionWidth = fm.horizontalAdvance(caption);
     const int keyY = 4 + line / 2;
     p.drawLine(right - captionWidth - 34, keyY, right - captionWidth - 8, keyY);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "predictions/prediction_record.h"
 
@@ -12,16 +13,17 @@ namespace tavix {
 class MarginChart : public QWidget {
   public:
     explicit MarginChart(QWidget* parent);
-    void SetData(const std::array<MarginBucket, kMarginBuckets>& buckets, double homeRate);
+    // The home team's winning rate in percent; none when no game has a result.
+    void SetData(const std::array<MarginBucket, kMarginBuckets>& buckets, std::optional<double> homeRate);
     const std::array<MarginBucket, kMarginBuckets>& Buckets() const { return buckets_; }
-    double HomeRate() const { return homeRate_; }  // percent
+    std::optional<double> HomeRate() const { return homeRate_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     std::array<MarginBucket, kMarginBuckets> buckets_{};
-    double homeRate_ = 0;
+    std::optional<double> homeRate_;
 };
 
 }  // namespace tavix

@@ -53,7 +53,8 @@ void PredRecordForm::Form_Load() {
     record_ = BuildPredictionRecord(ctx_.nba);
     AddLines(List2, RecordSummaryLines(record_));
     const RecordSummary all = SummariseRecord(record_);
-    Chart1->SetData(MarginBuckets(record_), Percent(all.homeWins, all.games));
+    Chart1->SetData(MarginBuckets(record_),
+                    all.games > 0 ? std::optional<double>(Percent(all.homeWins, all.games)) : std::nullopt);
     // A list of some nine hundred lines fills faster in one go with its layout held back.
     List1->setUniformItemSizes(true);
     AddLines(List1, RecordGameLines(record_));

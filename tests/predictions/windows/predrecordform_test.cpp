@@ -63,7 +63,7 @@ class PredRecordFormTest : public QObject {
         }
         QCOMPARE(games, all.games - all.picks);
         QCOMPARE(wins, all.favouriteWins);
-        QCOMPARE(chart->HomeRate(), 100.0 * 452 / 725);
+        QCOMPARE(chart->HomeRate().value_or(0), 100.0 * 452 / 725);
         QVERIFY(window->grab().save(QString(TAVIX_BINARY_DIR) + "/predrecordform.png"));
     }
 
@@ -88,6 +88,20 @@ class PredRecordFormTest : public QObject {
         QVERIFY((chartTitle + 2)->rfind("     0-2", 0) == 0);  // the bars follow their heading
         QCOMPARE(texts.back(), "     " + Items("List1").back());
         QCOMPARE(printer.documentsEnded, 1);
+    }
+
+    // A new season's schedule, no game played yet: the window says so and shows no games.
+    void scheduleWithoutScoresSaysSo() {
+        for (int i = 1; i <= app->nba.SecondHalfCount; ++i)
+            app->nba.SecondHalfSchedule[i] = WithoutScore(app->nba.SecondHalfSchedule[i]);
+        Open();
+        QCOMPARE(Items("List2").at(0),
+                 std::string("Prediction record: no game of the schedule has a final score yet."));
+        QVERIFY(Items("List1").empty());
+        auto* chart = window->findChild<MarginChart*>("Chart1");
+        for (const MarginBucket& b : chart->Buckets()) QCOMPARE(b.games, 0);
+        QVERIFY(!chart->HomeRate());  // no line at a rate no game gave
+        QVERIFY(window->grab().save(QString(TAVIX_BINARY_DIR) + "/predrecordform-empty.png"));
     }
 
     void helpOpensItsTopicAndDoneReturns() {
