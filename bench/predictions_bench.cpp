@@ -6,6 +6,7 @@
 
 #include "core/data_files.h"
 #include "predictions/block_predictions.h"
+#include "predictions/prediction_record.h"
 #include "predictions/prediction_rule.h"
 #include "predictions/ratings.h"
 
@@ -87,5 +88,22 @@ void BM_ComputeRatings(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComputeRatings);
+
+// The whole season's record (725 games, each from its morning's statistics) with its summary and
+// lists, as the window and the companion build them; the aim is well under 10 ms.
+void BM_PredictionRecordWholeSeason(benchmark::State& state) {
+    const NBA& nba = SuppliedLeague();
+    size_t games = 0;
+    for (auto _ : state) {
+        const std::vector<RecordedGame> record = BuildPredictionRecord(nba);
+        auto summary = RecordSummaryLines(record);
+        auto lines = RecordGameLines(record);
+        benchmark::DoNotOptimize(summary.data());
+        benchmark::DoNotOptimize(lines.data());
+        games = record.size();
+    }
+    state.counters["games"] = static_cast<double>(games);
+}
+BENCHMARK(BM_PredictionRecordWholeSeason)->Unit(benchmark::kMillisecond);
 
 }  // namespace

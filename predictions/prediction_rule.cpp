@@ -57,8 +57,10 @@ Prediction PredictGame(const NBA& nba, int road, int home, bool neutral, TotalPr
 }
 
 std::string FormatPredictionLine(const NBA& nba, int road, int home, bool neutral, TotalPrecision precision) {
-    const Prediction p = PredictGame(nba, road, home, neutral, precision);
+    return FormatPredictionLine(nba, road, home, neutral, PredictGame(nba, road, home, neutral, precision));
+}
 
+std::string FormatPredictionLine(const NBA& nba, int road, int home, bool neutral, const Prediction& p) {
     std::string line = nba.CityNames[road] + " " + nba.TeamNames[road];
     PadTo(line, 24);
     line += neutral ? " vs " : " at ";

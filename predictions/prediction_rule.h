@@ -34,5 +34,7 @@ Prediction PredictGame(const NBA& nba, int road, int home, bool neutral, TotalPr
 // nickname and margin (or "--  Pick"), and the over/under total; columns 1, 54, 68 and 79 with
 // names of ordinary length, and nothing is ever cut.
 std::string FormatPredictionLine(const NBA& nba, int road, int home, bool neutral, TotalPrecision precision);
+// The same line for a prediction already made, for callers that also need the figures.
+std::string FormatPredictionLine(const NBA& nba, int road, int home, bool neutral, const Prediction& p);
 
 }  // namespace tavix

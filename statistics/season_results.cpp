@@ -17,20 +17,8 @@ constexpr size_t kEarliestScore = 17;
 template <typename Keep>
 LeagueTotals Sum(const std::vector<GameResult>& games, Keep keep) {
     LeagueTotals totals{};
-    for (const GameResult& g : games) {
-        if (!keep(g) || g.road < 1 || g.road >= kTeamSlots || g.home < 1 || g.home >= kTeamSlots) continue;
-        TeamTotals& r = totals[static_cast<size_t>(g.road)];
-        TeamTotals& h = totals[static_cast<size_t>(g.home)];
-        const bool roadWon = g.roadPoints > g.homePoints;
-        ++(roadWon ? r.wins : r.losses);
-        ++(roadWon ? h.losses : h.wins);
-        ++r.games;
-        ++h.games;
-        r.pointsFor += g.roadPoints;
-        r.pointsAgainst += g.homePoints;
-        h.pointsFor += g.homePoints;
-        h.pointsAgainst += g.roadPoints;
-    }
+    for (const GameResult& g : games)
+        if (keep(g)) AddGameResult(totals, g);
     return totals;
 }
 
@@ -121,6 +109,21 @@ void SetSeason(const LeagueTotals& totals, std::array<int16_t, kTeamSlots>& wins
 }
 
 }  // namespace
+
+void AddGameResult(LeagueTotals& totals, const GameResult& g) {
+    if (g.road < 1 || g.road >= kTeamSlots || g.home < 1 || g.home >= kTeamSlots) return;
+    TeamTotals& r = totals[static_cast<size_t>(g.road)];
+    TeamTotals& h = totals[static_cast<size_t>(g.home)];
+    const bool roadWon = g.roadPoints > g.homePoints;
+    ++(roadWon ? r.wins : r.losses);
+    ++(roadWon ? h.losses : h.wins);
+    ++r.games;
+    ++h.games;
+    r.pointsFor += g.roadPoints;
+    r.pointsAgainst += g.homePoints;
+    h.pointsFor += g.homePoints;
+    h.pointsAgainst += g.roadPoints;
+}
 
 LeagueTotals TotalsThrough(const std::vector<GameResult>& games, const Date& last) {
     return Sum(games, [&](const GameResult& g) { return g.date <= last; });

@@ -24,6 +24,9 @@ struct TeamTotals {
 };
 using LeagueTotals = std::array<TeamTotals, kTeamSlots>;
 
+// Adds one game to running sums, as every sum below does; a game naming a team number outside
+// 1..32 is passed over.
+void AddGameResult(LeagueTotals& totals, const GameResult& game);
 // Sums of the games played on or before `last` (the evening of that day).
 LeagueTotals TotalsThrough(const std::vector<GameResult>& games, const Date& last);
 // Sums of the games played before `day` (its morning: games of the same day never see each other).

@@ -50,15 +50,20 @@ on_screen() {
     on_screen "$BUILD/ui/main/program/tavix-gallery" --data "$WORK/data" --out "$WORK/pictures" 2> "$WORK/gallery.log"
 ) || { cat "$WORK/gallery.log" >&2; exit 1; }
 
-PDF=$(ls "$WORK"/printouts/*.pdf 2> /dev/null | head -n 1)
-[ -n "$PDF" ] || { echo "make-gallery: the printout made no PDF file" >&2; exit 1; }
+# The standings' printout, and the prediction record's (each file is named by its document).
+PDF=$(ls "$WORK"/printouts/*.pdf 2> /dev/null | grep -v "/Prediction Record" | head -n 1)
+RECORD=$(ls "$WORK"/printouts/"Prediction Record"*.pdf 2> /dev/null | head -n 1)
+[ -n "$PDF" ] && [ -n "$RECORD" ] || { echo "make-gallery: a printout made no PDF file" >&2; exit 1; }
 pdftoppm -r $((60 * SCALE)) -png -gray -f 1 -l 1 -singlefile "$PDF" "$WORK/pictures/printout"
+pdftoppm -r $((60 * SCALE)) -png -gray -f 1 -l 1 -singlefile "$RECORD" "$WORK/pictures/printout-record"
 # Black text on white paper: sixteen greys are plenty. A window with more than 256 colours comes
 # out of tavix-gallery in true colour; a palette made for the picture keeps it a third the size.
 if command -v convert > /dev/null; then
-    convert "$WORK/pictures/printout.png" -colors 16 -define png:compression-level=9 "PNG8:$WORK/pictures/printout.png"
+    for printout in "$WORK"/pictures/printout*.png; do
+        convert "$printout" -colors 16 -define png:compression-level=9 "PNG8:$printout"
+    done
     for picture in "$WORK"/pictures/*.png; do
-        [ "$picture" = "$WORK/pictures/printout.png" ] && continue
+        case "$picture" in "$WORK"/pictures/printout*.png) continue ;; esac
         convert "$picture" -dither None -colors 256 -define png:compression-level=9 "PNG8:$picture"
     done
 fi

@@ -20,6 +20,7 @@
 #include <thread>
 
 #include "core/data_files.h"
+#include "predictions/prediction_record.h"
 #include "statistics/ratings_view.h"
 #include "statistics/standings.h"
 #include "tests/predictions/small_league.h"
@@ -43,6 +44,14 @@ RunResult Lists(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
+// March is the fifth month of the schedule's month views.
+std::vector<std::string> MarchRecordLines(const NBA& n) {
+    std::vector<std::string> lines;
+    for (const RecordedGame& r : BuildPredictionRecord(n))
+        if (r.game.date.month == 3) lines.push_back(RecordListLine(r));
+    return lines;
+}
+
 // Each command prints, line for line, what the windows' logic builds on the supplied data.
 TEST(ListsCommand, ListsMatchTheWindowsLogic) {
     NBA n;
@@ -55,7 +64,9 @@ TEST(ListsCommand, ListsMatchTheWindowsLogic) {
         {{"ratings", "defense", "--previous"},
          BuildRatingsView(n, RatingsOrder::Defense, SeasonView::Previous, RatingsRebuild::Option)},
         {{"ratings", "switched"},
-         BuildRatingsView(n, RatingsOrder::Scoring, SeasonView::Previous, RatingsRebuild::SeasonSwitch)}};
+         BuildRatingsView(n, RatingsOrder::Scoring, SeasonView::Previous, RatingsRebuild::SeasonSwitch)},
+        {{"record"}, RecordSummaryLines(BuildPredictionRecord(n))},
+        {{"record", "--month", "5", "--games"}, MarchRecordLines(n)}};
     for (const auto& [args, lines] : cases) {
         RunResult r = Lists(args);
         std::string expected;
@@ -80,7 +91,10 @@ TEST(ListsCommand, BadArgumentsOrDataGiveAMessageAndAStatus) {
                                          {"--format", "xml", "standings"},
                                          {"--format"},
                                          {"--print", "--format", "csv", "standings"},
-                                         {"--format=json", "--print", "standings"}}) {
+                                         {"--format=json", "--print", "standings"},
+                                         {"record", "--month", "0"},
+                                         {"record", "--month", "7"},
+                                         {"record", "--days"}}) {
         RunResult r = Lists(bad);
         EXPECT_EQ(r.status, 2) << ::testing::PrintToString(bad);
         EXPECT_NE(r.err.find("usage: tavix-lists"), std::string::npos);
@@ -662,6 +676,17 @@ TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
         }
         fs::remove_all(dir);
     }
+}
+
+// The record's print is the window's: summary, chart and every game, whether or not --games is asked.
+TEST(ListsCommand, RecordPrintCarriesSummaryChartAndGames) {
+    const RunResult summary = Lists({"record", "--print"});
+    ASSERT_EQ(summary.status, 0) << summary.err;
+    EXPECT_EQ(summary.out, Lists({"record", "--games", "--print"}).out);
+    for (const char* expected : {"\n      Tavix Prediction Record\n", "\n     All games     725",
+                                 "\n     How often the favourite won, by predicted margin",
+                                 "\n     Friday, February 5, 1999\n", "\f"})
+        EXPECT_NE(summary.out.find(expected), std::string::npos) << expected;
 }
 
 }  // namespace

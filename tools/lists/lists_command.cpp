@@ -1,5 +1,6 @@
 #include "tools/lists/lists_command.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -10,6 +11,7 @@
 #include "core/text_printer.h"
 #include "forecast/playoff_forecast.h"
 #include "predictions/block_predictions.h"
+#include "predictions/prediction_record.h"
 #include "predictions/prediction_rule.h"
 #include "predictions/ratings.h"
 #include "predictions/single_game.h"
@@ -31,6 +33,7 @@ const char kListsUsage[] =
     "  predict ROAD HOME [--neutral]\n"
     "  block [--lines A-B] [--today MM-DD-YYYY]\n"
     "  forecast\n"
+    "  record [--games] [--month N (1-6)]\n"
     "options:\n"
     "  --data DIR           read the data files from DIR (default: the current folder)\n"
     "  --print              print what the window's print command sends to the printer\n"
@@ -81,6 +84,7 @@ struct Listing {
     std::vector<std::string> lines;
     std::vector<bool> selected;
     std::optional<PrintScheme> print;      // nothing when the window has no print command
+    std::vector<std::string> printLines;   // what the print sends when it is more than the lines
     std::function<RecordTable()> records;  // nothing when the list holds no figures
 };
 
@@ -226,6 +230,39 @@ Listing Standings(NBA& nba, Arguments&, Date&) {
     return l;
 }
 
+// How the rule fared on the schedule's results: the summary, or one line per game.
+Listing Record(NBA& nba, Arguments& a, Date&) {
+    bool games = false;
+    int month = -1;
+    while (!a.Empty()) {
+        if (a.TakeIf("--games")) {
+            games = true;
+        } else if (a.TakeIf("--month")) {
+            auto n = ParseInt(a.Take("month number"));
+            if (!n || *n < 1 || *n > kMonthViews)
+                throw UsageError{"a month is 1 (November) to 6 (April / May)"};
+            month = *n - 1;
+        } else {
+            break;
+        }
+    }
+    std::vector<RecordedGame> record = BuildPredictionRecord(nba);
+    if (month >= 0)
+        record.erase(std::remove_if(record.begin(), record.end(),
+                                    [month](const RecordedGame& r) { return r.month != month; }),
+                     record.end());
+    Listing l;
+    if (games) {
+        for (const RecordedGame& r : record) l.lines.push_back(RecordListLine(r));
+    } else {
+        l.lines = RecordSummaryLines(record);
+    }
+    // The window prints its summary, chart and games whichever of them the command lists.
+    l.printLines = RecordPrintLines(record);
+    l.print = PredictionRecordPrintScheme();
+    return l;
+}
+
 // The commands by name; each reads its own arguments and builds its list.
 using CommandRun = Listing (*)(NBA&, Arguments&, Date& today);
 struct Command {
@@ -234,7 +271,7 @@ struct Command {
 };
 const Command kCommands[] = {
     {"schedule", Schedule}, {"standings", Standings}, {"ratings", Ratings},
-    {"predict", Predict},   {"block", Block},         {"forecast", Forecast},
+    {"predict", Predict},   {"block", Block},         {"forecast", Forecast}, {"record", Record},
 };
 
 CommandRun FindCommand(const std::string& name) {
@@ -357,7 +394,7 @@ int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, 
             break;
     }
     TextPrinterProvider printer;
-    ListContents contents{listing.lines, listing.selected};
+    ListContents contents{listing.printLines.empty() ? listing.lines : listing.printLines, listing.selected};
     if (command == "predict") {
         contents.items = {PredictionsLoadHeading(), PredictionsLoadRule(), " ", listing.lines[0]};
         listing.print = SinglePredictionsPrintScheme(today);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/number_format.h"
 
@@ -28,6 +29,17 @@ bool PassesFilter(int position, TeamScheduleMode mode) {
     return true;
 }
 
+// The first and last line of month view `index`, uncut; first above last when it lists nothing.
+std::pair<long, long> MonthRange(const NBA& nba, int index) {
+    const int pair = MonthPairOf(index);
+    if (pair == 0) return {1, 0};
+    // The start is kept as a general number; as a line index it rounds like every index does.
+    const double start = nba.MonthStart[pair];
+    if (!std::isfinite(start)) return {1, 0};
+    const long first = static_cast<long>(std::clamp(std::nearbyint(start), -1.0, 100000.0));
+    return {first, nba.MonthEnd[pair]};
+}
+
 }  // namespace
 
 // Date headings are told by the weekday they start with; only four letters are compared.
@@ -38,6 +50,15 @@ bool IsDateHeading(const std::string& line, bool secondHalf) {
         if (start == (secondHalf ? std::string(day) : " " + std::string(day))) return true;
     }
     return false;
+}
+
+int MonthViewOfLine(const NBA& nba, bool firstHalf, int line) {
+    for (int index = 0; index < kMonthViews; ++index) {
+        if (MonthOnSecondHalf(index) == firstHalf) continue;
+        const auto [first, last] = MonthRange(nba, index);
+        if (line >= first && line <= last) return index;
+    }
+    return -1;
 }
 
 const char kSelectTeamPrompt[] = "        Select Team Below";
@@ -58,13 +79,8 @@ std::vector<std::string> SecondHalfLines(const NBA& nba) {
 }
 
 std::vector<std::string> MonthLines(const NBA& nba, int index) {
-    const int pair = MonthPairOf(index);
-    if (pair == 0) return {};
-    // The start is kept as a general number; as a line index it rounds like every index does.
-    const double start = nba.MonthStart[pair];
-    if (!std::isfinite(start)) return {};
-    const long first = static_cast<long>(std::clamp(std::nearbyint(start), -1.0, 100000.0));
-    const long last = nba.MonthEnd[pair];
+    const auto [first, last] = MonthRange(nba, index);
+    if (first > last) return {};
     if (MonthOnSecondHalf(index))
         return IndentedRange(nba.SecondHalfSchedule.data(), first, last, kSecondHalfLimit);
     return IndentedRange(nba.FirstHalfSchedule.data(), first, last, kFirstHalfLimit);

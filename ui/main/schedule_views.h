@@ -20,6 +20,10 @@ int MonthPairOf(int index);
 // True when month view `index` reads the second half of the schedule.
 bool MonthOnSecondHalf(int index);
 
+// The month view (0..5) that lists line `line` (1-based) of the first or second half, the first
+// such view when ranges overlap; -1 when none does.
+int MonthViewOfLine(const NBA& nba, bool firstHalf, int line);
+
 // Every line of one half, each behind a two-blank indent.
 std::vector<std::string> FirstHalfLines(const NBA& nba);
 std::vector<std::string> SecondHalfLines(const NBA& nba);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/print_list.h"
 #include "tests/support/recording_printer.h"
 
@@ -50,6 +52,14 @@ TEST_P(MonthView, ListsItsRange) {
         nba.MonthEnd[pair] = c.end;
     }
     EXPECT_EQ(MonthLines(nba, c.index), c.expected);
+    // The same range tells which month a line of its half belongs to; the other half has none.
+    if (MonthPairOf(c.index) == 0) return;
+    const bool firstHalf = !MonthOnSecondHalf(c.index);
+    for (int line = 1; line <= 10; ++line) {
+        const bool inRange = line >= std::nearbyint(c.start) && line <= c.end;
+        EXPECT_EQ(MonthViewOfLine(nba, firstHalf, line), inRange ? c.index : -1) << line;
+        EXPECT_EQ(MonthViewOfLine(nba, !firstHalf, line), -1) << line;
+    }
 }
 
 const Lines kTwoEmpty = {"  ", "  "};

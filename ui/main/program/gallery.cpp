@@ -260,6 +260,11 @@ int Run(const QString& dataDir) {
     ShootSubWindow(main, main.ratingmenu, "vstatsform-previous",
                    [](QWidget* window) { Click(Child<QPushButton>(window, "seasonbutton")); });
     ShootSubWindow(main, main.pseasonmenu, "pseason");
+    // The prediction record, and its printout (a PDF file with no printer).
+    if (auto* record = Child<QAction>(&main, "recordmenu")) {
+        ShootSubWindow(main, record, "prediction-record",
+                       [](QWidget* window) { Click(Child<QAbstractButton>(window, "PrintButton")); });
+    }
     // The settings window; its font chooser first, with a font chosen.
     ShootSubWindow(main, main.Settingsmenu, "settingsform", [&](QWidget* settings) {
         const QSet<QWidget*> before = OpenNow(main);

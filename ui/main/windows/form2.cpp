@@ -27,6 +27,7 @@
 #include "predictions/block_predictions.h"
 #include "predictions/windows/blockpredictform.h"
 #include "predictions/windows/predictions.h"
+#include "predictions/windows/predrecordform.h"
 #include "reference/windows/addresses.h"
 #include "reference/windows/indvstats.h"
 #include "reference/windows/namesform.h"
@@ -196,6 +197,7 @@ void Form2::BuildMenus() {
     AddMenu(STmenu, "STmenu", "S&tatistics  ");
     Predictionsmenu =
         AddItem(STmenu, "Predictionsmenu", "Single Game &Predictions", [this] { Open<predictions>(true); });
+    AddItem(STmenu, "recordmenu", "Prediction Record", [this] { Open<PredRecordForm>(true); });
     AddSeparator(STmenu, "dash");
     ratingmenu = AddItem(STmenu, "ratingmenu", "Team &Ratings  - Sortable Database",
                          [this] { Open<VStatsform>(true); });

@@ -1,0 +1,43 @@
+#pragma once
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "platform/app_context.h"
+#include "predictions/prediction_record.h"
+
+class QListWidget;
+class QToolButton;
+
+namespace tavix {
+
+class MarginChart;
+
+// The prediction record: the summary, the chart and every game with a final score, all made from
+// the schedule while the window loads.
+class PredRecordForm : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PredRecordForm(AppContext& ctx);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Form_Load();
+    void PrintButton_Click();
+    void InfoButton_Click();
+    void DoneButton_Click();
+
+    AppContext& ctx_;
+    std::vector<RecordedGame> record_;
+
+    QListWidget* List2 = nullptr;  // the summary
+    MarginChart* Chart1 = nullptr;
+    QListWidget* List1 = nullptr;  // the games, day by day
+    QToolButton* PrintButton = nullptr;
+    QToolButton* InfoButton = nullptr;
+    QToolButton* DoneButton = nullptr;
+};
+
+}  // namespace tavix

@@ -1,0 +1,120 @@
+// The prediction record window on the supplied season: its lists, its chart's figures, its print,
+// its help and its return to the main window.
+#include "predictions/windows/predrecordform.h"
+
+#include <QListWidget>
+#include <QPointer>
+#include <QTest>
+#include <QToolButton>
+#include <algorithm>
+
+#include "predictions/windows/margin_chart.h"
+#include "tests/support/qt/test_context.h"
+
+using namespace tavix;
+using namespace tavix::testing;
+
+class PredRecordFormTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestApp> app;
+    QPointer<PredRecordForm> window;
+
+    void Open() {
+        window = new PredRecordForm(*app->ctx);
+        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+    }
+    std::vector<std::string> Items(const char* name) {
+        auto* list = window->findChild<QListWidget*>(name);
+        std::vector<std::string> items;
+        for (int i = 0; i < list->count(); ++i)
+            items.push_back(list->item(i)->text().toLatin1().toStdString());
+        return items;
+    }
+    void Click(const char* button) {
+        QTest::mouseClick(window->findChild<QToolButton*>(button), Qt::LeftButton);
+    }
+
+  private slots:
+    void init() { app = std::make_unique<TestApp>(); }
+    void cleanup() { app.reset(); }
+
+    void showsTheSummaryTheGamesAndTheChart() {
+        const std::vector<RecordedGame> record = BuildPredictionRecord(app->nba);
+        Open();
+        QCOMPARE(window->windowTitle(), QString("Tavix Prediction Record"));
+        QCOMPARE(Items("List2"), RecordSummaryLines(record));
+        const std::vector<std::string> gameLines = Items("List1");
+        QCOMPARE(gameLines, RecordGameLines(record));
+        QCOMPARE(gameLines[0], std::string("Friday, February 5, 1999"));
+        QCOMPARE(gameLines[1],
+                 std::string("Cleveland Cavaliers      at Atlanta Hawks            Hawks         by   2.4"
+                             "   185  83-100   won  under"));
+        QVERIFY(!app->host.MainWindow()->isEnabled());
+
+        // The chart carries every game with a favourite, and the home line at 452 of 725.
+        auto* chart = window->findChild<MarginChart*>("Chart1");
+        QVERIFY(chart);
+        const RecordSummary all = SummariseRecord(record);
+        int games = 0, wins = 0;
+        for (const MarginBucket& b : chart->Buckets()) {
+            QVERIFY2(b.games > 0, b.label);  // the season reaches every margin
+            games += b.games;
+            wins += b.favouriteWins;
+        }
+        QCOMPARE(games, all.games - all.picks);
+        QCOMPARE(wins, all.favouriteWins);
+        QCOMPARE(chart->HomeRate().value_or(0), 100.0 * 452 / 725);
+        QVERIFY(window->grab().save(QString(TAVIX_BINARY_DIR) + "/predrecordform.png"));
+    }
+
+    void printsSummaryChartAndGamesOrNothingOnCancel() {
+        Open();
+        app->dialogs.answers = {Answer::Cancel};
+        Click("PrintButton");
+        QCOMPARE(app->printers.jobs.size(), size_t(0));
+        app->dialogs.answers = {Answer::Ok};
+        Click("PrintButton");
+        QCOMPARE(app->dialogs.shown.back().text,
+                 std::string("Ready to send the Prediction Record to the Printer."));
+        const RecordingPrinter& printer = app->printers.Last();
+        const std::vector<std::string> first = printer.Page(0, 0);
+        QCOMPARE(first[2], std::string("      Tavix Prediction Record"));
+        QCOMPARE(first[4], "     " + Items("List2")[0]);
+        const std::vector<std::string> texts = printer.Texts();
+        const auto chartTitle = std::find_if(texts.begin(), texts.end(), [](const std::string& t) {
+            return t.find("How often the favourite won") != std::string::npos;
+        });
+        QVERIFY(chartTitle != texts.end());
+        QVERIFY((chartTitle + 2)->rfind("     0-2", 0) == 0);  // the bars follow their heading
+        QCOMPARE(texts.back(), "     " + Items("List1").back());
+        QCOMPARE(printer.documentsEnded, 1);
+    }
+
+    // A new season's schedule, no game played yet: the window says so and shows no games.
+    void scheduleWithoutScoresSaysSo() {
+        for (int i = 1; i <= app->nba.SecondHalfCount; ++i)
+            app->nba.SecondHalfSchedule[i] = WithoutScore(app->nba.SecondHalfSchedule[i]);
+        Open();
+        QCOMPARE(Items("List2").at(0),
+                 std::string("Prediction record: no game of the schedule has a final score yet."));
+        QVERIFY(Items("List1").empty());
+        auto* chart = window->findChild<MarginChart*>("Chart1");
+        for (const MarginBucket& b : chart->Buckets()) QCOMPARE(b.games, 0);
+        QVERIFY(!chart->HomeRate());  // no line at a rate no game gave
+        QVERIFY(window->grab().save(QString(TAVIX_BINARY_DIR) + "/predrecordform-empty.png"));
+    }
+
+    void helpOpensItsTopicAndDoneReturns() {
+        Open();
+        Click("InfoButton");
+        QCOMPARE(app->help.topics, std::vector<std::string>{"Prediction Record"});
+        Click("DoneButton");
+        QVERIFY(app->host.MainWindow()->isEnabled());
+        QCOMPARE(app->host.closed, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+    }
+};
+
+QTEST_MAIN(PredRecordFormTest)
+#include "predrecordform_test.moc"
