@@ -165,7 +165,8 @@ LoadReport LoadLeague(const std::string& dataDir, const std::string& settingsPat
 }
 
 WriteResult SaveStatistics(const std::string& dataDir, const NBA& nba) {
-    return WriteFileSafely(JoinPath(dataDir, kStatisticsFile), StatisticsText(nba));
+    const NBA& figures = nba.statisticsOnFile ? *nba.statisticsOnFile : nba;
+    return WriteFileSafely(JoinPath(dataDir, kStatisticsFile), StatisticsText(figures));
 }
 
 WriteResult SaveSettings(NBA& nba) {

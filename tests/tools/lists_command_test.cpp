@@ -57,7 +57,9 @@ TEST(ListsCommand, BadArgumentsOrDataGiveAMessageAndAStatus) {
                                          {"block", "--lines", "9-3"},
                                          {"block", "--today", "1999-03-01"},
                                          {"ratings", "scoring", "extra"},
-                                         {"forecast", "--print"}}) {
+                                         {"forecast", "--print"},
+                                         {"--as-of", "1999-02-30", "standings"},
+                                         {"standings", "--as-of"}}) {
         RunResult r = Lists(bad);
         EXPECT_EQ(r.status, 2) << ::testing::PrintToString(bad);
         EXPECT_NE(r.err.find("usage: tavix-lists"), std::string::npos);

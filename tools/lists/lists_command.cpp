@@ -14,13 +14,14 @@
 #include "predictions/ratings.h"
 #include "predictions/single_game.h"
 #include "statistics/ratings_view.h"
+#include "statistics/season_replay.h"
 #include "statistics/standings.h"
 #include "ui/main/schedule_views.h"
 
 namespace tavix {
 
 const char kListsUsage[] =
-    "usage: tavix-lists [--data DIR] COMMAND [--print]\n"
+    "usage: tavix-lists [--data DIR] [--as-of YYYY-MM-DD] COMMAND [--print]\n"
     "commands:\n"
     "  schedule first | schedule second | schedule month N (1-6) | schedule team N all|home|road\n"
     "  standings\n"
@@ -202,6 +203,7 @@ Listing Forecast(NBA& nba) {
 int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostream& err) {
     std::vector<std::string> args;
     std::string dataDir;
+    std::optional<Date> asOf;
     bool print = false;
     for (size_t i = 0; i < rawArgs.size(); ++i) {
         if (rawArgs[i] == "--data") {
@@ -210,6 +212,13 @@ int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, 
                 return 2;
             }
             dataDir = rawArgs[++i];
+        } else if (rawArgs[i] == "--as-of") {
+            // The league as it stood after that day's games, later scores hidden.
+            if (i + 1 >= rawArgs.size() || !(asOf = ParseIsoDate(rawArgs[i + 1]))) {
+                err << "tavix-lists: --as-of needs a date YYYY-MM-DD\n" << kListsUsage;
+                return 2;
+            }
+            ++i;
         } else if (rawArgs[i] == "--print") {
             print = true;
         } else {
@@ -257,6 +266,7 @@ int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, 
         err << kLoadingMessageTitle << "\n" << text;
         return 1;
     }
+    if (asOf) ShowLeagueAsOf(nba, *asOf);
     Arguments real(args);
     real.Take("command");
     listing = run(nba, real);
