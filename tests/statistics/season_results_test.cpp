@@ -186,17 +186,13 @@ TEST_F(SuppliedSchedule, ReplayStepsThroughEveryGameDayAndStopsAtBothEnds) {
         ASSERT_EQ(replay.PreviousDay(), days[i - 1]);
     }
     EXPECT_FALSE(replay.NextDay());
-    // A day without games lies between two game days.
-    for (size_t i = 1; i < days.size(); ++i) {
-        Date gap = days[i - 1];
-        gap.day += 1;
-        if (!IsRealDay(gap) || gap == days[i]) continue;
-        replay.ShowDay(gap);
-        EXPECT_EQ(replay.DayNumber(), 0);
-        EXPECT_EQ(replay.PreviousDay(), days[i - 1]);
-        EXPECT_EQ(replay.NextDay(), days[i]);
-        break;
-    }
+    // Days outside the season step onto its ends.
+    replay.ShowDay(Date{1999, 1, 20});
+    EXPECT_EQ(std::make_tuple(replay.DayNumber(), replay.PreviousDay(), replay.NextDay()),
+              std::make_tuple(0, std::optional<Date>(), std::optional<Date>(days.front())));
+    replay.ShowDay(Date{1999, 5, 20});
+    EXPECT_EQ(std::make_tuple(replay.DayNumber(), replay.PreviousDay(), replay.NextDay()),
+              std::make_tuple(0, std::optional<Date>(days.back()), std::optional<Date>()));
 }
 
 // Nothing saves a replay's figures: a save while one is on writes the league the file held, and

@@ -37,6 +37,7 @@
 #include "statistics/windows/vstatsform.h"
 #include "ui/main/windows/artwork.h"
 #include "ui/main/windows/form1.h"
+#include "ui/main/windows/replay_commands.h"
 
 namespace tavix {
 namespace {
@@ -93,6 +94,7 @@ Form2::Form2(NBA& nba, Dialogs& dialogs, Clock& clock, PrinterProvider& printers
     setWindowTitle("Tavix");
     BuildMenus();
     BuildControls();
+    replay_ = new ReplayCommands(*this);
     resize(TwipsSize(kLoadWidth, kLoadHeight));
 }
 
@@ -155,7 +157,9 @@ void Form2::BuildMenus() {
     }
     AddSeparator(emenu, "b3");
     Namesmenu = AddItem(emenu, "Namesmenu", "Edit Names && Locations", [this] { Open<Namesform>(); });
-    newseasonmenu = AddItem(emenu, "newseasonmenu", "New Season Setup", [this] { RunNewSeason(ctx_); });
+    newseasonmenu = AddItem(emenu, "newseasonmenu", "New Season Setup", [this] {
+        if (replay_->ConfirmEndBefore("New Season Setup")) RunNewSeason(ctx_);
+    });
 
     AddMenu(smeu, "smeu", "&Schedules/Predictions");
     fhalfschmenu =
@@ -182,7 +186,9 @@ void Form2::BuildMenus() {
     ratingmenu = AddItem(STmenu, "ratingmenu", "Team &Ratings  - Sortable Database",
                          [this] { Open<VStatsform>(true); });
     AddSeparator(STmenu, "sp");
-    updatemenu = AddItem(STmenu, "updatemenu", "&Update Statistics", [this] { Open<statform>(); });
+    updatemenu = AddItem(STmenu, "updatemenu", "&Update Statistics", [this] {
+        if (replay_->ConfirmEndBefore("Update Statistics")) Open<statform>();
+    });
     gatherstatmenu =
         AddItem(STmenu, "gatherstatmenu", "Statistics Form", [this] { PrintGatheringForm(ctx_); });
     AddSeparator(STmenu, "s2");
