@@ -19,6 +19,7 @@ inline const char Settings[] = "Program Settings, Fonts";
 inline const char Predictions[] = "Predictions, Handicapping";
 inline const char Forecast[] = "Project season outcome";
 inline const char Statistics[] = "Updating the Statistics";
+inline const char Replay[] = "Season replay";
 }  // namespace HelpKeyword
 
 }  // namespace tavix

@@ -118,11 +118,14 @@ void SeasonReplay::RefreshScheduleItems(std::vector<std::string>& items) const {
     std::optional<Date> day;
     for (std::string& item : items) {
         const std::string line = item.size() >= 2 ? item.substr(2) : std::string();
-        if (auto heading = ParseLongDate(line)) {
-            day = heading;
-            continue;
+        // Only a day heading has a comma in it; the test spares the full reading of every game line.
+        if (line.find(',') != std::string::npos) {
+            if (auto heading = ParseLongDate(line)) {
+                day = heading;
+                continue;
+            }
         }
-        if (!day) continue;
+        if (!day || line.find_first_not_of(' ') == std::string::npos) continue;
         auto it = byDayAndTeams_.find({DayKey(*day), WithoutScore(line)});
         if (it != byDayAndTeams_.end()) item = item.substr(0, 2) + LineOf(nba_, games_[it->second]);
     }

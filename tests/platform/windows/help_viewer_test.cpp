@@ -45,7 +45,8 @@ class HelpViewerTest : public QObject {
         const std::pair<const char*, const char*> topics[] = {
             {HelpKeyword::Contents, "contents"}, {HelpKeyword::Printing, "printing"},
             {HelpKeyword::Settings, "settings"}, {HelpKeyword::Predictions, "predictions"},
-            {HelpKeyword::Forecast, "forecast"}, {HelpKeyword::Statistics, "statistics"}};
+            {HelpKeyword::Forecast, "forecast"}, {HelpKeyword::Statistics, "statistics"},
+            {HelpKeyword::Replay, "replay"}};
         for (auto [keyword, page] : topics)
             QTest::newRow(page) << QString(keyword) << QString(page) + ".html";
     }

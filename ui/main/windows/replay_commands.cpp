@@ -8,8 +8,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextCharFormat>
+#include <QToolButton>
 
 #include "platform/list_text.h"
+#include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "statistics/standings.h"
 #include "ui/main/windows/form2.h"
@@ -168,7 +170,7 @@ ReplayPicker::ReplayPicker(ReplayCommands& commands, AppContext& ctx, std::vecto
     SetClientSizeTwips(this, 5400, 4500);
     setFixedSize(size());
 
-    auto* heading = new QLabel("Show every window as the league stood after the games of:", this);
+    auto* heading = new QLabel("The league as it stood after the games of:", this);
     heading->setGeometry(TwipsRect(180, 120, 5040, 300));
     Calendar1 = new QCalendarWidget(this);
     Calendar1->setObjectName("Calendar1");
@@ -190,6 +192,10 @@ ReplayPicker::ReplayPicker(ReplayCommands& commands, AppContext& ctx, std::vecto
     ReplayButton->setObjectName("ReplayButton");
     ReplayButton->setGeometry(TwipsRect(2340, 3840, 1380, 450));
     ReplayButton->setDefault(true);
+    InfoButton = PictureButton(this, "InfoButton", Glyph::Info, "Help on the season replay",
+                               TwipsRect(180, 3840, 615, 450));
+    connect(InfoButton, &QToolButton::clicked, this,
+            [this] { ctx_.help.ShowHelpTopic(HelpKeyword::Replay); });
     CancelButton = new QPushButton("Cancel", this);
     CancelButton->setObjectName("CancelButton");
     CancelButton->setGeometry(TwipsRect(3840, 3840, 1380, 450));

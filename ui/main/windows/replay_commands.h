@@ -16,6 +16,7 @@ class QCalendarWidget;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QToolButton;
 class QWidget;
 
 namespace tavix {
@@ -69,6 +70,7 @@ class ReplayPicker : public QWidget {
     QLabel* DayLabel;
     QPushButton* ReplayButton;
     QPushButton* CancelButton;
+    QToolButton* InfoButton;
 
     void Calendar1_Changed();
     void ReplayButton_Click();

@@ -75,6 +75,8 @@ class ReplayTest : public QObject {
         picker->Calendar1->setSelectedDate(QDate(1999, 1, 20));  // before the season: not taken
         QCOMPARE(picker->Calendar1->selectedDate(), QDate(1999, 2, 5));
         QCOMPARE(picker->DayLabel->text(), QString("Friday, February 5, 1999 - game day 1 of 90"));
+        picker->InfoButton->click();
+        QCOMPARE(program_->help.topics.back(), std::string("Season replay"));
         picker->Calendar1->setSelectedDate(QDate(1999, 2, 24));
         QVERIFY(picker->ReplayButton->isEnabled());
         TAVIX_STEP(picker->ReplayButton->click());
