@@ -287,6 +287,9 @@ void Form2::BuildScheduleList() {
     List1->setObjectName("List1");
     List1->setFont(FixedPitchFont(9));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // One fixed-pitch line per item: the list need not measure each of its hundreds of lines again
+    // whenever one changes (a replay step changes a dozen scores).
+    List1->setUniformItemSizes(true);
     List1->setGeometry(TwipsRect(180, 1155, 9045, 3915));
     List1->hide();
     List1->installEventFilter(this);
