@@ -17,6 +17,7 @@
 #include "forecast/windows/pseason.h"
 #include "predictions/block_predictions.h"
 #include "predictions/windows/blockpredictform.h"
+#include "predictions/windows/predictions.h"
 #include "statistics/season_replay.h"
 #include "statistics/standings.h"
 #include "statistics/windows/statform.h"
@@ -85,6 +86,14 @@ class ReplayTest : public QObject {
         QVERIFY(replay.ReplayLabel->isVisible());
         QVERIFY2(main.windowTitle().startsWith("Tavix - Replay: Wednesday, February 24, 1999 - game day "),
                  qPrintable(main.windowTitle()));
+
+        // The predictions window dates its statistics by the day shown.
+        TAVIX_STEP(main.Predictionsmenu->trigger());
+        auto* single = OpenWindow<predictions>(main);
+        QVERIFY(single);
+        QCOMPARE(tavix::testing::Control<QLabel>(single, "DateLabel")->text(),
+                 QString("Statistics were updated on 2/24/1999"));
+        single->close();
 
         // The standings follow each step, taken with the keyboard while they are on show.
         TAVIX_STEP(main.standingsmenu_Click());
