@@ -54,10 +54,10 @@ ReplayCommands::ReplayCommands(Form2& form) : QObject(&form), form_(form) {
     replaymenu->addSeparator()->setObjectName("replaysep2");
     replayendmenu = add("replayendmenu", "&End Replay", QKeySequence(), &ReplayCommands::replayendmenu_Click);
 
-    // Beside the tool buttons, where the eye goes first; two lines fit under each other there.
+    // Beside the tool buttons, where the eye goes first, clear of the help button's hint.
     ReplayLabel = new QLabel(form.Panel3D1);
     ReplayLabel->setObjectName("ReplayLabel");
-    ReplayLabel->setGeometry(TwipsRect(5790, 120, 2580, 800));
+    ReplayLabel->setGeometry(TwipsRect(5940, 120, 2430, 800));
     ReplayLabel->setWordWrap(true);
     ReplayLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont bold = ReplayLabel->font();
