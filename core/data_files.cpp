@@ -243,7 +243,9 @@ LoadReport LoadLeague(const std::string& dataDir, const std::string& settingsPat
 }
 
 WriteResult SaveStatistics(const std::string& dataDir, NBA& nba) {
-    return SaveKeepingDamaged(DataFilePath(dataDir, kStatisticsFile), StatisticsText(nba),
+    // During a replay the league shows another day's figures; the file keeps its own.
+    const NBA& figures = nba.statisticsOnFile ? *nba.statisticsOnFile : nba;
+    return SaveKeepingDamaged(DataFilePath(dataDir, kStatisticsFile), StatisticsText(figures),
                               nba.StatisticsFile);
 }
 

@@ -20,6 +20,7 @@ inline const char Predictions[] = "Predictions, Handicapping";
 inline const char Forecast[] = "Project season outcome";
 inline const char Statistics[] = "Updating the Statistics";
 inline const char PredictionRecord[] = "Prediction Record";
+inline const char Replay[] = "Season replay";
 }  // namespace HelpKeyword
 
 }  // namespace tavix

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/data_files.h"
+#include "statistics/season_replay.h"
+#include "ui/main/schedule_views.h"
 
 namespace tavix {
 namespace {
@@ -110,6 +114,137 @@ TEST_F(SuppliedSchedule, TheLastEveningGivesTheSuppliedStatistics) {
                             replayed.DefenseAve[t]),
             std::make_tuple(nba.Wins[t], nba.Losses[t], nba.Ties[t], nba.OffenseAve[t], nba.DefenseAve[t]))
             << "team " << t;
+    }
+}
+
+// ---- The season replay -----------------------------------------------------------------------
+
+bool HasScore(const std::string& line) { return ScorePosition(line) != std::string::npos; }
+
+TEST_F(SuppliedSchedule, ReplayShowsTheEveningOfADayAndEndsOnTheFilesOwnFigures) {
+    const NBA before = nba;
+    const std::string fileText = StatisticsText(nba);
+    const auto games = ScheduledGames(nba);
+    const auto days = GameDays(games);
+    ASSERT_EQ(days.front(), (Date{1999, 2, 5}));
+    ASSERT_EQ(days.back(), (Date{1999, 5, 5}));
+    const struct {
+        Date day;
+        const char* caption;  // without the day count
+    } cases[] = {
+        {{1999, 2, 5}, "Replay: Friday, February 5, 1999 - game day 1 of "},
+        {{1999, 2, 24}, "Replay: Wednesday, February 24, 1999 - game day "},
+        {{1999, 3, 10}, "Replay: Wednesday, March 10, 1999 - game day "},
+        {{1999, 4, 14}, "Replay: Wednesday, April 14, 1999 - game day "},
+        {{1999, 5, 5}, "Replay: Wednesday, May 5, 1999 - game day "},
+        {{1999, 1, 20}, "Replay: Wednesday, January 20, 1999"},  // before the season: no game day
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(LongDate(c.day));
+        SeasonReplay replay(nba);
+        replay.ShowDay(c.day);
+        ASSERT_TRUE(replay.On());
+        const auto totals = TotalsThrough(PlayedGames(games), c.day);
+        for (int t = 1; t <= kLeagueTeams; ++t) {
+            EXPECT_EQ(std::make_tuple(nba.Wins[t], nba.Losses[t], nba.Ties[t]),
+                      std::make_tuple(totals[t].wins, totals[t].losses, 0));
+            EXPECT_EQ(nba.OffenseAve[t], NewspaperAverage(totals[t].pointsFor, totals[t].games));
+        }
+        EXPECT_EQ(std::make_tuple(nba.UpdateMonth, nba.UpdateDay, nba.UpdateYear),
+                  std::make_tuple(c.day.month, c.day.day, c.day.year));
+        EXPECT_EQ(nba.PrevWins, before.PrevWins);
+        EXPECT_EQ(nba.PrevDefenseAve, before.PrevDefenseAve);
+        EXPECT_EQ(nba.TeamReserve, before.TeamReserve);
+        for (const auto& g : games) {
+            const std::string& line =
+                g.firstHalf ? nba.FirstHalfSchedule[g.line] : nba.SecondHalfSchedule[g.line];
+            ASSERT_EQ(HasScore(line), g.date <= c.day) << line;
+        }
+        const int number = replay.DayNumber();
+        EXPECT_EQ(replay.Caption(), number == 0
+                                        ? std::string(c.caption)
+                                        : c.caption + (number == 1 ? "" : std::to_string(number) + " of ") +
+                                              std::to_string(days.size()));
+        replay.End();
+        EXPECT_FALSE(replay.On());
+        EXPECT_EQ(StatisticsText(nba), fileText);
+        EXPECT_EQ(nba.SecondHalfSchedule, before.SecondHalfSchedule);
+        EXPECT_EQ(nba.FirstHalfSchedule, before.FirstHalfSchedule);
+        EXPECT_FALSE(nba.statisticsOnFile);
+    }
+}
+
+TEST_F(SuppliedSchedule, ReplayStepsThroughEveryGameDayAndStopsAtBothEnds) {
+    SeasonReplay replay(nba);
+    const auto days = replay.Days();
+    replay.ShowDay(days.front());
+    EXPECT_FALSE(replay.PreviousDay());
+    for (size_t i = 1; i < days.size(); ++i) {
+        ASSERT_EQ(replay.NextDay(), days[i]);
+        replay.ShowDay(*replay.NextDay());
+        ASSERT_EQ(replay.DayNumber(), static_cast<int>(i) + 1);
+        ASSERT_EQ(replay.PreviousDay(), days[i - 1]);
+    }
+    EXPECT_FALSE(replay.NextDay());
+    // Days outside the season step onto its ends.
+    replay.ShowDay(Date{1999, 1, 20});
+    EXPECT_EQ(std::make_tuple(replay.DayNumber(), replay.PreviousDay(), replay.NextDay()),
+              std::make_tuple(0, std::optional<Date>(), std::optional<Date>(days.front())));
+    replay.ShowDay(Date{1999, 5, 20});
+    EXPECT_EQ(std::make_tuple(replay.DayNumber(), replay.PreviousDay(), replay.NextDay()),
+              std::make_tuple(0, std::optional<Date>(days.back()), std::optional<Date>()));
+}
+
+// Nothing saves a replay's figures: a save while one is on writes the league the file held, and
+// a replay dropped without End (the program closing) still puts the figures back.
+TEST_F(SuppliedSchedule, SavingDuringAReplayWritesTheFilesFigures) {
+    const std::string fileText = StatisticsText(nba);
+    const std::string dir = ::testing::TempDir() + "/tavix-replay-save";
+    std::filesystem::create_directories(dir);
+    {
+        SeasonReplay replay(nba);
+        replay.ShowDay(Date{1999, 3, 1});
+        ASSERT_NE(StatisticsText(nba), fileText);
+        ASSERT_TRUE(SaveStatistics(dir, nba).ok);
+        EXPECT_EQ(*ReadWholeFile(JoinPath(dir, kStatisticsFile)), fileText);
+        NBA copy = nba;  // a copy taken during the replay saves the same
+        ASSERT_TRUE(SaveStatistics(dir, copy).ok);
+        EXPECT_EQ(*ReadWholeFile(JoinPath(dir, kStatisticsFile)), fileText);
+    }
+    EXPECT_EQ(StatisticsText(nba), fileText);
+    std::filesystem::remove_all(dir);
+}
+
+// A schedule view on show follows a step: its items become what the same view built on the new day
+// shows, whichever days they were built on.
+TEST_F(SuppliedSchedule, ScheduleItemsFollowTheShownDay) {
+    const std::function<std::vector<std::string>(const NBA&)> views[] = {
+        [](const NBA& n) { return SecondHalfLines(n); },
+        [](const NBA& n) { return MonthLines(n, 4); },
+        [](const NBA& n) { return TeamScheduleLines(n, 25, TeamScheduleMode::AllGames); },
+        [](const NBA& n) { return TeamScheduleLines(n, 3, TeamScheduleMode::Road); },
+    };
+    const std::pair<Date, std::optional<Date>> steps[] = {
+        {{1999, 3, 10}, Date{1999, 3, 11}},
+        {{1999, 3, 11}, Date{1999, 2, 5}},
+        {{1999, 5, 5}, Date{1999, 3, 20}},
+        {{1999, 3, 20}, std::nullopt},  // the replay ends: every score is back
+    };
+    const auto fileView = [&](size_t v) { return views[v](nba); };
+    for (size_t v = 0; v < std::size(views); ++v) {
+        for (const auto& [from, to] : steps) {
+            SeasonReplay replay(nba);
+            replay.ShowDay(from);
+            std::vector<std::string> items = views[v](nba);
+            if (to) {
+                replay.ShowDay(*to);
+            } else {
+                replay.End();
+            }
+            replay.RefreshScheduleItems(items);
+            EXPECT_EQ(items, views[v](nba)) << "view " << v << " to " << (to ? LongDate(*to) : "the end");
+        }
+        EXPECT_EQ(views[v](nba), fileView(v));
     }
 }
 

@@ -7,13 +7,16 @@
 
 #include <filesystem>
 #include <set>
+#include <sstream>
 
 #include "core/data_files.h"
 #include "core/number_format.h"
 #include "core/safe_file.h"
+#include "statistics/season_replay.h"
 #include "tools/datagen/csv.h"
 #include "tools/datagen/league_files.h"
 #include "tools/datagen/season.h"
+#include "tools/lists/lists_command.h"
 
 namespace tavix::datagen {
 namespace {
@@ -419,6 +422,40 @@ TEST(CommittedFiles, RostersListEveryTeamPlayerAndCoach) {
         EXPECT_TRUE(!s.staff[t].executives.empty() ||
                     block.find("Executive:      not on file") != std::string::npos);
     }
+}
+
+std::string ListsOutput(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    EXPECT_EQ(RunListsCommand(args, out, err), 0) << err.str();
+    return out.str();
+}
+
+// The companion replaying the supplied files to a day shows what the data tool's files of that day
+// show: one rule for the figures, whichever made them, and the schedule hides the same scores.
+TEST(CommittedFiles, ListsAsOfADayEqualTheDataToolsFilesOfThatDay) {
+    const std::vector<std::vector<std::string>> commands = {{"standings"},
+                                                            {"ratings"},
+                                                            {"ratings", "percentage"},
+                                                            {"ratings", "offense"},
+                                                            {"schedule", "second"}};
+    for (const char* day : {"1999-02-05", "1999-02-24", "1999-04-14", "1999-05-05"}) {
+        TempFolder out;
+        ASSERT_EQ(Make(out.path, std::string("--as-of ") + day), 0) << day;
+        for (const auto& command : commands) {
+            std::vector<std::string> fromTool = {"--data", out.path},
+                                     replayed = {"--data", kData, "--as-of", day};
+            fromTool.insert(fromTool.end(), command.begin(), command.end());
+            replayed.insert(replayed.end(), command.begin(), command.end());
+            EXPECT_EQ(ListsOutput(replayed), ListsOutput(fromTool)) << day << " " << command.front();
+        }
+    }
+}
+
+TEST(CommittedFiles, TheLastDayReplayedIsTheSuppliedStatisticsFile) {
+    NBA nba;
+    ASSERT_FALSE(LoadLeague(kData, "/nonexistent/TVX.ini", nba).NeedsLoadingMessage());
+    ShowLeagueAsOf(nba, Date{1999, 5, 5});
+    EXPECT_EQ(StatisticsText(nba), *ReadWholeFile(JoinPath(kData, kStatisticsFile)));
 }
 
 }  // namespace

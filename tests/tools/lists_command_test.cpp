@@ -94,7 +94,9 @@ TEST(ListsCommand, BadArgumentsOrDataGiveAMessageAndAStatus) {
                                          {"--format=json", "--print", "standings"},
                                          {"record", "--month", "0"},
                                          {"record", "--month", "7"},
-                                         {"record", "--days"}}) {
+                                         {"record", "--days"},
+                                         {"--as-of", "1999-02-30", "standings"},
+                                         {"standings", "--as-of"}}) {
         RunResult r = Lists(bad);
         EXPECT_EQ(r.status, 2) << ::testing::PrintToString(bad);
         EXPECT_NE(r.err.find("usage: tavix-lists"), std::string::npos);

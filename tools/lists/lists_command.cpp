@@ -16,6 +16,7 @@
 #include "predictions/ratings.h"
 #include "predictions/single_game.h"
 #include "statistics/ratings_view.h"
+#include "statistics/season_replay.h"
 #include "statistics/standings.h"
 #include "tools/lists/list_records.h"
 #include "tools/lists/record_writers.h"
@@ -24,7 +25,7 @@
 namespace tavix {
 
 const char kListsUsage[] =
-    "usage: tavix-lists [--data DIR] [--print | --format csv|json] COMMAND\n"
+    "usage: tavix-lists [--data DIR] [--as-of YYYY-MM-DD] [--print | --format csv|json] COMMAND\n"
     "       tavix-lists --help | --version\n"
     "commands:\n"
     "  schedule first | schedule second | schedule month N (1-6) | schedule team N all|home|road\n"
@@ -36,6 +37,7 @@ const char kListsUsage[] =
     "  record [--games] [--month N (1-6)]\n"
     "options:\n"
     "  --data DIR           read the data files from DIR (default: the current folder)\n"
+    "  --as-of YYYY-MM-DD   the league as it stood after that day's games, later scores hidden\n"
     "  --print              print what the window's print command sends to the printer\n"
     "  --format csv|json    print the figures as records: CSV with a header row, or JSON\n"
     "  -h, --help           print this help and exit\n"
@@ -284,6 +286,7 @@ enum class Output { Text, Print, Csv, Json };
 
 struct Options {
     std::string dataDir;
+    std::optional<Date> asOf;  // the league as it stood after that day's games, later scores hidden
     Output output = Output::Text;
     bool help = false, version = false;
     std::vector<std::string> commandArgs;  // the command and its own arguments
@@ -317,6 +320,10 @@ Options ReadOptions(const std::vector<std::string>& rawArgs) {
             o.version = true;
         } else if (arg == "--data") {
             o.dataDir = takeValue("a folder");
+        } else if (arg == "--as-of") {
+            const std::string day = takeValue("a date YYYY-MM-DD");
+            o.asOf = ParseIsoDate(day);
+            if (!o.asOf) throw UsageError{"--as-of needs a date YYYY-MM-DD: " + day};
         } else if (arg == "--print" && !value) {
             setOutput(Output::Print);
         } else if (arg == "--format") {
@@ -378,6 +385,7 @@ int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, 
     }
     Arguments real(options.commandArgs);
     const std::string command = real.Take("command");
+    if (options.asOf) ShowLeagueAsOf(nba, *options.asOf);
     Listing listing = run(nba, real, today);
 
     switch (options.output) {

@@ -78,7 +78,7 @@ class HelpViewerTest : public QObject {
             {HelpKeyword::Contents, "contents"},      {HelpKeyword::Printing, "printing"},
             {HelpKeyword::Settings, "settings"},      {HelpKeyword::Predictions, "predictions"},
             {HelpKeyword::Forecast, "forecast"},      {HelpKeyword::Statistics, "statistics"},
-            {HelpKeyword::PredictionRecord, "record"}};
+            {HelpKeyword::PredictionRecord, "record"},  {HelpKeyword::Replay, "replay"}};
         for (auto [keyword, page] : topics)
             QTest::newRow(page) << QString(keyword) << QString(page) + ".html";
     }

@@ -8,6 +8,7 @@
 // PDF files in $TAVIX_PRINTOUT_DIR.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLabel>
@@ -35,6 +36,7 @@
 #include "ui/main/windows/artwork.h"
 #include "ui/main/windows/form1.h"
 #include "ui/main/windows/form2.h"
+#include "ui/main/windows/replay_commands.h"
 
 namespace {
 
@@ -286,6 +288,27 @@ int Run(const QString& dataDir) {
     main.StandPrintButton_Click();
     Settle();
     main.StandingDoneButton_Click();
+    Settle();
+
+    // The season replay: a day chosen in the calendar, the main window on that evening with the
+    // next day's games still to be played, and the standings of a February evening.
+    ShootSubWindow(main, main.Replay().replaydaymenu, "replay-picker", [](QWidget* window) {
+        if (auto* calendar = Child<QCalendarWidget>(window, "Calendar1"))
+            calendar->setSelectedDate(QDate(1999, 3, 10));
+    });
+    main.Replay().ShowDay(Date{1999, 3, 10});
+    main.Monthlyschedulemenu[4]->trigger();
+    Settle();
+    if (const auto found = main.List1->findItems("Wednesday, March 10, 1999", Qt::MatchContains);
+        !found.isEmpty())
+        main.List1->scrollToItem(found.first(), QAbstractItemView::PositionAtTop);
+    Shoot(&main, "replay-main");
+    main.SchDoneButton_Click();
+    main.Replay().ShowDay(Date{1999, 2, 24});
+    main.standingsmenu->trigger();
+    Shoot(&main, "replay-standings-february");
+    main.StandingDoneButton_Click();
+    main.Replay().replayendmenu_Click();
     Settle();
 
     ShootSubWindow(main, main.Namesmenu, "namesform");

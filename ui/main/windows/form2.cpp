@@ -42,6 +42,7 @@
 #include "statistics/windows/vstatsform.h"
 #include "ui/main/windows/artwork.h"
 #include "ui/main/windows/form1.h"
+#include "ui/main/windows/replay_commands.h"
 
 namespace tavix {
 namespace {
@@ -101,6 +102,7 @@ Form2::Form2(NBA& nba, Dialogs& dialogs, Clock& clock, PrinterProvider& printers
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildMenus();
     BuildControls();
+    replay_ = new ReplayCommands(*this);
     resize(TwipsSize(kLoadWidth, kLoadHeight));
     new ProgramKeys([this](QWidget* window) { ShowWindowHelp(window); }, [this] { Exitmenu_Click(); }, this);
     // The desktop session ending is one more way of leaving: typed work gets its questions first.
@@ -174,7 +176,9 @@ void Form2::BuildMenus() {
     }
     AddSeparator(emenu, "b3");
     Namesmenu = AddItem(emenu, "Namesmenu", "Edit Names && Locations", [this] { Open<Namesform>(); });
-    newseasonmenu = AddItem(emenu, "newseasonmenu", "New Season Setup", [this] { RunNewSeason(ctx_); });
+    newseasonmenu = AddItem(emenu, "newseasonmenu", "New Season Setup", [this] {
+        if (replay_->ConfirmEndBefore("New Season Setup")) RunNewSeason(ctx_);
+    });
 
     AddMenu(smeu, "smeu", "&Schedules/Predictions");
     fhalfschmenu =
@@ -202,7 +206,9 @@ void Form2::BuildMenus() {
     ratingmenu = AddItem(STmenu, "ratingmenu", "Team &Ratings  - Sortable Database",
                          [this] { Open<VStatsform>(true); });
     AddSeparator(STmenu, "sp");
-    updatemenu = AddItem(STmenu, "updatemenu", "&Update Statistics", [this] { Open<statform>(); });
+    updatemenu = AddItem(STmenu, "updatemenu", "&Update Statistics", [this] {
+        if (replay_->ConfirmEndBefore("Update Statistics")) Open<statform>();
+    });
     gatherstatmenu =
         AddItem(STmenu, "gatherstatmenu", "Statistics Form", [this] { PrintGatheringForm(ctx_); });
     AddSeparator(STmenu, "s2");
@@ -302,6 +308,9 @@ void Form2::BuildScheduleList() {
     List1->setAccessibleName("Schedule");
     List1->setFont(FixedPitchFont(9));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // One fixed-pitch line per item: the list need not measure each of its hundreds of lines again
+    // whenever one changes (a replay step changes a dozen scores).
+    List1->setUniformItemSizes(true);
     List1->setGeometry(TwipsRect(180, 1155, 9045, 3915));
     List1->hide();
     List1->installEventFilter(this);

@@ -26,6 +26,8 @@
 
 namespace tavix {
 
+class ReplayCommands;
+
 class Form2 : public QMainWindow, public WindowHost {
     Q_OBJECT
   public:
@@ -35,6 +37,8 @@ class Form2 : public QMainWindow, public WindowHost {
     ~Form2() override;
 
     AppContext& Context() { return ctx_; }
+    // The season replay's menu, its day line and its state.
+    ReplayCommands& Replay() { return *replay_; }
 
     // Reads the data files into the league (statistics, schedule, names, then the settings at
     // settingsPath); one message when any data file failed. The window opens either way.
@@ -161,6 +165,7 @@ class Form2 : public QMainWindow, public WindowHost {
     void waittimer_Timer();
 
     AppContext ctx_;
+    ReplayCommands* replay_ = nullptr;
     std::function<void()> printerSetup_;
     bool leaving_ = false;  // the program is being ended and its sub-windows left
     enum TeamScheduleMode teamScheduleMode_ = TeamScheduleMode::AllGames;

@@ -80,7 +80,9 @@ class Form2Test : public QObject {
             "updatemenu:&Update Statistics|gatherstatmenu:Statistics Form|s2:-|standingsmenu:View Standings|"
             "sepbar1:-|pseasonmenu:Play-Off Forecast |sepbar2:-|Rostermenu:Team Rosters - Players / Coaching|"
             "rmenu:&Rules && Info...  |Plmenu: Game && Player Rules|Readingmenu: Recommended Reading|s1:-|"
-            "websitemenu:Recommended &Web Sites|addressmenu:Team Mailing Addresses|hmenu:  &Help|"
+            "websitemenu:Recommended &Web Sites|addressmenu:Team Mailing Addresses|replaymenu:Re&play|"
+            "replaydaymenu:&Replay a Day of the Season...|replaysep1:-|replayprevmenu:&Previous Game Day|"
+            "replaynextmenu:&Next Game Day|replaysep2:-|replayendmenu:&End Replay|hmenu:  &Help|"
             "Infomenu:&Help Contents|searchmenu:&Search for Help on...|b2:-|aboutmenu:&About Tavix";
         QStringList found;
         std::function<void(QMenu*)> walk = [&](QMenu* menu) {

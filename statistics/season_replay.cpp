@@ -1,0 +1,152 @@
+#include "statistics/season_replay.h"
+
+#include <algorithm>
+
+namespace tavix {
+namespace {
+
+int DayKey(const Date& d) { return (d.year * 100 + d.month) * 100 + d.day; }
+
+template <typename League>
+auto& LineOf(League& nba, const ScheduledGame& g) {
+    return g.firstHalf ? nba.FirstHalfSchedule[static_cast<size_t>(g.line)]
+                       : nba.SecondHalfSchedule[static_cast<size_t>(g.line)];
+}
+
+// Everything the statistics file holds, and the schedule lines, from one league into another; the
+// names, settings and derived ratings stay.
+void CopyFileFigures(const NBA& from, NBA& to) {
+    to.Wins = from.Wins;
+    to.Losses = from.Losses;
+    to.Ties = from.Ties;
+    to.OffenseAve = from.OffenseAve;
+    to.DefenseAve = from.DefenseAve;
+    to.PrevWins = from.PrevWins;
+    to.PrevLosses = from.PrevLosses;
+    to.PrevTies = from.PrevTies;
+    to.PrevOffenseAve = from.PrevOffenseAve;
+    to.PrevDefenseAve = from.PrevDefenseAve;
+    to.TeamReserve = from.TeamReserve;
+    to.UpdateMonth = from.UpdateMonth;
+    to.UpdateDay = from.UpdateDay;
+    to.UpdateYear = from.UpdateYear;
+    to.FirstHalfCount = from.FirstHalfCount;
+    to.SecondHalfCount = from.SecondHalfCount;
+    to.MonthStart = from.MonthStart;
+    to.MonthEnd = from.MonthEnd;
+    to.FirstHalfSchedule = from.FirstHalfSchedule;
+    to.SecondHalfSchedule = from.SecondHalfSchedule;
+}
+
+}  // namespace
+
+std::vector<Date> GameDays(const std::vector<ScheduledGame>& games) {
+    std::vector<Date> days;
+    for (const ScheduledGame& g : games) days.push_back(g.date);
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    return days;
+}
+
+std::string ReplayCaption(const Date& day, int dayNumber, int dayCount) {
+    std::string caption = "Replay: " + LongDate(day);
+    if (dayNumber > 0)
+        caption += " - game day " + std::to_string(dayNumber) + " of " + std::to_string(dayCount);
+    return caption;
+}
+
+SeasonReplay::SeasonReplay(NBA& nba) : nba_(nba) {
+    // A replay started during another keeps the first one's file figures.
+    onFile_ = nba.statisticsOnFile ? nba.statisticsOnFile : std::make_shared<const NBA>(nba);
+    games_ = ScheduledGames(*onFile_);
+    results_ = PlayedGames(games_);
+    days_ = GameDays(games_);
+    fullLines_.reserve(games_.size());
+    bareLines_.reserve(games_.size());
+    for (size_t i = 0; i < games_.size(); ++i) {
+        const ScheduledGame& g = games_[i];
+        const std::string& line = LineOf(*onFile_, g);
+        fullLines_.push_back(line);
+        bareLines_.push_back(WithoutScore(line));
+        byDayAndTeams_.emplace(std::make_pair(DayKey(g.date), bareLines_.back()), i);
+    }
+}
+
+SeasonReplay::~SeasonReplay() { End(); }
+
+void SeasonReplay::ShowDay(const Date& day) {
+    if (!on_) {
+        nba_.statisticsOnFile = onFile_;
+        on_ = true;
+    }
+    day_ = day;
+    SetCurrentSeason(nba_, TotalsThrough(results_, day));
+    nba_.UpdateMonth = static_cast<int16_t>(day.month);
+    nba_.UpdateDay = static_cast<int16_t>(day.day);
+    nba_.UpdateYear = static_cast<int16_t>(day.year);
+    for (size_t i = 0; i < games_.size(); ++i) {
+        std::string& line = LineOf(nba_, games_[i]);
+        const std::string& now = LineNow(i);
+        if (line != now) line = now;
+    }
+}
+
+const std::string& SeasonReplay::LineNow(size_t game) const {
+    return games_[game].date <= day_ ? fullLines_[game] : bareLines_[game];
+}
+
+int SeasonReplay::DayNumber() const {
+    auto it = std::lower_bound(days_.begin(), days_.end(), day_);
+    return it != days_.end() && *it == day_ ? static_cast<int>(it - days_.begin()) + 1 : 0;
+}
+
+std::optional<Date> SeasonReplay::PreviousDay() const {
+    auto it = std::lower_bound(days_.begin(), days_.end(), day_);
+    if (it == days_.begin()) return std::nullopt;
+    return *(it - 1);
+}
+
+std::optional<Date> SeasonReplay::NextDay() const {
+    auto it = std::upper_bound(days_.begin(), days_.end(), day_);
+    if (it == days_.end()) return std::nullopt;
+    return *it;
+}
+
+void SeasonReplay::RefreshScheduleItems(std::vector<std::string>& items) const {
+    // Every view lists a game under a copy of its day's heading, so the day and the two teams tell
+    // which game an item is, whether it shows the score or not.
+    std::optional<Date> day;
+    for (std::string& item : items) {
+        const std::string line = item.size() >= 2 ? item.substr(2) : std::string();
+        // Only a day heading has a comma in it; the test spares the full reading of every game line.
+        if (line.find(',') != std::string::npos) {
+            if (auto heading = ParseLongDate(line)) {
+                day = heading;
+                continue;
+            }
+        }
+        if (!day || line.find_first_not_of(' ') == std::string::npos) continue;
+        auto it = byDayAndTeams_.find({DayKey(*day), WithoutScore(line)});
+        if (it != byDayAndTeams_.end()) item = item.substr(0, 2) + LineOf(nba_, games_[it->second]);
+    }
+}
+
+void SeasonReplay::End() {
+    if (!on_) return;
+    CopyFileFigures(*onFile_, nba_);
+    nba_.statisticsOnFile.reset();
+    on_ = false;
+}
+
+void ShowLeagueAsOf(NBA& nba, const Date& day) {
+    SeasonReplay replay(nba);
+    replay.ShowDay(day);
+    replay.Keep();
+}
+
+void SeasonReplay::Keep() {
+    nba_.statisticsOnFile.reset();
+    on_ = false;
+}
+
+}  // namespace tavix

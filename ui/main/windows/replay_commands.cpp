@@ -1,0 +1,250 @@
+#include "ui/main/windows/replay_commands.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextCharFormat>
+#include <QToolButton>
+
+#include "platform/list_text.h"
+#include "platform/picture_buttons.h"
+#include "platform/twips.h"
+#include "statistics/standings.h"
+#include "ui/main/windows/form2.h"
+
+namespace tavix {
+namespace {
+
+const char kTitle[] = "Tavix";
+
+QDate ToQDate(const Date& d) { return QDate(d.year, d.month, d.day); }
+Date FromQDate(const QDate& d) { return Date{d.year(), d.month(), d.day()}; }
+
+bool Showing(const QWidget* widget) { return widget && !widget->isHidden(); }
+
+}  // namespace
+
+ReplayCommands::ReplayCommands(Form2& form) : QObject(&form), form_(form) {
+    setObjectName("ReplayCommands");
+    // A menu of its own, never locked by the views: the days can be stepped with the standings or a
+    // schedule on show, and the list follows.
+    replaymenu = new QMenu("Re&play", &form);
+    replaymenu->setObjectName("replaymenu");
+    replaymenu->menuAction()->setObjectName("replaymenu");
+    form.menuBar()->insertMenu(form.hmenu->menuAction(), replaymenu);
+    auto add = [&](const char* name, const char* caption, QKeySequence keys,
+                   void (ReplayCommands::*handler)()) {
+        QAction* action = replaymenu->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return action;
+    };
+    replaydaymenu = add("replaydaymenu", "&Replay a Day of the Season...", QKeySequence(),
+                        &ReplayCommands::replaydaymenu_Click);
+    replaymenu->addSeparator()->setObjectName("replaysep1");
+    replayprevmenu = add("replayprevmenu", "&Previous Game Day", QKeySequence(Qt::CTRL | Qt::Key_Left),
+                         &ReplayCommands::replayprevmenu_Click);
+    replaynextmenu = add("replaynextmenu", "&Next Game Day", QKeySequence(Qt::CTRL | Qt::Key_Right),
+                         &ReplayCommands::replaynextmenu_Click);
+    replaymenu->addSeparator()->setObjectName("replaysep2");
+    replayendmenu = add("replayendmenu", "&End Replay", QKeySequence(), &ReplayCommands::replayendmenu_Click);
+
+    // Beside the tool buttons, where the eye goes first, clear of the help button's hint.
+    ReplayLabel = new QLabel(form.Panel3D1);
+    ReplayLabel->setObjectName("ReplayLabel");
+    ReplayLabel->setGeometry(TwipsRect(5940, 120, 2430, 800));
+    ReplayLabel->setWordWrap(true);
+    ReplayLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont bold = ReplayLabel->font();
+    bold.setBold(true);
+    ReplayLabel->setFont(bold);
+    QPalette pal = ReplayLabel->palette();
+    pal.setColor(QPalette::WindowText, QColor(160, 30, 30));
+    ReplayLabel->setPalette(pal);
+    ShowState();
+}
+
+ReplayCommands::~ReplayCommands() = default;
+
+void ReplayCommands::replaydaymenu_Click() {
+    AppContext& ctx = form_.Context();
+    // The chooser offers the days of the file's schedule, also while a replay hides later scores.
+    std::vector<Date> days = replay_ ? replay_->Days() : GameDays(ScheduledGames(ctx.nba));
+    if (days.empty()) {
+        ctx.dialogs.Show("The schedule holds no games to replay.", kTitle, Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    std::optional<Date> shown;
+    if (Replaying()) shown = replay_->Day();
+    ctx.host.OpenSubWindow(new ReplayPicker(*this, ctx, std::move(days), shown));
+}
+
+void ReplayCommands::ShowDay(const Date& day) {
+    if (!replay_) replay_ = std::make_unique<SeasonReplay>(form_.Context().nba);
+    replay_->ShowDay(day);
+    ShowState();
+    RefreshMainLists();
+}
+
+void ReplayCommands::Step(const std::optional<Date>& day) {
+    if (!Replaying()) return;
+    if (!day) {
+        form_.Context().dialogs.Beep();  // no game day further that way
+        return;
+    }
+    ShowDay(*day);
+}
+
+void ReplayCommands::replayprevmenu_Click() { Step(Replaying() ? replay_->PreviousDay() : std::nullopt); }
+
+void ReplayCommands::replaynextmenu_Click() { Step(Replaying() ? replay_->NextDay() : std::nullopt); }
+
+void ReplayCommands::replayendmenu_Click() {
+    if (!replay_) return;
+    replay_->End();
+    ShowState();
+    RefreshMainLists();  // the schedule on show gets its scores back
+    replay_.reset();
+}
+
+bool ReplayCommands::ConfirmEndBefore(const char* command) {
+    if (!Replaying()) return true;
+    const std::string text =
+        "A season replay is on: the windows show the league as it stood on " + LongDate(replay_->Day()) +
+        ", not your statistics.\r\n\r\nEnd the replay and go on to " + command + " with your own statistics?";
+    if (!IsPositive(form_.Context().dialogs.Show(text, kTitle, Buttons::OkCancel, Icon::Question)))
+        return false;
+    replayendmenu_Click();
+    return true;
+}
+
+void ReplayCommands::ShowState() {
+    const bool on = Replaying();
+    replayprevmenu->setEnabled(on);
+    replaynextmenu->setEnabled(on);
+    replayendmenu->setEnabled(on);
+    if (on) {
+        const QString caption = Latin1(replay_->Caption());
+        ReplayLabel->setText(caption);
+        ReplayLabel->show();
+        form_.setWindowTitle("Tavix - " + caption);
+    } else {
+        ReplayLabel->clear();
+        ReplayLabel->hide();
+        form_.setWindowTitle("Tavix");
+    }
+}
+
+// The list on show follows the day: the standings are built again, a schedule keeps its lines and
+// selection, its game lines only gaining or losing their scores.
+void ReplayCommands::RefreshMainLists() {
+    if (Showing(form_.List2)) {
+        form_.List2->clear();
+        AddLines(form_.List2, BuildStandings(form_.Context().nba, form_.Context().seasonView));
+    }
+    if (Showing(form_.List1) && form_.List1->count() > 0) {
+        std::vector<std::string> items;
+        items.reserve(static_cast<size_t>(form_.List1->count()));
+        for (int i = 0; i < form_.List1->count(); ++i)
+            items.push_back(ToLatin1(form_.List1->item(i)->text()));
+        if (replay_) replay_->RefreshScheduleItems(items);
+        for (int i = 0; i < form_.List1->count(); ++i) {
+            const QString text = Latin1(items[static_cast<size_t>(i)]);
+            if (form_.List1->item(i)->text() != text) form_.List1->item(i)->setText(text);
+        }
+    }
+}
+
+// ---- The day chooser ------------------------------------------------------------------------
+
+ReplayPicker::ReplayPicker(ReplayCommands& commands, AppContext& ctx, std::vector<Date> days,
+                           std::optional<Date> shown)
+    : commands_(commands), ctx_(ctx), days_(std::move(days)) {
+    setObjectName("ReplayPicker");
+    setWindowTitle("Tavix Season Replay");
+    SetClientSizeTwips(this, 5400, 4500);
+    setFixedSize(size());
+
+    auto* heading = new QLabel("The league as it stood after the games of:", this);
+    heading->setGeometry(TwipsRect(180, 120, 5040, 300));
+    Calendar1 = new QCalendarWidget(this);
+    Calendar1->setObjectName("Calendar1");
+    Calendar1->setGeometry(TwipsRect(180, 450, 5040, 2880));
+    Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    Calendar1->setDateRange(ToQDate(days_.front()), ToQDate(days_.back()));
+    // Days without games are greyed; only game days can be taken.
+    QTextCharFormat noGames;
+    noGames.setForeground(QColor(170, 170, 170));
+    QTextCharFormat gameDay;
+    gameDay.setFontWeight(QFont::Bold);
+    for (QDate d = ToQDate(days_.front()); d <= ToQDate(days_.back()); d = d.addDays(1))
+        Calendar1->setDateTextFormat(d, noGames);
+    for (const Date& d : days_) Calendar1->setDateTextFormat(ToQDate(d), gameDay);
+    DayLabel = new QLabel(this);
+    DayLabel->setObjectName("DayLabel");
+    DayLabel->setGeometry(TwipsRect(180, 3400, 5040, 300));
+    ReplayButton = new QPushButton("&Replay", this);
+    ReplayButton->setObjectName("ReplayButton");
+    ReplayButton->setGeometry(TwipsRect(2340, 3840, 1380, 450));
+    ReplayButton->setDefault(true);
+    InfoButton = PictureButton(this, "InfoButton", Glyph::Info, "Help on the season replay",
+                               TwipsRect(180, 3840, 615, 450));
+    connect(InfoButton, &QToolButton::clicked, this,
+            [this] { ctx_.help.ShowHelpTopic(HelpKeyword::Replay); });
+    CancelButton = new QPushButton("Cancel", this);
+    CancelButton->setObjectName("CancelButton");
+    CancelButton->setGeometry(TwipsRect(3840, 3840, 1380, 450));
+    connect(Calendar1, &QCalendarWidget::selectionChanged, this, [this] { Calendar1_Changed(); });
+    connect(Calendar1, &QCalendarWidget::activated, this, [this] { ReplayButton_Click(); });
+    connect(ReplayButton, &QPushButton::clicked, this, [this] { ReplayButton_Click(); });
+    connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
+
+    Calendar1->setSelectedDate(ToQDate(shown ? *shown : days_.front()));
+    Calendar1_Changed();
+    CentreOnScreen(this);
+}
+
+std::optional<Date> ReplayPicker::ChosenGameDay() const {
+    const Date d = FromQDate(Calendar1->selectedDate());
+    auto it = std::lower_bound(days_.begin(), days_.end(), d);
+    if (it == days_.end() || *it != d) return std::nullopt;
+    return d;
+}
+
+void ReplayPicker::Calendar1_Changed() {
+    const Date d = FromQDate(Calendar1->selectedDate());
+    if (ChosenGameDay()) {
+        auto it = std::lower_bound(days_.begin(), days_.end(), d);
+        DayLabel->setText(Latin1(LongDate(d) + " - game day " + std::to_string(it - days_.begin() + 1) +
+                                 " of " + std::to_string(days_.size())));
+        ReplayButton->setEnabled(true);
+    } else {
+        DayLabel->setText(Latin1(LongDate(d) + ": no games"));
+        ReplayButton->setEnabled(false);
+    }
+}
+
+void ReplayPicker::ReplayButton_Click() {
+    const auto day = ChosenGameDay();
+    if (!day) {
+        ctx_.dialogs.Beep();
+        return;
+    }
+    ctx_.host.CloseSubWindow(this);
+    commands_.ShowDay(*day);
+}
+
+void ReplayPicker::CancelButton_Click() { ctx_.host.CloseSubWindow(this); }
+
+// Closing from the title bar is Cancel.
+void ReplayPicker::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    CancelButton_Click();
+}
+
+}  // namespace tavix
