@@ -272,8 +272,8 @@ struct Command {
     CommandRun run;
 };
 const Command kCommands[] = {
-    {"schedule", Schedule}, {"standings", Standings}, {"ratings", Ratings},
-    {"predict", Predict},   {"block", Block},         {"forecast", Forecast}, {"record", Record},
+    {"schedule", Schedule}, {"standings", Standings}, {"ratings", Ratings}, {"predict", Predict},
+    {"block", Block},       {"forecast", Forecast},   {"record", Record},
 };
 
 CommandRun FindCommand(const std::string& name) {

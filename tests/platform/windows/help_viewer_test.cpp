@@ -75,10 +75,10 @@ class HelpViewerTest : public QObject {
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QString>("page");
         const std::pair<const char*, const char*> topics[] = {
-            {HelpKeyword::Contents, "contents"},      {HelpKeyword::Printing, "printing"},
-            {HelpKeyword::Settings, "settings"},      {HelpKeyword::Predictions, "predictions"},
-            {HelpKeyword::Forecast, "forecast"},      {HelpKeyword::Statistics, "statistics"},
-            {HelpKeyword::PredictionRecord, "record"},  {HelpKeyword::Replay, "replay"}};
+            {HelpKeyword::Contents, "contents"},       {HelpKeyword::Printing, "printing"},
+            {HelpKeyword::Settings, "settings"},       {HelpKeyword::Predictions, "predictions"},
+            {HelpKeyword::Forecast, "forecast"},       {HelpKeyword::Statistics, "statistics"},
+            {HelpKeyword::PredictionRecord, "record"}, {HelpKeyword::Replay, "replay"}};
         for (auto [keyword, page] : topics)
             QTest::newRow(page) << QString(keyword) << QString(page) + ".html";
     }

@@ -14,11 +14,11 @@
 #include <functional>
 #include <memory>
 
-#include "settings/windows/setfont.h"
-#include "settings/windows/settingsform.h"
 #include "platform/qt_dialogs.h"
 #include "reference/names_editor.h"
 #include "reference/windows/namesform.h"
+#include "settings/windows/setfont.h"
+#include "settings/windows/settingsform.h"
 #include "statistics/stat_entry.h"
 #include "statistics/windows/statform.h"
 #include "tests/support/qt/journey.h"
