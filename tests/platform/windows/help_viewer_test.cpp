@@ -196,7 +196,7 @@ class HelpViewerTest : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("page");  // what Enter opens: empty for the best page found
         const std::pair<const char*, const char*> rows[] = {
-            {"standings", ""},           {"over/under", "predictions.html"},
+            {"standings", ""},           {"over/under", ""},
             {"print", "printing.html"},                                     // a keyword fits first
             {"games behind", ""},        {"handicap", "predictions.html"},  // the start of a word
             {"zamboni", "contents.html"}};                                  // found nowhere: stays
