@@ -39,19 +39,23 @@ void Settingsform::Command1_Click() {
     ctx_.host.OpenSubWindow(new Setfont(ctx_), this);
 }
 
+void SaveSettingsAndTell(AppContext& ctx) {
+    const WriteResult saved = SaveSettings(ctx.nba);
+    if (!saved.ok) {
+        ctx.dialogs.Beep();
+        ctx.dialogs.Show("Unable to save settings to disk", "Tavix Setup", Buttons::Ok, Icon::Exclamation);
+    } else if (!saved.keptCopy.empty()) {
+        ctx.dialogs.Show("The settings were saved to disk." + KeptCopyText(saved), "Tavix Setup", Buttons::Ok,
+                         Icon::Information);
+    }
+}
+
 void Settingsform::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Settings); }
 
 void Settingsform::OkButton_Click() {
     // The font stays chosen for this run even when the file cannot be written; it is saved
     // again at exit.
-    const WriteResult saved = SaveSettings(ctx_.nba);
-    if (!saved.ok) {
-        ctx_.dialogs.Beep();
-        ctx_.dialogs.Show("Unable to save settings to disk", "Tavix Setup", Buttons::Ok, Icon::Exclamation);
-    } else if (!saved.keptCopy.empty()) {
-        ctx_.dialogs.Show("The settings were saved to disk." + KeptCopyText(saved), "Tavix Setup",
-                          Buttons::Ok, Icon::Information);
-    }
+    SaveSettingsAndTell(ctx_);
     ctx_.host.CloseSubWindow(this);
 }
 

@@ -10,6 +10,10 @@ class QPushButton;
 
 namespace tavix {
 
+// Saves the settings file and says so when it could not be written, or when a damaged one was
+// kept aside first; both the OK button and the end of the program save this way.
+void SaveSettingsAndTell(AppContext& ctx);
+
 class Settingsform : public QWidget {
     Q_OBJECT
   public:

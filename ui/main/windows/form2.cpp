@@ -640,14 +640,7 @@ bool Form2::LeaveProgram() {
     // An open sub-window may hold typed work: it is left first, as its own close button would,
     // and the user may still choose to stay.
     if (!LeaveSubWindows()) return false;
-    const WriteResult saved = SaveSettings(ctx_.nba);
-    if (!saved.ok) {
-        ctx_.dialogs.Beep();
-        ctx_.dialogs.Show("Unable to save settings to disk", "Tavix Setup", Buttons::Ok, Icon::Exclamation);
-    } else if (!saved.keptCopy.empty()) {
-        ctx_.dialogs.Show("The settings were saved to disk." + KeptCopyText(saved), "Tavix Setup",
-                          Buttons::Ok, Icon::Information);
-    }
+    SaveSettingsAndTell(ctx_);
     return true;
 }
 
