@@ -18,24 +18,14 @@
 
 #include "core/number_format.h"
 #include "core/safe_file.h"
+#include "tests/support/data_folders.h"
 
 namespace tavix {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct TempFolder {
-    std::string path;
-    TempFolder() {
-        char pattern[] = "/tmp/tavix-files-test-XXXXXX";
-        path = ::mkdtemp(pattern);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-    std::string File(const std::string& name) const { return JoinPath(path, name); }
-};
+using testing::TempFolder;
 
 void Write(const std::string& path, const std::string& bytes) {
     ASSERT_TRUE(WriteFileSafely(path, bytes).ok);

@@ -24,25 +24,20 @@
 #include "statistics/ratings_view.h"
 #include "statistics/standings.h"
 #include "tests/predictions/small_league.h"
+#include "tests/support/data_folders.h"
+#include "tests/support/lists_run.h"
 #include "tools/lists/record_writers.h"
 #include "ui/main/schedule_views.h"
 
 namespace tavix {
 namespace {
 
-const std::string kData = std::string(TAVIX_SOURCE_DIR) + "/data";
+using testing::TempFolder;
+using RunResult = testing::ListsRun;
 
-struct RunResult {
-    int status;
-    std::string out, err;
-};
+const std::string kData = testing::SuppliedDataDir();
 
-RunResult Lists(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", kData});
-    std::ostringstream out, err;
-    int status = RunListsCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
+RunResult Lists(std::vector<std::string> args) { return testing::RunLists(kData, std::move(args)); }
 
 // March is the fifth month of the schedule's month views.
 std::vector<std::string> MarchRecordLines(const NBA& n) {
@@ -102,9 +97,9 @@ TEST(ListsCommand, BadArgumentsOrDataGiveAMessageAndAStatus) {
         EXPECT_NE(r.err.find("usage: tavix-lists"), std::string::npos);
         EXPECT_TRUE(r.out.empty());
     }
-    std::ostringstream out, err;
-    EXPECT_EQ(RunListsCommand({"--data", "/nonexistent-tavix", "standings"}, out, err), 1);
-    EXPECT_NE(err.str().find("Cannot Load file TavixSC.dat or TavixSE.dat."), std::string::npos);
+    const RunResult noData = testing::RunLists("/nonexistent-tavix", {"standings"});
+    EXPECT_EQ(noData.status, 1);
+    EXPECT_NE(noData.err.find("Cannot Load file TavixSC.dat or TavixSE.dat."), std::string::npos);
 }
 
 TEST(ListsCommand, HelpAndVersionGoToStandardOutputWithoutReadingData) {
@@ -115,12 +110,10 @@ TEST(ListsCommand, HelpAndVersionGoToStandardOutputWithoutReadingData) {
         {{"--version"}, "tavix-lists " TAVIX_VERSION "\n"},
         {{"-v"}, "tavix-lists " TAVIX_VERSION "\n"}};
     for (const auto& [args, expected] : cases) {
-        std::vector<std::string> withData = {"--data", "/nonexistent-tavix"};
-        withData.insert(withData.end(), args.begin(), args.end());
-        std::ostringstream out, err;
-        EXPECT_EQ(RunListsCommand(withData, out, err), 0) << ::testing::PrintToString(args);
-        EXPECT_EQ(out.str(), expected);
-        EXPECT_EQ(err.str(), "");
+        const RunResult r = testing::RunLists("/nonexistent-tavix", args);
+        EXPECT_EQ(r.status, 0) << ::testing::PrintToString(args);
+        EXPECT_EQ(r.out, expected);
+        EXPECT_EQ(r.err, "");
     }
 }
 
@@ -415,8 +408,6 @@ TEST(ListsFormats, AgreeWithTheTextListsOnTheSuppliedData) {
 class MadeUpLeagueFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/tavix-lists-XXXXXX";
-        dir_ = ::mkdtemp(pattern);
         NBA nba = testing::SmallLeague();
         nba.CityNames[22] =
             "Montr\xe9"
@@ -463,17 +454,13 @@ class MadeUpLeagueFiles : public ::testing::Test {
         for (const auto& l : schedule) lines += l + "\r\n";
         Write(kScheduleFile, lines);
     }
-    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
     void Write(const std::string& name, const std::string& bytes) {
-        std::ofstream(JoinPath(dir_, name), std::ios::binary) << bytes;
+        std::ofstream(dir_.File(name), std::ios::binary) << bytes;
     }
     RunResult Run(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--data", dir_});
-        std::ostringstream out, err;
-        const int status = RunListsCommand(args, out, err);
-        return {status, out.str(), err.str()};
+        return testing::RunLists(dir_.path, std::move(args));
     }
-    std::string dir_;
+    TempFolder dir_;
 };
 
 TEST_F(MadeUpLeagueFiles, FormatsAgreeWithTheTextLists) {
@@ -546,7 +533,7 @@ struct ToolRun {
     double seconds = 0;
     std::string out;
 };
-ToolRun RunLists(const std::string& folder, const std::vector<std::string>& args) {
+ToolRun RunProgram(const std::string& folder, const std::vector<std::string>& args) {
     const std::string outFile = folder + ".out";
     std::vector<std::string> all = {TAVIX_LISTS_TOOL, "--data", folder};
     all.insert(all.end(), args.begin(), args.end());
@@ -649,15 +636,14 @@ TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
                                                             {"forecast"}};
     for (const auto& [name, damage] : folders) {
         SCOPED_TRACE(name);
-        char pattern[] = "/tmp/tavix-lists-test-XXXXXX";
-        const std::string dir = ::mkdtemp(pattern);
-        for (auto& e : fs::directory_iterator(kData))
-            if (e.is_regular_file()) fs::copy_file(e.path(), dir + "/" + e.path().filename().string());
+        const TempFolder folder;
+        const std::string& dir = folder.path;
+        testing::CopySuppliedData(dir);
         damage(dir);
         NBA loaded;
         const bool loads = !LoadLeague(dir, dir + "/" + kSettingsFile, loaded).NeedsLoadingMessage();
         for (const auto& args : commands) {
-            const ToolRun run = RunLists(dir, args);
+            const ToolRun run = RunProgram(dir, args);
             EXPECT_EQ(run.signal, 0) << ::testing::PrintToString(args);
             EXPECT_EQ(run.status, loads ? 0 : 1) << ::testing::PrintToString(args);
             EXPECT_LT(run.seconds, 1.0) << ::testing::PrintToString(args);
@@ -676,7 +662,6 @@ TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
                         << t << ::testing::PrintToString(args);
             }
         }
-        fs::remove_all(dir);
     }
 }
 

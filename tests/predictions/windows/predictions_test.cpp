@@ -21,11 +21,10 @@
 #include "tests/support/qt/test_context.h"
 
 using namespace tavix;
+using tavix::testing::Latin1;
 using namespace tavix::testing;
 
 namespace {
-
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
 
 // The prediction line the window should show, worked out on a copy of the league data.
 std::string ExpectedLine(const NBA& league, int road, int home, bool neutral) {

@@ -16,11 +16,8 @@
 #include "tests/support/qt/test_context.h"
 
 using namespace tavix;
+using tavix::testing::Latin1;
 using namespace tavix::testing;
-
-namespace {
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
-}  // namespace
 
 class StatformTest : public QObject {
     Q_OBJECT

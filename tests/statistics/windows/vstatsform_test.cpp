@@ -15,16 +15,9 @@
 #include "tests/support/qt/test_context.h"
 
 using namespace tavix;
+using tavix::testing::Latin1;
+using tavix::testing::Lines;
 using namespace tavix::testing;
-
-namespace {
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
-QStringList Lines(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const auto& l : lines) out << Latin1(l);
-    return out;
-}
-}  // namespace
 
 class VStatsformTest : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 // data in a temporary folder, scripted message boxes, a fixed clock, a recording printer,
 // a help launcher that remembers its keywords and a window host that behaves like the main window's.
 
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <map>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "platform/app_context.h"
+#include "tests/support/data_folders.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -67,7 +69,14 @@ T* Control(QWidget* window, const QString& name) {
     return control;
 }
 
-// The folder holding the supplied data files of the source tree.
-std::string SuppliedDataDir();
+// The program's Latin-1 text as the windows show it.
+inline QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+}
+inline QStringList Lines(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const auto& l : lines) out << Latin1(l);
+    return out;
+}
 
 }  // namespace tavix::testing

@@ -86,7 +86,8 @@ class DesktopMannersTest : public QObject {
     Q_OBJECT
   private slots:
 
-    // Without belonging, one click on the greyed main window buried the sub-window under it.
+    // Without belonging, one click on the greyed main window buried the sub-window under it. The main
+    // window is greyed while a sub-window is open.
     void subWindowsBelongToTheirOpener_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<bool>("growable");
@@ -113,6 +114,11 @@ class DesktopMannersTest : public QObject {
         QCOMPARE(sub->windowHandle()->transientParent(), p.w->windowHandle());
         QCOMPARE(bool(sub->windowFlags() & Qt::WindowMaximizeButtonHint), growable);
         QVERIFY(!(p.w->windowFlags() & Qt::WindowMaximizeButtonHint));  // the main window never grows
+        // The main window waits, greyed, until the sub-window goes.
+        QCOMPARE(p.w->OpenSubWindows().size(), size_t(1));
+        QVERIFY(!p.w->isEnabled() && sub->isEnabled());
+        p.w->CloseSubWindow(sub);
+        QVERIFY(p.w->OpenSubWindows().empty() && p.w->isEnabled());
     }
 
     void windowOpenedFromASubWindowBelongsToIt() {

@@ -57,7 +57,7 @@ struct Setup {
     QTemporaryDir dir;
     std::unique_ptr<Program> app;
     Setup() {
-        CopySuppliedData(dir.path());
+        CopySuppliedData(dir.path().toStdString());
         app = std::make_unique<Program>(dir.path().toStdString(), dir.filePath("TVX.ini").toStdString());
     }
     QString Statistics() const { return dir.filePath(kStatisticsFile); }

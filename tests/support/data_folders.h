@@ -1,0 +1,43 @@
+#pragma once
+// The folders tests read and write data files in.
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/data_files.h"
+#include "core/safe_file.h"
+
+namespace tavix::testing {
+
+// A fresh folder below /tmp for one test, removed with everything in it when the test ends.
+struct TempFolder {
+    std::string path;
+    TempFolder() {
+        char pattern[] = "/tmp/tavix-test-XXXXXX";
+        path = ::mkdtemp(pattern);
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    std::string File(const std::string& name) const { return JoinPath(path, name); }
+};
+
+// The folder holding the supplied data files of the source tree.
+inline std::string SuppliedDataDir() { return std::string(TAVIX_SOURCE_DIR) + "/data"; }
+
+// Copies the supplied data files into `folder`, writable, replacing any there.
+inline void CopySuppliedData(const std::string& folder) {
+    namespace fs = std::filesystem;
+    for (const char* name : {kStatisticsFile, kScheduleFile, kNamesFile, kRosterFile}) {
+        const std::string target = JoinPath(folder, name);
+        fs::copy_file(JoinPath(SuppliedDataDir(), name), target, fs::copy_options::overwrite_existing);
+        fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    }
+}
+
+}  // namespace tavix::testing
