@@ -1,7 +1,8 @@
 #pragma once
-// The folders tests read and write data files in.
+// The folders tests read and write data files in, and a way to make writing them fail.
 
 #include <stdlib.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <string>
@@ -39,5 +40,20 @@ inline void CopySuppliedData(const std::string& folder) {
         fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
     }
 }
+
+// While alive, files this process writes may not grow beyond `bytes`: the one way to make a write
+// fail that also stops root (the file writer ignores SIGXFSZ, so the write fails, not the process).
+struct FileSizeLimit {
+    rlimit before{};
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        rlimit limited = before;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+};
 
 }  // namespace tavix::testing

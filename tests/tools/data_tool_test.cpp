@@ -12,7 +12,6 @@
 #include "core/data_files.h"
 #include "core/number_format.h"
 #include "core/safe_file.h"
-#include "statistics/season_replay.h"
 #include "tests/support/data_folders.h"
 #include "tests/support/lists_run.h"
 #include "tools/datagen/csv.h"
@@ -426,13 +425,6 @@ TEST(CommittedFiles, ListsAsOfADayEqualTheDataToolsFilesOfThatDay) {
             EXPECT_EQ(replayed.out, fromTool.out) << day << " " << command.back();
         }
     }
-}
-
-TEST(CommittedFiles, TheLastDayReplayedIsTheSuppliedStatisticsFile) {
-    NBA nba;
-    ASSERT_FALSE(LoadLeague(kData, "/nonexistent/TVX.ini", nba).NeedsLoadingMessage());
-    ShowLeagueAsOf(nba, Date{1999, 5, 5});
-    EXPECT_EQ(StatisticsText(nba), *ReadWholeFile(JoinPath(kData, kStatisticsFile)));
 }
 
 }  // namespace

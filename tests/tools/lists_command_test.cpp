@@ -23,9 +23,10 @@
 #include "predictions/prediction_record.h"
 #include "statistics/ratings_view.h"
 #include "statistics/standings.h"
-#include "tests/predictions/small_league.h"
 #include "tests/support/data_folders.h"
+#include "tests/support/leagues.h"
 #include "tests/support/lists_run.h"
+#include "tools/datagen/csv.h"
 #include "tools/lists/record_writers.h"
 #include "ui/main/schedule_views.h"
 
@@ -138,45 +139,22 @@ TEST(ListsCommand, PrintOfTheSecondHalfBreaksPagesWithFormFeedsAndKeepsTheMargin
 using Json = nlohmann::json;
 using Row = std::map<std::string, Json>;
 
-// RFC 4180 as a spreadsheet reads it: CRLF records, quoted fields with doubled quotes.
+// RFC 4180 as a spreadsheet reads it: CRLF line ends throughout, quoted fields with doubled quotes,
+// every record as wide as the header, which comes first.
 std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
-    std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> row;
-    std::string field;
-    bool quoted = false, wasQuoted = false;
     for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == '"' && field.empty() && !wasQuoted) {
-            quoted = wasQuoted = true;
-        } else if (c == ',') {
-            row.push_back(field);
-            field.clear();
-            wasQuoted = false;
-        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            row.push_back(field);
-            rows.push_back(row);
-            row.clear();
-            field.clear();
-            wasQuoted = false;
-            ++i;
-        } else if (c == '"' || c == '\r' || c == '\n' || wasQuoted) {
-            ADD_FAILURE()
-                << "a quote inside an unquoted field, text after a closing quote or a lone line end at " << i;
-            return rows;
-        } else {
-            field += c;
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) {
+            ADD_FAILURE() << "a line feed without a carriage return at " << i;
+            break;
         }
     }
-    EXPECT_TRUE(row.empty() && field.empty() && !quoted) << "the last record ends with CRLF";
+    EXPECT_TRUE(text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) << "the last record ends";
+    std::string error;
+    const auto table = datagen::ParseCsv(text, error);
+    EXPECT_TRUE(table) << error;
+    if (!table) return {};
+    std::vector<std::vector<std::string>> rows = {table->header};
+    rows.insert(rows.end(), table->rows.begin(), table->rows.end());
     return rows;
 }
 

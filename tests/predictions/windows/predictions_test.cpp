@@ -64,12 +64,7 @@ class PredictionsWindowTest : public QObject {
     bool Red(int team) {
         return Label(team)->palette().color(QPalette::WindowText) == predictions::ChosenColour();
     }
-    QStringList ListItems() {
-        QStringList items;
-        auto* list = Control<QListWidget>("List1");
-        for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
-        return items;
-    }
+    QStringList ListItems() { return tavix::testing::Items(Control<QListWidget>("List1")); }
 
   private slots:
     void init() {

@@ -24,11 +24,7 @@ class PredRecordFormTest : public QObject {
         app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
     }
     std::vector<std::string> Items(const char* name) {
-        auto* list = window->findChild<QListWidget*>(name);
-        std::vector<std::string> items;
-        for (int i = 0; i < list->count(); ++i)
-            items.push_back(list->item(i)->text().toLatin1().toStdString());
-        return items;
+        return testing::ItemTexts(window->findChild<QListWidget*>(name));
     }
     void Click(const char* button) {
         QTest::mouseClick(window->findChild<QToolButton*>(button), Qt::LeftButton);

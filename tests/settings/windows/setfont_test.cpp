@@ -46,8 +46,8 @@ class SetfontTest : public QObject {
 
     void listsEachFamilyOnceInTheOrderReported() {
         Open("Courier New");
-        QStringList items, expected;
-        for (int i = 0; i < List()->count(); ++i) items << List()->item(i)->text();
+        const QStringList items = tavix::testing::Items(List());
+        QStringList expected;
         for (const QString& family : QFontDatabase::families())
             if (!expected.contains(Plain(family))) expected << Plain(family);
         QCOMPARE(items, expected);

@@ -203,24 +203,15 @@ class StatformTest : public QObject {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("says");
-        QTest::newRow("losses -5") << "losstext"
-                                   << "-5"
-                                   << "number of losses";
-        QTest::newRow("wins 1e400") << "wintext"
-                                    << "1e400"
-                                    << "0 to 32767";
-        QTest::newRow("scored 1e39") << "GFtext"
-                                     << "1e39"
-                                     << "average of points scored";
-        QTest::newRow("scored 13 digits") << "GFtext"
-                                          << "1234567890123.4"
-                                          << "from 0 to 300 points";
-        QTest::newRow("allowed 1e400") << "GAtext"
-                                       << "1e400"
-                                       << "average of points allowed";
-        QTest::newRow("allowed negative") << "GAtext"
-                                          << "-88"
-                                          << "from 0 to 300 points";
+        const char* const rows[][4] = {
+            {"losses -5", "losstext", "-5", "number of losses"},
+            {"wins 1e400", "wintext", "1e400", "0 to 32767"},
+            {"scored 1e39", "GFtext", "1e39", "average of points scored"},
+            {"scored 13 digits", "GFtext", "1234567890123.4", "from 0 to 300 points"},
+            {"allowed 1e400", "GAtext", "1e400", "average of points allowed"},
+            {"allowed negative", "GAtext", "-88", "from 0 to 300 points"}};
+        for (auto [name, field, typed, says] : rows)
+            QTest::newRow(name) << QString(field) << QString(typed) << QString(says);
     }
     void absurdFigureIsRefused() {
         QFETCH(QString, field);

@@ -30,11 +30,7 @@ class VStatsformTest : public QObject {
         return tavix::testing::Control<T>(window, name);
     }
     QListWidget* List() { return Control<QListWidget>("List1"); }
-    QStringList Items() {
-        QStringList items;
-        for (int i = 0; i < List()->count(); ++i) items << List()->item(i)->text();
-        return items;
-    }
+    QStringList Items() { return tavix::testing::Items(List()); }
     QRadioButton* Option(int i) { return Control<QRadioButton>(QString("Option1(%1)").arg(i)); }
     void Press(const char* name) { QTest::mouseClick(Control<QAbstractButton>(name), Qt::LeftButton); }
     // On the round button itself: a radio button answers only to its indicator and caption.

@@ -124,12 +124,4 @@ CupsSetup FindCupsSetup(std::initializer_list<const char*> tools) {
     return setup;
 }
 
-QStringList Items(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; list && i < list->count(); ++i) items << list->item(i)->text();
-    return items;
-}
-
-bool Shown(const QWidget* widget) { return widget && !widget->isHidden(); }
-
 }  // namespace tavix::testing

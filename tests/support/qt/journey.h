@@ -82,11 +82,6 @@ struct CupsSetup {
 };
 CupsSetup FindCupsSetup(std::initializer_list<const char*> tools);
 
-// Every line of a list box; none for a list the window has not made yet.
-QStringList Items(const QListWidget* list);
-// Whether a control is made and not hidden (the main window makes its lists on first use).
-bool Shown(const QWidget* widget);
-
 }  // namespace tavix::testing
 
 // Fails the test when the action shows a message box the test did not queue an answer for.

@@ -3,6 +3,7 @@
 // data in a temporary folder, scripted message boxes, a fixed clock, a recording printer,
 // a help launcher that remembers its keywords and a window host that behaves like the main window's.
 
+#include <QListWidget>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -78,5 +79,20 @@ inline QStringList Lines(const std::vector<std::string>& lines) {
     for (const auto& l : lines) out << Latin1(l);
     return out;
 }
+
+// Every line of a list box; none for a list the window has not made yet.
+inline QStringList Items(const QListWidget* list) {
+    QStringList items;
+    for (int i = 0; list && i < list->count(); ++i) items << list->item(i)->text();
+    return items;
+}
+// The same in the program's own Latin-1, to hold against the logic's lines and the printout.
+inline std::vector<std::string> ItemTexts(const QListWidget* list) {
+    std::vector<std::string> texts;
+    for (const QString& item : Items(list)) texts.push_back(item.toLatin1().toStdString());
+    return texts;
+}
+// Whether a control is made and not hidden (the main window makes its lists on first use).
+inline bool Shown(const QWidget* widget) { return widget && !widget->isHidden(); }
 
 }  // namespace tavix::testing

@@ -25,32 +25,13 @@ namespace {
 
 // Roles of controls a user acts on or reads one by one; each needs a name of its own.
 bool NeedsName(QAccessible::Role role) {
-    switch (role) {
-        case QAccessible::Button:
-        case QAccessible::CheckBox:
-        case QAccessible::RadioButton:
-        case QAccessible::ComboBox:
-        case QAccessible::EditableText:
-        case QAccessible::SpinBox:
-        case QAccessible::List:
-        case QAccessible::Table:
-        case QAccessible::Tree:
-        case QAccessible::ScrollBar:
-        case QAccessible::Slider:
-        case QAccessible::Link:
-        case QAccessible::PageTab:
-        case QAccessible::PageTabList:
-        case QAccessible::ButtonMenu:
-        case QAccessible::ButtonDropDown:
-        case QAccessible::Graphic:
-        case QAccessible::Animation:
-        case QAccessible::Grouping:
-        case QAccessible::Window:
-        case QAccessible::Dialog:
-            return true;
-        default:
-            return false;
-    }
+    using A = QAccessible;
+    static const A::Role named[] = {
+        A::Button,   A::CheckBox,    A::RadioButton, A::ComboBox,       A::EditableText, A::SpinBox,
+        A::List,     A::Table,       A::Tree,        A::ScrollBar,      A::Slider,       A::Link,
+        A::PageTab,  A::PageTabList, A::ButtonMenu,  A::ButtonDropDown, A::Graphic,      A::Animation,
+        A::Grouping, A::Window,      A::Dialog};
+    return std::find(std::begin(named), std::end(named), role) != std::end(named);
 }
 
 // A control the program paints itself is read as a bare client area or an empty text unless it says

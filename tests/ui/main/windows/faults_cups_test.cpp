@@ -3,7 +3,6 @@
 // gets one clear message and loses nothing: the old file stays, the figures and lists stay on
 // screen and reach the disk or the paper once the fault is gone. Real windows (offscreen), the
 // desktop printer and a cups-pdf queue: eval "$(.ci/cups.sh start DIR)".
-#include <sys/resource.h>
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
@@ -31,18 +30,6 @@ QByteArray Bytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
-
-// While alive, files this process writes may not grow beyond `bytes`.
-struct FileSizeLimit {
-    rlimit before{};
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &before);
-        rlimit limited = before;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before); }
-};
 
 QString Knicks(const NBA& nba) {
     return QString("%1-%2 %3 %4")
