@@ -83,11 +83,7 @@ TEST(Figures, AveragesRoundToOneDecimalHalvesUp) {
 
 class SuppliedSchedule : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(LoadLeague(std::string(TAVIX_SOURCE_DIR) + "/data", "/nonexistent/TVX.ini", nba)
-                        .NeedsLoadingMessage() == false);
-    }
-    NBA nba;
+    NBA nba = testing::SuppliedLeague();
 };
 
 TEST_F(SuppliedSchedule, EveryGameIsFoundWithItsResult) {

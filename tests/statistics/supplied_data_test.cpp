@@ -2,16 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <map>
-#include <sstream>
 
 #include "core/data_files.h"
 #include "core/number_format.h"
 #include "statistics/ratings_view.h"
 #include "statistics/standings.h"
+#include "tests/support/data_folders.h"
 
 namespace tavix {
 namespace {
@@ -23,30 +22,16 @@ struct RealRecord {
 
 // Full team name ("Los Angeles Lakers") to its final record.
 std::map<std::string, RealRecord> FinalStandings() {
-    std::ifstream in(std::string(TAVIX_SOURCE_DIR) + "/data/sources/standings-1998-99.csv");
-    std::map<std::string, RealRecord> out;
-    std::string line;
-    std::getline(in, line);  // column names
-    while (std::getline(in, line)) {
-        if (line.empty()) continue;
-        std::stringstream fields(line);
-        std::string name, w, l, f, a;
-        std::getline(fields, name, ',');
-        std::getline(fields, w, ',');
-        std::getline(fields, l, ',');
-        std::getline(fields, f, ',');
-        std::getline(fields, a, ',');
-        out[name] = {std::stoi(w), std::stoi(l), std::stod(f), std::stod(a)};
-    }
+    std::map<std::string, RealRecord> out;  // team, wins, losses, points for and against a game
+    for (const auto& r : testing::SourceTable("standings-1998-99.csv").rows)
+        out[r.at(0)] = {std::stoi(r.at(1)), std::stoi(r.at(2)), std::stod(r.at(3)), std::stod(r.at(4))};
     return out;
 }
 
 class SuppliedData : public ::testing::Test {
   protected:
     void SetUp() override {
-        const LoadReport report =
-            LoadLeague(std::string(TAVIX_SOURCE_DIR) + "/data", "/nonexistent/TVX.ini", nba);
-        if (!report.statisticsOk || !report.namesOk) GTEST_SKIP() << "supplied data files not readable";
+        nba = testing::SuppliedLeague();
         real = FinalStandings();
         ASSERT_EQ(real.size(), 29u);
     }

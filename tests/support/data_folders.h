@@ -5,10 +5,12 @@
 #include <sys/resource.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "core/data_files.h"
 #include "core/safe_file.h"
+#include "tools/datagen/csv.h"
 
 namespace tavix::testing {
 
@@ -30,6 +32,22 @@ struct TempFolder {
 
 // The folder holding the supplied data files of the source tree.
 inline std::string SuppliedDataDir() { return std::string(TAVIX_SOURCE_DIR) + "/data"; }
+
+// The league as the supplied data files hold it; files that do not load fail the test.
+inline NBA SuppliedLeague() {
+    NBA nba;
+    if (LoadLeague(SuppliedDataDir(), "/nonexistent/TVX.ini", nba).NeedsLoadingMessage())
+        throw std::runtime_error("the supplied data files do not load");
+    return nba;
+}
+
+// A table of data/sources, the heading row apart; a table that cannot be read fails the test.
+inline datagen::CsvTable SourceTable(const std::string& file) {
+    std::string error;
+    auto table = datagen::LoadCsv(SuppliedDataDir() + "/sources/" + file, {}, error);
+    if (!table) throw std::runtime_error(file + ": " + error);
+    return *table;
+}
 
 // Copies the supplied data files into `folder`, writable, replacing any there.
 inline void CopySuppliedData(const std::string& folder) {

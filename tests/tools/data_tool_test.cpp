@@ -55,12 +55,7 @@ const Sources& TheSources() {
 }
 
 const NBA& CommittedLeague() {
-    static NBA nba = [] {
-        NBA n;
-        LoadReport report = LoadLeague(kData, "/nonexistent/TVX.ini", n);
-        EXPECT_FALSE(report.NeedsLoadingMessage());
-        return n;
-    }();
+    static const NBA nba = testing::SuppliedLeague();
     return nba;
 }
 

@@ -50,8 +50,7 @@ std::vector<std::string> MarchRecordLines(const NBA& n) {
 
 // Each command prints, line for line, what the windows' logic builds on the supplied data.
 TEST(ListsCommand, ListsMatchTheWindowsLogic) {
-    NBA n;
-    LoadLeague(kData, kData + "/TVX.ini", n);
+    NBA n = testing::SuppliedLeague();
     const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
         {{"schedule", "first"}, FirstHalfLines(n)},
         {{"schedule", "month", "6"}, MonthLines(n, 5)},
@@ -548,8 +547,7 @@ ToolRun RunProgram(const std::string& folder, const std::vector<std::string>& ar
 // every club.
 TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
     namespace fs = std::filesystem;
-    NBA supplied;
-    ASSERT_FALSE(LoadLeague(kData, "", supplied).NeedsLoadingMessage());
+    const NBA supplied = testing::SuppliedLeague();
     auto figures = [&](std::function<void(NBA&)> change) {
         return [=](const std::string& dir) {
             NBA n = supplied;
