@@ -26,8 +26,7 @@ class BlockPredictFormTest : public QObject {
         return lines;
     }
     void Open(std::vector<std::string> lines) {
-        window = new BlockPredictForm(*app->ctx, std::move(lines));
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Hidden);
+        window = app->OpenAs<BlockPredictForm>(OwnerWhileOpen::Hidden, std::move(lines));
     }
     std::vector<std::string> Items() { return testing::ItemTexts(window->findChild<QListWidget*>("List1")); }
     void Print() { QTest::mouseClick(window->findChild<QToolButton*>("PrintButton"), Qt::LeftButton); }

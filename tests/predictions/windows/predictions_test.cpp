@@ -69,8 +69,7 @@ class PredictionsWindowTest : public QObject {
   private slots:
     void init() {
         app = std::make_unique<TestApp>();
-        window = new predictions(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<predictions>();
     }
     void cleanup() {
         app.reset();  // the host deletes the window

@@ -19,10 +19,7 @@ class PredRecordFormTest : public QObject {
     std::unique_ptr<TestApp> app;
     QPointer<PredRecordForm> window;
 
-    void Open() {
-        window = new PredRecordForm(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
-    }
+    void Open() { window = app->Open<PredRecordForm>(); }
     std::vector<std::string> Items(const char* name) {
         return testing::ItemTexts(window->findChild<QListWidget*>(name));
     }

@@ -20,8 +20,7 @@ class AddressesTest : public QObject {
     void init() {
         app_ = std::make_unique<testing::TestApp>(false);
         app_->dialogs.strict = true;
-        form_ = new Addresses(*app_->ctx);
-        app_->host.OpenSubWindow(form_, nullptr, OwnerWhileOpen::Disabled);
+        form_ = app_->Open<Addresses>();
         QVERIFY(QTest::qWaitForWindowActive(form_));
     }
     void cleanup() { app_.reset(); }

@@ -30,8 +30,7 @@ class TextRulesFormTest : public QObject {
   private slots:
     void init() {
         app_ = std::make_unique<testing::TestApp>(false);
-        form_ = new textrulesform(*app_->ctx);
-        app_->host.OpenSubWindow(form_, nullptr, OwnerWhileOpen::Disabled);
+        form_ = app_->Open<textrulesform>();
         QVERIFY(QTest::qWaitForWindowExposed(form_));
     }
     void cleanup() { app_.reset(); }

@@ -25,8 +25,7 @@ class SetfontTest : public QObject {
     void Open(const QString& current) {
         app = std::make_unique<TestApp>(false);
         app->nba.PrinterFontName = current.toStdString();
-        window = new Setfont(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<Setfont>();
     }
     QListWidget* List() { return window->findChild<QListWidget*>("List1"); }
     QLabel* Sample() { return window->findChild<QLabel*>("fontlabel"); }

@@ -48,8 +48,7 @@ class StatformTest : public QObject {
     void init() {
         app = std::make_unique<TestApp>();
         app->clock.today = {1999, 3, 4};
-        window = new statform(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<statform>();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
@@ -164,8 +163,7 @@ class StatformTest : public QObject {
         QVERIFY(app->dialogs.shown.empty());
         QVERIFY(!IsOpen());
         QCOMPARE(app->nba.Losses[1], int16_t(1));
-        window = new statform(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<statform>();
         Edit("wintext")->setText("1");
         app->dialogs.answers = {Answer::Cancel};
         Press("Exitbutton");
@@ -236,8 +234,7 @@ class StatformTest : public QObject {
         app->dialogs.shown.clear();
         app->nba.OffenseAve[1] = 1e300;
         app->nba.Losses[1] = -5;
-        window = new statform(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<statform>();
         QCOMPARE(Edit("GFtext")->text(), "1" + QString(300, '0') + ".0");
         QCOMPARE(Edit("losstext")->text(), QString("-5"));
         Press("teamupbutton");

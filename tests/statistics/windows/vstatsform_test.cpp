@@ -44,8 +44,7 @@ class VStatsformTest : public QObject {
   private slots:
     void init() {
         app = std::make_unique<TestApp>();
-        window = new VStatsform(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<VStatsform>();
     }
     void cleanup() { app.reset(); }
 

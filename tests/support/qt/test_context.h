@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/app_context.h"
@@ -60,6 +61,18 @@ struct TestApp {
     std::unique_ptr<AppContext> ctx;
 
     std::string DataDir() const;
+
+    // A sub-window of class W on this context, opened by the host as the main window opens it.
+    template <class W, class... Args>
+    W* Open(Args&&... args) {
+        return OpenAs<W>(OwnerWhileOpen::Disabled, std::forward<Args>(args)...);
+    }
+    template <class W, class... Args>
+    W* OpenAs(OwnerWhileOpen mode, Args&&... args) {
+        auto* window = new W(*ctx, std::forward<Args>(args)...);
+        host.OpenSubWindow(window, nullptr, mode);
+        return window;
+    }
 };
 
 // A window's control by its object name; the test stops at once when there is none.
