@@ -18,24 +18,15 @@
 
 #include "core/number_format.h"
 #include "core/safe_file.h"
+#include "tests/support/data_folders.h"
 
 namespace tavix {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct TempFolder {
-    std::string path;
-    TempFolder() {
-        char pattern[] = "/tmp/tavix-files-test-XXXXXX";
-        path = ::mkdtemp(pattern);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-    std::string File(const std::string& name) const { return JoinPath(path, name); }
-};
+using testing::FileSizeLimit;
+using testing::TempFolder;
 
 void Write(const std::string& path, const std::string& bytes) {
     ASSERT_TRUE(WriteFileSafely(path, bytes).ok);
@@ -185,6 +176,28 @@ TEST_P(DamagedFilesTest, ReportsTheFailureAndKeepsWhatWasRead) {
 Damage Both(Damage a, Damage b) {
     return [=](const TempFolder& d) { a(d), b(d); };
 }
+Damage Pipe(const char* file) {
+    return [=](const TempFolder& d) {
+        fs::remove(d.File(file));
+        ASSERT_EQ(::mkfifo(d.File(file).c_str(), 0644), 0);
+    };
+}
+Damage Device(const char* file) {
+    return [=](const TempFolder& d) {
+        fs::remove(d.File(file));
+        fs::create_symlink("/dev/zero", d.File(file));
+    };
+}
+Damage Grown(const char* file, size_t bytes) {
+    return [=](const TempFolder& d) { fs::resize_file(d.File(file), bytes); };
+}
+Damage LetterCases() {
+    return [](const TempFolder& d) {
+        fs::rename(d.File(kStatisticsFile), d.File("TAVIXSE.DAT"));
+        fs::rename(d.File(kScheduleFile), d.File("tavixsc.dat"));
+        fs::rename(d.File(kNamesFile), d.File("TavixNm.Dat"));
+    };
+}
 std::string ManyLines() {
     std::string lines;
     for (int i = 1; i <= 1820; ++i) lines += "line " + std::to_string(i) + "\r\n";
@@ -220,7 +233,21 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"SettingsMissing", Gone({kSettingsFile}), "1110", "second a"},
         DamageCase{"EverythingMissing", Gone({kStatisticsFile, kScheduleFile, kNamesFile, kSettingsFile}),
                    "0000", ""},
-        DamageCase{"DataFileIsAFolder", Gone({kNamesFile}, true), "1101", "second a"}),
+        DamageCase{"DataFileIsAFolder", Gone({kNamesFile}, true), "1101", "second a"},
+        // Found whatever the case of their letters, as the folder choice assumes.
+        DamageCase{"LetterCases", LetterCases(), "1111", "second a"},
+        // What is not a data file is refused at once, without waiting on a pipe or reading a device
+        // or a file far larger than any real one into memory.
+        DamageCase{"StatisticsAPipe", Pipe(kStatisticsFile), "0111", nullptr},
+        DamageCase{"ScheduleAPipe", Pipe(kScheduleFile), "1011", nullptr},
+        DamageCase{"NamesAPipe", Pipe(kNamesFile), "1101", nullptr},
+        DamageCase{"SettingsAPipe", Pipe(kSettingsFile), "1110", nullptr},
+        DamageCase{"StatisticsADevice", Device(kStatisticsFile), "0111", nullptr},
+        DamageCase{"ScheduleADevice", Device(kScheduleFile), "1011", nullptr},
+        DamageCase{"StatisticsOverAMegabyte", Grown(kStatisticsFile, (1u << 20) + 1), "0111", nullptr},
+        DamageCase{"NamesOverAMegabyte", Grown(kNamesFile, (1u << 20) + 1), "1101", nullptr},
+        DamageCase{"SettingsOverAMegabyte", Grown(kSettingsFile, (1u << 20) + 1), "1110", nullptr},
+        DamageCase{"ScheduleOverTenMegabytes", Grown(kScheduleFile, (10u << 20) + 1), "1011", nullptr}),
     [](const auto& info) { return info.param.name; });
 
 TEST(NamesAndSettingsFiles, SurviveASaveAndLoad) {
@@ -246,19 +273,6 @@ TEST(NamesAndSettingsFiles, SurviveASaveAndLoad) {
         EXPECT_EQ(nba.PrinterFontName, f[2]);
     }
 }
-
-// While alive, files this process writes may not grow beyond `bytes`: the one way to make a write
-// fail that also stops root. Without the ignored SIGXFSZ the process would be killed instead.
-struct FileSizeLimit {
-    rlimit before{};
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &before);
-        rlimit limited = before;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before); }
-};
 
 std::vector<std::string> Entries(const std::string& folder) {
     std::vector<std::string> names;
@@ -389,67 +403,6 @@ TEST(SafeSave, ReplacesTheFileFoundAndKeepsWhatItIs) {
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find("symbolic link"), std::string::npos) << r.error;
     EXPECT_TRUE(fs::is_symlink(folder.File(kStatisticsFile)));
-}
-
-// What is not a data file is refused at once, without waiting on a pipe or reading a device or
-// a file far larger than any real one into memory; the loading message says so.
-TEST(LoadLeague, RefusesWhatIsNotADataFileAtOnce) {
-    struct Case {
-        const char* name;
-        std::function<void(const TempFolder&)> damage;
-        const char* ok;
-    };
-    auto pipe = [](const char* file) {
-        return [=](const TempFolder& d) {
-            fs::remove(d.File(file));
-            ASSERT_EQ(::mkfifo(d.File(file).c_str(), 0644), 0);
-        };
-    };
-    auto device = [](const char* file) {
-        return [=](const TempFolder& d) {
-            fs::remove(d.File(file));
-            fs::create_symlink("/dev/zero", d.File(file));
-        };
-    };
-    auto grown = [](const char* file, size_t bytes) {
-        return [=](const TempFolder& d) { fs::resize_file(d.File(file), bytes); };
-    };
-    const Case cases[] = {
-        {"statistics a pipe", pipe(kStatisticsFile), "0111"},
-        {"schedule a pipe", pipe(kScheduleFile), "1011"},
-        {"names a pipe", pipe(kNamesFile), "1101"},
-        {"settings a pipe", pipe(kSettingsFile), "1110"},
-        {"statistics a device", device(kStatisticsFile), "0111"},
-        {"schedule a device", device(kScheduleFile), "1011"},
-        {"statistics over a megabyte", grown(kStatisticsFile, (1u << 20) + 1), "0111"},
-        {"names over a megabyte", grown(kNamesFile, (1u << 20) + 1), "1101"},
-        {"settings over a megabyte", grown(kSettingsFile, (1u << 20) + 1), "1110"},
-        {"schedule over ten megabytes", grown(kScheduleFile, (10u << 20) + 1), "1011"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        GoodFolder folder;
-        c.damage(folder);
-        NBA nba;
-        const LoadReport r = folder.Load(nba);
-        EXPECT_EQ(
-            std::string() + "01"[r.statisticsOk] + "01"[r.scheduleOk] + "01"[r.namesOk] + "01"[r.settingsOk],
-            c.ok);
-    }
-}
-
-// Data files are found whatever the case of their letters, as the folder choice assumes.
-TEST(LoadLeague, FindsTheFilesWhateverTheirLetterCase) {
-    GoodFolder folder;
-    for (const char* to : {"TAVIXSE.DAT", "tavixsc.dat", "TavixNm.Dat"}) {
-        for (const char* from : {kStatisticsFile, kScheduleFile, kNamesFile}) {
-            if (ToLower(from) == ToLower(to)) fs::rename(folder.File(from), folder.File(to));
-        }
-    }
-    NBA nba;
-    EXPECT_FALSE(folder.Load(nba).NeedsLoadingMessage());
-    EXPECT_EQ(nba.TeamNames[29], "Team 29");
-    EXPECT_EQ(nba.SecondHalfSchedule[1], "second a");
 }
 
 // A file that did not load completely holds figures the program never saw. The first save over

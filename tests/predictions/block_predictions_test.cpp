@@ -4,7 +4,7 @@
 
 #include "predictions/prediction_rule.h"
 #include "predictions/ratings.h"
-#include "tests/predictions/small_league.h"
+#include "tests/support/leagues.h"
 #include "tests/support/recording_printer.h"
 
 namespace tavix {

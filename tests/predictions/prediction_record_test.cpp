@@ -10,7 +10,7 @@
 
 #include "core/data_files.h"
 #include "predictions/block_predictions.h"
-#include "tests/predictions/small_league.h"
+#include "tests/support/leagues.h"
 
 namespace tavix {
 namespace {

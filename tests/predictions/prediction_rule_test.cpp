@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/predictions/small_league.h"
+#include "tests/support/leagues.h"
 
 namespace tavix {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/predictions/small_league.h"
+#include "tests/support/leagues.h"
 
 namespace tavix {
 namespace {
@@ -12,15 +12,9 @@ constexpr int kTeam = 12;
 NBA WithRecord(int wins, int losses, int ties, double offense, double defense, int prevWins, int prevLosses,
                double prevOffense, double prevDefense) {
     NBA nba = testing::SmallLeague();
-    nba.Wins[kTeam] = static_cast<int16_t>(wins);
-    nba.Losses[kTeam] = static_cast<int16_t>(losses);
-    nba.Ties[kTeam] = static_cast<int16_t>(ties);
-    nba.OffenseAve[kTeam] = offense;
-    nba.DefenseAve[kTeam] = defense;
-    nba.PrevWins[kTeam] = static_cast<int16_t>(prevWins);
-    nba.PrevLosses[kTeam] = static_cast<int16_t>(prevLosses);
-    nba.PrevOffenseAve[kTeam] = prevOffense;
-    nba.PrevDefenseAve[kTeam] = prevDefense;
+    testing::SetRecord(nba, kTeam, wins, losses, ties);
+    testing::SetAverages(nba, kTeam, offense, defense);
+    testing::SetPrevious(nba, kTeam, prevWins, prevLosses, prevOffense, prevDefense);
     return nba;
 }
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <fstream>
 #include <set>
-#include <sstream>
 
 #include "core/data_files.h"
+#include "tests/support/data_folders.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -54,20 +54,6 @@ TEST(AddressList, ClubsInOrderSeparatedFramedAndFitForPaper) {
         " Chicago Bulls, United Center, Chicago, IL;   street address and telephone number not on file");
 }
 
-// Rows of a table of data/sources (no field there holds a comma), the heading row left out.
-std::vector<std::vector<std::string>> SourceRows(const std::string& file) {
-    std::ifstream in(std::string(TAVIX_SOURCE_DIR) + "/data/sources/" + file);
-    std::vector<std::vector<std::string>> rows;
-    std::string row;
-    for (std::getline(in, row); std::getline(in, row);) {
-        std::vector<std::string> fields;
-        std::stringstream text(row);
-        for (std::string field; std::getline(text, field, ',');) fields.push_back(field);
-        rows.push_back(fields);
-    }
-    return rows;
-}
-
 std::string Upper(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
@@ -78,11 +64,11 @@ std::string Upper(std::string text) {
 // site they were taken from (such as its "(IV)" for the fourth Madison Square Garden).
 TEST(ShownNames, ClubsAndArenasAreTheSeasonTablesNames) {
     std::set<std::string> clubs, arenas, cities, nicknames;
-    for (const auto& r : SourceRows("teams-1998-99.csv")) {
+    for (const auto& r : testing::SourceTable("teams-1998-99.csv").rows) {
         ASSERT_EQ(r.size(), 4u);
         clubs.insert(r[0]), cities.insert(r[2]), nicknames.insert(r[3]);
     }
-    for (const auto& r : SourceRows("arenas-1998-99.csv")) {
+    for (const auto& r : testing::SourceTable("arenas-1998-99.csv").rows) {
         ASSERT_GE(r.size(), 3u);
         EXPECT_TRUE(clubs.count(r[0])) << r[0];
         arenas.insert(r[2]);
@@ -113,9 +99,7 @@ TEST(ShownNames, ClubsAndArenasAreTheSeasonTablesNames) {
         if (line.find(" Division, ") != std::string::npos)  // "BOSTON CELTICS    Atlantic Division, ..."
             shown.push_back({"rosters: club", line.substr(0, line.find("  ")), upperClubs});
     }
-    NBA nba;
-    ASSERT_FALSE(LoadLeague(std::string(TAVIX_SOURCE_DIR) + "/data", "/nonexistent/TVX.ini", nba)
-                     .NeedsLoadingMessage());
+    const NBA nba = testing::SuppliedLeague();
     for (int t = 1; t <= nba.TeamCount; ++t) {
         shown.push_back({"names: city", nba.CityNames[t], cities});
         shown.push_back({"names: nickname", nba.TeamNames[t], nicknames});

@@ -2,22 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <random>
-
 #include "core/data_files.h"
+#include "tests/support/data_folders.h"
 
 namespace tavix {
 namespace {
-
-namespace fs = std::filesystem;
-
-struct TempDir {
-    fs::path path = fs::temp_directory_path() / ("tavix-names-" + std::to_string(std::random_device{}()));
-    TempDir() { fs::create_directories(path); }
-    ~TempDir() { fs::remove_all(path); }
-    std::string File() const { return JoinPath(path.string(), kNamesFile); }
-};
 
 NameArray Numbered(const std::string& stem) {
     NameArray names{};
@@ -28,15 +17,15 @@ NameArray Numbered(const std::string& stem) {
 // Commas, blanks at either end, an empty name and a name longer than a box allows all come back
 // exactly, in the league and from the file: every name is quoted.
 TEST(StoreEditedNames, TheLeagueAndTheFileGetTheNamesAsTyped) {
-    TempDir dir;
+    testing::TempFolder dir;
     NameArray cities = Numbered("City "), teams = Numbered("Team ");
     cities[1] = "Washington, D.C.";
     cities[2] = "  L. A.  ";
     teams[3] = "";
     cities[15] = "ABCDEFGHIJKLMNO";
     NBA nba, reread;
-    ASSERT_TRUE(StoreEditedNames(dir.path.string(), nba, cities, teams).ok);
-    const auto bytes = ReadWholeFile(dir.File());
+    ASSERT_TRUE(StoreEditedNames(dir.path, nba, cities, teams).ok);
+    const auto bytes = ReadWholeFile(dir.File(kNamesFile));
     ASSERT_TRUE(bytes && ParseNames(*bytes, reread));
     for (int t = 1; t <= kLeagueTeams; ++t) {
         EXPECT_EQ(nba.CityNames[t], cities[t]) << t;

@@ -7,7 +7,7 @@
 
 #include "core/data_files.h"
 #include "core/safe_file.h"
-#include "tests/statistics/test_league.h"
+#include "tests/support/leagues.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/scripted_dialogs.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "statistics/sort_keys.h"
-#include "tests/statistics/test_league.h"
+#include "tests/support/leagues.h"
 #include "tests/support/recording_printer.h"
 
 namespace tavix {

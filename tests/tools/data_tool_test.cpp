@@ -12,11 +12,11 @@
 #include "core/data_files.h"
 #include "core/number_format.h"
 #include "core/safe_file.h"
-#include "statistics/season_replay.h"
+#include "tests/support/data_folders.h"
+#include "tests/support/lists_run.h"
 #include "tools/datagen/csv.h"
 #include "tools/datagen/league_files.h"
 #include "tools/datagen/season.h"
-#include "tools/lists/lists_command.h"
 
 namespace tavix::datagen {
 namespace {
@@ -26,18 +26,7 @@ namespace fs = std::filesystem;
 const std::string kSources = std::string(TAVIX_SOURCE_DIR) + "/data/sources";
 const std::string kData = std::string(TAVIX_SOURCE_DIR) + "/data";
 
-struct TempFolder {
-    std::string path;
-    TempFolder()
-        : path([] {
-              char pattern[] = "/tmp/tavix-data-test-XXXXXX";
-              return std::string(::mkdtemp(pattern));
-          }()) {}
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-};
+using testing::TempFolder;
 
 int RunTool(const std::string& arguments) {  // the tool's exit status
     int status = std::system(("'" TAVIX_DATA_TOOL "' " + arguments + " >/dev/null 2>&1").c_str());
@@ -66,12 +55,7 @@ const Sources& TheSources() {
 }
 
 const NBA& CommittedLeague() {
-    static NBA nba = [] {
-        NBA n;
-        LoadReport report = LoadLeague(kData, "/nonexistent/TVX.ini", n);
-        EXPECT_FALSE(report.NeedsLoadingMessage());
-        return n;
-    }();
+    static const NBA nba = testing::SuppliedLeague();
     return nba;
 }
 
@@ -113,14 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 // ---- Small computations ----
-
-TEST(Figures, AveragesRoundToOneDecimalHalvesUp) {
-    const std::tuple<long, int, double> cases[] = {
-        {4640, 50, 92.8},      {4650, 50, 93.0},  {8652, 82, 105.5}, {3, 20, 0.2} /*0.15*/,
-        {5, 20, 0.3} /*0.25*/, {1001, 10, 100.1}, {0, 0, 0.0},       {99, 0, 0.0}};
-    for (const auto& [points, games, expected] : cases)
-        EXPECT_EQ(NewspaperAverage(points, games), expected) << points << " in " << games;
-}
 
 TEST(Latin1, KeepsWhatTheCharacterSetHasAndDropsOtherAccents) {
     EXPECT_EQ(ToLatin1("Toni Kukoč"), "Toni Kukoc");
@@ -424,12 +400,6 @@ TEST(CommittedFiles, RostersListEveryTeamPlayerAndCoach) {
     }
 }
 
-std::string ListsOutput(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    EXPECT_EQ(RunListsCommand(args, out, err), 0) << err.str();
-    return out.str();
-}
-
 // The companion replaying the supplied files to a day shows what the data tool's files of that day
 // show: one rule for the figures, whichever made them, and the schedule hides the same scores.
 TEST(CommittedFiles, ListsAsOfADayEqualTheDataToolsFilesOfThatDay) {
@@ -441,21 +411,15 @@ TEST(CommittedFiles, ListsAsOfADayEqualTheDataToolsFilesOfThatDay) {
     for (const char* day : {"1999-02-05", "1999-02-24", "1999-04-14", "1999-05-05"}) {
         TempFolder out;
         ASSERT_EQ(Make(out.path, std::string("--as-of ") + day), 0) << day;
-        for (const auto& command : commands) {
-            std::vector<std::string> fromTool = {"--data", out.path},
-                                     replayed = {"--data", kData, "--as-of", day};
-            fromTool.insert(fromTool.end(), command.begin(), command.end());
-            replayed.insert(replayed.end(), command.begin(), command.end());
-            EXPECT_EQ(ListsOutput(replayed), ListsOutput(fromTool)) << day << " " << command.front();
+        for (std::vector<std::string> command : commands) {
+            const testing::ListsRun fromTool = testing::RunLists(out.path, command);
+            command.insert(command.begin(), {"--as-of", day});
+            const testing::ListsRun replayed = testing::RunLists(kData, command);
+            EXPECT_EQ(fromTool.status, 0) << fromTool.err;
+            EXPECT_EQ(replayed.status, 0) << replayed.err;
+            EXPECT_EQ(replayed.out, fromTool.out) << day << " " << command.back();
         }
     }
-}
-
-TEST(CommittedFiles, TheLastDayReplayedIsTheSuppliedStatisticsFile) {
-    NBA nba;
-    ASSERT_FALSE(LoadLeague(kData, "/nonexistent/TVX.ini", nba).NeedsLoadingMessage());
-    ShowLeagueAsOf(nba, Date{1999, 5, 5});
-    EXPECT_EQ(StatisticsText(nba), *ReadWholeFile(JoinPath(kData, kStatisticsFile)));
 }
 
 }  // namespace

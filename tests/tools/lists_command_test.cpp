@@ -23,26 +23,22 @@
 #include "predictions/prediction_record.h"
 #include "statistics/ratings_view.h"
 #include "statistics/standings.h"
-#include "tests/predictions/small_league.h"
+#include "tests/support/data_folders.h"
+#include "tests/support/leagues.h"
+#include "tests/support/lists_run.h"
+#include "tools/datagen/csv.h"
 #include "tools/lists/record_writers.h"
 #include "ui/main/schedule_views.h"
 
 namespace tavix {
 namespace {
 
-const std::string kData = std::string(TAVIX_SOURCE_DIR) + "/data";
+using testing::TempFolder;
+using RunResult = testing::ListsRun;
 
-struct RunResult {
-    int status;
-    std::string out, err;
-};
+const std::string kData = testing::SuppliedDataDir();
 
-RunResult Lists(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", kData});
-    std::ostringstream out, err;
-    int status = RunListsCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
+RunResult Lists(std::vector<std::string> args) { return testing::RunLists(kData, std::move(args)); }
 
 // March is the fifth month of the schedule's month views.
 std::vector<std::string> MarchRecordLines(const NBA& n) {
@@ -54,8 +50,7 @@ std::vector<std::string> MarchRecordLines(const NBA& n) {
 
 // Each command prints, line for line, what the windows' logic builds on the supplied data.
 TEST(ListsCommand, ListsMatchTheWindowsLogic) {
-    NBA n;
-    LoadLeague(kData, kData + "/TVX.ini", n);
+    NBA n = testing::SuppliedLeague();
     const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
         {{"schedule", "first"}, FirstHalfLines(n)},
         {{"schedule", "month", "6"}, MonthLines(n, 5)},
@@ -102,9 +97,9 @@ TEST(ListsCommand, BadArgumentsOrDataGiveAMessageAndAStatus) {
         EXPECT_NE(r.err.find("usage: tavix-lists"), std::string::npos);
         EXPECT_TRUE(r.out.empty());
     }
-    std::ostringstream out, err;
-    EXPECT_EQ(RunListsCommand({"--data", "/nonexistent-tavix", "standings"}, out, err), 1);
-    EXPECT_NE(err.str().find("Cannot Load file TavixSC.dat or TavixSE.dat."), std::string::npos);
+    const RunResult noData = testing::RunLists("/nonexistent-tavix", {"standings"});
+    EXPECT_EQ(noData.status, 1);
+    EXPECT_NE(noData.err.find("Cannot Load file TavixSC.dat or TavixSE.dat."), std::string::npos);
 }
 
 TEST(ListsCommand, HelpAndVersionGoToStandardOutputWithoutReadingData) {
@@ -115,12 +110,10 @@ TEST(ListsCommand, HelpAndVersionGoToStandardOutputWithoutReadingData) {
         {{"--version"}, "tavix-lists " TAVIX_VERSION "\n"},
         {{"-v"}, "tavix-lists " TAVIX_VERSION "\n"}};
     for (const auto& [args, expected] : cases) {
-        std::vector<std::string> withData = {"--data", "/nonexistent-tavix"};
-        withData.insert(withData.end(), args.begin(), args.end());
-        std::ostringstream out, err;
-        EXPECT_EQ(RunListsCommand(withData, out, err), 0) << ::testing::PrintToString(args);
-        EXPECT_EQ(out.str(), expected);
-        EXPECT_EQ(err.str(), "");
+        const RunResult r = testing::RunLists("/nonexistent-tavix", args);
+        EXPECT_EQ(r.status, 0) << ::testing::PrintToString(args);
+        EXPECT_EQ(r.out, expected);
+        EXPECT_EQ(r.err, "");
     }
 }
 
@@ -145,45 +138,22 @@ TEST(ListsCommand, PrintOfTheSecondHalfBreaksPagesWithFormFeedsAndKeepsTheMargin
 using Json = nlohmann::json;
 using Row = std::map<std::string, Json>;
 
-// RFC 4180 as a spreadsheet reads it: CRLF records, quoted fields with doubled quotes.
+// RFC 4180 as a spreadsheet reads it: CRLF line ends throughout, quoted fields with doubled quotes,
+// every record as wide as the header, which comes first.
 std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
-    std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> row;
-    std::string field;
-    bool quoted = false, wasQuoted = false;
     for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == '"' && field.empty() && !wasQuoted) {
-            quoted = wasQuoted = true;
-        } else if (c == ',') {
-            row.push_back(field);
-            field.clear();
-            wasQuoted = false;
-        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            row.push_back(field);
-            rows.push_back(row);
-            row.clear();
-            field.clear();
-            wasQuoted = false;
-            ++i;
-        } else if (c == '"' || c == '\r' || c == '\n' || wasQuoted) {
-            ADD_FAILURE()
-                << "a quote inside an unquoted field, text after a closing quote or a lone line end at " << i;
-            return rows;
-        } else {
-            field += c;
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) {
+            ADD_FAILURE() << "a line feed without a carriage return at " << i;
+            break;
         }
     }
-    EXPECT_TRUE(row.empty() && field.empty() && !quoted) << "the last record ends with CRLF";
+    EXPECT_TRUE(text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) << "the last record ends";
+    std::string error;
+    const auto table = datagen::ParseCsv(text, error);
+    EXPECT_TRUE(table) << error;
+    if (!table) return {};
+    std::vector<std::vector<std::string>> rows = {table->header};
+    rows.insert(rows.end(), table->rows.begin(), table->rows.end());
     return rows;
 }
 
@@ -415,8 +385,6 @@ TEST(ListsFormats, AgreeWithTheTextListsOnTheSuppliedData) {
 class MadeUpLeagueFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/tavix-lists-XXXXXX";
-        dir_ = ::mkdtemp(pattern);
         NBA nba = testing::SmallLeague();
         nba.CityNames[22] =
             "Montr\xe9"
@@ -463,17 +431,13 @@ class MadeUpLeagueFiles : public ::testing::Test {
         for (const auto& l : schedule) lines += l + "\r\n";
         Write(kScheduleFile, lines);
     }
-    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
     void Write(const std::string& name, const std::string& bytes) {
-        std::ofstream(JoinPath(dir_, name), std::ios::binary) << bytes;
+        std::ofstream(dir_.File(name), std::ios::binary) << bytes;
     }
     RunResult Run(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--data", dir_});
-        std::ostringstream out, err;
-        const int status = RunListsCommand(args, out, err);
-        return {status, out.str(), err.str()};
+        return testing::RunLists(dir_.path, std::move(args));
     }
-    std::string dir_;
+    TempFolder dir_;
 };
 
 TEST_F(MadeUpLeagueFiles, FormatsAgreeWithTheTextLists) {
@@ -546,7 +510,7 @@ struct ToolRun {
     double seconds = 0;
     std::string out;
 };
-ToolRun RunLists(const std::string& folder, const std::vector<std::string>& args) {
+ToolRun RunProgram(const std::string& folder, const std::vector<std::string>& args) {
     const std::string outFile = folder + ".out";
     std::vector<std::string> all = {TAVIX_LISTS_TOOL, "--data", folder};
     all.insert(all.end(), args.begin(), args.end());
@@ -583,8 +547,7 @@ ToolRun RunLists(const std::string& folder, const std::vector<std::string>& args
 // every club.
 TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
     namespace fs = std::filesystem;
-    NBA supplied;
-    ASSERT_FALSE(LoadLeague(kData, "", supplied).NeedsLoadingMessage());
+    const NBA supplied = testing::SuppliedLeague();
     auto figures = [&](std::function<void(NBA&)> change) {
         return [=](const std::string& dir) {
             NBA n = supplied;
@@ -649,15 +612,14 @@ TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
                                                             {"forecast"}};
     for (const auto& [name, damage] : folders) {
         SCOPED_TRACE(name);
-        char pattern[] = "/tmp/tavix-lists-test-XXXXXX";
-        const std::string dir = ::mkdtemp(pattern);
-        for (auto& e : fs::directory_iterator(kData))
-            if (e.is_regular_file()) fs::copy_file(e.path(), dir + "/" + e.path().filename().string());
+        const TempFolder folder;
+        const std::string& dir = folder.path;
+        testing::CopySuppliedData(dir);
         damage(dir);
         NBA loaded;
         const bool loads = !LoadLeague(dir, dir + "/" + kSettingsFile, loaded).NeedsLoadingMessage();
         for (const auto& args : commands) {
-            const ToolRun run = RunLists(dir, args);
+            const ToolRun run = RunProgram(dir, args);
             EXPECT_EQ(run.signal, 0) << ::testing::PrintToString(args);
             EXPECT_EQ(run.status, loads ? 0 : 1) << ::testing::PrintToString(args);
             EXPECT_LT(run.seconds, 1.0) << ::testing::PrintToString(args);
@@ -676,7 +638,6 @@ TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
                         << t << ::testing::PrintToString(args);
             }
         }
-        fs::remove_all(dir);
     }
 }
 

@@ -10,7 +10,8 @@
 #include <set>
 #include <sstream>
 
-#include "tools/lists/lists_command.h"
+#include "tests/support/data_folders.h"
+#include "tests/support/lists_run.h"
 
 namespace tavix {
 namespace {
@@ -56,10 +57,9 @@ ProgramRun Program(const std::string& args) {
 #endif
 
 std::string ListsOutput(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    args.insert(args.begin(), {"--data", std::string(TAVIX_SOURCE_DIR) + "/data"});
-    EXPECT_EQ(RunListsCommand(args, out, err), 0) << err.str();
-    return out.str();
+    const testing::ListsRun run = testing::RunLists(testing::SuppliedDataDir(), std::move(args));
+    EXPECT_EQ(run.status, 0) << run.err;
+    return run.out;
 }
 
 TEST(ManPages, NameTheOptionsTheHelpNames) {

@@ -29,8 +29,7 @@ class PseasonTest : public QObject {
   private slots:
     void init() {
         app = std::make_unique<TestApp>();
-        window = new Pseason(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<Pseason>();
     }
     void cleanup() { app.reset(); }
 

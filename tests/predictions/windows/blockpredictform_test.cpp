@@ -26,16 +26,9 @@ class BlockPredictFormTest : public QObject {
         return lines;
     }
     void Open(std::vector<std::string> lines) {
-        window = new BlockPredictForm(*app->ctx, std::move(lines));
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Hidden);
+        window = app->OpenAs<BlockPredictForm>(OwnerWhileOpen::Hidden, std::move(lines));
     }
-    std::vector<std::string> Items() {
-        auto* list = window->findChild<QListWidget*>("List1");
-        std::vector<std::string> items;
-        for (int i = 0; i < list->count(); ++i)
-            items.push_back(list->item(i)->text().toLatin1().toStdString());
-        return items;
-    }
+    std::vector<std::string> Items() { return testing::ItemTexts(window->findChild<QListWidget*>("List1")); }
     void Print() { QTest::mouseClick(window->findChild<QToolButton*>("PrintButton"), Qt::LeftButton); }
 
   private slots:

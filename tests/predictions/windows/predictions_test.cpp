@@ -21,11 +21,10 @@
 #include "tests/support/qt/test_context.h"
 
 using namespace tavix;
+using tavix::testing::Latin1;
 using namespace tavix::testing;
 
 namespace {
-
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
 
 // The prediction line the window should show, worked out on a copy of the league data.
 std::string ExpectedLine(const NBA& league, int road, int home, bool neutral) {
@@ -65,18 +64,12 @@ class PredictionsWindowTest : public QObject {
     bool Red(int team) {
         return Label(team)->palette().color(QPalette::WindowText) == predictions::ChosenColour();
     }
-    QStringList ListItems() {
-        QStringList items;
-        auto* list = Control<QListWidget>("List1");
-        for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
-        return items;
-    }
+    QStringList ListItems() { return tavix::testing::Items(Control<QListWidget>("List1")); }
 
   private slots:
     void init() {
         app = std::make_unique<TestApp>();
-        window = new predictions(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<predictions>();
     }
     void cleanup() {
         app.reset();  // the host deletes the window

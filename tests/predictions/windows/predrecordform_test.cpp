@@ -19,16 +19,9 @@ class PredRecordFormTest : public QObject {
     std::unique_ptr<TestApp> app;
     QPointer<PredRecordForm> window;
 
-    void Open() {
-        window = new PredRecordForm(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
-    }
+    void Open() { window = app->Open<PredRecordForm>(); }
     std::vector<std::string> Items(const char* name) {
-        auto* list = window->findChild<QListWidget*>(name);
-        std::vector<std::string> items;
-        for (int i = 0; i < list->count(); ++i)
-            items.push_back(list->item(i)->text().toLatin1().toStdString());
-        return items;
+        return testing::ItemTexts(window->findChild<QListWidget*>(name));
     }
     void Click(const char* button) {
         QTest::mouseClick(window->findChild<QToolButton*>(button), Qt::LeftButton);

@@ -20,8 +20,7 @@ class AddressesTest : public QObject {
     void init() {
         app_ = std::make_unique<testing::TestApp>(false);
         app_->dialogs.strict = true;
-        form_ = new Addresses(*app_->ctx);
-        app_->host.OpenSubWindow(form_, nullptr, OwnerWhileOpen::Disabled);
+        form_ = app_->Open<Addresses>();
         QVERIFY(QTest::qWaitForWindowActive(form_));
     }
     void cleanup() { app_.reset(); }
@@ -29,10 +28,7 @@ class AddressesTest : public QObject {
     // Every line is seen whole without sliding the list sideways; the note says what is missing.
     void showsTheWholeListAndTheNote() {
         QCOMPARE(form_->windowTitle(), QString("NBA Team Addresses"));
-        const auto expected = AddressList();
-        QCOMPARE(form_->List1->count(), int(expected.size()));
-        for (int i = 0; i < form_->List1->count(); ++i)
-            QCOMPARE(form_->List1->item(i)->text().toLatin1().toStdString(), expected[i]);
+        QCOMPARE(testing::ItemTexts(form_->List1), AddressList());
         QTRY_COMPARE(form_->List1->horizontalScrollBar()->maximum(), 0);
         QVERIFY(form_->NoteLabel->isVisible() && form_->NoteLabel->text().contains("not on file"));
         QVERIFY(form_->NoteLabel->sizeHint().width() <= form_->NoteLabel->width());

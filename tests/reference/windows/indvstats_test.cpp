@@ -20,8 +20,7 @@ class IndvSTATSTest : public QObject {
         QFile f(QString::fromStdString(JoinPath(app_->DataDir(), kRosterFile)));
         if (!rosters.isNull())
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(rosters) == rosters.size() && f.flush());
-        form_ = new IndvSTATS(*app_->ctx);
-        app_->host.OpenSubWindow(form_, nullptr, OwnerWhileOpen::Disabled);
+        form_ = app_->Open<IndvSTATS>();
         QVERIFY(QTest::qWaitForWindowExposed(form_));
     }
 

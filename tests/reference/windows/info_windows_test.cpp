@@ -27,8 +27,7 @@ class InfoWindowsTest : public QObject {
     void init() {
         app_ = std::make_unique<testing::TestApp>(false);
         QGuiApplication::clipboard()->setText("left from before");
-        form_ = new webform(*app_->ctx);
-        app_->host.OpenSubWindow(form_, nullptr, OwnerWhileOpen::Disabled);
+        form_ = app_->Open<webform>();
         QVERIFY(QTest::qWaitForWindowExposed(form_));
         QDir().mkpath(TAVIX_BINARY_DIR "/grabs");
     }
@@ -72,8 +71,7 @@ class InfoWindowsTest : public QObject {
     // Every panel text fits uncut, and the licence it states is the one the LICENSE file holds.
     void panelsFitAndStateTheLicenceThenOkCloses() {
         form_->close();
-        auto* form = new programmers(*app_->ctx);
-        app_->host.OpenSubWindow(form, nullptr, OwnerWhileOpen::Disabled);
+        auto* form = app_->Open<programmers>();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QVERIFY(form->Label1->sizeHint().width() <= form->Label1->width());
         QString all;

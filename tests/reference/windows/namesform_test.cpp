@@ -19,8 +19,7 @@ class NamesformTest : public QObject {
     Namesform* form_ = nullptr;
 
     void Open() {
-        form_ = new Namesform(*app_->ctx);
-        app_->host.OpenSubWindow(form_, nullptr, OwnerWhileOpen::Disabled);
+        form_ = app_->Open<Namesform>();
         QVERIFY(QTest::qWaitForWindowExposed(form_));
     }
     std::string NamesFile() const { return JoinPath(app_->DataDir(), kNamesFile); }

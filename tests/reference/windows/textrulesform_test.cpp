@@ -20,12 +20,7 @@ class TextRulesFormTest : public QObject {
     textrulesform* form_ = nullptr;
 
     void ClickTopic(int index) { QTest::mouseClick(form_->Topiclabel[index], Qt::LeftButton); }
-    std::vector<std::string> ListLines() const {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form_->List1->count(); ++i)
-            lines.push_back(form_->List1->item(i)->text().toStdString());
-        return lines;
-    }
+    std::vector<std::string> ListLines() const { return testing::ItemTexts(form_->List1); }
     void ExpectOnlyCurrentCaption(int index) {
         for (int i = 0; i < kRulesTopicCount; ++i)
             QCOMPARE(form_->Topiclabel[i]->palette().color(QPalette::WindowText),
@@ -35,8 +30,7 @@ class TextRulesFormTest : public QObject {
   private slots:
     void init() {
         app_ = std::make_unique<testing::TestApp>(false);
-        form_ = new textrulesform(*app_->ctx);
-        app_->host.OpenSubWindow(form_, nullptr, OwnerWhileOpen::Disabled);
+        form_ = app_->Open<textrulesform>();
         QVERIFY(QTest::qWaitForWindowExposed(form_));
     }
     void cleanup() { app_.reset(); }

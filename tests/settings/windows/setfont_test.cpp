@@ -25,8 +25,7 @@ class SetfontTest : public QObject {
     void Open(const QString& current) {
         app = std::make_unique<TestApp>(false);
         app->nba.PrinterFontName = current.toStdString();
-        window = new Setfont(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<Setfont>();
     }
     QListWidget* List() { return window->findChild<QListWidget*>("List1"); }
     QLabel* Sample() { return window->findChild<QLabel*>("fontlabel"); }
@@ -46,8 +45,8 @@ class SetfontTest : public QObject {
 
     void listsEachFamilyOnceInTheOrderReported() {
         Open("Courier New");
-        QStringList items, expected;
-        for (int i = 0; i < List()->count(); ++i) items << List()->item(i)->text();
+        const QStringList items = tavix::testing::Items(List());
+        QStringList expected;
         for (const QString& family : QFontDatabase::families())
             if (!expected.contains(Plain(family))) expected << Plain(family);
         QCOMPARE(items, expected);

@@ -23,8 +23,7 @@ class SettingsformTest : public QObject {
 
     void Open(const char* font) {
         app->nba.PrinterFontName = font;
-        window = new Settingsform(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<Settingsform>();
     }
     static void Press(QWidget* in, const char* name) {
         QTest::mouseClick(in->findChild<QAbstractButton*>(name), Qt::LeftButton);

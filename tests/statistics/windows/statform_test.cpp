@@ -16,11 +16,8 @@
 #include "tests/support/qt/test_context.h"
 
 using namespace tavix;
+using tavix::testing::Latin1;
 using namespace tavix::testing;
-
-namespace {
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
-}  // namespace
 
 class StatformTest : public QObject {
     Q_OBJECT
@@ -51,8 +48,7 @@ class StatformTest : public QObject {
     void init() {
         app = std::make_unique<TestApp>();
         app->clock.today = {1999, 3, 4};
-        window = new statform(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<statform>();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
@@ -167,8 +163,7 @@ class StatformTest : public QObject {
         QVERIFY(app->dialogs.shown.empty());
         QVERIFY(!IsOpen());
         QCOMPARE(app->nba.Losses[1], int16_t(1));
-        window = new statform(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<statform>();
         Edit("wintext")->setText("1");
         app->dialogs.answers = {Answer::Cancel};
         Press("Exitbutton");
@@ -206,24 +201,15 @@ class StatformTest : public QObject {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("says");
-        QTest::newRow("losses -5") << "losstext"
-                                   << "-5"
-                                   << "number of losses";
-        QTest::newRow("wins 1e400") << "wintext"
-                                    << "1e400"
-                                    << "0 to 32767";
-        QTest::newRow("scored 1e39") << "GFtext"
-                                     << "1e39"
-                                     << "average of points scored";
-        QTest::newRow("scored 13 digits") << "GFtext"
-                                          << "1234567890123.4"
-                                          << "from 0 to 300 points";
-        QTest::newRow("allowed 1e400") << "GAtext"
-                                       << "1e400"
-                                       << "average of points allowed";
-        QTest::newRow("allowed negative") << "GAtext"
-                                          << "-88"
-                                          << "from 0 to 300 points";
+        const char* const rows[][4] = {
+            {"losses -5", "losstext", "-5", "number of losses"},
+            {"wins 1e400", "wintext", "1e400", "0 to 32767"},
+            {"scored 1e39", "GFtext", "1e39", "average of points scored"},
+            {"scored 13 digits", "GFtext", "1234567890123.4", "from 0 to 300 points"},
+            {"allowed 1e400", "GAtext", "1e400", "average of points allowed"},
+            {"allowed negative", "GAtext", "-88", "from 0 to 300 points"}};
+        for (auto [name, field, typed, says] : rows)
+            QTest::newRow(name) << QString(field) << QString(typed) << QString(says);
     }
     void absurdFigureIsRefused() {
         QFETCH(QString, field);
@@ -248,8 +234,7 @@ class StatformTest : public QObject {
         app->dialogs.shown.clear();
         app->nba.OffenseAve[1] = 1e300;
         app->nba.Losses[1] = -5;
-        window = new statform(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<statform>();
         QCOMPARE(Edit("GFtext")->text(), "1" + QString(300, '0') + ".0");
         QCOMPARE(Edit("losstext")->text(), QString("-5"));
         Press("teamupbutton");

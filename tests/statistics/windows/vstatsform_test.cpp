@@ -15,16 +15,9 @@
 #include "tests/support/qt/test_context.h"
 
 using namespace tavix;
+using tavix::testing::Latin1;
+using tavix::testing::Lines;
 using namespace tavix::testing;
-
-namespace {
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
-QStringList Lines(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const auto& l : lines) out << Latin1(l);
-    return out;
-}
-}  // namespace
 
 class VStatsformTest : public QObject {
     Q_OBJECT
@@ -37,11 +30,7 @@ class VStatsformTest : public QObject {
         return tavix::testing::Control<T>(window, name);
     }
     QListWidget* List() { return Control<QListWidget>("List1"); }
-    QStringList Items() {
-        QStringList items;
-        for (int i = 0; i < List()->count(); ++i) items << List()->item(i)->text();
-        return items;
-    }
+    QStringList Items() { return tavix::testing::Items(List()); }
     QRadioButton* Option(int i) { return Control<QRadioButton>(QString("Option1(%1)").arg(i)); }
     void Press(const char* name) { QTest::mouseClick(Control<QAbstractButton>(name), Qt::LeftButton); }
     // On the round button itself: a radio button answers only to its indicator and caption.
@@ -55,8 +44,7 @@ class VStatsformTest : public QObject {
   private slots:
     void init() {
         app = std::make_unique<TestApp>();
-        window = new VStatsform(*app->ctx);
-        app->host.OpenSubWindow(window, nullptr, OwnerWhileOpen::Disabled);
+        window = app->Open<VStatsform>();
     }
     void cleanup() { app.reset(); }
 

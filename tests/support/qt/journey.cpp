@@ -1,13 +1,14 @@
 #include "tests/support/qt/journey.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/data_files.h"
@@ -30,6 +31,22 @@ std::string Program::Load() {
     return UnexpectedMessage([&] { report = main->Form_Load(settingsPath); });
 }
 
+TestMain::TestMain()
+    : w(std::make_unique<Form2>(app.nba, app.dialogs, app.clock, app.printers, app.help, app.DataDir())) {
+    w->show();
+}
+
+TestMain::~TestMain() { w.reset(); }
+
+QWidget* TestMain::Opened(const std::function<void()>& action) {
+    const auto before = w->OpenSubWindows();
+    action();
+    QApplication::processEvents();
+    for (QWidget* window : w->OpenSubWindows())
+        if (std::find(before.begin(), before.end(), window) == before.end()) return window;
+    return nullptr;
+}
+
 std::string UnexpectedMessage(const std::function<void()>& action) {
     try {
         action();
@@ -37,15 +54,6 @@ std::string UnexpectedMessage(const std::function<void()>& action) {
         return e.what();
     }
     return std::string();
-}
-
-void CopySuppliedData(const QString& folder) {
-    for (const char* name : {kStatisticsFile, kScheduleFile, kNamesFile, kRosterFile}) {
-        const QString target = QDir(folder).filePath(name);
-        QFile::remove(target);
-        QFile::copy(QString::fromStdString(SuppliedDataDir() + "/" + name), target);
-        QFile(target).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    }
 }
 
 QString RunTool(const QString& program, const QStringList& args) {
@@ -115,13 +123,5 @@ CupsSetup FindCupsSetup(std::initializer_list<const char*> tools) {
     }
     return setup;
 }
-
-QStringList Items(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; list && i < list->count(); ++i) items << list->item(i)->text();
-    return items;
-}
-
-bool Shown(const QWidget* widget) { return widget && !widget->isHidden(); }
 
 }  // namespace tavix::testing

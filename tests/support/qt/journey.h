@@ -34,6 +34,18 @@ struct Program {
     LoadReport report;
 };
 
+// The main window on a TestApp (a copy of the supplied data, scripted boxes), shown; not loaded.
+struct TestMain {
+    TestMain();
+    ~TestMain();
+    Form2* operator->() { return w.get(); }
+    // The sub-window `action` opened, or nullptr.
+    QWidget* Opened(const std::function<void()>& action);
+
+    TestApp app;
+    std::unique_ptr<Form2> w;
+};
+
 // Runs `action`; returns the text of a message box nobody expected (empty when there was none).
 std::string UnexpectedMessage(const std::function<void()>& action);
 
@@ -45,9 +57,6 @@ W* OpenWindow(Form2& main) {
     }
     return nullptr;
 }
-
-// Copies the supplied data files into `folder`, writable.
-void CopySuppliedData(const QString& folder);
 
 // A command line tool's standard output (empty when it did not run).
 QString RunTool(const QString& program, const QStringList& args);
@@ -72,11 +81,6 @@ struct CupsSetup {
     QString queue, out, skip;
 };
 CupsSetup FindCupsSetup(std::initializer_list<const char*> tools);
-
-// Every line of a list box; none for a list the window has not made yet.
-QStringList Items(const QListWidget* list);
-// Whether a control is made and not hidden (the main window makes its lists on first use).
-bool Shown(const QWidget* widget);
 
 }  // namespace tavix::testing
 

@@ -1,8 +1,5 @@
 #include "tests/support/qt/test_context.h"
 
-#include <QDir>
-#include <QFile>
-
 #include "core/data_files.h"
 
 namespace tavix::testing {
@@ -44,14 +41,9 @@ void FakeWindowHost::CloseSubWindow(QWidget* window) {
     window->deleteLater();
 }
 
-std::string SuppliedDataDir() { return std::string(TAVIX_SOURCE_DIR) + "/data"; }
-
 TestApp::TestApp(bool loadSuppliedData) {
     if (loadSuppliedData) {
-        for (const char* name : {kStatisticsFile, kScheduleFile, kNamesFile, kRosterFile}) {
-            QFile::copy(QString::fromStdString(SuppliedDataDir() + "/" + name), dir.filePath(name));
-            QFile(dir.filePath(name)).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        }
+        CopySuppliedData(DataDir());
         LoadLeague(DataDir(), DataDir() + "/TVX.ini", nba);
     } else {
         nba.TeamCount = kLeagueTeams;

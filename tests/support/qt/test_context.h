@@ -3,14 +3,18 @@
 // data in a temporary folder, scripted message boxes, a fixed clock, a recording printer,
 // a help launcher that remembers its keywords and a window host that behaves like the main window's.
 
+#include <QListWidget>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/app_context.h"
+#include "tests/support/data_folders.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -57,6 +61,18 @@ struct TestApp {
     std::unique_ptr<AppContext> ctx;
 
     std::string DataDir() const;
+
+    // A sub-window of class W on this context, opened by the host as the main window opens it.
+    template <class W, class... Args>
+    W* Open(Args&&... args) {
+        return OpenAs<W>(OwnerWhileOpen::Disabled, std::forward<Args>(args)...);
+    }
+    template <class W, class... Args>
+    W* OpenAs(OwnerWhileOpen mode, Args&&... args) {
+        auto* window = new W(*ctx, std::forward<Args>(args)...);
+        host.OpenSubWindow(window, nullptr, mode);
+        return window;
+    }
 };
 
 // A window's control by its object name; the test stops at once when there is none.
@@ -67,7 +83,29 @@ T* Control(QWidget* window, const QString& name) {
     return control;
 }
 
-// The folder holding the supplied data files of the source tree.
-std::string SuppliedDataDir();
+// The program's Latin-1 text as the windows show it.
+inline QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+}
+inline QStringList Lines(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const auto& l : lines) out << Latin1(l);
+    return out;
+}
+
+// Every line of a list box; none for a list the window has not made yet.
+inline QStringList Items(const QListWidget* list) {
+    QStringList items;
+    for (int i = 0; list && i < list->count(); ++i) items << list->item(i)->text();
+    return items;
+}
+// The same in the program's own Latin-1, to hold against the logic's lines and the printout.
+inline std::vector<std::string> ItemTexts(const QListWidget* list) {
+    std::vector<std::string> texts;
+    for (const QString& item : Items(list)) texts.push_back(item.toLatin1().toStdString());
+    return texts;
+}
+// Whether a control is made and not hidden (the main window makes its lists on first use).
+inline bool Shown(const QWidget* widget) { return widget && !widget->isHidden(); }
 
 }  // namespace tavix::testing

@@ -15,8 +15,8 @@
 #include "predictions/windows/blockpredictform.h"
 #include "predictions/windows/predictions.h"
 #include "statistics/windows/vstatsform.h"
+#include "tests/support/lists_run.h"
 #include "tests/support/qt/journey.h"
-#include "tools/lists/lists_command.h"
 #include "ui/main/windows/form2.h"
 
 using namespace tavix;
@@ -24,23 +24,18 @@ using tavix::testing::Control;
 using tavix::testing::Items;
 using tavix::testing::OpenWindow;
 using tavix::testing::TestApp;
+using tavix::testing::TestMain;
 
 namespace {
 
 QStringList Companion(const TestApp& app, const QStringList& args) {
-    std::vector<std::string> argv{"--data", app.DataDir()};
+    std::vector<std::string> argv;
     for (const QString& a : args) argv.push_back(a.toStdString());
-    std::ostringstream out, err;
-    if (RunListsCommand(argv, out, err) != 0) qWarning("tavix-lists failed: %s", err.str().c_str());
-    QString text = QString::fromLatin1(out.str().c_str());
+    const tavix::testing::ListsRun run = tavix::testing::RunLists(app.DataDir(), argv);
+    if (run.status != 0) qWarning("tavix-lists failed: %s", run.err.c_str());
+    QString text = QString::fromLatin1(run.out.c_str());
     if (text.endsWith('\n')) text.chop(1);
     return text.split('\n');
-}
-
-std::unique_ptr<Form2> MainWindow(TestApp& app) {
-    auto w = std::make_unique<Form2>(app.nba, app.dialogs, app.clock, app.printers, app.help, app.DataDir());
-    w->show();
-    return w;
 }
 
 }  // namespace
@@ -70,26 +65,26 @@ class ListsVsWindowsTest : public QObject {
         QFETCH(QString, team);
         QFETCH(int, type);
         QFETCH(QString, command);
-        TestApp app;
-        auto main = MainWindow(app);
+        TestMain main;
+        TestApp& app = main.app;
         main->findChild<QAction*>(menu)->trigger();
         if (!team.isEmpty()) {
-            Control<QComboBox>(main.get(), "Combo1")->setCurrentText(team);
-            Control<QRadioButton>(main.get(), QString("schtype(%1)").arg(type))->setChecked(true);
-            Control<QAbstractButton>(main.get(), "TeamSelButton")->click();
+            Control<QComboBox>(main.w.get(), "Combo1")->setCurrentText(team);
+            Control<QRadioButton>(main.w.get(), QString("schtype(%1)").arg(type))->setChecked(true);
+            Control<QAbstractButton>(main.w.get(), "TeamSelButton")->click();
         }
         QCOMPARE(Items(menu == "standingsmenu" ? main->List2 : main->List1),
                  Companion(app, command.split(' ')));
     }
 
     void blockPredictions() {
-        TestApp app;
+        TestMain main;
+        TestApp& app = main.app;
         app.clock.today = Date{1999, 3, 1};
-        auto main = MainWindow(app);
         main->findChild<QAction*>("Sechalfmenu")->trigger();
         for (int i = 19; i < 60; ++i) main->List1->item(i)->setSelected(true);
         main->Blockpredictbutton->click();
-        auto* block = OpenWindow<BlockPredictForm>(*main);
+        auto* block = OpenWindow<BlockPredictForm>(*main.w);
         QCOMPARE(Items(Control<QListWidget>(block, "List1")),
                  Companion(app, {"block", "--lines", "20-60", "--today", "03-01-1999"}));
     }
@@ -107,10 +102,10 @@ class ListsVsWindowsTest : public QObject {
     void ratingsView() {
         QFETCH(QString, clicks);
         QFETCH(QString, args);
-        TestApp app;
-        auto main = MainWindow(app);
+        TestMain main;
+        TestApp& app = main.app;
         main->findChild<QAction*>("ratingmenu")->trigger();
-        auto* ratings = OpenWindow<VStatsform>(*main);
+        auto* ratings = OpenWindow<VStatsform>(*main.w);
         for (const QString& name : clicks.split(' ', Qt::SkipEmptyParts))
             Control<QAbstractButton>(ratings, name)->click();
         QCOMPARE(Items(Control<QListWidget>(ratings, "List1")), Companion(app, args.split(' ')));
@@ -118,10 +113,10 @@ class ListsVsWindowsTest : public QObject {
 
     void singlePrediction() {
         for (auto [road, home, neutral] : {std::tuple{1, 4, false}, {20, 4, true}}) {
-            TestApp app;
-            auto main = MainWindow(app);
+            TestMain main;
+            TestApp& app = main.app;
             main->findChild<QAction*>("Predictionsmenu")->trigger();
-            auto* window = OpenWindow<predictions>(*main);
+            auto* window = OpenWindow<predictions>(*main.w);
             QTest::mouseClick(Control<QLabel>(window, QString("Clabel(%1)").arg(road)), Qt::LeftButton);
             QTest::mouseClick(Control<QLabel>(window, QString("Clabel(%1)").arg(home)), Qt::LeftButton);
             Control<QCheckBox>(window, "Neutralcheck")->setChecked(neutral);
@@ -146,10 +141,10 @@ class ListsVsWindowsTest : public QObject {
         QFETCH(QString, menu);
         QFETCH(QString, button);
         QFETCH(QString, args);
-        TestApp app;
-        auto main = MainWindow(app);
+        TestMain main;
+        TestApp& app = main.app;
         main->findChild<QAction*>(menu)->trigger();
-        Control<QAbstractButton>(main.get(), button)->click();
+        Control<QAbstractButton>(main.w.get(), button)->click();
         QCOMPARE(app.printers.jobs.size(), size_t(1));
         QStringList printed;
         int page = 0;
@@ -161,10 +156,10 @@ class ListsVsWindowsTest : public QObject {
     }
 
     void forecast() {
-        TestApp app;
-        auto main = MainWindow(app);
+        TestMain main;
+        TestApp& app = main.app;
         main->findChild<QAction*>("pseasonmenu")->trigger();
-        auto* window = OpenWindow<Pseason>(*main);
+        auto* window = OpenWindow<Pseason>(*main.w);
         QStringList boxes;
         for (int box = 1; box <= 7; ++box)  // a box holds the city on its second line
             boxes << Control<QLabel>(window, QString("label(%1)").arg(box))

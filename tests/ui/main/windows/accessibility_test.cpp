@@ -16,42 +16,22 @@
 
 #include "platform/help_viewer.h"
 #include "reference/windows/textrulesform.h"
-#include "tests/support/qt/test_context.h"
+#include "tests/support/qt/journey.h"
 #include "ui/main/windows/form2.h"
 
 using namespace tavix;
-using tavix::testing::TestApp;
 
 namespace {
 
 // Roles of controls a user acts on or reads one by one; each needs a name of its own.
 bool NeedsName(QAccessible::Role role) {
-    switch (role) {
-        case QAccessible::Button:
-        case QAccessible::CheckBox:
-        case QAccessible::RadioButton:
-        case QAccessible::ComboBox:
-        case QAccessible::EditableText:
-        case QAccessible::SpinBox:
-        case QAccessible::List:
-        case QAccessible::Table:
-        case QAccessible::Tree:
-        case QAccessible::ScrollBar:
-        case QAccessible::Slider:
-        case QAccessible::Link:
-        case QAccessible::PageTab:
-        case QAccessible::PageTabList:
-        case QAccessible::ButtonMenu:
-        case QAccessible::ButtonDropDown:
-        case QAccessible::Graphic:
-        case QAccessible::Animation:
-        case QAccessible::Grouping:
-        case QAccessible::Window:
-        case QAccessible::Dialog:
-            return true;
-        default:
-            return false;
-    }
+    using A = QAccessible;
+    static const A::Role named[] = {
+        A::Button,   A::CheckBox,    A::RadioButton, A::ComboBox,       A::EditableText, A::SpinBox,
+        A::List,     A::Table,       A::Tree,        A::ScrollBar,      A::Slider,       A::Link,
+        A::PageTab,  A::PageTabList, A::ButtonMenu,  A::ButtonDropDown, A::Graphic,      A::Animation,
+        A::Grouping, A::Window,      A::Dialog};
+    return std::find(std::begin(named), std::end(named), role) != std::end(named);
 }
 
 // A control the program paints itself is read as a bare client area or an empty text unless it says
@@ -103,24 +83,10 @@ QStringList Faults(QWidget* window) {
 }
 
 // The main window on a copy of the supplied data, loaded as at start-up.
-struct Program {
-    TestApp app;
-    std::unique_ptr<Form2> main;
-    Program()
-        : main(std::make_unique<Form2>(app.nba, app.dialogs, app.clock, app.printers, app.help,
-                                       app.DataDir())) {
-        main->Form_Load(app.DataDir() + "/TVX.ini");
-        main->show();
+struct Program : tavix::testing::TestMain {
+    Program() {
+        w->Form_Load(app.DataDir() + "/TVX.ini");
         QApplication::processEvents();
-    }
-    // The sub-window `action` opened.
-    QWidget* Opened(const std::function<void()>& action) {
-        const auto before = main->OpenSubWindows();
-        action();
-        QApplication::processEvents();
-        for (QWidget* w : main->OpenSubWindows())
-            if (std::find(before.begin(), before.end(), w) == before.end()) return w;
-        return nullptr;
     }
 };
 
@@ -138,7 +104,7 @@ QWidget* Find(QWidget* window, const QString& path) {
 // The sub-window `command` opened; after it, `then` runs on it.
 Opener Sub(QAction* Form2::*command, std::function<void(QWidget*)> then = {}) {
     return [command, then](Program& p) {
-        QWidget* window = p.Opened([&] { (p.main.get()->*command)->trigger(); });
+        QWidget* window = p.Opened([&] { (p.w.get()->*command)->trigger(); });
         if (window && then) then(window);
         QApplication::processEvents();
         return window;
@@ -146,7 +112,7 @@ Opener Sub(QAction* Form2::*command, std::function<void(QWidget*)> then = {}) {
 }
 
 QWidget* OpenSplash(Program& p) {
-    p.main->aboutmenu->trigger();
+    p.w->aboutmenu->trigger();
     QApplication::processEvents();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && w->inherits("tavix::Form1")) return w;
@@ -166,9 +132,9 @@ class AccessibilityTest : public QObject {
         QTest::addColumn<Opener>("open");
         auto view = [](std::function<void(Form2&)> show) {
             return Opener([show](Program& p) {
-                show(*p.main);
+                show(*p.w);
                 QApplication::processEvents();
-                return static_cast<QWidget*>(p.main.get());
+                return static_cast<QWidget*>(p.w.get());
             });
         };
         QTest::newRow("main, idle") << view([](Form2&) {});
@@ -178,16 +144,16 @@ class AccessibilityTest : public QObject {
         QTest::newRow("splash (About)") << Opener(OpenSplash);
         QTest::newRow("predictions") << Sub(&Form2::Predictionsmenu);
         QTest::newRow("block predictions") << Opener([](Program& p) {
-            p.main->Sechalfmenu->trigger();
-            for (int row = 1; row < 4; ++row) p.main->List1->item(row)->setSelected(true);
-            return p.Opened([&] { p.main->Blockpredictbutton->click(); });
+            p.w->Sechalfmenu->trigger();
+            for (int row = 1; row < 4; ++row) p.w->List1->item(row)->setSelected(true);
+            return p.Opened([&] { p.w->Blockpredictbutton->click(); });
         });
         QTest::newRow("statistics") << Sub(&Form2::updatemenu);
         QTest::newRow("ratings") << Sub(&Form2::ratingmenu);
         QTest::newRow("play-off forecast") << Sub(&Form2::pseasonmenu);
         QTest::newRow("settings") << Sub(&Form2::Settingsmenu);
         QTest::newRow("font chooser") << Opener([](Program& p) {
-            QWidget* settings = p.Opened([&] { p.main->Settingsmenu->trigger(); });
+            QWidget* settings = p.Opened([&] { p.w->Settingsmenu->trigger(); });
             return p.Opened([&] { settings->findChild<QPushButton*>("Command1")->click(); });
         });
         QTest::newRow("names") << Sub(&Form2::Namesmenu);
@@ -215,7 +181,7 @@ class AccessibilityTest : public QObject {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QAccessible::Role>("role");
         QTest::addColumn<QString>("name");  // empty: any name
-        auto view = Opener([](Program& p) { return static_cast<QWidget*>(p.main.get()); });
+        auto view = Opener([](Program& p) { return static_cast<QWidget*>(p.w.get()); });
         auto court =
             Sub(&Form2::Plmenu, [](QWidget* w) { qobject_cast<textrulesform*>(w)->Topiclabel_Click(7); });
         QTest::newRow("splash picture")

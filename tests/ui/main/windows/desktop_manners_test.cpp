@@ -86,7 +86,8 @@ class DesktopMannersTest : public QObject {
     Q_OBJECT
   private slots:
 
-    // Without belonging, one click on the greyed main window buried the sub-window under it.
+    // Without belonging, one click on the greyed main window buried the sub-window under it. The main
+    // window is greyed while a sub-window is open.
     void subWindowsBelongToTheirOpener_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<bool>("growable");
@@ -113,6 +114,11 @@ class DesktopMannersTest : public QObject {
         QCOMPARE(sub->windowHandle()->transientParent(), p.w->windowHandle());
         QCOMPARE(bool(sub->windowFlags() & Qt::WindowMaximizeButtonHint), growable);
         QVERIFY(!(p.w->windowFlags() & Qt::WindowMaximizeButtonHint));  // the main window never grows
+        // The main window waits, greyed, until the sub-window goes.
+        QCOMPARE(p.w->OpenSubWindows().size(), size_t(1));
+        QVERIFY(!p.w->isEnabled() && sub->isEnabled());
+        p.w->CloseSubWindow(sub);
+        QVERIFY(p.w->OpenSubWindows().empty() && p.w->isEnabled());
     }
 
     void windowOpenedFromASubWindowBelongsToIt() {
@@ -232,28 +238,20 @@ class DesktopMannersTest : public QObject {
         QTest::addColumn<QString>("view");   // a view shown in the main window first
         QTest::addColumn<bool>("onMain");    // F1 pressed in the (greyed) main window
         QTest::addColumn<QString>("topic");  // the help topic; empty when none
-        QTest::newRow("main window") << ""
-                                     << "" << false << HelpKeyword::Contents;
-        QTest::newRow("schedule list") << ""
-                                       << "schedule" << false << HelpKeyword::Printing;
-        QTest::newRow("standings") << ""
-                                   << "standings" << false << HelpKeyword::Contents;
-        QTest::newRow("statistics") << "updatemenu"
-                                    << "" << false << HelpKeyword::Statistics;
-        QTest::newRow("predictions") << "Predictionsmenu"
-                                     << "" << false << HelpKeyword::Predictions;
-        QTest::newRow("forecast") << "pseasonmenu"
-                                  << "" << false << HelpKeyword::Forecast;
-        QTest::newRow("rosters") << "Rostermenu"
-                                 << "" << false << HelpKeyword::Printing;
-        QTest::newRow("settings") << "Settingsmenu"
-                                  << "" << false << HelpKeyword::Settings;
-        QTest::newRow("ratings, no help button") << "ratingmenu"
-                                                 << "" << false << HelpKeyword::Contents;
-        QTest::newRow("names editor: its notes") << "Namesmenu"
-                                                 << "" << false << "";
-        QTest::newRow("greyed main window under statistics") << "updatemenu"
-                                                             << "" << true << HelpKeyword::Statistics;
+        const std::tuple<const char*, const char*, const char*, bool, const char*> rows[] = {
+            {"main window", "", "", false, HelpKeyword::Contents},
+            {"schedule list", "", "schedule", false, HelpKeyword::Printing},
+            {"standings", "", "standings", false, HelpKeyword::Contents},
+            {"statistics", "updatemenu", "", false, HelpKeyword::Statistics},
+            {"predictions", "Predictionsmenu", "", false, HelpKeyword::Predictions},
+            {"forecast", "pseasonmenu", "", false, HelpKeyword::Forecast},
+            {"rosters", "Rostermenu", "", false, HelpKeyword::Printing},
+            {"settings", "Settingsmenu", "", false, HelpKeyword::Settings},
+            {"ratings, no help button", "ratingmenu", "", false, HelpKeyword::Contents},
+            {"names editor: its notes", "Namesmenu", "", false, ""},
+            {"greyed main window under statistics", "updatemenu", "", true, HelpKeyword::Statistics}};
+        for (auto [name, item, view, onMain, topic] : rows)
+            QTest::newRow(name) << QString(item) << QString(view) << onMain << QString(topic);
     }
 
     void f1OpensTheHelpOfTheWindow() {

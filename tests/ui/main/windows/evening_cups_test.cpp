@@ -27,14 +27,13 @@
 #include "ui/main/windows/form1.h"
 
 using namespace tavix;
+using tavix::testing::Latin1;
 using namespace tavix::testing;
 
 namespace {
 
 const char kFont[] = "DejaVu Sans Mono";
 constexpr int kKnicks = 4;
-
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.c_str()); }
 
 template <class T = QAbstractButton>
 T* Control(QWidget* window, const char* name) {
@@ -113,7 +112,7 @@ class EveningCupsTest : public QObject {
         queue_ = cups.queue;
         out_ = cups.out;
         QVERIFY(dir_.isValid() && QDir(dir_.path()).mkpath("config"));
-        CopySuppliedData(dir_.path());
+        CopySuppliedData(dir_.path().toStdString());
     }
 
     void aFansEvening() {

@@ -3,7 +3,6 @@
 // gets one clear message and loses nothing: the old file stays, the figures and lists stay on
 // screen and reach the disk or the paper once the fault is gone. Real windows (offscreen), the
 // desktop printer and a cups-pdf queue: eval "$(.ci/cups.sh start DIR)".
-#include <sys/resource.h>
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
@@ -32,18 +31,6 @@ QByteArray Bytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
-// While alive, files this process writes may not grow beyond `bytes`.
-struct FileSizeLimit {
-    rlimit before{};
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &before);
-        rlimit limited = before;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before); }
-};
-
 QString Knicks(const NBA& nba) {
     return QString("%1-%2 %3 %4")
         .arg(nba.Wins[kKnicks])
@@ -57,7 +44,7 @@ struct Setup {
     QTemporaryDir dir;
     std::unique_ptr<Program> app;
     Setup() {
-        CopySuppliedData(dir.path());
+        CopySuppliedData(dir.path().toStdString());
         app = std::make_unique<Program>(dir.path().toStdString(), dir.filePath("TVX.ini").toStdString());
     }
     QString Statistics() const { return dir.filePath(kStatisticsFile); }

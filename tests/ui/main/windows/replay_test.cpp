@@ -26,16 +26,11 @@
 
 using namespace tavix;
 using tavix::testing::Items;
+using tavix::testing::Lines;
 using tavix::testing::OpenWindow;
 using tavix::testing::Program;
 
 namespace {
-
-QStringList Lines(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const auto& l : lines) out << QString::fromLatin1(l.c_str());
-    return out;
-}
 
 QByteArray FileBytes(const QString& path) {
     QFile f(path);
@@ -49,7 +44,7 @@ class ReplayTest : public QObject {
   private slots:
     void init() {
         QVERIFY(dir_.isValid());
-        tavix::testing::CopySuppliedData(dir_.path());
+        tavix::testing::CopySuppliedData(dir_.path().toStdString());
         program_ =
             std::make_unique<Program>(dir_.path().toStdString(), dir_.filePath("TVX.ini").toStdString());
         QCOMPARE(QString::fromStdString(program_->Load()), QString());
