@@ -13,14 +13,6 @@ int DaysInMonth(int y, int m) {
     return m == 2 && IsLeapYear(y) ? 29 : days[m - 1];
 }
 
-std::optional<int> ParseDigits(std::string_view text) {
-    if (text.empty() || text.size() > 6) return std::nullopt;
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 std::vector<std::string_view> Words(std::string_view text) {
     std::vector<std::string_view> words;
     size_t i = 0;
@@ -36,6 +28,14 @@ std::vector<std::string_view> Words(std::string_view text) {
 bool SameWord(std::string_view word, const char* name) { return ToLower(word) == ToLower(name); }
 
 }  // namespace
+
+std::optional<int> ParseDigits(std::string_view text) {
+    if (text.empty() || text.size() > 6) return std::nullopt;
+    int value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
 
 bool operator==(const Date& a, const Date& b) {
     return a.year == b.year && a.month == b.month && a.day == b.day;

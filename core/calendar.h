@@ -13,6 +13,10 @@ bool operator<(const Date& a, const Date& b);
 inline bool operator!=(const Date& a, const Date& b) { return !(a == b); }
 inline bool operator<=(const Date& a, const Date& b) { return !(b < a); }
 
+// A whole number written in plain digits, at most six of them (a day, a year, a score); nothing
+// for signs, blanks or anything else.
+std::optional<int> ParseDigits(std::string_view text);
+
 bool IsRealDay(const Date& d);                            // a day the calendar has
 std::optional<Date> ParseIsoDate(std::string_view text);  // YYYY-MM-DD, a real calendar day
 int Weekday(const Date& d);                               // 0 = Sunday

@@ -1,7 +1,6 @@
 #include "statistics/season_results.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "predictions/block_predictions.h"
 
@@ -23,11 +22,7 @@ LeagueTotals Sum(const std::vector<GameResult>& games, Keep keep) {
 }
 
 std::optional<int> Points(std::string_view text) {
-    if (text.empty() || text.size() > 3) return std::nullopt;
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
+    return text.size() <= 3 ? ParseDigits(text) : std::nullopt;  // no game reaches a thousand points
 }
 
 bool IsOvertimeWord(std::string_view word) {
