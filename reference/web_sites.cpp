@@ -12,7 +12,7 @@ const std::vector<WebSite>& RecommendedSites() {
         {17, 2, "Sports Illustrated", "https://www.si.com/nba"},
         {18, 3, "ESPN Professional Basketball", "https://www.espn.com/nba/"},
         {19, 4, "CBS SportsLine NBA", "https://www.cbssports.com/nba/"},
-        {20, 5, "USA Today Sports NHL", "https://www.usatoday.com/sports/nhl/"},
+        {20, 5, "USA Today Sports NBA", "https://www.usatoday.com/sports/nba/"},
     };
     return sites;
 }

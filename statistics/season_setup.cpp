@@ -35,19 +35,19 @@ std::string NewSeasonWarningText() {
                  "CAUTION!  The Won, Loss and Scoring averages",
                  "will be assigned to the previous year.",
                  "",
-                 "The number of games played should be greater",
-                 "than 60 for each team.  Its best to have the",
+                 "Each team should have played at least 40 of",
+                 "its 50 games.  Its best to have the",
                  "statistics complete for the full year.",
                  "Statistics from the previous year will be",
                  "factored with those of a new year for the",
                  "first quarter of the new season when",
                  "calculating predictions.",
                  "This function allows the program to continue",
-                 "making predicitons.  For updated schedules and",
-                 "other stats, it will be necessary to obtain an",
-                 "update from AOL, CIS or by mail from the author",
-                 "for a new year.  The NBA schedule is not",
-                 "released until after the player draft each spring.",
+                 "making predicitons.  For the new schedule,",
+                 "look for an update of Tavix; the league's web",
+                 "site and newspapers carry the latest figures.",
+                 "The NBA schedule is not released until",
+                 "after the player draft each spring.",
                  "",
                  "     CONTINUE?          Select 'NO' to Exit"},
                 "\n\r");
@@ -60,7 +60,8 @@ std::string NewSeasonConfirmText() {
 }
 
 bool NewSeasonGamesGuardPasses(const NBA& nba) {
-    // Only the first ten clubs are looked at; the message speaks of 60 games, the check of 40.
+    // Only the first ten clubs are looked at: a season cut short by a lockout still counts once
+    // its clubs have played most of their games.
     for (int t = 1; t <= kGuardedTeams; ++t) {
         if (nba.Wins[t] + nba.Losses[t] < kGuardGames) return false;
     }
@@ -86,7 +87,7 @@ std::string StatisticsSaveFailedText(const std::string& reason, const std::strin
 }
 
 NewSeasonOutcome NewSeasonSetup(NBA& nba, Dialogs& dialogs, const std::string& dataDir) {
-    if (!IsPositive(dialogs.Show(NewSeasonWarningText(), "Tavix", Buttons::YesNo, Icon::Critical,
+    if (!IsPositive(dialogs.Show(NewSeasonWarningText(), "Tavix", Buttons::YesNo, Icon::Question,
                                  DefaultButton::Second)))
         return NewSeasonOutcome::Declined;
     if (!NewSeasonGamesGuardPasses(nba)) {
@@ -94,7 +95,7 @@ NewSeasonOutcome NewSeasonSetup(NBA& nba, Dialogs& dialogs, const std::string& d
         dialogs.Beep();
         return NewSeasonOutcome::TooFewGames;
     }
-    if (!IsPositive(dialogs.Show(NewSeasonConfirmText(), "Tavix", Buttons::OkCancel, Icon::Critical)))
+    if (!IsPositive(dialogs.Show(NewSeasonConfirmText(), "Tavix", Buttons::OkCancel, Icon::Question)))
         return NewSeasonOutcome::Cancelled;
     RollOverSeason(nba);
     const WriteResult saved = SaveStatistics(dataDir, nba);

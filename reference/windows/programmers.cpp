@@ -23,7 +23,7 @@ constexpr double kPanelTop = 1560, kPanelStep = 420, kPanelHeight = 360;
 }  // namespace
 
 programmers::programmers(AppContext& ctx) : ctx_(ctx) {
-    setWindowTitle(" ");
+    setWindowTitle("Programming Information - Tavix");
     setAccessibleName("Programming Information");
     SetClientSizeTwips(this, 9000, 7140);
 

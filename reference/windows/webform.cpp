@@ -34,7 +34,7 @@ QFont ArialFont(double points, bool bold = false, bool underline = false) {
 }  // namespace
 
 webform::webform(AppContext& ctx) : ctx_(ctx) {
-    setWindowTitle("Tavix");
+    setWindowTitle("Recommended Web Sites - Tavix");
     SetClientSizeTwips(this, 7845, 6000);
 
     Command1 = new QPushButton(this);

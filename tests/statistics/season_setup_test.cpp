@@ -77,12 +77,12 @@ TEST_F(NewSeasonTest, StopsChangeNothing) {
 }
 
 // The warning defaults to No, so a stray Enter never clears a season.
-TEST_F(NewSeasonTest, WarningIsCriticalAndDefaultsToNo) {
+TEST_F(NewSeasonTest, WarningAsksAndDefaultsToNo) {
     dialogs.answers = {Answer::Yes, Answer::Cancel};
     NewSeasonSetup(nba, dialogs, dir.string());
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
+    EXPECT_EQ(dialogs.shown[0].icon, Icon::Question);
     EXPECT_EQ(dialogs.shown[0].defaultButton, DefaultButton::Second);
     EXPECT_EQ(dialogs.shown[1].buttons, Buttons::OkCancel);
 }

@@ -159,7 +159,7 @@ void Form2::Open(bool wait) {
 void Form2::BuildMenus() {
     AddMenu(Fmenu, "Fmenu", "&File");
     programmingmenu =
-        AddItem(Fmenu, "programmingmenu", "Programming Information", [this] { Open<programmers>(); });
+        AddItem(Fmenu, "programmingmenu", "Programming &Information", [this] { Open<programmers>(); });
     AddSeparator(Fmenu, "dashmenu");
     Settingsmenu = AddItem(Fmenu, "Settingsmenu", "Tavix &Settings", [this] { Open<Settingsform>(true); });
     printersetupmenu =
@@ -175,8 +175,8 @@ void Form2::BuildMenus() {
         editmenu[i] = AddItem(emenu, name.c_str(), editCaptions[i], [this, i] { editmenu_Click(i); });
     }
     AddSeparator(emenu, "b3");
-    Namesmenu = AddItem(emenu, "Namesmenu", "Edit Names && Locations", [this] { Open<Namesform>(); });
-    newseasonmenu = AddItem(emenu, "newseasonmenu", "New Season Setup", [this] {
+    Namesmenu = AddItem(emenu, "Namesmenu", "Edit &Names && Locations", [this] { Open<Namesform>(); });
+    newseasonmenu = AddItem(emenu, "newseasonmenu", "New S&eason Setup", [this] {
         if (replay_->ConfirmEndBefore("New Season Setup")) RunNewSeason(ctx_);
     });
 
@@ -197,11 +197,20 @@ void Form2::BuildMenus() {
     }
     teamschedulemenu =
         AddItem(smeu, "teamschedulemenu", "&Team Schedules", [this] { teamschedulemenu_Click(); });
+    // The star marks the months the 1998-99 lockout left without games; say so where it is seen.
+    const QString noGames = "* No games: the lockout put off the season's first games to 5 February 1999";
+    for (QAction* starred :
+         {fhalfschmenu, Monthlyschedulemenu[0], Monthlyschedulemenu[1], Monthlyschedulemenu[2]}) {
+        starred->setToolTip(noGames);
+        starred->setStatusTip(noGames);
+    }
+    smeu->setToolTipsVisible(true);
+    Monmenu->setToolTipsVisible(true);
 
     AddMenu(STmenu, "STmenu", "S&tatistics  ");
     Predictionsmenu =
         AddItem(STmenu, "Predictionsmenu", "Single Game &Predictions", [this] { Open<predictions>(true); });
-    AddItem(STmenu, "recordmenu", "Prediction Record", [this] { Open<PredRecordForm>(true); });
+    AddItem(STmenu, "recordmenu", "Prediction Re&cord", [this] { Open<PredRecordForm>(true); });
     AddSeparator(STmenu, "dash");
     ratingmenu = AddItem(STmenu, "ratingmenu", "Team &Ratings  - Sortable Database",
                          [this] { Open<VStatsform>(true); });
@@ -210,22 +219,22 @@ void Form2::BuildMenus() {
         if (replay_->ConfirmEndBefore("Update Statistics")) Open<statform>();
     });
     gatherstatmenu =
-        AddItem(STmenu, "gatherstatmenu", "Statistics Form", [this] { PrintGatheringForm(ctx_); });
+        AddItem(STmenu, "gatherstatmenu", "Statistics &Form", [this] { PrintGatheringForm(ctx_); });
     AddSeparator(STmenu, "s2");
-    standingsmenu = AddItem(STmenu, "standingsmenu", "View Standings", [this] { standingsmenu_Click(); });
+    standingsmenu = AddItem(STmenu, "standingsmenu", "&View Standings", [this] { standingsmenu_Click(); });
     AddSeparator(STmenu, "sepbar1");
-    pseasonmenu = AddItem(STmenu, "pseasonmenu", "Play-Off Forecast ", [this] { Open<Pseason>(true); });
+    pseasonmenu = AddItem(STmenu, "pseasonmenu", "Play-&Off Forecast ", [this] { Open<Pseason>(true); });
     AddSeparator(STmenu, "sepbar2");
-    Rostermenu =
-        AddItem(STmenu, "Rostermenu", "Team Rosters - Players / Coaching", [this] { Open<IndvSTATS>(true); });
+    Rostermenu = AddItem(STmenu, "Rostermenu", "Team Ro&sters - Players / Coaching",
+                         [this] { Open<IndvSTATS>(true); });
 
     AddMenu(rmenu, "rmenu", "&Rules && Info...  ");
-    Plmenu = AddItem(rmenu, "Plmenu", " Game && Player Rules", [this] { Open<textrulesform>(); });
+    Plmenu = AddItem(rmenu, "Plmenu", " &Game && Player Rules", [this] { Open<textrulesform>(); });
     Readingmenu =
-        AddItem(rmenu, "Readingmenu", " Recommended Reading", [this] { ShowRecommendedReading(ctx_); });
+        AddItem(rmenu, "Readingmenu", " Recommended R&eading", [this] { ShowRecommendedReading(ctx_); });
     AddSeparator(rmenu, "s1");
     websitemenu = AddItem(rmenu, "websitemenu", "Recommended &Web Sites", [this] { Open<webform>(); });
-    addressmenu = AddItem(rmenu, "addressmenu", "Team Mailing Addresses", [this] { Open<Addresses>(true); });
+    addressmenu = AddItem(rmenu, "addressmenu", "Team &Mailing Addresses", [this] { Open<Addresses>(true); });
 
     AddMenu(hmenu, "hmenu", "  &Help");
     Infomenu = AddItem(hmenu, "Infomenu", "&Help Contents",

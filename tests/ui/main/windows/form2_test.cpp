@@ -6,8 +6,10 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
@@ -50,10 +52,10 @@ class Form2Test : public QObject {
         Main w;
         // Name and caption of every menu and item, in order; "-" for separators, ">" opens a submenu.
         const QString expected =
-            "Fmenu:&File|programmingmenu:Programming Information|dashmenu:-|Settingsmenu:Tavix &Settings|"
+            "Fmenu:&File|programmingmenu:Programming &Information|dashmenu:-|Settingsmenu:Tavix &Settings|"
             "printersetupmenu:&Printer Setup|b1:-|Exitmenu:E&xit|emenu:&Edit  |editmenu(1):Cu&t|"
-            "editmenu(2):&Copy|editmenu(3):&Paste|b3:-|Namesmenu:Edit Names && Locations|"
-            "newseasonmenu:New Season Setup|smeu:&Schedules/Predictions|"
+            "editmenu(2):&Copy|editmenu(3):&Paste|b3:-|Namesmenu:Edit &Names && Locations|"
+            "newseasonmenu:New S&eason Setup|smeu:&Schedules/Predictions|"
             "fhalfschmenu:* &First Half Season (Nov - Jan)|Sechalfmenu:&Second half of the Season (Feb - "
             "May)|"
             ">Monmenu:Schedules by &Month|Monthlyschedulemenu(0):* &November|Monthlyschedulemenu(1):* "
@@ -61,13 +63,15 @@ class Form2Test : public QObject {
             "Monthlyschedulemenu(2):* "
             "&January|Monthlyschedulemenu(3):&February|Monthlyschedulemenu(4):&March|"
             "Monthlyschedulemenu(5):&April / May|teamschedulemenu:&Team Schedules|STmenu:S&tatistics  |"
-            "Predictionsmenu:Single Game &Predictions|recordmenu:Prediction Record|dash:-|ratingmenu:Team "
+            "Predictionsmenu:Single Game &Predictions|recordmenu:Prediction Re&cord|dash:-|ratingmenu:Team "
             "&Ratings  - Sortable "
             "Database|sp:-|"
-            "updatemenu:&Update Statistics|gatherstatmenu:Statistics Form|s2:-|standingsmenu:View Standings|"
-            "sepbar1:-|pseasonmenu:Play-Off Forecast |sepbar2:-|Rostermenu:Team Rosters - Players / Coaching|"
-            "rmenu:&Rules && Info...  |Plmenu: Game && Player Rules|Readingmenu: Recommended Reading|s1:-|"
-            "websitemenu:Recommended &Web Sites|addressmenu:Team Mailing Addresses|replaymenu:Re&play|"
+            "updatemenu:&Update Statistics|gatherstatmenu:Statistics &Form|s2:-|standingsmenu:&View "
+            "Standings|"
+            "sepbar1:-|pseasonmenu:Play-&Off Forecast |sepbar2:-|Rostermenu:Team Ro&sters - Players / "
+            "Coaching|"
+            "rmenu:&Rules && Info...  |Plmenu: &Game && Player Rules|Readingmenu: Recommended R&eading|s1:-|"
+            "websitemenu:Recommended &Web Sites|addressmenu:Team &Mailing Addresses|replaymenu:Re&play|"
             "replaydaymenu:&Replay a Day of the Season...|replaysep1:-|replayprevmenu:&Previous Game Day|"
             "replaynextmenu:&Next Game Day|replaysep2:-|replayendmenu:&End Replay|hmenu:  &Help|"
             "Infomenu:&Help Contents|searchmenu:&Search for Help on...|b2:-|aboutmenu:&About Tavix";
@@ -85,6 +89,22 @@ class Form2Test : public QObject {
         }
         QCOMPARE(found, expected.split('|'));
         QVERIFY(w->findChild<QMenu*>("Monmenu") && w->findChild<QAction*>("Monthlyschedulemenu(5)"));
+
+        // A keyboard user reaches every item: each has an access key of its own within its menu.
+        std::function<void(const QList<QAction*>&, const QString&)> keysOf = [&](const QList<QAction*>& items,
+                                                                                 const QString& where) {
+            QSet<QChar> keys;
+            for (QAction* a : items) {
+                if (a->isSeparator()) continue;
+                const QKeySequence mnemonic = QKeySequence::mnemonic(a->text());
+                QVERIFY2(!mnemonic.isEmpty(), qPrintable(where + ": no access key in " + a->text()));
+                const QChar key = QKeySequence(mnemonic[0].key()).toString().at(0).toLower();
+                QVERIFY2(!keys.contains(key), qPrintable(where + ": access key used twice, " + a->text()));
+                keys.insert(key);
+                if (a->menu()) keysOf(a->menu()->actions(), a->text());
+            }
+        };
+        keysOf(w->menuBar()->actions(), "menu bar");
     }
 
     // The state the window is in when a tool button is pressed, and whether each button acts.
