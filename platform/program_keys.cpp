@@ -6,8 +6,9 @@
 
 namespace tavix {
 
-ProgramKeys::ProgramKeys(std::function<void(QWidget*)> help, std::function<void()> quit, QObject* parent)
-    : QObject(parent), help_(std::move(help)), quit_(std::move(quit)) {
+ProgramKeys::ProgramKeys(std::function<void(QWidget*)> help, std::function<void()> quit,
+                         std::function<bool(QWidget*)> leave, QObject* parent)
+    : QObject(parent), help_(std::move(help)), quit_(std::move(quit)), leave_(std::move(leave)) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -27,6 +28,7 @@ bool ProgramKeys::eventFilter(QObject* watched, QEvent* event) {
         quit_();
         return true;
     }
+    if (pressed == QKeyCombination(Qt::Key_Escape)) return leave_(static_cast<QWidget*>(watched)->window());
     return false;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The keys that work in every window of the program: F1 opens the help of the window the key was
-// pressed in, Ctrl+Q ends the program. Watching the whole application, they reach a window whose
-// controls are disabled as well; a message box on show keeps its keys to itself.
+// pressed in, Ctrl+Q ends the program, Esc leaves the sub-window it was pressed in (the leave
+// callback says whether the window was one). Watching the whole application, they reach a window
+// whose controls are disabled as well; a message box on show keeps its keys to itself.
 
 #include <QObject>
 #include <functional>
@@ -12,7 +13,8 @@ namespace tavix {
 
 class ProgramKeys : public QObject {
   public:
-    ProgramKeys(std::function<void(QWidget* window)> help, std::function<void()> quit, QObject* parent);
+    ProgramKeys(std::function<void(QWidget* window)> help, std::function<void()> quit,
+                std::function<bool(QWidget* window)> leave, QObject* parent);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -20,6 +22,7 @@ class ProgramKeys : public QObject {
   private:
     std::function<void(QWidget*)> help_;
     std::function<void()> quit_;
+    std::function<bool(QWidget*)> leave_;
 };
 
 }  // namespace tavix

@@ -104,7 +104,14 @@ Form2::Form2(NBA& nba, Dialogs& dialogs, Clock& clock, PrinterProvider& printers
     BuildControls();
     replay_ = new ReplayCommands(*this);
     resize(TwipsSize(kLoadWidth, kLoadHeight));
-    new ProgramKeys([this](QWidget* window) { ShowWindowHelp(window); }, [this] { Exitmenu_Click(); }, this);
+    // Esc leaves a sub-window the way its close button does, through its own questions.
+    new ProgramKeys([this](QWidget* window) { ShowWindowHelp(window); }, [this] { Exitmenu_Click(); },
+                    [this](QWidget* window) {
+                        if (!open_.count(window)) return false;
+                        window->close();
+                        return true;
+                    },
+                    this);
     // The desktop session ending is one more way of leaving: typed work gets its questions first.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
         if (!session.allowsInteraction()) {
