@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QWidget>
 
 namespace tavix {
@@ -29,6 +30,15 @@ bool ProgramKeys::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (pressed == QKeyCombination(Qt::Key_Escape)) return leave_(static_cast<QWidget*>(watched)->window());
+    // Enter presses the focused text button, as Space does (picture buttons take Enter themselves):
+    // the windows are not dialogs, where Qt would do it.
+    auto* button = qobject_cast<QPushButton*>(watched);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && button && button->isEnabled() && button == button->window()->focusWidget() &&
+        !button->isDefault()) {
+        button->click();
+        return true;
+    }
     return false;
 }
 

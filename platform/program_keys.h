@@ -1,8 +1,9 @@
 #pragma once
 // The keys that work in every window of the program: F1 opens the help of the window the key was
 // pressed in, Ctrl+Q ends the program, Esc leaves the sub-window it was pressed in (the leave
-// callback says whether the window was one). Watching the whole application, they reach a window
-// whose controls are disabled as well; a message box on show keeps its keys to itself.
+// callback says whether the window was one), Enter presses the focused text button. Watching the whole
+// application, they reach a window whose controls are disabled as well; a message box on show keeps its keys
+// to itself.
 
 #include <QObject>
 #include <functional>

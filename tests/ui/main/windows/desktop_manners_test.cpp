@@ -124,6 +124,16 @@ class DesktopMannersTest : public QObject {
         QVERIFY(p.w->OpenSubWindows().empty() && p.w->isEnabled());
     }
 
+    // Enter on a focused text button presses it, as Space does.
+    void enterPressesTheFocusedButton() {
+        Program p;
+        QWidget* calendar = p.Open("replaydaymenu");
+        auto* cancel = Control<QAbstractButton>(calendar, "CancelButton");
+        cancel->setFocus();
+        PressIn(calendar, Qt::Key_Return);
+        QVERIFY(p.w->OpenSubWindows().empty() && p.w->isEnabled());
+    }
+
     void windowOpenedFromASubWindowBelongsToIt() {
         Program p;
         QWidget* settings = p.Open("Settingsmenu");
