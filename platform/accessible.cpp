@@ -9,6 +9,7 @@ namespace tavix {
 namespace {
 
 constexpr char kRoleProperty[] = "tavixAccessibleRole";
+constexpr char kCheckedProperty[] = "tavixAccessibleChecked";
 
 // A widget with the role it was given; a button among them is pressed with a click in its middle,
 // which goes through the same handlers as the user's own click.
@@ -17,10 +18,20 @@ class RoleInterface : public QAccessibleWidget {
     RoleInterface(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
     QString text(QAccessible::Text t) const override {
-        QString text = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && text.isEmpty())
-            if (auto* label = qobject_cast<QLabel*>(widget())) text = label->text();
-        return text;
+        // A label is called by what it shows: Qt would fall back on the title of the frame around it.
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            if (auto* label = qobject_cast<QLabel*>(widget())) return label->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const QVariant checked = widget()->property(kCheckedProperty);
+        if (checked.isValid()) {
+            state.checkable = true;
+            state.checked = checked.toBool();
+        }
+        return state;
     }
 
     QStringList actionNames() const override {
@@ -66,6 +77,16 @@ void SetAccessible(QWidget* widget, QAccessible::Role role, const QString& name)
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
     if (iface && !dynamic_cast<RoleInterface*>(iface))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+}
+
+void SetAccessibleChecked(QWidget* widget, bool checked) {
+    const QVariant before = widget->property(kCheckedProperty);
+    widget->setProperty(kCheckedProperty, checked);
+    if (before.isValid() && before.toBool() == checked) return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(widget, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace tavix

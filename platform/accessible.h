@@ -14,4 +14,8 @@ namespace tavix {
 // label is called by its text, so a caption that changes is read as it stands.
 void SetAccessible(QWidget* widget, QAccessible::Role role, const QString& name = QString());
 
+// Makes a control given a role above read as a toggle that is on (`checked`) or off, and tells a
+// screen reader when that changes.
+void SetAccessibleChecked(QWidget* widget, bool checked);
+
 }  // namespace tavix

@@ -29,6 +29,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "platform/accessible.h"
 #include "platform/app_paths.h"
 
 namespace tavix {
@@ -98,6 +99,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 HelpWindow::HelpWindow(QHelpEngine& engine, LinkOpener& links) : engine_(engine), links_(links) {
     setObjectName("HelpWindow");
     setWindowTitle("Tavix Help");
+    SetAccessible(this, QAccessible::Window);  // read as a window of its own, not a bare area
     resize(900, 620);
 
     tabs_ = new QTabWidget;

@@ -191,6 +191,9 @@ void Pseason::Form_Load() {
         QString text = QString::fromLatin1(BoxText(ctx_.nba, forecast_.BoxTeam(box)));
         text.replace("\r\n", "\n");
         label[box]->setText(text);
+        // Read out as one line that says what the box stands for, not as a bare line break.
+        label[box]->setAccessibleName(label[box]->accessibleDescription() + ": " +
+                                      (text.simplified().isEmpty() ? QString("none") : text.simplified()));
         FitToWidth(label[box]);
     }
 }

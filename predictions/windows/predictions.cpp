@@ -31,9 +31,11 @@ constexpr int kLongestLine = 82;  // the rule under the window's first heading
 
 }  // namespace
 
-// The classic light red and black of the labels, at full strength as the old palette had them.
-QColor predictions::ChosenColour() { return QColor(255, 0, 0); }
-QColor predictions::UnchosenColour() { return QColor(0, 0, 0); }
+// Pure red on white falls short of the contrast small text needs; a deeper red on a light box and a
+// paler one on a dark box both stay readable.
+QColor predictions::ChosenColour(const QColor& background) {
+    return background.lightness() < 128 ? QColor(255, 128, 128) : QColor(192, 0, 0);
+}
 
 predictions::predictions(AppContext& ctx) : ctx_(ctx), session_(ctx.nba), longest_(kLongestLine) {
     setWindowTitle("Tavix Predictions");
@@ -174,13 +176,27 @@ void predictions::BuildControls() {
         heading(b.heading2, b.name2, b.text2);
         teams(b.first2, b.last2);
     }
+
+    // The keyboard starts on the first team and meets the teams before what acts on them.
+    QWidget* previous = nullptr;
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        if (previous) setTabOrder(previous, Clabel[t]);
+        previous = Clabel[t];
+    }
+    for (QWidget* next : std::initializer_list<QWidget*>{Neutralcheck, Reversebutton, PredictButton,
+                                                         PrintButton, RemoveButton, ClearButton, DoneButton,
+                                                         List1, HScroll1, InfoButton}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    Clabel[1]->setFocus();
 }
 
 void predictions::Form_Load() {
+    // Each team is a box of the theme's own text colours, light or dark.
     for (int t = 1; t <= kLeagueTeams; ++t) {
-        QPalette palette = Clabel[t]->palette();
-        palette.setColor(QPalette::Window, Qt::white);
-        Clabel[t]->setPalette(palette);
+        Clabel[t]->setBackgroundRole(QPalette::Base);
+        Clabel[t]->setForegroundRole(QPalette::Text);
         Clabel[t]->setAutoFillBackground(true);
     }
     DateLabel->setText(Latin1(UpdateDateCaption(ctx_.nba)));
@@ -209,7 +225,12 @@ bool predictions::eventFilter(QObject* watched, QEvent* event) {
             auto* press = static_cast<QKeyEvent*>(event);
             const int key = press->key();
             if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) break;
-            if (!press->isAutoRepeat()) Clabel_Click(team);  // a held key is one choice too
+            if (press->isAutoRepeat()) return true;  // a held key is one choice too
+            // Enter predicts once the game has both teams, the window's main action; Space chooses.
+            if (key != Qt::Key_Space && session_.GameBoxEnabled())
+                PredictButton_Click();
+            else
+                Clabel_Click(team);
             return true;
         }
         case QEvent::FocusIn:
@@ -221,6 +242,15 @@ bool predictions::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void predictions::keyPressEvent(QKeyEvent* event) {
+    // Enter anywhere the focused control leaves it unanswered (the neutral tick, the list) predicts.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && session_.GameBoxEnabled()) {
+        PredictButton_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 int predictions::ShiftToShow(int characters) const {
@@ -258,9 +288,16 @@ void predictions::resizeEvent(QResizeEvent* event) {
 
 void predictions::ShowGameState() {
     for (int t = 1; t <= kLeagueTeams; ++t) {
+        const bool chosen = session_.LabelChosen(t);
         QPalette palette = Clabel[t]->palette();
-        palette.setColor(QPalette::WindowText, session_.LabelChosen(t) ? ChosenColour() : UnchosenColour());
+        const QPalette theme = Clabel[t]->parentWidget()->palette();
+        palette.setColor(QPalette::Text,
+                         chosen ? ChosenColour(theme.color(QPalette::Base)) : theme.color(QPalette::Text));
         Clabel[t]->setPalette(palette);
+        QFont font = Clabel[t]->font();
+        font.setBold(chosen);
+        Clabel[t]->setFont(font);
+        SetAccessibleChecked(Clabel[t], chosen);
     }
     gamebox->setEnabled(session_.GameBoxEnabled());
     GameLabel->setText(Latin1(session_.GameCaption()));

@@ -26,9 +26,9 @@ class predictions : public QWidget {
   public:
     explicit predictions(AppContext& ctx);
 
-    // Light red (QBColor 12) marks a chosen team; black (QBColor 0) an unchosen one.
-    static QColor ChosenColour();
-    static QColor UnchosenColour();
+    // A chosen team is shown in red, in bold and as a checked toggle to a screen reader; the red is
+    // the one that keeps text readable on `background` (a light or a dark theme).
+    static QColor ChosenColour(const QColor& background);
 
     const PredictionSession& Session() const { return session_; }
 
@@ -36,6 +36,7 @@ class predictions : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void BuildControls();

@@ -92,10 +92,16 @@ Setfont::Setfont(AppContext& ctx) : ctx_(ctx) {
     Form_Load();
 }
 
+void Setfont::ShowCurrentFont(const QString& name) {
+    fontlabel->setText(name);
+    // Without a name of its own the label would be read by its frame's title, or as nothing.
+    fontlabel->setAccessibleName("Current font: " + (name.isEmpty() ? QString("none chosen") : name));
+}
+
 void Setfont::Form_Load() {
     CentreOnScreen(this);
     const QString current = Latin1(ctx_.nba.PrinterFontName);
-    fontlabel->setText(current);
+    ShowCurrentFont(current);
     List1->addItems(PrinterFonts());
     // Marking the current font shows its sample too; a font the printer does not offer is
     // named in the label with nothing marked.
@@ -111,7 +117,7 @@ void Setfont::List1_Click() {
     const QList<QListWidgetItem*> chosen = List1->selectedItems();
     if (chosen.isEmpty()) return;
     const QString name = chosen.first()->text();
-    fontlabel->setText(name);
+    ShowCurrentFont(name);
     QFont sample(name);
     sample.setPointSizeF(kSampleSize);
     fontlabel->setFont(sample);

@@ -29,6 +29,7 @@ class Setfont : public QWidget {
 
   private:
     void Form_Load();
+    void ShowCurrentFont(const QString& name);
     void List1_Click();
     void Command1_Click();
     void donebutton_Click();

@@ -200,6 +200,13 @@ void statform::ShowTeam() {
     tietext->setText(Latin1(PlainInteger(nba.Ties[t])));
     GFtext->setText(Latin1(AverageText(nba.OffenseAve[t])));
     GAtext->setText(Latin1(AverageText(nba.DefenseAve[t])));
+    // A screen reader names the two buttons by the clubs they lead to, not by their arrow captions.
+    auto club = [&nba](int n) {
+        return n >= 1 && n <= nba.TeamCount ? Latin1(nba.CityNames[n] + " " + nba.TeamNames[n])
+                                            : QString("none");
+    };
+    teamdnbutton->setAccessibleName("Previous team: " + club(t - 1));
+    teamupbutton->setAccessibleName("Next team: " + club(t + 1));
 }
 
 void statform::SetMoveCaptions() {

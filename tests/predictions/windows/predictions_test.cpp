@@ -3,6 +3,7 @@
 // supplied league data.
 #include "predictions/windows/predictions.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -61,9 +62,20 @@ class PredictionsWindowTest : public QObject {
         QTest::mouseDClick(w, Qt::LeftButton);
         QTest::mouseRelease(w, Qt::LeftButton);
     }
-    bool Red(int team) {
-        return Label(team)->palette().color(QPalette::WindowText) == predictions::ChosenColour();
+    // Chosen shows in more than colour: red, bold, and a checked toggle to a screen reader. A team
+    // shown one way and not another is neither chosen nor unchosen.
+    enum Shown { Unchosen, Chosen, Mixed };
+    Shown Showing(int team) {
+        QLabel* label = Label(team);
+        const bool bold = label->font().bold();
+        const bool checked = QAccessible::queryAccessibleInterface(label)->state().checked;
+        const bool red = label->palette().color(QPalette::Text) ==
+                         predictions::ChosenColour(label->palette().color(QPalette::Base));
+        if (bold != checked || bold != red) return Mixed;
+        return bold ? Chosen : Unchosen;
     }
+    bool Red(int team) { return Showing(team) == Chosen; }
+    bool NotRed(int team) { return Showing(team) == Unchosen; }
     QStringList ListItems() { return tavix::testing::Items(Control<QListWidget>("List1")); }
 
   private slots:
@@ -81,7 +93,7 @@ class PredictionsWindowTest : public QObject {
         const NBA& nba = app->nba;
         QCOMPARE(Control<QLabel>("DateLabel")->text(), Latin1(UpdateDateCaption(nba)));
         for (int t = 1; t <= 29; ++t) {
-            QVERIFY(!Red(t));
+            QVERIFY(NotRed(t));
             QCOMPARE(Label(t)->text(), Latin1(TeamLabelCaption(nba, t)));
         }
         QCOMPARE(Label(19)->text(), QString("Minnesota Twolves"));
@@ -109,7 +121,7 @@ class PredictionsWindowTest : public QObject {
         QFETCH(QList<int>, red);
         QFETCH(QString, caption);
         for (int t : clicks) Click(t);
-        for (int t = 1; t <= 29; ++t) QCOMPARE(Red(t), red.contains(t));
+        for (int t = 1; t <= 29; ++t) QCOMPARE(Showing(t), red.contains(t) ? Chosen : Unchosen);
         QCOMPARE(Control<QFrame>("gamebox")->isEnabled(), red.size() == 2);
         QCOMPARE(Control<QPushButton>("Reversebutton")->isEnabled(), red.size() == 2);
         QCOMPARE(Control<QLabel>("GameLabel")->text(), caption);
@@ -186,7 +198,7 @@ class PredictionsWindowTest : public QObject {
         neutral->setChecked(true);
         Press("PredictButton");
         QVERIFY(!neutral->isChecked());
-        QVERIFY(!Red(1) && !Red(4));
+        QVERIFY(NotRed(1) && NotRed(4));
         QCOMPARE(Control<QLabel>("GameLabel")->text(), QString());
         Predict(1, 10);  // the next game gets the home edge again
         QCOMPARE(ListItems().mid(2), QStringList({" ", Latin1(ExpectedLine(app->nba, 4, 1, true)), " ",

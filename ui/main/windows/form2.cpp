@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -21,6 +22,7 @@
 #include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
+#include "platform/accessible.h"
 #include "platform/program_keys.h"
 #include "platform/show_window.h"
 #include "platform/twips.h"
@@ -151,7 +153,10 @@ QMenu* Form2::AddMenu(QMenu*& menu, const char* name, const char* caption) {
 QAction* Form2::AddItem(QMenu* menu, const char* name, const char* caption, std::function<void()> handler) {
     QAction* action = menu->addAction(QString::fromLatin1(caption));
     action->setObjectName(name);
-    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    // The accessibility bus can press an item no user could reach: refuse it as the greyed menu would.
+    connect(action, &QAction::triggered, this, [this, menu, handler = std::move(handler)] {
+        if (Reachable(menu)) handler();
+    });
     return action;
 }
 
@@ -423,6 +428,8 @@ void Form2::OpenSubWindow(QWidget* window, QWidget* owner, OwnerWhileOpen mode) 
     if (!owner) owner = this;
     open_[window] = {owner, mode};
     BelongTo(window, owner);
+    // A screen reader reads it as a dialog over the main window, titled as it is.
+    if (!qobject_cast<QDialog*>(window)) SetAccessible(window, QAccessible::Dialog);
     window->setEnabled(true);
     ShowWindow(window);
     CentreOnScreen(window);
@@ -602,7 +609,27 @@ void Form2::ButtonsOn() {
 }
 
 void Form2::SetMenusEnabled(std::initializer_list<QMenu*> menus, bool enabled) {
-    for (QMenu* menu : menus) menu->menuAction()->setEnabled(enabled);
+    for (QMenu* menu : menus) {
+        menu->menuAction()->setEnabled(enabled);
+        if (enabled)
+            lockedMenus_.erase(menu);
+        else
+            lockedMenus_.insert(menu);
+    }
+}
+
+bool Form2::Reachable(const QMenu* menu) const {
+    if (!isEnabled()) return false;
+    for (auto* m = menu; m; m = qobject_cast<const QMenu*>(m->parentWidget()))
+        if (lockedMenus_.count(m) || !m->menuAction()->isEnabled()) return false;
+    return true;
+}
+
+void Form2::changeEvent(QEvent* event) {
+    // Enabling the window enabled every menu with it; the view on show keeps its locks.
+    if (event->type() == QEvent::EnabledChange && isEnabled())
+        for (const QMenu* menu : lockedMenus_) menu->menuAction()->setEnabled(false);
+    QMainWindow::changeEvent(event);
 }
 
 void Form2::LockMenus() {

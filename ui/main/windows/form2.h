@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,7 @@ class Form2 : public QMainWindow, public WindowHost {
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void BuildMenus();
@@ -162,6 +164,9 @@ class Form2 : public QMainWindow, public WindowHost {
     template <class W>
     void Open(bool wait = false);
     void SetMenusEnabled(std::initializer_list<QMenu*> menus, bool enabled);
+    // Whether an item of `menu` can be reached by the user now: the window is not greyed under a
+    // sub-window and neither the menu nor a menu holding it is locked by the view on show.
+    bool Reachable(const QMenu* menu) const;
     void waittimer_Timer();
 
     AppContext ctx_;
@@ -175,6 +180,8 @@ class Form2 : public QMainWindow, public WindowHost {
         OwnerWhileOpen mode;
     };
     std::map<QWidget*, Opened> open_;
+    // The menus the view on show locks; Qt turns a menu back on whenever the window is enabled.
+    std::set<const QMenu*> lockedMenus_;
 };
 
 }  // namespace tavix

@@ -501,6 +501,24 @@ class Form2Test : public QObject {
         QVERIFY(QTest::qWaitFor([&] { return !w->Waiting(); }, 2000));
     }
 
+    // A sub-window over a schedule leaves the schedule's locks in place when it goes, and nothing the
+    // user cannot reach (a locked menu, a greyed window) acts when pressed by other means.
+    void menusFollowTheView() {
+        Main w;
+        w->fhalfschmenu->trigger();
+        w->programmingmenu->trigger();
+        QCOMPARE(w->OpenSubWindows().size(), size_t(1));
+        w->programmingmenu->trigger();  // pressed through the accessibility bus
+        w->Predictionsmenu->trigger();
+        QCOMPARE(w->OpenSubWindows().size(), size_t(1));
+        w->CloseSubWindow(w->OpenSubWindows()[0]);
+        QVERIFY(w->isEnabled());
+        for (QMenu* locked : {w->STmenu, w->rmenu, w->emenu}) QVERIFY(!locked->menuAction()->isEnabled());
+        w->standingsmenu->trigger();
+        QVERIFY(!w->List2 || w->List2->isHidden());
+        QVERIFY(w->OpenSubWindows().empty());
+    }
+
     // The menu's sub-windows are held by the desktop manners test; here the globe, help and About.
     void globeHelpAndAbout() {
         Main w;
