@@ -19,7 +19,12 @@ uint64_t Mix(uint64_t z) {
 class Draws {
   public:
     Draws(uint64_t seed, uint64_t simulation) : state_(Mix(seed + kGolden) ^ Mix(simulation * kGolden + 1)) {}
-    uint64_t Next() { return Mix(state_ += kGolden); }
+    // One multiplication a draw (wyrand): the games of a season take most of the time.
+    uint64_t Next() {
+        state_ += 0xA0761D6478BD642FULL;
+        const unsigned __int128 t = static_cast<unsigned __int128>(state_) * (state_ ^ 0xE7037ED1A0B428DBULL);
+        return static_cast<uint64_t>(t >> 64) ^ static_cast<uint64_t>(t);
+    }
 
   private:
     uint64_t state_;
@@ -60,6 +65,12 @@ struct Season {
     std::array<int, kTeamSlots> wins{}, losses{};
     TeamTable headToHead{};
     std::array<uint64_t, kTeamSlots> lot{};
+    std::array<double, kTeamSlots> pct{};
+
+    void Finish() {
+        for (size_t t = 1; t <= kLeagueTeams; ++t)
+            pct[t] = wins[t] + losses[t] == 0 ? 0 : static_cast<double>(wins[t]) / (wins[t] + losses[t]);
+    }
 };
 
 double Fraction(int won, int lost, double none) {
@@ -88,8 +99,7 @@ const League& TheLeague() {
 // Puts `teams` in order of record; clubs level on record go by the games between them, then by
 // their record within their conference, then by lot.
 void Order(const Season& s, int* teams, int n) {
-    double pct[kTeamSlots];
-    for (int i = 0; i < n; ++i) pct[teams[i]] = Fraction(s.wins[teams[i]], s.losses[teams[i]], 0);
+    const auto& pct = s.pct;
     std::sort(teams, teams + n, [&](int a, int b) { return pct[a] > pct[b]; });
     for (int first = 0; first < n;) {
         int end = first + 1;
@@ -146,6 +156,7 @@ std::array<int, 8> Seeds(const Season& s, int conference) {
 
 struct Prepared {
     Season start;
+    std::array<int, kTeamSlots> toPlay{};  // games each team has still to play
     std::vector<Game> games;
     SeriesTable bestOf5{}, bestOf7{};
 };
@@ -159,6 +170,8 @@ Prepared Prepare(const SeasonStanding& standing) {
         if (g.road < 1 || g.road > kLeagueTeams || g.home < 1 || g.home > kLeagueTeams) continue;
         p.games.push_back(
             {static_cast<uint8_t>(g.road), static_cast<uint8_t>(g.home), Threshold(g.homeChance)});
+        ++p.toPlay[static_cast<size_t>(g.road)];
+        ++p.toPlay[static_cast<size_t>(g.home)];
     }
     for (size_t a = 1; a <= kLeagueTeams; ++a)
         for (size_t b = 1; b <= kLeagueTeams; ++b) {
@@ -193,14 +206,19 @@ int ConferencePlayoffs(Draws& d, const Prepared& p, const std::array<int, 8>& se
 void Simulate(const Prepared& p, uint64_t seed, long simulation, Counts& counts) {
     Draws d(seed, static_cast<uint64_t>(simulation));
     Season s = p.start;
+    // Without branches: a branch on a coin toss is mispredicted every other game.
     for (const Game& g : p.games) {
-        const bool homeWon = d.Next() < g.homeWins;
-        const int winner = homeWon ? g.home : g.road, loser = homeWon ? g.road : g.home;
+        const unsigned homeWon = 0u - static_cast<unsigned>(d.Next() < g.homeWins);
+        const unsigned winner = (g.home & homeWon) | (g.road & ~homeWon);
+        const unsigned loser = (g.road & homeWon) | (g.home & ~homeWon);
         ++s.wins[winner];
-        ++s.losses[loser];
         ++s.headToHead[winner][loser];
     }
-    for (int t = 1; t <= kLeagueTeams; ++t) s.lot[t] = d.Next();
+    for (size_t t = 1; t <= kLeagueTeams; ++t) {
+        s.losses[t] += p.toPlay[t] - (s.wins[t] - p.start.wins[t]);
+        s.lot[t] = d.Next();
+    }
+    s.Finish();
     int champions[2];
     for (int c = 0; c < 2; ++c) {
         const std::array<int, 8> seeds = Seeds(s, c);
@@ -278,6 +296,7 @@ std::array<int, 8> PlayoffSeeds(const SeasonStanding& standing, Conference confe
     s.headToHead = standing.headToHead;
     Draws d(lot, 0);
     for (int t = 1; t <= kLeagueTeams; ++t) s.lot[t] = d.Next();
+    s.Finish();
     return Seeds(s, conference == Conference::Eastern ? 0 : 1);
 }
 
