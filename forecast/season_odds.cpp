@@ -61,6 +61,10 @@ double SeriesChance(double home, double road, int homeGames, int roadGames) {
     return chance;
 }
 
+double Fraction(int won, int lost, double none) {
+    return won + lost == 0 ? none : static_cast<double>(won) / (won + lost);
+}
+
 struct Season {
     std::array<int, kTeamSlots> wins{}, losses{};
     TeamTable headToHead{};
@@ -68,14 +72,9 @@ struct Season {
     std::array<double, kTeamSlots> pct{};
 
     void Finish() {
-        for (size_t t = 1; t <= kLeagueTeams; ++t)
-            pct[t] = wins[t] + losses[t] == 0 ? 0 : static_cast<double>(wins[t]) / (wins[t] + losses[t]);
+        for (size_t t = 1; t <= kLeagueTeams; ++t) pct[t] = Fraction(wins[t], losses[t], 0);
     }
 };
-
-double Fraction(int won, int lost, double none) {
-    return won + lost == 0 ? none : static_cast<double>(won) / (won + lost);
-}
 
 struct League {
     // Teams by conference (0 Eastern, 1 Western) and by division within it.
@@ -198,8 +197,11 @@ int ConferencePlayoffs(Draws& d, const Prepared& p, const std::array<int, 8>& se
         if (b < a) std::swap(a, b);
         return Series(d, t, seeds[a], seeds[b]) == seeds[a] ? a : b;
     };
-    const size_t upper = round(p.bestOf7, round(p.bestOf5, 0, 7), round(p.bestOf5, 3, 4));
-    const size_t lower = round(p.bestOf7, round(p.bestOf5, 1, 6), round(p.bestOf5, 2, 5));
+    // One statement a series: the order of the draws must not be left to the compiler.
+    const size_t first[4] = {round(p.bestOf5, 0, 7), round(p.bestOf5, 3, 4), round(p.bestOf5, 1, 6),
+                             round(p.bestOf5, 2, 5)};
+    const size_t upper = round(p.bestOf7, first[0], first[1]);
+    const size_t lower = round(p.bestOf7, first[2], first[3]);
     return seeds[round(p.bestOf7, upper, lower)];
 }
 

@@ -110,14 +110,14 @@ TEST(SeasonOdds, FinalRecordsGiveTheRealPlayoffField) {
 TEST(SeasonOdds, SeedsAndTieBreaks) {
     struct Case {
         const char* name;
-        int h2h1, h2h2;    // Boston's and Miami's wins against each other (both 30-20, Atlantic)
-        int conference1;   // Boston's wins against Charlotte, Miami's are 2
-        int first, third;  // seed 1 and seed 3 (seed 2 is Atlanta, the Central winner at 20-30)
+        int h2h1, h2h2;     // Boston's and Miami's wins against each other (both 30-20, Atlantic)
+        int charlotte1[2];  // Boston's wins and losses against Charlotte; Miami is 2-0
+        int first, third;   // seed 1 and seed 3 (seed 2 is Atlanta, the Central winner at 20-30)
     } cases[] = {
-        {"HeadToHead", 3, 1, 0, 1, 2},
-        {"HeadToHeadOther", 1, 3, 4, 2, 1},
-        {"ConferenceRecord", 2, 2, 4, 1, 2},
-        {"ConferenceRecordOther", 2, 2, 0, 2, 1},
+        {"HeadToHeadOverConference", 3, 1, {0, 5}, 1, 2},
+        {"HeadToHeadOverConferenceOther", 1, 3, {20, 0}, 2, 1},
+        {"ConferenceRecord", 2, 2, {4, 0}, 1, 2},
+        {"ConferenceRecordOther", 2, 2, {0, 0}, 2, 1},
     };
     for (const Case& c : cases) {
         SeasonStanding s;
@@ -128,7 +128,8 @@ TEST(SeasonOdds, SeedsAndTieBreaks) {
         for (int t = 3; t <= 7; ++t) s.wins[t] = 10 + t, s.losses[t] = 40 - t;
         s.headToHead[1][2] = static_cast<uint8_t>(c.h2h1);
         s.headToHead[2][1] = static_cast<uint8_t>(c.h2h2);
-        s.headToHead[1][9] = static_cast<uint8_t>(c.conference1);
+        s.headToHead[1][9] = static_cast<uint8_t>(c.charlotte1[0]);
+        s.headToHead[9][1] = static_cast<uint8_t>(c.charlotte1[1]);
         s.headToHead[2][9] = 2;
         const std::array<int, 8> seeds = PlayoffSeeds(s, Conference::Eastern, 5);
         EXPECT_EQ(seeds[0], c.first) << c.name;
