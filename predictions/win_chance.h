@@ -3,6 +3,9 @@
 // predicted one roughly as a normal curve; its spread is a figure measured over many professional
 // games, never this season's results, so the chance is what a fan could have known that morning.
 
+#include <string>
+#include <vector>
+
 #include "core/league.h"
 #include "predictions/prediction_rule.h"
 
@@ -21,5 +24,13 @@ double HomeChance(const Prediction& p);
 // The home team's chance when `road` plays at `home`, the home edge acting as in the line; the
 // caller computes the ratings just before.
 double HomeWinChance(const NBA& nba, int road, int home, bool neutral);
+
+// "59.7%": the favourite's chance as the windows show it beside a line.
+std::string ChanceText(double chance);
+// The chance column beside the block predictions list, line for line with it: the favourite's
+// chance where the list shows a prediction, a blank beside every other line (" ", as the list's own
+// blank lines, so a row keeps its height).
+std::vector<std::string> BlockChanceColumn(NBA& nba, SeasonView view,
+                                           const std::vector<std::string>& blockLines);
 
 }  // namespace tavix
