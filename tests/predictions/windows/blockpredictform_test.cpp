@@ -4,6 +4,7 @@
 
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -66,6 +67,10 @@ class BlockPredictFormTest : public QObject {
                 prediction ? (chances[i] == "50.0%") == pick && chances[i] >= "50.0%" : chances[i] == " ",
                 Items()[i].c_str());
         }
+        auto* list = window->findChild<QListWidget*>("List1");
+        list->scrollToBottom();  // the column follows the list
+        QCOMPARE(window->findChild<QListWidget*>("ChanceList")->verticalScrollBar()->value(),
+                 list->verticalScrollBar()->value());
         QVERIFY(window->grab().save(QString(TAVIX_BINARY_DIR) + "/blockpredictform.png"));
 
         app->dialogs.answers = {Answer::Cancel};
