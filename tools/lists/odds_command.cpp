@@ -7,10 +7,16 @@
 namespace tavix {
 namespace {
 
-std::string Percent(double chance) {
-    std::string text = FormatPicture(chance * 100, "##0.0") + "%";
-    return std::string(text.size() < 8 ? 8 - text.size() : 0, ' ') + text;
+std::string Right(const std::string& text, size_t width) {
+    return std::string(text.size() < width ? width - text.size() : 0, ' ') + text;
 }
+
+// The three columns end under the last letter of their headings.
+std::string Columns(const std::string& first, const std::string& second, const std::string& third) {
+    return Right(first, 9) + Right(second, 12) + Right(third, 10);
+}
+
+std::string Percent(double chance) { return FormatPicture(chance * 100, "##0.0") + "%"; }
 
 }  // namespace
 
@@ -23,12 +29,11 @@ SeasonOdds LeagueOdds(const NBA& nba, const OddsOptions& options) {
 }
 
 std::vector<std::string> OddsLines(const NBA& nba, const SeasonOdds& odds) {
-    std::vector<std::string> lines = {"Team                              Play-offs  Conference     Title"};
+    std::vector<std::string> lines = {PaddedTo("Team", 34) + Columns("Play-offs", "Conference", "Title")};
     for (int t = 1; t <= kLeagueTeams; ++t) {
         std::string line =
             PaddedTo(std::string(t < 10 ? " " : "") + PlainInteger(t) + "  " + FullName(nba, t), 34);
-        line +=
-            Percent(odds.Playoffs(t)) + "    " + Percent(odds.Conference(t)) + "  " + Percent(odds.Title(t));
+        line += Columns(Percent(odds.Playoffs(t)), Percent(odds.Conference(t)), Percent(odds.Title(t)));
         lines.push_back(line);
     }
     return lines;
