@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 #include <set>
+#include <thread>
 
-#include "forecast/odds_inputs.h"
+#include "forecast/odds_job.h"
 #include "tests/support/data_folders.h"
 
 namespace tavix {
@@ -65,6 +67,24 @@ TEST(SeasonOdds, CountsAddUpAndRepeat) {
     std::atomic<bool> cancel{true};
     control.cancel = &cancel;
     EXPECT_TRUE(SimulateSeasonOdds(s.Morning(0), sims, 7, control).cancelled);
+}
+
+// In the background a job reports its progress and ends with one point per game day, each the
+// odds of that morning; cancelled, it stops early.
+TEST(SeasonOdds, BackgroundJobFinishesOrStops) {
+    const SuppliedSeason& s = Season();
+    const auto wait = [](const OddsJob& job) {
+        while (!job.Finished()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    };
+    auto job = StartOddsThroughSeason(s.nba, s.games, 200, 1);
+    wait(*job);
+    EXPECT_EQ(job->Progress(), 1.0);
+    ASSERT_EQ(job->Result().size(), s.days.size());
+    EXPECT_EQ(job->Result()[45].title, SimulateSeasonOdds(s.Morning(45), 200, 1).title);
+    auto stopped = StartOddsThroughSeason(s.nba, s.games, 100000, 1);
+    stopped->Cancel();
+    wait(*stopped);
+    EXPECT_LT(stopped->Result().size(), s.days.size());
 }
 
 // After the last game day the field is certain and is 1999's, first-round pairings and home courts
