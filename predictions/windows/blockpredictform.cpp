@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QToolButton>
 #include <memory>
 
@@ -10,9 +11,12 @@
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "predictions/block_predictions.h"
+#include "predictions/win_chance.h"
 
 namespace tavix {
 namespace {
+
+constexpr int kChanceWidth = 1080;  // twips: "100.0%" at 9 points with the list's frame
 
 // The hourglass for as long as the object lives.
 class BusyPointer {
@@ -28,19 +32,33 @@ class BusyPointer {
 BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<std::string> blockLines)
     : ctx_(ctx), BlockLines(std::move(blockLines)) {
     setWindowTitle("Tavix Predictions");
-    setFixedSize(TwipsSize(9360, 6240));
+    // The chance column widens the classic window to the right of its list.
+    setFixedSize(TwipsSize(9360 + kChanceWidth, 6240));
 
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
     List1->setAccessibleName("Predictions");
     List1->setFont(FixedPitchFont(9));
     List1->setGeometry(TwipsRect(120, 120, 9120, 5280));
+    ChanceList = new QListWidget(this);
+    ChanceList->setObjectName("ChanceList");
+    ChanceList->setAccessibleName("Favourite's chance of winning");
+    ChanceList->setToolTip("The favourite's chance of winning");
+    ChanceList->setFont(FixedPitchFont(9));
+    ChanceList->setFocusPolicy(Qt::NoFocus);
+    ChanceList->setSelectionMode(QAbstractItemView::NoSelection);
+    ChanceList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ChanceList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ChanceList->setGeometry(TwipsRect(120 + 9120, 120, kChanceWidth, 5280));
+    // The column moves with the list, line beside line.
+    connect(List1->verticalScrollBar(), &QScrollBar::valueChanged, ChanceList->verticalScrollBar(),
+            &QScrollBar::setValue);
 
     PrintButton =
         PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsRect(120, 5535, 615, 495));
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
     DoneButton = PictureButton(this, "DoneButton", Glyph::DoorOut, "close prediction window",
-                               TwipsRect(9240 - 615, 5535, 615, 495));
+                               TwipsRect(9240 + kChanceWidth - 615, 5535, 615, 495));
     connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
 
     Form_Load();
@@ -54,6 +72,11 @@ void BlockPredictForm::Form_Load() {
     lines_ = BuildBlockPredictionList(ctx_.nba, ctx_.seasonView, BlockLines, ctx_.clock.Today());
     List1->clear();
     AddLines(List1, lines_);
+    std::vector<std::string> chances = BlockChanceColumn(ctx_.nba, ctx_.seasonView, BlockLines);
+    chances.resize(lines_.size(), " ");
+    ChanceList->clear();
+    AddLines(ChanceList, chances);
+    for (int i = 0; i < ChanceList->count(); ++i) ChanceList->item(i)->setTextAlignment(Qt::AlignRight);
 }
 
 void BlockPredictForm::PrintButton_Click() {

@@ -32,6 +32,7 @@ class BlockPredictForm : public QWidget {
     std::vector<std::string> lines_;  // what List1 shows
 
     QListWidget* List1 = nullptr;
+    QListWidget* ChanceList = nullptr;  // the favourite's chance beside each prediction
     QToolButton* PrintButton = nullptr;
     QToolButton* DoneButton = nullptr;
 };

@@ -19,7 +19,7 @@ expect() {
         failures=$((failures + 1))
     fi
 }
-expect "schedule standings ratings predict block forecast record" tavix-lists ""
+expect "schedule standings ratings predict block forecast record odds" tavix-lists ""
 expect "--data --as-of --print --format --help --version" tavix-lists --
 expect "csv json" tavix-lists --format ""
 expect "schedule" tavix-lists --data /tmp sch
@@ -35,6 +35,7 @@ expect "--neutral" tavix-lists predict 5 1 ""
 expect "--lines --today" tavix-lists block ""
 expect "--games --month" tavix-lists record ""
 expect "1 2 3 4 5 6" tavix-lists record --month ""
+expect "--simulations --seed" tavix-lists odds ""
 expect "standings" tavix-lists --as-of 1999-03-10 stan
 [ "$(complete -p tavix-lists)" = "complete -F _tavix_lists tavix-lists" ] || { echo "not registered"; failures=$((failures + 1)); }
 exit $((failures > 0))

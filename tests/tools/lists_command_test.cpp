@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -276,13 +277,27 @@ const TextCheck kPredictionCheck{
         if (r.at("favourite_team").is_null()) {
             EXPECT_EQ(l.substr(53, 8), "--  Pick");
             EXPECT_EQ(r.at("margin"), 0);
+            EXPECT_EQ(r.at("favourite_chance"), 0.5);
             EXPECT_EQ(NumbersIn(l.substr(61)), Figures(r, {"over_under"})) << l;
         } else {
             const Json favourite = r.at("favourite_team");
             EXPECT_TRUE(favourite == r.at("road_team") || favourite == r.at("home_team"));
             EXPECT_TRUE(EndsWith(r.at("favourite_name"), Utf8(Trimmed(l.substr(53, 14))))) << l;
             EXPECT_EQ(NumbersIn(l.substr(67)), Figures(r, {"margin", "over_under"})) << l;
+            EXPECT_GT(r.at("favourite_chance"), 0.5) << l;
         }
+    }};
+
+// A team's line: its number and name, then its three chances in percent; a thousand seasons make
+// every chance a whole tenth of a percent.
+const TextCheck kOddsCheck{
+    [](const std::string& l) { return l.size() > 1 && std::isdigit(static_cast<unsigned char>(l[1])); },
+    [](const std::string& l, const Row& r) {
+        EXPECT_TRUE(StartsWith(Utf8(l.substr(4)), r.at("name"))) << l;
+        std::vector<double> shown = {r.at("team")};
+        for (double f : Figures(r, {"playoff_chance", "conference_chance", "title_chance"}))
+            shown.push_back(std::round(f * 1000) / 10);
+        EXPECT_EQ(NumbersIn(l.substr(0, 4) + l.substr(34)), shown) << l;
     }};
 
 const TextCheck kForecastCheck{[](const std::string&) { return true; },
@@ -328,6 +343,7 @@ const std::vector<FormatCase>& FormatCases() {
                                      {{"predict", "22", "10", "--neutral"}, &kPredictionCheck},
                                      {{"block", "--today", "03-01-1999"}, &kPredictionCheck},
                                      {{"forecast"}, &kForecastCheck},
+                                     {{"odds", "--simulations", "1000"}, &kOddsCheck},
                                      {{"schedule", "second"}, &kScheduleCheck},
                                      {{"schedule", "month", "4"}, &kScheduleCheck},
                                      {{"schedule", "team", "22", "all"}, &kScheduleCheck}};

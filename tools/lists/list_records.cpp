@@ -7,6 +7,7 @@
 #include "predictions/block_predictions.h"
 #include "predictions/prediction_rule.h"
 #include "predictions/ratings.h"
+#include "predictions/win_chance.h"
 #include "statistics/standings.h"
 #include "ui/main/schedule_views.h"
 
@@ -55,12 +56,13 @@ std::vector<RecordValue> PredictionFields(const NBA& nba, int road, int home, co
             Team(favourite),
             Name(nba, favourite),
             favourite ? Shown(p.margin, "#0.0") : 0.0,
-            static_cast<long>(Shown(p.total, "##0"))};
+            static_cast<long>(Shown(p.total, "##0")),
+            Shown(FavouriteChance(p), "0.000")};
 }
 
 const std::vector<std::string> kPredictionFields = {"road_team", "road_name",      "home_team",
                                                     "home_name", "favourite_team", "favourite_name",
-                                                    "margin",    "over_under"};
+                                                    "margin",    "over_under",     "favourite_chance"};
 
 struct Score {
     RecordValue road, home, overtimes;

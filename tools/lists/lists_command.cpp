@@ -19,6 +19,7 @@
 #include "statistics/season_replay.h"
 #include "statistics/standings.h"
 #include "tools/lists/list_records.h"
+#include "tools/lists/odds_command.h"
 #include "tools/lists/record_writers.h"
 #include "ui/main/schedule_views.h"
 
@@ -35,6 +36,7 @@ const char kListsUsage[] =
     "  block [--lines A-B] [--today MM-DD-YYYY]\n"
     "  forecast\n"
     "  record [--games] [--month N (1-6)]\n"
+    "  odds [--simulations N] [--seed S]\n"
     "options:\n"
     "  --data DIR           read the data files from DIR (default: the current folder)\n"
     "  --as-of YYYY-MM-DD   the league as it stood after that day's games, later scores hidden\n"
@@ -265,6 +267,30 @@ Listing Record(NBA& nba, Arguments& a, Date&) {
     return l;
 }
 
+Listing Odds(NBA& nba, Arguments& a, Date&) {
+    OddsOptions options;
+    for (bool more = true; more && !a.Empty();) {
+        std::optional<int> n;
+        if (a.TakeIf("--simulations")) {
+            if (!(n = ParseInt(a.Take("a count"))) || *n < 1)
+                throw UsageError{"--simulations takes a count above 0"};
+            options.simulations = *n;
+        } else if (a.TakeIf("--seed")) {
+            if (!(n = ParseInt(a.Take("a seed")))) throw UsageError{"--seed takes a whole number"};
+            options.seed = static_cast<uint64_t>(*n);
+        } else {
+            more = false;
+        }
+    }
+    // The argument check runs on an empty league, with nothing to simulate.
+    const SeasonOdds odds =
+        nba.FirstHalfCount + nba.SecondHalfCount ? LeagueOdds(nba, options) : SeasonOdds{};
+    Listing l;
+    l.lines = OddsLines(nba, odds);
+    l.records = [&nba, odds] { return OddsRecords(nba, odds); };
+    return l;
+}
+
 // The commands by name; each reads its own arguments and builds its list.
 using CommandRun = Listing (*)(NBA&, Arguments&, Date& today);
 struct Command {
@@ -273,7 +299,7 @@ struct Command {
 };
 const Command kCommands[] = {
     {"schedule", Schedule}, {"standings", Standings}, {"ratings", Ratings}, {"predict", Predict},
-    {"block", Block},       {"forecast", Forecast},   {"record", Record},
+    {"block", Block},       {"forecast", Forecast},   {"record", Record},   {"odds", Odds},
 };
 
 CommandRun FindCommand(const std::string& name) {

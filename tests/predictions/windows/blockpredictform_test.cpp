@@ -4,6 +4,7 @@
 
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -56,6 +57,20 @@ class BlockPredictFormTest : public QObject {
         QCOMPARE(Items(), expected);
         QCOMPARE(Items().back(), std::string("Predictions made 03-14-1999"));
         QVERIFY(app->host.MainWindow()->isHidden());
+        // Beside each prediction the favourite's chance, an even one for a Pick; a blank elsewhere.
+        const auto chances = testing::ItemTexts(window->findChild<QListWidget*>("ChanceList"));
+        QCOMPARE(chances.size(), Items().size());
+        for (size_t i = 0; i < chances.size(); ++i) {
+            const bool prediction = Items()[i].size() >= 79 && Items()[i].find(" at ") == 24;
+            const bool pick = prediction && Items()[i].find("--  Pick") != std::string::npos;
+            QVERIFY2(
+                prediction ? (chances[i] == "50.0%") == pick && chances[i] >= "50.0%" : chances[i] == " ",
+                Items()[i].c_str());
+        }
+        auto* list = window->findChild<QListWidget*>("List1");
+        list->scrollToBottom();  // the column follows the list
+        QCOMPARE(window->findChild<QListWidget*>("ChanceList")->verticalScrollBar()->value(),
+                 list->verticalScrollBar()->value());
         QVERIFY(window->grab().save(QString(TAVIX_BINARY_DIR) + "/blockpredictform.png"));
 
         app->dialogs.answers = {Answer::Cancel};
