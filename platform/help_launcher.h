@@ -21,6 +21,13 @@ inline const char Forecast[] = "Project season outcome";
 inline const char Statistics[] = "Updating the Statistics";
 inline const char PredictionRecord[] = "Prediction Record";
 inline const char Replay[] = "Season replay";
+inline const char Standings[] = "Standings";
+inline const char Ratings[] = "Team ratings";
+inline const char Rules[] = "Rules and information";
+inline const char Addresses[] = "Team mailing addresses";
+inline const char WebSites[] = "Recommended web sites";
+inline const char Programming[] = "Programming information";
+inline const char Keyboard[] = "Keyboard";
 }  // namespace HelpKeyword
 
 }  // namespace tavix

@@ -27,6 +27,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <functional>
 #include <utility>
 
 #include "platform/accessible.h"
@@ -181,8 +182,10 @@ HelpWindow::HelpWindow(QHelpEngine& engine, LinkOpener& links) : engine_(engine)
     connect(contentsTree_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
         if (QHelpContentItem* item = engine_.contentModel()->contentItemAt(index)) ShowUrl(item->url());
     });
-    connect(engine_.contentModel(), &QHelpContentModel::contentsCreated, contentsTree_,
-            &QTreeView::expandAll);
+    connect(engine_.contentModel(), &QHelpContentModel::contentsCreated, this, [this] {
+        contentsTree_->expandAll();
+        MarkContentsOf(browser_->source());
+    });
     // The index narrows to the entries holding what has been typed so far; the pages that
     // mention it follow once the typing pauses.
     connect(searchField_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -220,10 +223,28 @@ HelpWindow::HelpWindow(QHelpEngine& engine, LinkOpener& links) : engine_(engine)
     connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
-    connect(browser_, &QTextBrowser::sourceChanged, note_, [this] {
+    connect(browser_, &QTextBrowser::sourceChanged, note_, [this](const QUrl& url) {
         // A note belongs to the page it was shown with.
         if (!holdNote_) note_->hide();
+        MarkContentsOf(url);
     });
+}
+
+void HelpWindow::MarkContentsOf(const QUrl& url) {
+    // The contents show where the reader is, whichever way the page was reached.
+    const QUrl page = url.adjusted(QUrl::RemoveFragment);
+    QHelpContentModel* model = engine_.contentModel();
+    std::function<QModelIndex(const QModelIndex&)> find = [&](const QModelIndex& parent) {
+        for (int row = 0; row < model->rowCount(parent); ++row) {
+            const QModelIndex index = model->index(row, 0, parent);
+            const QHelpContentItem* item = model->contentItemAt(index);
+            if (item && item->url().adjusted(QUrl::RemoveFragment) == page) return index;
+            if (const QModelIndex inside = find(index); inside.isValid()) return inside;
+        }
+        return QModelIndex();
+    };
+    const QModelIndex found = find(QModelIndex());
+    if (found.isValid()) contentsTree_->setCurrentIndex(found);
 }
 
 void HelpWindow::ShowUrl(const QUrl& url, const QString& note) {

@@ -73,6 +73,7 @@ class HelpWindow : public QWidget {
 
   private:
     void FollowLink(const QUrl& link);
+    void MarkContentsOf(const QUrl& url);
     void OpenIndexEntry(const QModelIndex& index);
     void OpenBestMatch();
     void SearchPages();

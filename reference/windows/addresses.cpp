@@ -11,12 +11,14 @@
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
+#include "platform/window_help.h"
 #include "reference/addresses.h"
 
 namespace tavix {
 
 Addresses::Addresses(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle("NBA Team Addresses");
+    SetHelpKeyword(this, HelpKeyword::Addresses);
     SetClientSizeTwips(this, 9435, 4950);
 
     Panel3D1 = new QFrame(this);

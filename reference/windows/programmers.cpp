@@ -12,6 +12,7 @@
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
+#include "platform/window_help.h"
 #include "reference/web_sites.h"
 #include "reference/windows/reference_pictures.h"
 
@@ -24,6 +25,7 @@ constexpr double kPanelTop = 1560, kPanelStep = 420, kPanelHeight = 360;
 
 programmers::programmers(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle("Programming Information - Tavix");
+    SetHelpKeyword(this, HelpKeyword::Programming);
     setAccessibleName("Programming Information");
     SetClientSizeTwips(this, 9000, 7140);
 

@@ -1,5 +1,6 @@
 #include "reference/windows/textrulesform.h"
 #include "platform/list_text.h"
+#include "platform/window_help.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -76,6 +77,7 @@ void TopicPanel::keyPressEvent(QKeyEvent* event) {
 textrulesform::textrulesform(AppContext& ctx) : ctx_(ctx) {
     setObjectName("textrulesform");
     setWindowTitle("Tavix Basic Rules & Information for Beginners");
+    SetHelpKeyword(this, HelpKeyword::Rules);
     SetClientSizeTwips(this, 9555, 5805);
 
     Image1 = new QLabel(this);

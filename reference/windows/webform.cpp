@@ -13,6 +13,7 @@
 #include "platform/accessible.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
+#include "platform/window_help.h"
 #include "reference/web_sites.h"
 #include "reference/windows/reference_pictures.h"
 
@@ -35,6 +36,7 @@ QFont ArialFont(double points, bool bold = false, bool underline = false) {
 
 webform::webform(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle("Recommended Web Sites - Tavix");
+    SetHelpKeyword(this, HelpKeyword::WebSites);
     SetClientSizeTwips(this, 7845, 6000);
 
     Command1 = new QPushButton(this);

@@ -14,6 +14,7 @@
 #include "platform/list_text.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
+#include "platform/window_help.h"
 
 namespace tavix {
 namespace {
@@ -30,6 +31,7 @@ constexpr int kLongestLine = 72;  // the 70-character headings and a club line w
 
 VStatsform::VStatsform(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle(kCurrentCaption);
+    SetHelpKeyword(this, HelpKeyword::Ratings);
     BuildControls();
     Form_Load();
 }

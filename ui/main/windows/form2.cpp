@@ -19,13 +19,14 @@
 #include <QVBoxLayout>
 
 #include "forecast/windows/pseason.h"
+#include "platform/accessible.h"
 #include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
-#include "platform/accessible.h"
 #include "platform/program_keys.h"
 #include "platform/show_window.h"
 #include "platform/twips.h"
+#include "platform/window_help.h"
 #include "predictions/block_predictions.h"
 #include "predictions/windows/blockpredictform.h"
 #include "predictions/windows/predictions.h"
@@ -487,12 +488,16 @@ void Form2::ShowWindowHelp(QWidget* window) {
         // Help & Info says nothing while the standings are up, so F1 does not go through it.
         if (Showing(SchInfobutton) && SchInfobutton->isEnabled())
             SchInfobutton_Click();
+        else if (Showing(List2))
+            ctx_.help.ShowHelpTopic(HelpKeyword::Standings);
         else
             ctx_.help.ShowHelpTopic(HelpKeyword::Contents);
         return;
     }
     if (QToolButton* button = HelpButtonOf(window))
         button->click();
+    else if (const QString keyword = HelpKeywordOf(window); !keyword.isEmpty())
+        ctx_.help.ShowHelpTopic(keyword.toStdString());
     else
         ctx_.help.ShowHelpTopic(HelpKeyword::Contents);
 }

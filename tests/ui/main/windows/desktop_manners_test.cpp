@@ -254,13 +254,17 @@ class DesktopMannersTest : public QObject {
         const std::tuple<const char*, const char*, const char*, bool, const char*> rows[] = {
             {"main window", "", "", false, HelpKeyword::Contents},
             {"schedule list", "", "schedule", false, HelpKeyword::Printing},
-            {"standings", "", "standings", false, HelpKeyword::Contents},
+            {"standings", "", "standings", false, HelpKeyword::Standings},
             {"statistics", "updatemenu", "", false, HelpKeyword::Statistics},
             {"predictions", "Predictionsmenu", "", false, HelpKeyword::Predictions},
             {"forecast", "pseasonmenu", "", false, HelpKeyword::Forecast},
             {"rosters", "Rostermenu", "", false, HelpKeyword::Printing},
             {"settings", "Settingsmenu", "", false, HelpKeyword::Settings},
-            {"ratings, no help button", "ratingmenu", "", false, HelpKeyword::Contents},
+            {"ratings, no help button", "ratingmenu", "", false, HelpKeyword::Ratings},
+            {"addresses", "addressmenu", "", false, HelpKeyword::Addresses},
+            {"web sites", "websitemenu", "", false, HelpKeyword::WebSites},
+            {"rules", "Plmenu", "", false, HelpKeyword::Rules},
+            {"programming information", "programmingmenu", "", false, HelpKeyword::Programming},
             {"names editor: its notes", "Namesmenu", "", false, ""},
             {"greyed main window under statistics", "updatemenu", "", true, HelpKeyword::Statistics}};
         for (auto [name, item, view, onMain, topic] : rows)
