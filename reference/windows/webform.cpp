@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -51,7 +52,12 @@ webform::webform(AppContext& ctx) : ctx_(ctx) {
     Label3 = new QLabel(kCopiedNotice, this);
     Label3->setObjectName("Label3");
     Label3->setFont(ArialFont(8, true));
-    Label3->setStyleSheet("color: #800000;");
+    // Dark red on a light theme, a pale red on a dark one: readable either way.
+    QPalette notice = Label3->palette();
+    notice.setColor(QPalette::WindowText, palette().color(QPalette::Window).lightness() < 128
+                                              ? QColor(255, 150, 150)
+                                              : QColor(128, 0, 0));
+    Label3->setPalette(notice);
     // Arial's substitutes run wider than Arial; the notice must still show whole.
     Label3->setGeometry(
         QRect(Twips(120), Twips(1440), std::max(Twips(6015), Label3->sizeHint().width()), Twips(255)));
@@ -60,7 +66,7 @@ webform::webform(AppContext& ctx) : ctx_(ctx) {
     Label2 = new QLabel(kCopyInstruction, this);
     Label2->setObjectName("Label2");
     Label2->setFont(ArialFont(8));
-    Label2->setStyleSheet("color: #0000C0;");
+    Label2->setForegroundRole(QPalette::Link);  // the theme's link colour, light or dark
     // One line, ending where the window's right margin begins; a substitute for Arial that runs
     // wider moves its start to the left rather than breaking the sentence in two.
     const int instructionRight = Twips(4320 + 3405);
@@ -77,9 +83,10 @@ webform::webform(AppContext& ctx) : ctx_(ctx) {
         auto* address = new QLabel(site.address, this);
         address->setObjectName(QString("Label1(%1)").arg(site.addressLabel));
         address->setFont(ArialFont(9, false, true));
-        address->setStyleSheet("color: #0000C0;");
+        address->setForegroundRole(QPalette::Link);
         address->setGeometry(TwipsRect(720, kAddressTops[i], 5400, 270));
         address->setCursor(Qt::PointingHandCursor);
+        address->setFocusPolicy(Qt::TabFocus);  // Space or Enter copies it, as a click does
         address->setToolTip("Copy this address to the Clipboard");
         SetAccessible(address, QAccessible::Button);
         Label1[site.nameLabel] = name;
@@ -107,13 +114,27 @@ void webform::Form_Load() {
 }
 
 bool webform::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        QVariant index = watched->property("labelIndex");
-        if (index.isValid()) {
+    const QVariant index = watched->property("labelIndex");
+    if (!index.isValid()) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) break;
+            Label1_Click(index.toInt());
+            return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) break;
             Label1_Click(index.toInt());
             return true;
         }
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            // A plain box shows which address the keyboard is on.
+            static_cast<QLabel*>(watched)->setFrameShape(event->type() == QEvent::FocusIn ? QFrame::Box
+                                                                                          : QFrame::NoFrame);
+            break;
+        default:
+            break;
     }
     return QWidget::eventFilter(watched, event);
 }
