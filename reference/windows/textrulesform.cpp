@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
 
 #include "platform/accessible.h"
@@ -43,9 +45,11 @@ QString ShownCaption(const char* caption) { return QString::fromLatin1(caption).
 
 }  // namespace
 
-// Sixteen-colour palette: 0 is black, 9 light blue.
-const QColor textrulesform::kTopicColour(0, 0, 0);
-const QColor textrulesform::kCurrentTopicColour(0, 0, 255);
+QColor textrulesform::TopicColour(bool current, const QPalette& theme) {
+    if (theme.color(QPalette::Window).lightness() < 128)
+        return theme.color(current ? QPalette::Link : QPalette::WindowText);
+    return current ? QColor(0, 0, 255) : QColor(0, 0, 0);
+}
 
 TopicPanel::TopicPanel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
     SetPanelFrame(this, QFrame::Raised, 2);
@@ -64,6 +68,17 @@ void TopicPanel::mouseReleaseEvent(QMouseEvent* event) {
     setFrameShadow(QFrame::Raised);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+void TopicPanel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // The style's own focus mark, inside the raised edge: the keyboard's place must be seen.
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect().adjusted(1, 1, -1, -1);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 void TopicPanel::keyPressEvent(QKeyEvent* event) {
@@ -101,7 +116,7 @@ textrulesform::textrulesform(AppContext& ctx) : ctx_(ctx) {
         auto* panel = new TopicPanel(ShownCaption(place.caption), this);
         panel->setObjectName(QString("Topiclabel(%1)").arg(place.index));
         panel->setGeometry(TwipsRect(120, place.top, 1905, 345));
-        SetCaptionColour(panel, kTopicColour);
+        ShowTopicAs(panel, false);
         const int index = place.index;
         connect(panel, &TopicPanel::clicked, this, [this, index] { Topiclabel_Click(index); });
         Topiclabel[index] = panel;
@@ -153,10 +168,15 @@ void textrulesform::Form_Load() {
     List1->resize(TwipsSize(kListWidth, kListHeight));
 }
 
-void textrulesform::SetCaptionColour(QLabel* panel, const QColor& colour) {
+void textrulesform::ShowTopicAs(QLabel* panel, bool current) {
+    // The topic on show is told by more than its colour: bold, and checked for a screen reader.
     QPalette palette = panel->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, TopicColour(current, this->palette()));
     panel->setPalette(palette);
+    QFont font = panel->font();
+    font.setBold(current);
+    panel->setFont(font);
+    SetAccessibleChecked(panel, current);
 }
 
 void textrulesform::Topiclabel_Click(int index) {
@@ -169,9 +189,9 @@ void textrulesform::Topiclabel_Click(int index) {
     List1->setFont(font);
     List1->resize(List1->width(), Twips(kListHeight));
 
-    for (TopicPanel* panel : Topiclabel) SetCaptionColour(panel, kTopicColour);
+    for (TopicPanel* panel : Topiclabel) ShowTopicAs(panel, false);
     Image3->hide();
-    SetCaptionColour(Topiclabel[index], kCurrentTopicColour);
+    ShowTopicAs(Topiclabel[index], true);
 
     if (index == static_cast<int>(RulesTopic::TheCourt)) {
         List1->hide();

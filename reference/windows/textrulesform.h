@@ -29,6 +29,7 @@ class TopicPanel : public QLabel {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class textrulesform : public QWidget {
@@ -37,8 +38,9 @@ class textrulesform : public QWidget {
     explicit textrulesform(AppContext& ctx);
 
     // The caption colours of the topic panels: the current topic stands out in light blue.
-    static const QColor kTopicColour;
-    static const QColor kCurrentTopicColour;
+    // Black topics and a blue current one on a light theme; on a dark theme the theme's text and
+    // link colours, which stay readable there.
+    static QColor TopicColour(bool current, const QPalette& theme);
 
     void Topiclabel_Click(int index);
     void List1_Click();
@@ -58,7 +60,7 @@ class textrulesform : public QWidget {
 
   private:
     void Form_Load();
-    void SetCaptionColour(QLabel* panel, const QColor& colour);
+    void ShowTopicAs(QLabel* panel, bool current);
 
     AppContext& ctx_;
 };

@@ -22,9 +22,11 @@ class TextRulesFormTest : public QObject {
     void ClickTopic(int index) { QTest::mouseClick(form_->Topiclabel[index], Qt::LeftButton); }
     std::vector<std::string> ListLines() const { return testing::ItemTexts(form_->List1); }
     void ExpectOnlyCurrentCaption(int index) {
-        for (int i = 0; i < kRulesTopicCount; ++i)
+        for (int i = 0; i < kRulesTopicCount; ++i) {
             QCOMPARE(form_->Topiclabel[i]->palette().color(QPalette::WindowText),
-                     i == index ? textrulesform::kCurrentTopicColour : textrulesform::kTopicColour);
+                     textrulesform::TopicColour(i == index, form_->palette()));
+            QCOMPARE(form_->Topiclabel[i]->font().bold(), i == index);
+        }
     }
 
   private slots:
