@@ -16,6 +16,7 @@
 #include <QScopedValueRollback>
 #include <QSessionManager>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "forecast/windows/pseason.h"
@@ -634,6 +635,14 @@ void Form2::changeEvent(QEvent* event) {
     // Enabling the window enabled every menu with it; the view on show keeps its locks.
     if (event->type() == QEvent::EnabledChange && isEnabled())
         for (const QMenu* menu : lockedMenus_) menu->menuAction()->setEnabled(false);
+    // Restored from the task bar, the desktop hands the greyed main window the focus: pass it on
+    // to the window the user was working in.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled())
+        if (QWidget* working = WorkingSubWindow())
+            QTimer::singleShot(0, working, [working] {
+                working->raise();
+                working->activateWindow();
+            });
     QMainWindow::changeEvent(event);
 }
 

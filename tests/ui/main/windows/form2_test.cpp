@@ -519,6 +519,17 @@ class Form2Test : public QObject {
         QVERIFY(w->OpenSubWindows().empty());
     }
 
+    // Restored from the task bar, the greyed main window passes the focus to the sub-window.
+    void focusGoesToTheWorkingWindow() {
+        Main w;
+        w->show();
+        w->Settingsmenu->trigger();
+        QWidget* settings = w->WorkingSubWindow();
+        QVERIFY(QTest::qWaitForWindowActive(settings));
+        w->activateWindow();
+        QTRY_VERIFY(settings->isActiveWindow());
+    }
+
     // The menu's sub-windows are held by the desktop manners test; here the globe, help and About.
     void globeHelpAndAbout() {
         Main w;
