@@ -1,6 +1,7 @@
 #include "predictions/prediction_record.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -25,8 +26,11 @@ double RecordFraction(const TeamTotals& t) {
 double ShownMargin(float margin) { return std::round(static_cast<double>(margin) * 10) / 10; }
 int ShownTotal(double total) {
     const double lower = std::floor(total);
-    if (std::fabs(total - lower - 0.5) < 1e-9) return std::atoi(FormatPicture(total, "##0").c_str());
-    return static_cast<int>(total - lower < 0.5 ? lower : lower + 1);
+    const double shown = std::fabs(total - lower - 0.5) < 1e-9 ? LeadingNumber(FormatPicture(total, "##0"))
+                         : total - lower < 0.5                 ? lower
+                                                               : lower + 1;
+    // Absurd averages make absurd totals; the record still shows a number an int holds.
+    return static_cast<int>(std::clamp<long>(WholeNumber(shown), INT_MIN, INT_MAX));
 }
 
 RecordedGame Judge(const NBA& morning, const LeagueTotals& totals, const ScheduledGame& g) {

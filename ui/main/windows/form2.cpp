@@ -128,7 +128,7 @@ LoadReport Form2::Form_Load(const std::string& settingsPath) {
     CentreOnScreen(this);
     LoadReport report = LoadLeague(ctx_.dataDir, settingsPath, ctx_.nba);
     if (report.NeedsLoadingMessage())
-        ctx_.dialogs.Show(kLoadingMessageText, kLoadingMessageTitle, Buttons::Ok, Icon::Exclamation);
+        ctx_.dialogs.Show(LoadingMessage(report), kLoadingMessageTitle, Buttons::Ok, Icon::Exclamation);
     return report;
 }
 
