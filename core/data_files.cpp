@@ -37,7 +37,11 @@ constexpr size_t kLargeFileLimit = kLargestDataFile;
 class ValueLines {
   public:
     ValueLines(const std::string& bytes, FileProblems* problems, size_t expected)
-        : lines_(TextLines(bytes, problems)), problems_(problems), expected_(expected) {}
+        : problems_(problems), expected_(expected) {
+        FileProblems found;
+        lines_ = TextLines(bytes, &found);
+        for (FileProblem& p : found) Report(p.line, std::move(p.what));
+    }
 
     // The next line that holds anything, without the blanks around it; nothing at the end of the
     // file, which is reported once.
@@ -153,9 +157,11 @@ bool ParseSchedule(const std::string& bytes, NBA& nba, FileProblems* problems) {
         nba.SecondHalfCount > kSecondHalfLimit)
         return report(0, "the statistics file counts " + std::to_string(nba.FirstHalfCount) + " and " +
                              std::to_string(nba.SecondHalfCount) + " schedule lines, more than a season has");
-    const std::vector<TextLine> lines = TextLines(bytes, problems);
+    FileProblems found;
+    const std::vector<TextLine> lines = TextLines(bytes, &found);
+    bool ok = true;
+    for (FileProblem& p : found) ok = report(p.line, std::move(p.what));
     const size_t wanted = static_cast<size_t>(nba.FirstHalfCount) + static_cast<size_t>(nba.SecondHalfCount);
-    bool ok = !problems || problems->empty();
     // Lines beyond the two counts are never read, so they are not judged either.
     for (size_t i = 0; i < std::min(wanted, lines.size()); ++i) {
         // Control bytes in a line would reach lists and printouts as they are.
@@ -261,6 +267,10 @@ std::string SettingsText(const std::string& fontName) {
 
 std::string DataFilePath(const std::string& dataDir, const char* name) {
     return FindFileIgnoringCase(dataDir, name);
+}
+
+std::string SaveFailureReason(const WriteResult& saved) {
+    return saved.ok || saved.error.empty() ? std::string() : "\r\n\r\n" + saved.error + ".";
 }
 
 std::string KeptCopyText(const WriteResult& saved) {

@@ -65,6 +65,8 @@ WriteResult SaveStatistics(const std::string& dataDir, NBA& nba);
 WriteResult SaveSettings(NBA& nba);
 WriteResult SaveNames(const std::string& dataDir, NBA& nba, const std::array<std::string, kNameSlots>& cities,
                       const std::array<std::string, kNameSlots>& teams);
+// The words a failed save's message adds: the file and the reason, on lines of their own.
+std::string SaveFailureReason(const WriteResult& saved);
 // The words a save's message adds when a damaged file was kept aside; empty otherwise.
 std::string KeptCopyText(const WriteResult& saved);
 

@@ -640,7 +640,8 @@ bool Form2::LeaveProgram() {
     // An open sub-window may hold typed work: it is left first, as its own close button would,
     // and the user may still choose to stay.
     if (!LeaveSubWindows()) return false;
-    SaveSettingsAndTell(ctx_);
+    // A read-only run told the user so when it opened; leaving is no attempt to save.
+    if (ctx_.nba.readOnly.empty()) SaveSettingsAndTell(ctx_);
     return true;
 }
 

@@ -309,6 +309,7 @@ class Form2Test : public QObject {
         QTest::newRow("schedule missing") << QStringList{kScheduleFile};
         QTest::newRow("statistics missing") << QStringList{kStatisticsFile};
         QTest::newRow("every file missing") << QStringList{kStatisticsFile, kScheduleFile, kNamesFile};
+        QTest::newRow("names missing") << QStringList{kNamesFile};
         QTest::newRow("nothing missing") << QStringList{};
     }
 
@@ -324,8 +325,16 @@ class Form2Test : public QObject {
             QCOMPARE(fresh.SecondHalfCount, app.nba.SecondHalfCount);
             return;
         }
-        QCOMPARE(app.dialogs.shown[0].title + app.dialogs.shown[0].text,
-                 std::string(kLoadingMessageTitle) + kLoadingMessageText);
+        // The fixed words blame the statistics and the schedule only when one of them is missing;
+        // each missing file is named with the reason.
+        const std::string& text = app.dialogs.shown[0].text;
+        QCOMPARE(app.dialogs.shown[0].title, std::string(kLoadingMessageTitle));
+        QCOMPARE(text.rfind(kLoadingMessageText, 0) == 0,
+                 !missing.contains(kNamesFile) || missing.size() > 1);
+        for (const QString& name : missing)
+            QVERIFY2(text.find(app.DataDir() + "/" + name.toStdString() + ": No such file or directory") !=
+                         std::string::npos,
+                     text.c_str());
         QCOMPARE(app.dialogs.shown[0].icon, Icon::Exclamation);
         QCOMPARE(w.size(), TwipsSize(9555, 6315));
     }
@@ -513,7 +522,9 @@ class Form2Test : public QObject {
         QCOMPARE(w.app.dialogs.beeps, 1);
         QCOMPARE(w.app.dialogs.shown.size(), size_t(1));
         const auto& m = w.app.dialogs.shown[0];
-        QCOMPARE(m.text + "|" + m.title, std::string("Unable to save settings to disk|Tavix Setup"));
+        QCOMPARE(m.text + "|" + m.title,
+                 "Unable to save settings to disk\r\n\r\n" + w.app.DataDir() +
+                     "/no such folder/TVX.ini: No such file or directory.|Tavix Setup");
         QCOMPARE(m.icon, Icon::Exclamation);
         QVERIFY(QFile::exists(w.app.dir.filePath("TVX.ini")));
     }
