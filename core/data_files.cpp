@@ -7,8 +7,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cmath>
-#include <type_traits>
 #include <utility>
 
 namespace tavix {
@@ -111,23 +109,21 @@ bool ParseStatistics(const std::string& bytes, NBA& nba, FileProblems* problems)
         const TextLine* line = in.Next();
         if (!line) return;
         const auto value = ParsePlainNumber(Figure(line->text));
-        const double rounded = value ? std::nearbyint(*value) : 0;  // half to even
-        if (value && rounded >= -32768.0 && rounded <= 32767.0)
-            target = static_cast<int16_t>(rounded);
+        if (const auto whole = value ? ToInt16(*value) : std::nullopt)
+            target = *whole;
         else
             in.Report(line->number, BadFigure(line->text, "a whole number from -32768 to 32767"));
     };
-    auto number = [&](auto& target) {  // a double, or a single rounded as it is stored
+    auto figure = [&](auto& target, auto parse) {
         const TextLine* line = in.Next();
         if (!line) return;
-        if (const auto value = ParsePlainNumber(Figure(line->text))) {
-            if constexpr (std::is_same_v<std::decay_t<decltype(target)>, float>)
-                target = ToSingle(*value);
-            else
-                target = *value;
-        } else
+        if (const auto value = parse(Figure(line->text)))
+            target = *value;
+        else
             in.Report(line->number, BadFigure(line->text, "a number"));
     };
+    auto number = [&](double& target) { figure(target, ParsePlainNumber); };
+    auto single = [&](float& target) { figure(target, ParsePlainSingle); };
     whole(nba.FirstHalfCount);
     whole(nba.SecondHalfCount);
     for (int k = 1; k <= kMonthPairs; ++k) {
@@ -143,7 +139,7 @@ bool ParseStatistics(const std::string& bytes, NBA& nba, FileProblems* problems)
         number(nba.PrevOffenseAve[s]), number(nba.PrevDefenseAve[s]);
     }
     whole(nba.UpdateMonth), whole(nba.UpdateDay), whole(nba.UpdateYear);
-    for (int s = 1; s <= kStoredSlots; ++s) number(nba.TeamReserve[s]);
+    for (int s = 1; s <= kStoredSlots; ++s) single(nba.TeamReserve[s]);
     in.End();
     return in.Ok();
 }

@@ -1,5 +1,7 @@
 #include "core/delimited.h"
 
+#include "core/number_format.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -108,29 +110,13 @@ std::optional<double> ParsePlainNumber(std::string_view token) {
     return value;
 }
 
-std::optional<double> DelimitedReader::NextNumber() {
-    auto token = Next();
-    if (!token) return std::nullopt;
-    return ParsePlainNumber(*token);
-}
-
-std::optional<int16_t> DelimitedReader::NextInt16() {
-    auto value = NextNumber();
-    if (!value) return std::nullopt;
-    double rounded = std::nearbyint(*value);  // default rounding mode: half to even
-    if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
-    return static_cast<int16_t>(rounded);
-}
-
-std::optional<float> DelimitedReader::NextSingle() {
-    auto token = Next();
-    if (!token) return std::nullopt;
-    std::string_view body = *token;
-    if (!body.empty() && body[0] == '+') body.remove_prefix(1);
-    if (!ParsePlainNumber(body)) return std::nullopt;
+std::optional<float> ParsePlainSingle(std::string_view token) {
+    const auto number = ParsePlainNumber(token);
+    if (!number) return std::nullopt;
+    if (!token.empty() && token[0] == '+') token.remove_prefix(1);
     float value = 0;
-    auto result = std::from_chars(body.data(), body.data() + body.size(), value);
-    if (result.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
+    const auto result = std::from_chars(token.data(), token.data() + token.size(), value);
+    if (result.ec != std::errc() || !std::isfinite(value)) return ToSingle(*number);
     return value;
 }
 

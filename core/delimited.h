@@ -31,9 +31,6 @@ class DelimitedReader {
 
     // The next raw value; nothing at the end of the data.
     std::optional<std::string> Next();
-    std::optional<double> NextNumber();
-    std::optional<int16_t> NextInt16();  // rounded half to even, refused outside the 16-bit range
-    std::optional<float> NextSingle();
     bool AtEnd() const { return pos_ >= data_.size(); }
 
   private:
@@ -60,6 +57,9 @@ std::vector<TextLine> TextLines(std::string_view bytes, FileProblems* problems);
 
 // Parses a whole token as a plain decimal number (sign, digits, point, exponent); locale-free.
 std::optional<double> ParsePlainNumber(std::string_view token);
+// The same read straight into single precision, so the shortest text of a float gives back its
+// bits; beyond the single range it stays at the largest single of its sign.
+std::optional<float> ParsePlainSingle(std::string_view token);
 std::string FormatShortest(double value);
 std::string FormatShortest(float value);
 

@@ -38,7 +38,6 @@ std::string DataFolderLock::Holder() const {
     if (!lock_->getLockInfo(&pid, &host, &program)) return "another program";
     std::string holder = "process " + std::to_string(pid);
     if (!host.isEmpty()) holder += " on " + host.toStdString();
-    if (!program.isEmpty()) holder += " (" + program.toStdString() + ")";
     return holder;
 }
 

@@ -20,7 +20,7 @@ class DataFolderLock {
     // Takes the lock when no living program holds it (a lock left by a program that ended without
     // letting go is taken over).
     Outcome TryHold();
-    // Who holds the folder, for the message: "process 4242 on host desk, started as tavix".
+    // Who holds the folder, for the message: "process 4242 on desk".
     std::string Holder() const;
     // Why the lock could not be taken when TryHold said Unavailable.
     std::string Problem() const { return problem_; }
