@@ -197,18 +197,14 @@ TEST_P(DamagedFilesTest, ReportsTheFailureAndKeepsWhatWasRead) {
 Damage Append(const char* file, const std::string& more) {
     return [=](const TempFolder& d) { Write(d.File(file), Read(d.File(file)) + more); };
 }
-Damage Recoded(const char* file, std::function<std::string(const std::string&)> recode) {
-    return [=](const TempFolder& d) { Write(d.File(file), recode(Read(d.File(file)))); };
-}
-std::string CrCrLf(const std::string& text) {
-    std::string out;
-    for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return out;
-}
-std::string Utf16(const std::string& text) {
-    std::string out = "\xff\xfe";
-    for (char c : text) out += std::string(1, c) + '\0';
-    return out;
+// The file again as UTF-16, or with CR CR LF line ends.
+Damage Recoded(const char* file, bool utf16) {
+    return [=](const TempFolder& d) {
+        std::string out = utf16 ? "\xff\xfe" : "";
+        for (char c : Read(d.File(file)))
+            out += utf16 ? std::string{c, '\0'} : c == '\n' ? "\r\n" : std::string{c};
+        Write(d.File(file), out);
+    };
 }
 // The schedule with its first second-half line replaced.
 Damage Game(const char* line) {
@@ -262,15 +258,13 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"StatisticsStrayCharacter", Line(23, "12x"), "01111", "second a", "line 23: \"12x\""},
         DamageCase{"StatisticsTooManyValues", Append(kStatisticsFile, "5\r\n"), "01111", "second a",
                    "line 374: the file goes on after the 373 values"},
-        DamageCase{"StatisticsCrCrLf", Recoded(kStatisticsFile, CrCrLf), "01111", "second a",
+        DamageCase{"StatisticsCrCrLf", Recoded(kStatisticsFile, false), "01111", "second a",
                    "TavixSE.dat, line 1: the line ends with CR CR LF"},
-        DamageCase{"StatisticsUtf16", Recoded(kStatisticsFile, Utf16), "01111", "second a", "UTF-16"},
+        DamageCase{"StatisticsUtf16", Recoded(kStatisticsFile, true), "01111", "second a", "UTF-16"},
         DamageCase{"NamesCutInTheLastName",
                    Put(kNamesFile, NamesText(Names("City "), Names("Team ")).substr(0, 616)), "1101",
                    "second a", "TavixNM.dat, line 58: the name \"Team 2\" is cut short"},
-        DamageCase{"NamesTooMany", Append(kNamesFile, "\"extra\"\r\n"), "1101", "second a",
-                   "TavixNM.dat, line 59: the file goes on"},
-        DamageCase{"NamesStrayTextAfterAName", Append(kNamesFile, "x"), "1101", "second a",
+        DamageCase{"NamesTooManyAndStrayText", Append(kNamesFile, "\"extra\" x\r\n"), "1101", "second a",
                    "TavixNM.dat, line 59: the file goes on"},
         DamageCase{"ScheduleSideOver250", Game("Boston       at Miami        251-90"), "1011",
                    "Boston       at Miami        251-90",
@@ -283,7 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "line 3: there is no day February 30, 1999"},
         DamageCase{"ScheduleWrongWeekday", Game("Monday, February 5, 1999"), "1011", nullptr,
                    "February 5, 1999 was a Friday, not a Monday"},
-        DamageCase{"ScheduleUtf16", Recoded(kScheduleFile, Utf16), "1011", "second a",
+        DamageCase{"ScheduleUtf16", Recoded(kScheduleFile, true), "1011", "second a",
                    "TavixSC.dat: the file is UTF-16"},
         DamageCase{"StatisticsOutOf16Bits", Line(19, "40000"), "0111", "second a"},
         DamageCase{"StatisticsBinaryGarbage", Put(kStatisticsFile, std::string("\0\xff\"\r,\n", 6)), "0111",
@@ -526,16 +520,10 @@ TEST(DamagedFileKept, BeforeTheFirstSaveOverIt) {
     };
     const Case cases[] = {
         {"statistics cut", kStatisticsFile, cut(kStatisticsFile), true},
+        // Whatever the damage (the loading table has every kind), one figure is enough to keep it.
         {"statistics with a word for a number", kStatisticsFile, Line(100, "abc"), true},
-        {"statistics out of 16 bits", kStatisticsFile, Line(19, "40000"), true},
-        {"statistics binary", kStatisticsFile, Put(kStatisticsFile, std::string("\0\xff\"\r,\n", 6)), true},
         {"names cut", kNamesFile, cut(kNamesFile), true},
         {"settings without a value", kSettingsFile, Put(kSettingsFile, "\r\n\r\n"), true},
-        {"statistics with figures added at the end", kStatisticsFile,
-         [](const TempFolder& d) {
-             Write(d.File(kStatisticsFile), Read(d.File(kStatisticsFile)) + "12\r\n");
-         },
-         true},
         {"names shifted by a comma", kNamesFile,
          Put(kNamesFile, "Washington, D.C.\r\n" + NamesText(Names("City "), Names("Team "))), true},
         {"statistics ending in blank lines", kStatisticsFile,
