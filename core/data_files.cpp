@@ -109,8 +109,8 @@ bool ParseStatistics(const std::string& bytes, NBA& nba, FileProblems* problems)
         const TextLine* line = in.Next();
         if (!line) return;
         const auto value = ParsePlainNumber(Figure(line->text));
-        if (const auto whole = value ? ToInt16(*value) : std::nullopt)
-            target = *whole;
+        if (const auto rounded = value ? ToInt16(*value) : std::nullopt)
+            target = *rounded;
         else
             in.Report(line->number, BadFigure(line->text, "a whole number from -32768 to 32767"));
     };
