@@ -134,7 +134,8 @@ RecordSummary SummariseRecord(const std::vector<RecordedGame>& games, int month)
         if (r.pick == PickOutcome::Won) ++s.favouriteWins;
         const int realMargin = r.game.homePoints - r.game.roadPoints;
         marginError += std::fabs(r.predictedHomeMargin - realMargin);
-        totalError += std::abs(r.game.roadPoints + r.game.homePoints - r.shownTotal);
+        // In double: a total from absurd averages lies far outside what an int difference holds.
+        totalError += std::fabs(static_cast<double>(r.game.roadPoints + r.game.homePoints) - r.shownTotal);
         ++(r.total == TotalOutcome::Over ? s.overs : r.total == TotalOutcome::Under ? s.unders : s.pushes);
         if (r.homeWon) ++s.homeWins;
         if (r.betterRecordWon) ++s.betterRecordWins;
