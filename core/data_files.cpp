@@ -2,9 +2,11 @@
 
 #include "core/delimited.h"
 #include "core/number_format.h"
+#include "core/schedule_check.h"
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace tavix {
@@ -28,95 +30,184 @@ namespace {
 constexpr size_t kSmallFileLimit = 1u << 20;
 constexpr size_t kLargeFileLimit = kLargestDataFile;
 
-template <typename T, typename Read>
-bool ReadInto(T& target, Read&& read) {
-    auto value = read();
-    if (!value) return false;
-    target = *value;
-    return true;
-}
-
-// Splits schedule text into lines without their line ends.
-class LineReader {
+// The statistics and names files hold one value a line, as their writers put them. Reading them
+// line by line, a damaged value stays where it is instead of shifting every value after it.
+class ValueLines {
   public:
-    explicit LineReader(const std::string& data) : data_(data) {}
-    bool Next(std::string& line) {
-        if (pos_ >= data_.size()) return false;
-        size_t end = data_.find('\n', pos_);
-        if (end == std::string::npos) end = data_.size();
-        line.assign(data_, pos_, end - pos_);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        pos_ = end + 1;
-        return true;
+    ValueLines(const std::string& bytes, FileProblems* problems, size_t expected)
+        : problems_(problems), expected_(expected) {
+        FileProblems found;
+        lines_ = TextLines(bytes, &found);
+        for (FileProblem& p : found) Report(p.line, std::move(p.what));
     }
 
+    // The next line that holds anything, without the blanks around it; nothing at the end of the
+    // file, which is reported once.
+    const TextLine* Next() {
+        while (at_ < lines_.size()) {
+            TextLine& line = lines_[at_++];
+            const size_t first = line.text.find_first_not_of(" \t");
+            if (first == std::string::npos) continue;
+            line.text = line.text.substr(first, line.text.find_last_not_of(" \t") - first + 1);
+            ++read_;
+            return &line;
+        }
+        if (!ended_)
+            Report(static_cast<int>(lines_.size()), "the file ends after " + std::to_string(read_) +
+                                                        " of its " + std::to_string(expected_) + " values");
+        ended_ = true;
+        return nullptr;
+    }
+
+    // After the last value: anything more was not written by Tavix and would be lost by a save.
+    void End() {
+        if (ended_) return;
+        ended_ = true;  // the end of the file is no damage now
+        if (const TextLine* more = Next())
+            Report(more->number, "the file goes on after the " + std::to_string(expected_) +
+                                     " values it holds; the rest is not read");
+    }
+
+    void Report(int line, std::string what) {
+        ok_ = false;
+        if (problems_) problems_->push_back({line, std::move(what)});
+    }
+    bool Ok() const { return ok_; }
+
   private:
-    const std::string& data_;
-    size_t pos_ = 0;
+    std::vector<TextLine> lines_;
+    FileProblems* problems_;
+    size_t expected_, at_ = 0, read_ = 0;
+    bool ended_ = false, ok_ = true;
 };
+
+// A figure as a delimited read takes it: quotes around it are dropped.
+std::string_view Figure(const std::string& text) {
+    std::string_view figure = text;
+    if (figure.size() >= 2 && figure.front() == '"' && figure.back() == '"')
+        figure = figure.substr(1, figure.size() - 2);
+    return figure;
+}
+
+// What is wrong with a figure that does not read as one.
+std::string BadFigure(const std::string& text, const char* wanted) {
+    std::string shown = Showable(text.substr(0, 40));
+    if (text.find(',') != std::string::npos)
+        return "the figure \"" + shown + "\" holds a comma; figures are written with a point";
+    return "\"" + shown + "\" is not " + wanted;
+}
+
+// Counts, month ranges, two seasons of five figures for 32 slots, the date, the reserve values.
+constexpr size_t kStatisticsValues = 2 + 2 * kMonthPairs + 2 * 5 * kStoredSlots + 3 + kStoredSlots;
+constexpr size_t kNamesValues = 2 * kLeagueTeams;
 
 }  // namespace
 
-bool ParseStatistics(const std::string& bytes, NBA& nba) {
-    DelimitedReader in(bytes);
-    auto i16 = [&] { return in.NextInt16(); };
-    auto num = [&] { return in.NextNumber(); };
-    if (!ReadInto(nba.FirstHalfCount, i16) || !ReadInto(nba.SecondHalfCount, i16)) return false;
+bool ParseStatistics(const std::string& bytes, NBA& nba, FileProblems* problems) {
+    ValueLines in(bytes, problems, kStatisticsValues);
+    auto whole = [&](int16_t& target) {
+        const TextLine* line = in.Next();
+        if (!line) return;
+        const auto value = ParsePlainNumber(Figure(line->text));
+        if (const auto rounded = value ? ToInt16(*value) : std::nullopt)
+            target = *rounded;
+        else
+            in.Report(line->number, BadFigure(line->text, "a whole number from -32768 to 32767"));
+    };
+    auto figure = [&](auto& target, auto parse) {
+        const TextLine* line = in.Next();
+        if (!line) return;
+        if (const auto value = parse(Figure(line->text)))
+            target = *value;
+        else
+            in.Report(line->number, BadFigure(line->text, "a number"));
+    };
+    auto number = [&](double& target) { figure(target, ParsePlainNumber); };
+    auto single = [&](float& target) { figure(target, ParsePlainSingle); };
+    whole(nba.FirstHalfCount);
+    whole(nba.SecondHalfCount);
     for (int k = 1; k <= kMonthPairs; ++k) {
-        if (!ReadInto(nba.MonthStart[k], num) || !ReadInto(nba.MonthEnd[k], i16)) return false;
+        number(nba.MonthStart[k]);
+        whole(nba.MonthEnd[k]);
     }
     for (int s = 1; s <= kStoredSlots; ++s) {
-        if (!ReadInto(nba.Wins[s], i16) || !ReadInto(nba.Ties[s], i16) || !ReadInto(nba.Losses[s], i16) ||
-            !ReadInto(nba.OffenseAve[s], num) || !ReadInto(nba.DefenseAve[s], num))
-            return false;
+        whole(nba.Wins[s]), whole(nba.Ties[s]), whole(nba.Losses[s]);
+        number(nba.OffenseAve[s]), number(nba.DefenseAve[s]);
     }
     for (int s = 1; s <= kStoredSlots; ++s) {
-        if (!ReadInto(nba.PrevWins[s], i16) || !ReadInto(nba.PrevTies[s], i16) ||
-            !ReadInto(nba.PrevLosses[s], i16) || !ReadInto(nba.PrevOffenseAve[s], num) ||
-            !ReadInto(nba.PrevDefenseAve[s], num))
-            return false;
+        whole(nba.PrevWins[s]), whole(nba.PrevTies[s]), whole(nba.PrevLosses[s]);
+        number(nba.PrevOffenseAve[s]), number(nba.PrevDefenseAve[s]);
     }
-    if (!ReadInto(nba.UpdateMonth, i16) || !ReadInto(nba.UpdateDay, i16) || !ReadInto(nba.UpdateYear, i16))
+    whole(nba.UpdateMonth), whole(nba.UpdateDay), whole(nba.UpdateYear);
+    for (int s = 1; s <= kStoredSlots; ++s) single(nba.TeamReserve[s]);
+    in.End();
+    return in.Ok();
+}
+
+bool ParseSchedule(const std::string& bytes, NBA& nba, FileProblems* problems) {
+    auto report = [&](int line, std::string what) {
+        if (problems) problems->push_back({line, std::move(what)});
         return false;
-    for (int s = 1; s <= kStoredSlots; ++s) {
-        if (!ReadInto(nba.TeamReserve[s], [&] { return in.NextSingle(); })) return false;
+    };
+    if (nba.FirstHalfCount < 0 || nba.FirstHalfCount > kFirstHalfLimit || nba.SecondHalfCount < 0 ||
+        nba.SecondHalfCount > kSecondHalfLimit)
+        return report(0, "the statistics file counts " + std::to_string(nba.FirstHalfCount) + " and " +
+                             std::to_string(nba.SecondHalfCount) + " schedule lines, more than a season has");
+    FileProblems found;
+    const std::vector<TextLine> lines = TextLines(bytes, &found);
+    bool ok = true;
+    for (FileProblem& p : found) ok = report(p.line, std::move(p.what));
+    const size_t wanted = static_cast<size_t>(nba.FirstHalfCount) + static_cast<size_t>(nba.SecondHalfCount);
+    // Lines beyond the two counts are never read, so they are not judged either.
+    for (size_t i = 0; i < std::min(wanted, lines.size()); ++i) {
+        // Control bytes in a line would reach lists and printouts as they are.
+        const std::string line = Showable(lines[i].text);
+        const int n = static_cast<int>(i) + 1;
+        (n <= nba.FirstHalfCount ? nba.FirstHalfSchedule[static_cast<size_t>(n)]
+                                 : nba.SecondHalfSchedule[static_cast<size_t>(n - nba.FirstHalfCount)]) =
+            line;
+        if (std::string problem = ScheduleLineProblem(line); !problem.empty())
+            ok = report(lines[i].number, problem);
     }
-    return true;
+    if (lines.size() < wanted)
+        return report(static_cast<int>(lines.size()), "the file ends after " + std::to_string(lines.size()) +
+                                                          " lines; the statistics file counts " +
+                                                          std::to_string(wanted));
+    return ok;
 }
 
-bool ParseSchedule(const std::string& bytes, NBA& nba) {
-    if (nba.FirstHalfCount < 0 || nba.FirstHalfCount > kFirstHalfLimit) return false;
-    if (nba.SecondHalfCount < 0 || nba.SecondHalfCount > kSecondHalfLimit) return false;
-    LineReader lines(bytes);
-    // Control bytes in a line would reach lists and printouts as they are.
-    auto next = [&](std::string& line) {
-        if (!lines.Next(line)) return false;
-        line = Showable(line);
-        return true;
+bool ParseNames(const std::string& bytes, NBA& nba, FileProblems* problems) {
+    ValueLines in(bytes, problems, kNamesValues);
+    auto name = [&](std::string& target) {
+        const TextLine* line = in.Next();
+        if (!line) return;
+        const std::string& text = line->text;
+        if (text[0] != '"') {
+            // Unquoted, a name ends at its first comma.
+            const size_t comma = text.find(',');
+            if (comma != std::string::npos)
+                in.Report(line->number, "the name \"" + Showable(text) +
+                                            "\" holds a comma without quotes around it; only \"" +
+                                            Showable(text.substr(0, comma)) + "\" is read");
+            target = Showable(text.substr(0, comma));
+            return;
+        }
+        const size_t close = text.find('"', 1);
+        if (close == std::string::npos) {
+            in.Report(line->number, "the name \"" + Showable(text.substr(1)) +
+                                        "\" is cut short: its closing quote is missing");
+            target = Showable(text.substr(1));
+            return;
+        }
+        target = Showable(text.substr(1, close - 1));
+        if (close + 1 < text.size())
+            in.Report(line->number, "stray text after the name \"" + target +
+                                        "\": " + Showable(text.substr(close + 1, 40)));
     };
-    for (int i = 1; i <= nba.FirstHalfCount; ++i) {
-        if (!next(nba.FirstHalfSchedule[i])) return false;
-    }
-    for (int i = 1; i <= nba.SecondHalfCount; ++i) {
-        if (!next(nba.SecondHalfSchedule[i])) return false;
-    }
-    return true;
-}
-
-bool ParseNames(const std::string& bytes, NBA& nba) {
-    DelimitedReader in(bytes);
-    auto next = [&]() -> std::optional<std::string> {
-        auto name = in.Next();
-        if (name) return Showable(*name);
-        return name;
-    };
-    for (int n = 1; n <= kLeagueTeams; ++n) {
-        if (!ReadInto(nba.CityNames[n], next)) return false;
-    }
-    for (int n = 1; n <= kLeagueTeams; ++n) {
-        if (!ReadInto(nba.TeamNames[n], next)) return false;
-    }
-    return true;
+    for (int n = 1; n <= kLeagueTeams; ++n) name(nba.CityNames[n]);
+    for (int n = 1; n <= kLeagueTeams; ++n) name(nba.TeamNames[n]);
+    in.End();
+    return in.Ok();
 }
 
 bool ParseSettings(const std::string& bytes, NBA& nba) {
@@ -174,6 +265,10 @@ std::string DataFilePath(const std::string& dataDir, const char* name) {
     return FindFileIgnoringCase(dataDir, name);
 }
 
+std::string SaveFailureReason(const WriteResult& saved) {
+    return saved.ok || saved.error.empty() ? std::string() : "\r\n\r\n" + saved.error + ".";
+}
+
 std::string KeptCopyText(const WriteResult& saved) {
     if (saved.keptCopy.empty()) return std::string();
     return "\r\n\r\nThe old file, which could not be read completely, was kept as:\r\n" + saved.keptCopy;
@@ -181,31 +276,23 @@ std::string KeptCopyText(const WriteResult& saved) {
 
 namespace {
 
-// Counts, month ranges, two seasons of five figures for 32 slots, the date, the reserve values.
-constexpr size_t kStatisticsValues = 2 + 2 * kMonthPairs + 2 * 5 * kStoredSlots + 3 + kStoredSlots;
-
-size_t CountValues(const std::string& bytes) {
-    DelimitedReader in(bytes);
-    size_t values = 0;
-    while (in.Next()) ++values;
-    return values;
-}
-
 bool Exists(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
 }
 
-WriteResult SaveKeepingDamaged(const std::string& path, const std::string& bytes, KeptFile& file) {
+WriteResult SaveKeepingDamaged(const std::string& path, const std::string& bytes, KeptFile& file,
+                               const std::string& readOnly) {
+    if (!readOnly.empty()) return {false, path + " was not saved: " + readOnly, {}};
     if (file.damaged) {
         std::string error;
         if (auto copy = KeepDamagedCopy(path, error)) {
             file.keptCopy = *copy;
         } else if (!error.empty()) {
-            return {
-                false,
-                "the old file, which could not be read completely, could not be kept aside (" + error + ")",
-                {}};
+            return {false,
+                    path + ": the old file, which could not be read completely, could not be kept aside (" +
+                        error + ")",
+                    {}};
         }
         file.damaged = false;
     }
@@ -222,41 +309,64 @@ LoadReport LoadLeague(const std::string& dataDir, const std::string& settingsPat
     nba.StartDir = dataDir;
     nba.IniPath = settingsPath;
 
-    // A file that holds more values than are read (names shifted by a stray comma, figures added
-    // by hand) loads, but a save would drop what was never read: it is kept aside like a damaged one.
-    auto load = [&](const char* name, size_t limit, bool (*parse)(const std::string&, NBA&), KeptFile* kept,
-                    size_t values) {
+    // A file with damage, even one that still gave most of its values, is kept aside before a save
+    // writes over what was never read.
+    using Parser = bool (*)(const std::string&, NBA&, FileProblems*);
+    auto load = [&](const char* name, size_t limit, Parser parse, KeptFile* kept, bool& missing) {
         const std::string path = DataFilePath(dataDir, name);
-        auto bytes = ReadWholeFile(path, limit);
-        const bool ok = bytes && parse(*bytes, nba);
-        if (kept) kept->damaged = ok ? CountValues(*bytes) > values : Exists(path);
+        std::string why;
+        FileProblems problems;
+        const auto bytes = ReadWholeFile(path, limit, &why);
+        const bool ok = bytes && parse(*bytes, nba, &problems);
+        if (!bytes) report.problems.push_back(path + ": " + why);
+        missing = !bytes;
+        for (const FileProblem& p : problems)
+            report.problems.push_back(
+                path + (p.line > 0 ? ", line " + std::to_string(p.line) : std::string()) + ": " + p.what);
+        if (kept) kept->damaged = !ok && Exists(path);
         return ok;
     };
-    report.statisticsOk =
-        load(kStatisticsFile, kSmallFileLimit, ParseStatistics, &nba.StatisticsFile, kStatisticsValues);
-    report.scheduleOk = load(kScheduleFile, kLargeFileLimit, ParseSchedule, nullptr, 0);
-    report.namesOk = load(kNamesFile, kSmallFileLimit, ParseNames, &nba.NamesFile, 2 * kLeagueTeams);
+    bool unused = false;
+    report.statisticsOk = load(kStatisticsFile, kSmallFileLimit, ParseStatistics, &nba.StatisticsFile,
+                               report.statisticsUnreadable);
+    report.scheduleOk =
+        load(kScheduleFile, kLargeFileLimit, ParseSchedule, nullptr, report.scheduleUnreadable);
+    report.namesOk = load(kNamesFile, kSmallFileLimit, ParseNames, &nba.NamesFile, unused);
     if (auto bytes = ReadWholeFile(settingsPath, kSmallFileLimit))
         report.settingsOk = ParseSettings(*bytes, nba);
     nba.SettingsFile.damaged = !report.settingsOk && !settingsPath.empty() && Exists(settingsPath);
     return report;
 }
 
+std::string LoadingMessage(const LoadReport& report) {
+    // The line breaks of the loading message are LF CR pairs.
+    std::string text =
+        report.statisticsUnreadable || report.scheduleUnreadable
+            ? kLoadingMessageText
+            : "Tavix could not read all of its data files; it uses what it could read.\n\r\n\r";
+    constexpr size_t kShown = 12;
+    for (size_t i = 0; i < report.problems.size() && i < kShown; ++i) text += report.problems[i] + "\n\r";
+    if (report.problems.size() > kShown)
+        text += "... and " + std::to_string(report.problems.size() - kShown) + " more.\n\r";
+    return text;
+}
+
 WriteResult SaveStatistics(const std::string& dataDir, NBA& nba) {
     // During a replay the league shows another day's figures; the file keeps its own.
     const NBA& figures = nba.statisticsOnFile ? *nba.statisticsOnFile : nba;
     return SaveKeepingDamaged(DataFilePath(dataDir, kStatisticsFile), StatisticsText(figures),
-                              nba.StatisticsFile);
+                              nba.StatisticsFile, nba.readOnly);
 }
 
 WriteResult SaveSettings(NBA& nba) {
     if (nba.PrinterFontName.empty()) nba.PrinterFontName = kDefaultPrinterFont;
-    return SaveKeepingDamaged(nba.IniPath, SettingsText(nba.PrinterFontName), nba.SettingsFile);
+    return SaveKeepingDamaged(nba.IniPath, SettingsText(nba.PrinterFontName), nba.SettingsFile, nba.readOnly);
 }
 
 WriteResult SaveNames(const std::string& dataDir, NBA& nba, const std::array<std::string, kNameSlots>& cities,
                       const std::array<std::string, kNameSlots>& teams) {
-    return SaveKeepingDamaged(DataFilePath(dataDir, kNamesFile), NamesText(cities, teams), nba.NamesFile);
+    return SaveKeepingDamaged(DataFilePath(dataDir, kNamesFile), NamesText(cities, teams), nba.NamesFile,
+                              nba.readOnly);
 }
 
 }  // namespace tavix

@@ -1,5 +1,8 @@
 #include "core/delimited.h"
 
+#include "core/number_format.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -107,30 +110,77 @@ std::optional<double> ParsePlainNumber(std::string_view token) {
     return value;
 }
 
-std::optional<double> DelimitedReader::NextNumber() {
-    auto token = Next();
-    if (!token) return std::nullopt;
-    return ParsePlainNumber(*token);
-}
-
-std::optional<int16_t> DelimitedReader::NextInt16() {
-    auto value = NextNumber();
-    if (!value) return std::nullopt;
-    double rounded = std::nearbyint(*value);  // default rounding mode: half to even
-    if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
-    return static_cast<int16_t>(rounded);
-}
-
-std::optional<float> DelimitedReader::NextSingle() {
-    auto token = Next();
-    if (!token) return std::nullopt;
-    std::string_view body = *token;
-    if (!body.empty() && body[0] == '+') body.remove_prefix(1);
-    if (!ParsePlainNumber(body)) return std::nullopt;
+std::optional<float> ParsePlainSingle(std::string_view token) {
+    const auto number = ParsePlainNumber(token);
+    if (!number) return std::nullopt;
+    if (!token.empty() && token[0] == '+') token.remove_prefix(1);
     float value = 0;
-    auto result = std::from_chars(body.data(), body.data() + body.size(), value);
-    if (result.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
+    const auto result = std::from_chars(token.data(), token.data() + token.size(), value);
+    if (result.ec != std::errc() || !std::isfinite(value)) return ToSingle(*number);
     return value;
+}
+
+namespace {
+
+// UTF-16 turned into 8-bit text; nothing when the bytes do not look like UTF-16.
+std::optional<std::string> FromUtf16(std::string_view bytes) {
+    bool little = true, marked = false;
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE) {
+        marked = true;
+    } else if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE &&
+               static_cast<unsigned char>(bytes[1]) == 0xFF) {
+        marked = true, little = false;
+    } else {
+        // Without a mark: plain English text in UTF-16 has a NUL in every other byte.
+        size_t even = 0, odd = 0;
+        for (size_t i = 0; i < bytes.size(); ++i)
+            if (bytes[i] == '\0') ++(i % 2 ? odd : even);
+        if (bytes.size() < 4 || std::max(even, odd) < bytes.size() / 4) return std::nullopt;
+        little = odd > even;
+    }
+    std::string text;
+    for (size_t i = marked ? 2 : 0; i + 1 < bytes.size(); i += 2) {
+        const unsigned lo = static_cast<unsigned char>(bytes[i + (little ? 0 : 1)]);
+        const unsigned hi = static_cast<unsigned char>(bytes[i + (little ? 1 : 0)]);
+        const unsigned unit = hi << 8 | lo;
+        if (unit >= 0xDC00 && unit <= 0xDFFF) continue;  // the second half of a pair, shown once as '?'
+        text += unit <= 0xFF ? static_cast<char>(unit) : '?';
+    }
+    return text;
+}
+
+}  // namespace
+
+std::vector<TextLine> TextLines(std::string_view bytes, FileProblems* problems) {
+    auto report = [&](int line, std::string what) {
+        if (problems) problems->push_back({line, std::move(what)});
+    };
+    std::string decoded;
+    if (auto text = FromUtf16(bytes)) {
+        report(0, "the file is UTF-16 text, not the 8-bit text Tavix writes; it was read as such");
+        decoded = std::move(*text);
+        bytes = decoded;
+    }
+    std::vector<TextLine> lines;
+    bool doubledCr = false;
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        size_t end = bytes.find('\n', pos);
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view line = bytes.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r') {
+            if (!doubledCr)
+                report(static_cast<int>(lines.size()) + 1,
+                       "the line ends with CR CR LF instead of CR LF (the file was converted twice)");
+            doubledCr = true;
+            while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        }
+        lines.push_back({static_cast<int>(lines.size()) + 1, std::string(line)});
+        pos = end + 1;
+    }
+    return lines;
 }
 
 }  // namespace tavix

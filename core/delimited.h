@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavix {
 
@@ -30,9 +31,6 @@ class DelimitedReader {
 
     // The next raw value; nothing at the end of the data.
     std::optional<std::string> Next();
-    std::optional<double> NextNumber();
-    std::optional<int16_t> NextInt16();  // rounded half to even, refused outside the 16-bit range
-    std::optional<float> NextSingle();
     bool AtEnd() const { return pos_ >= data_.size(); }
 
   private:
@@ -40,8 +38,28 @@ class DelimitedReader {
     size_t pos_ = 0;
 };
 
+// Something a reader found wrong in a file: the line (1 for the first; 0 for the whole file) and
+// what is wrong there.
+struct FileProblem {
+    int line = 0;
+    std::string what;
+};
+using FileProblems = std::vector<FileProblem>;
+
+struct TextLine {
+    int number = 0;  // 1 for the first line
+    std::string text;
+};
+// The lines of a file without their line ends (CR LF or LF). UTF-16 text (known by its byte-order
+// mark or its NUL bytes) is read as the 8-bit text it stands for, a character beyond Latin-1 as
+// '?'; that and line ends of CR CR LF are reported, once each, when `problems` is given.
+std::vector<TextLine> TextLines(std::string_view bytes, FileProblems* problems);
+
 // Parses a whole token as a plain decimal number (sign, digits, point, exponent); locale-free.
 std::optional<double> ParsePlainNumber(std::string_view token);
+// The same read straight into single precision, so the shortest text of a float gives back its
+// bits; beyond the single range it stays at the largest single of its sign.
+std::optional<float> ParsePlainSingle(std::string_view token);
 std::string FormatShortest(double value);
 std::string FormatShortest(float value);
 

@@ -59,6 +59,9 @@ struct NBA {
     std::string IniPath;
     std::string StartDir;
     KeptFile StatisticsFile, NamesFile, SettingsFile;
+    // Set when this program may only read the data folder (another one is saving there): why, for
+    // the message of every save it refuses.
+    std::string readOnly;
     int16_t SelectedTeam = 0;
 
     // Derived by ComputeRatings; never saved.

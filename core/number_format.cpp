@@ -1,10 +1,11 @@
 #include "core/number_format.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
+#include <system_error>
 
 namespace tavix {
 namespace {
@@ -13,13 +14,21 @@ namespace {
 // taken to 15 significant digits, as far as a double carries decimals, so a sum meant as 207.5
 // but stored as 207.4999999999999716 still rounds as the half it stands for.
 std::string RoundedDigits(double magnitude, int decimals) {
+    // to_chars rather than printf: the process locale would put a comma where the point is.
     char scientific[64];
-    std::snprintf(scientific, sizeof scientific, "%.14e", magnitude);
+    const auto written = std::to_chars(scientific, scientific + sizeof scientific - 1, magnitude,
+                                       std::chars_format::scientific, 14);
+    *written.ptr = '\0';
     std::string mantissa;
     const char* c = scientific;
     for (; *c && *c != 'e'; ++c)
         if (*c != '.') mantissa += *c;
-    const int exponent = *c == 'e' ? std::atoi(c + 1) : 0;
+    int exponent = 0;
+    if (*c == 'e') {
+        const char* from = c + 1;
+        if (*from == '+') ++from;
+        std::from_chars(from, written.ptr, exponent);
+    }
 
     std::string integer, fraction;
     if (exponent >= 0) {
@@ -74,8 +83,14 @@ std::string PlainInteger(long value) { return std::to_string(value); }
 
 std::string PlainNumber(double value) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.7g", value);
-    return text;
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 7);
+    return std::string(text, written.ptr);
+}
+
+long WholeNumber(double value) {
+    if (std::isnan(value)) return 0;
+    constexpr double kLimit = 9007199254740992.0;  // 2^53: every whole number up to it is exact
+    return static_cast<long>(std::trunc(std::clamp(value, -kLimit, kLimit)));
 }
 
 void PadTo(std::string& text, size_t width) {
@@ -116,8 +131,19 @@ std::optional<double> FiniteLeadingNumber(std::string_view text) {
             exponent += compact[j++], ++expDigits;
         if (expDigits > 0) number += exponent;
     }
-    double value = std::strtod(number.c_str(), nullptr);
-    if (!std::isfinite(value)) return std::nullopt;
+    // from_chars reads the point whatever the locale; it takes no leading plus sign.
+    std::string_view body = number;
+    if (!body.empty() && body[0] == '+') body.remove_prefix(1);
+    double value = 0;
+    const auto read = std::from_chars(body.data(), body.data() + body.size(), value);
+    if (read.ec == std::errc::result_out_of_range) {
+        // Too small to hold is zero; too large has no value.
+        const auto e = body.find('e');
+        return e != std::string_view::npos && body.size() > e + 1 && body[e + 1] == '-'
+                   ? std::optional<double>(0.0)
+                   : std::nullopt;
+    }
+    if (read.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
     return value;
 }
 
@@ -164,10 +190,16 @@ std::string ToUpper(std::string_view text) {
     return out;
 }
 
+namespace {
+std::string ZeroPadded(int value, size_t width) {
+    std::string digits = std::to_string(value < 0 ? -static_cast<long>(value) : value);
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    return value < 0 ? "-" + digits : digits;
+}
+}  // namespace
+
 std::string FormatDate(const Date& date) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d-%02d-%04d", date.month, date.day, date.year);
-    return text;
+    return ZeroPadded(date.month, 2) + "-" + ZeroPadded(date.day, 2) + "-" + ZeroPadded(date.year, 4);
 }
 
 std::string Showable(std::string_view text) {

@@ -21,6 +21,10 @@ std::string PlainInteger(long value);
 // A number as plain text without trailing zeros ("3", "2.5", "-1.5"), as a list shows GB.
 std::string PlainNumber(double value);
 
+// A figure as a whole number (the fraction dropped) that any long holds: beyond 2^53 either way
+// it stays there, and a value that is no number is 0. A plain conversion is undefined there.
+long WholeNumber(double value);
+
 // Appends blanks until the text is width characters long; a longer text stays whole.
 void PadTo(std::string& text, size_t width);
 std::string PaddedTo(std::string text, size_t width);

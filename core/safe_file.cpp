@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -15,6 +16,9 @@
 #include <ctime>
 
 namespace tavix {
+
+const char kSaveSuffix[] = ".new-";
+
 namespace {
 
 struct Fd {
@@ -126,13 +130,20 @@ mode_t NewFileMode() {
 
 // Plain reads rather than streams: the files are read at start-up, and the stream library's
 // locale machinery would be set up for nothing else.
-std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes) {
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes, std::string* why) {
+    auto fail = [&](const std::string& reason) -> std::optional<std::string> {
+        if (why) *why = reason;
+        return std::nullopt;
+    };
     // Without O_NONBLOCK opening a pipe waits for a writer that may never come.
     Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.fd < 0) return std::nullopt;
+    if (fd.fd < 0) return fail(std::strerror(errno));
     struct stat st {};
-    if (::fstat(fd.fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    if (static_cast<unsigned long long>(st.st_size) > maxBytes) return std::nullopt;
+    if (::fstat(fd.fd, &st) != 0) return fail(std::strerror(errno));
+    if (!S_ISREG(st.st_mode)) return fail("it is not a regular file");
+    const std::string tooLarge =
+        "it is larger than " + std::to_string(maxBytes) + " bytes, too large to be one";
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) return fail(tooLarge);
     std::string bytes;
     bytes.reserve(static_cast<size_t>(st.st_size));
     char chunk[16384];
@@ -141,10 +152,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxByte
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
-            return std::nullopt;
+            return fail(std::strerror(errno));
         }
         bytes.append(chunk, static_cast<size_t>(got));
-        if (bytes.size() > maxBytes) return std::nullopt;  // it grew while being read
+        if (bytes.size() > maxBytes) return fail(tooLarge);  // it grew while being read
     }
     return bytes;
 }
@@ -171,27 +182,93 @@ std::string FindFileIgnoringCase(const std::string& folder, const std::string& n
     return found.empty() ? exact : JoinPath(folder, found);
 }
 
+namespace {
+
+// The new file's bytes go into a file without a name first (O_TMPFILE), so a save cut short by a
+// crash or a kill leaves nothing behind; it gets its temporary name only once it is complete, just
+// before the rename. File systems without unnamed files get a named one from the start.
+struct NewFile {
+    std::string name;  // empty while the file has none
+    Fd fd{-1};
+};
+
+bool OpenNewFile(const std::string& target, mode_t mode, NewFile& file) {
+    file.fd.fd = ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (file.fd.fd >= 0) return true;
+    file.name = target + kSaveSuffix + "XXXXXX";
+    // A name made here and now, created exclusively: no other process writes into it, and a
+    // symbolic link planted under that name is never followed.
+    file.fd.fd = ::mkostemp(file.name.data(), O_CLOEXEC);
+    return file.fd.fd >= 0;
+}
+
+// Gives an unnamed file a fresh name beside the target.
+bool NameNewFile(const std::string& target, NewFile& file) {
+    if (!file.name.empty()) return true;
+    const std::string proc = "/proc/self/fd/" + std::to_string(file.fd.fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = target + kSaveSuffix + "XXXXXX";
+        // mkstemp only to draw an unused name; the placeholder goes at once.
+        Fd probe(::mkostemp(name.data(), O_CLOEXEC));
+        if (probe.fd < 0) return false;
+        ::unlink(name.c_str());
+        if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            file.name = name;
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+bool IsSaveLeftover(const std::string& entry, const std::string& name) {
+    const std::string prefix = name + kSaveSuffix;
+    if (entry.size() != prefix.size() + 6 || ::strncasecmp(entry.c_str(), prefix.c_str(), prefix.size()) != 0)
+        return false;
+    for (size_t i = prefix.size(); i < entry.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(entry[i]))) return false;
+    return true;
+}
+
+}  // namespace
+
 WriteResult WriteFileSafely(const std::string& path, const std::string& bytes) {
     IgnoreFileSizeSignal();
     const Target target = ResolveTarget(path);
-    if (!target.error.empty()) return {false, target.error, {}};
+    auto refuse = [&](const std::string& why) { return WriteResult{false, path + ": " + why, {}}; };
+    if (!target.error.empty()) return refuse(target.error);
+    // The rename would replace a write-protected file as easily as any other, since only the
+    // folder's permissions count for it; the user's protection is kept instead.
+    if (target.exists && ((target.mode & 0222) == 0 || ::access(target.path.c_str(), W_OK) != 0))
+        return refuse("the file is write-protected");
 
-    // A name made here and now, created exclusively: no other process writes into it, and a
-    // symbolic link planted under that name is never followed.
-    std::string temp = target.path + ".new-XXXXXX";
-    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
-    if (fd.fd < 0) return {false, std::strerror(errno), {}};
+    NewFile file;
+    if (!OpenNewFile(target.path, target.exists ? target.mode : NewFileMode(), file))
+        return refuse(std::strerror(errno));
     auto fail = [&](int err) {
-        ::unlink(temp.c_str());
-        return WriteResult{false, std::strerror(err), {}};
+        if (!file.name.empty()) ::unlink(file.name.c_str());
+        return refuse(std::strerror(err));
     };
-    if (::fchmod(fd.fd, target.exists ? target.mode : NewFileMode()) != 0) return fail(errno);
-    if (!WriteAll(fd.fd, bytes.data(), bytes.size())) return fail(errno);
-    if (::fsync(fd.fd) != 0) return fail(errno);
-    if (fd.Close() != 0) return fail(errno);
-    if (::rename(temp.c_str(), target.path.c_str()) != 0) return fail(errno);
+    if (::fchmod(file.fd.fd, target.exists ? target.mode : NewFileMode()) != 0) return fail(errno);
+    if (!WriteAll(file.fd.fd, bytes.data(), bytes.size())) return fail(errno);
+    if (::fsync(file.fd.fd) != 0) return fail(errno);
+    if (!NameNewFile(target.path, file)) return fail(errno);
+    if (file.fd.Close() != 0) return fail(errno);
+    if (::rename(file.name.c_str(), target.path.c_str()) != 0) return fail(errno);
     SyncFolder(target.path);
     return {};
+}
+
+int RemoveSaveLeftovers(const std::string& folder, const std::string& name) {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (IsSaveLeftover(entry->d_name, name) && ::unlink(JoinPath(folder, entry->d_name).c_str()) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
 }
 
 std::optional<std::string> KeepDamagedCopy(const std::string& path, std::string& error) {

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <filesystem>
+#include <system_error>
 
 #include "core/data_files.h"
 
@@ -89,28 +91,39 @@ QString FindSuppliedDataFolder() {
     return QString();
 }
 
-std::string ChooseDataFolder() {
+std::string ChooseDataFolder(std::string* problem) {
     const QDir current = QDir::current();
     if (HoldsDataFiles(current)) return ToStd(current.absolutePath());
 
     EnsureApplicationNames();
     QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (folder.isEmpty()) return ToStd(current.absolutePath());
-    QDir target(folder);
-    target.mkpath(".");
     const QString supplied = FindSuppliedDataFolder();
-    if (!supplied.isEmpty()) {
+    std::string trouble;
+    std::error_code made;
+    std::filesystem::create_directories(std::filesystem::path(ToStd(folder)), made);
+    if (made) trouble = "Tavix cannot make its data folder " + ToStd(folder) + ": " + made.message() + ".";
+    QDir target(folder);
+    if (!supplied.isEmpty() && trouble.empty()) {
         // Only what is missing: the user's statistics and names must never be replaced.
         for (const QFileInfo& file : QDir(supplied).entryInfoList(QDir::Files)) {
-            if (FindFileIgnoringCase(target, file.fileName()).isEmpty()) {
-                const QString copy = target.filePath(file.fileName());
-                if (QFile::copy(file.filePath(), copy)) {
-                    QFile::setPermissions(copy,
-                                          QFile::permissions(copy) | QFile::WriteOwner | QFile::ReadOwner);
-                }
+            if (!FindFileIgnoringCase(target, file.fileName()).isEmpty()) continue;
+            const QString copy = target.filePath(file.fileName());
+            QFile source(file.filePath());
+            if (source.copy(copy)) {
+                QFile::setPermissions(copy, QFile::permissions(copy) | QFile::WriteOwner | QFile::ReadOwner);
+            } else if (trouble.empty()) {
+                trouble = "Tavix cannot copy its data files into " + ToStd(folder) + ": " +
+                          source.errorString().toStdString() + ".";
             }
         }
     }
+    // Without a folder of its own the program still shows the supplied season, from where it lies.
+    if (!trouble.empty() && !supplied.isEmpty() && !HoldsStatistics(target)) {
+        if (problem) *problem = trouble + " It shows the supplied data instead and cannot save.";
+        return ToStd(supplied);
+    }
+    if (problem) *problem = trouble;
     return ToStd(target.absolutePath());
 }
 

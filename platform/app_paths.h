@@ -12,8 +12,9 @@ std::string SettingsFilePath();
 
 // The folder the data files are read from and saved to: the working directory when it holds the
 // statistics file, otherwise a per-user data folder first filled with the supplied data files
-// (existing files are never overwritten).
-std::string ChooseDataFolder();
+// (existing files are never overwritten). When that folder cannot be made or filled, `problem`
+// says so with the system's reason, and the folder of the supplied files is chosen when it has them.
+std::string ChooseDataFolder(std::string* problem = nullptr);
 
 // Where printouts go as PDF files when no printer is installed: "Tavix printouts" in the user's
 // documents folder, or $TAVIX_PRINTOUT_DIR when set. Not created here.

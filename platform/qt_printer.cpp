@@ -3,6 +3,7 @@
 
 #include "platform/twips.h"
 
+#include <unistd.h>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -18,6 +19,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <cerrno>
+#include <cstring>
 
 #include "platform/app_paths.h"
 
@@ -215,6 +218,18 @@ int FindJob(const std::string& queue, int after, const std::string& title) {
 }
 
 #endif  // TAVIX_HAVE_CUPS
+
+}  // namespace
+
+namespace {
+
+// Why files cannot be made in `folder`, as ": /tmp/x: No such file or directory"; empty when they can.
+std::string FolderTrouble(const QString& folder) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (::access(path.constData(), W_OK | X_OK) == 0) return std::string();
+    const int error = errno;
+    return ": " + ToLatin1(QDir::toNativeSeparators(folder)) + ": " + std::strerror(error);
+}
 
 }  // namespace
 
@@ -420,7 +435,16 @@ class QtPrinter : public Printer {
                 pdf_.reset();
                 device_ = nullptr;
                 throw PrintFailure("The PDF file " + ToLatin1(QDir::toNativeSeparators(path)) +
-                                   " could not be created.");
+                                   " could not be created" + FolderTrouble(QFileInfo(path).absolutePath()) +
+                                   ".");
+            }
+            // The printout is spooled through the folder for temporary files first; when that is
+            // missing the printer itself is not to blame.
+            const std::string spool = FolderTrouble(QDir::tempPath());
+            if (!spool.empty()) {
+                throw PrintFailure("The printout for the printer " + ToLatin1(device_->printerName()) +
+                                   " could not be prepared in the folder for temporary files (TMPDIR)" +
+                                   spool + ".");
             }
             throw PrintFailure("The printer " + ToLatin1(device_->printerName()) +
                                " could not be started. Check that it is switched on and ready.");
@@ -433,7 +457,7 @@ class QtPrinter : public Printer {
         const QString folder = QFile::decodeName(PrintoutFolder().c_str());
         if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
             throw PrintFailure("The folder for PDF printouts could not be created: " +
-                               ToLatin1(QDir::toNativeSeparators(folder)));
+                               ToLatin1(QDir::toNativeSeparators(folder)) + FolderTrouble(folder));
         }
         pdfPath_ = PrintoutFileName(documentName_, QDir(folder));
         pdf_ = std::make_unique<QPrinter>(QPrinter::HighResolution);

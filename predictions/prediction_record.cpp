@@ -1,6 +1,7 @@
 #include "predictions/prediction_record.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -25,8 +26,11 @@ double RecordFraction(const TeamTotals& t) {
 double ShownMargin(float margin) { return std::round(static_cast<double>(margin) * 10) / 10; }
 int ShownTotal(double total) {
     const double lower = std::floor(total);
-    if (std::fabs(total - lower - 0.5) < 1e-9) return std::atoi(FormatPicture(total, "##0").c_str());
-    return static_cast<int>(total - lower < 0.5 ? lower : lower + 1);
+    const double shown = std::fabs(total - lower - 0.5) < 1e-9 ? LeadingNumber(FormatPicture(total, "##0"))
+                         : total - lower < 0.5                 ? lower
+                                                               : lower + 1;
+    // Absurd averages make absurd totals; the record still shows a number an int holds.
+    return static_cast<int>(std::clamp<long>(WholeNumber(shown), INT_MIN, INT_MAX));
 }
 
 RecordedGame Judge(const NBA& morning, const LeagueTotals& totals, const ScheduledGame& g) {
@@ -130,7 +134,8 @@ RecordSummary SummariseRecord(const std::vector<RecordedGame>& games, int month)
         if (r.pick == PickOutcome::Won) ++s.favouriteWins;
         const int realMargin = r.game.homePoints - r.game.roadPoints;
         marginError += std::fabs(r.predictedHomeMargin - realMargin);
-        totalError += std::abs(r.game.roadPoints + r.game.homePoints - r.shownTotal);
+        // In double: a total from absurd averages lies far outside what an int difference holds.
+        totalError += std::fabs(static_cast<double>(r.game.roadPoints + r.game.homePoints) - r.shownTotal);
         ++(r.total == TotalOutcome::Over ? s.overs : r.total == TotalOutcome::Under ? s.unders : s.pushes);
         if (r.homeWon) ++s.homeWins;
         if (r.betterRecordWon) ++s.betterRecordWins;

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
         std::string path = JoinPath(outDir, name);
         WriteResult result = WriteFileSafely(path, *bytes);
         if (!result.ok) {
-            std::fprintf(stderr, "tavix-data: cannot write %s: %s\n", path.c_str(), result.error.c_str());
+            std::fprintf(stderr, "tavix-data: cannot write %s\n", result.error.c_str());
             return 1;
         }
         std::printf("wrote %s (%zu bytes)\n", path.c_str(), bytes->size());

@@ -140,7 +140,8 @@ void Namesform::savebutton_Click() {
     if (!result.ok) {
         // The edits stay in the boxes so the user can try again once the disk is writable.
         ctx_.dialogs.Beep();
-        ctx_.dialogs.Show(kNamesSaveFailed, "Tavix", Buttons::Ok, Icon::Exclamation);
+        ctx_.dialogs.Show(kNamesSaveFailed + SaveFailureReason(result), "Tavix", Buttons::Ok,
+                          Icon::Exclamation);
     } else if (!result.keptCopy.empty()) {
         ctx_.dialogs.Show("The names were saved to disk." + KeptCopyText(result), "Tavix", Buttons::Ok,
                           Icon::Information);

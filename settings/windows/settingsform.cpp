@@ -43,7 +43,8 @@ void SaveSettingsAndTell(AppContext& ctx) {
     const WriteResult saved = SaveSettings(ctx.nba);
     if (!saved.ok) {
         ctx.dialogs.Beep();
-        ctx.dialogs.Show("Unable to save settings to disk", "Tavix Setup", Buttons::Ok, Icon::Exclamation);
+        ctx.dialogs.Show("Unable to save settings to disk" + SaveFailureReason(saved), "Tavix Setup",
+                         Buttons::Ok, Icon::Exclamation);
     } else if (!saved.keptCopy.empty()) {
         ctx.dialogs.Show("The settings were saved to disk." + KeptCopyText(saved), "Tavix Setup", Buttons::Ok,
                          Icon::Information);

@@ -8,6 +8,10 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <cstring>
@@ -150,8 +154,11 @@ Damage Gone(std::vector<const char*> files, bool leaveAFolder = false) {
 struct DamageCase {
     const char* name;
     Damage damage;
-    const char* ok;           // statistics, schedule, names, settings read well: '1' or '0'
-    const char* secondHalf1;  // the first second-half game line that survives, if checked
+    // Statistics, schedule, names, settings read well: '1' or '0'; a fifth '1' when the statistics'
+    // last value was still read past the damage.
+    const char* ok;
+    const char* secondHalf1;        // the first second-half game line that survives, if checked
+    const char* problem = nullptr;  // in the loading message, once
 };
 void PrintTo(const DamageCase& c, std::ostream* os) { *os << c.name; }
 
@@ -164,13 +171,44 @@ TEST_P(DamagedFilesTest, ReportsTheFailureAndKeepsWhatWasRead) {
     const LoadReport r = folder.Load(nba);
     const std::string ok = GetParam().ok;
     EXPECT_EQ(
-        std::string() + "01"[r.statisticsOk] + "01"[r.scheduleOk] + "01"[r.namesOk] + "01"[r.settingsOk], ok);
+        std::string() + "01"[r.statisticsOk] + "01"[r.scheduleOk] + "01"[r.namesOk] + "01"[r.settingsOk],
+        ok.substr(0, 4));
     EXPECT_EQ(r.NeedsLoadingMessage(), ok.substr(0, 3) != "111");
     EXPECT_EQ(nba.TeamCount, kLeagueTeams);
     if (GetParam().secondHalf1) {
         EXPECT_EQ(nba.SecondHalfSchedule[1], GetParam().secondHalf1);
     }
-    EXPECT_EQ(nba.TeamNames[29] == "Team 29", ok[2] == '1');
+    if (ok[2] == '1') {
+        EXPECT_EQ(nba.TeamNames[29], "Team 29");
+    }
+    if (ok.size() > 4) {
+        EXPECT_EQ(nba.TeamReserve[32], OddLeague().TeamReserve[32]);
+    }
+    const std::string message = LoadingMessage(r);
+    if (const char* problem = GetParam().problem) {
+        const size_t at = message.find(problem);
+        EXPECT_TRUE(at != std::string::npos && message.find(problem, at + 1) == std::string::npos) << message;
+    }
+    // The fixed words blame the statistics or the schedule only when one of them is not there.
+    EXPECT_EQ(message.find("TavixSC.dat or TavixSE.dat") != std::string::npos,
+              r.statisticsUnreadable || r.scheduleUnreadable);
+}
+
+Damage Append(const char* file, const std::string& more) {
+    return [=](const TempFolder& d) { Write(d.File(file), Read(d.File(file)) + more); };
+}
+// The file again as UTF-16, or with CR CR LF line ends.
+Damage Recoded(const char* file, bool utf16) {
+    return [=](const TempFolder& d) {
+        std::string out = utf16 ? "\xff\xfe" : "";
+        for (char c : Read(d.File(file)))
+            out += utf16 ? std::string{c, '\0'} : c == '\n' ? "\r\n" : std::string{c};
+        Write(d.File(file), out);
+    };
+}
+// The schedule with its first second-half line replaced.
+Damage Game(const char* line) {
+    return Put(kScheduleFile, std::string("first a\r\nfirst b\r\n") + line + "\r\nsecond b\r\nsecond c\r\n");
 }
 
 Damage Both(Damage a, Damage b) {
@@ -209,10 +247,38 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DamageCase{"NothingDamaged", [](const TempFolder&) {}, "1111", "second a"},
         // No counts read, so no schedule line is read either.
-        DamageCase{"StatisticsMissing", Gone({kStatisticsFile}), "0111", ""},
+        DamageCase{"StatisticsMissing", Gone({kStatisticsFile}), "0111", "", "TavixSE.dat: No such file"},
         DamageCase{"StatisticsCutAfterTheCounts", Line(3, nullptr), "0111", "second a"},
         DamageCase{"StatisticsCutInTheSlots", Line(100, nullptr), "0111", "second a"},
-        DamageCase{"StatisticsWordForANumber", Line(50, "abc"), "0111", "second a"},
+        DamageCase{"StatisticsWordForANumber", Line(50, "abc"), "01111", "second a",
+                   "TavixSE.dat, line 50: \"abc\" is not a whole number"},
+        // One damaged figure shifts no other.
+        DamageCase{"StatisticsCommaInAFigure", Line(22, "98,25"), "01111", "second a",
+                   "TavixSE.dat, line 22: the figure \"98,25\" holds a comma"},
+        DamageCase{"StatisticsStrayCharacter", Line(23, "12x"), "01111", "second a", "line 23: \"12x\""},
+        DamageCase{"StatisticsTooManyValues", Append(kStatisticsFile, "5\r\n"), "01111", "second a",
+                   "line 374: the file goes on after the 373 values"},
+        DamageCase{"StatisticsCrCrLf", Recoded(kStatisticsFile, false), "01111", "second a",
+                   "TavixSE.dat, line 1: the line ends with CR CR LF"},
+        DamageCase{"StatisticsUtf16", Recoded(kStatisticsFile, true), "01111", "second a", "UTF-16"},
+        DamageCase{"NamesCutInTheLastName",
+                   Put(kNamesFile, NamesText(Names("City "), Names("Team ")).substr(0, 616)), "1101",
+                   "second a", "TavixNM.dat, line 58: the name \"Team 2\" is cut short"},
+        DamageCase{"NamesTooManyAndStrayText", Append(kNamesFile, "\"extra\" x\r\n"), "1101", "second a",
+                   "TavixNM.dat, line 59: the file goes on"},
+        DamageCase{"ScheduleSideOver250", Game("Boston       at Miami        251-90"), "1011",
+                   "Boston       at Miami        251-90",
+                   "TavixSC.dat, line 3: the score 251-90 gives a side"},
+        DamageCase{"ScheduleTie", Game("Boston       at Miami        99-99 OT"), "1011", nullptr,
+                   "line 3: the score 99-99 is a tie"},
+        DamageCase{"ScheduleNegative", Game("Boston       at Miami        98--3"), "1011", nullptr,
+                   "line 3: the score 98--3 holds a negative figure"},
+        DamageCase{"ScheduleNoSuchDay", Game("Tuesday, February 30, 1999"), "1011", nullptr,
+                   "line 3: there is no day February 30, 1999"},
+        DamageCase{"ScheduleWrongWeekday", Game("Monday, February 5, 1999"), "1011", nullptr,
+                   "February 5, 1999 was a Friday, not a Monday"},
+        DamageCase{"ScheduleUtf16", Recoded(kScheduleFile, true), "1011", "second a",
+                   "TavixSC.dat: the file is UTF-16"},
         DamageCase{"StatisticsOutOf16Bits", Line(19, "40000"), "0111", "second a"},
         DamageCase{"StatisticsBinaryGarbage", Put(kStatisticsFile, std::string("\0\xff\"\r,\n", 6)), "0111",
                    ""},
@@ -229,7 +295,7 @@ INSTANTIATE_TEST_SUITE_P(
                    Put(kScheduleFile, "first a\nfirst b\nsecond a\r\nsecond b\r\nsecond c"), "1111",
                    "second a"},
         DamageCase{"NamesShort", Put(kNamesFile, NamesText(Names("City "), Names("Team ")).substr(0, 500)),
-                   "1101", "second a"},
+                   "1101", "second a", "the file ends after 48 of its 58 values"},
         DamageCase{"SettingsMissing", Gone({kSettingsFile}), "1110", "second a"},
         DamageCase{"EverythingMissing", Gone({kStatisticsFile, kScheduleFile, kNamesFile, kSettingsFile}),
                    "0000", ""},
@@ -315,7 +381,7 @@ TEST(FailedSave, ReturnsNotOkAndLeavesTheOldFile) {
         FileSizeLimit limit(100);
         const WriteResult result = SaveStatistics(folder, nba);
         EXPECT_FALSE(result.ok) << folder;
-        EXPECT_FALSE(result.error.empty());
+        EXPECT_EQ(result.error.rfind(JoinPath(folder, kStatisticsFile) + ": ", 0), 0u) << result.error;
         EXPECT_EQ(Read(JoinPath(folder, kStatisticsFile)), oldStatistics);
         EXPECT_FALSE(SaveNames(folder, nba, Names("X"), Names("Y")).ok);
         EXPECT_EQ(Read(JoinPath(folder, kNamesFile)), oldNames);
@@ -325,6 +391,37 @@ TEST(FailedSave, ReturnsNotOkAndLeavesTheOldFile) {
     }
     EXPECT_EQ(Entries(dir.path), before);
     EXPECT_TRUE(fs::is_directory(folders.File(kStatisticsFile)));
+
+    // Protected by its owner in a folder that may be written: left alone, and the reason names it.
+    TempFolder guarded;
+    Write(guarded.File(kStatisticsFile), "guarded\r\n");
+    ::chmod(guarded.File(kStatisticsFile).c_str(), 0444);
+    NBA nba = OddLeague();
+    EXPECT_EQ(SaveStatistics(guarded.path, nba).error,
+              guarded.File(kStatisticsFile) + ": the file is write-protected");
+    EXPECT_EQ(Read(guarded.File(kStatisticsFile)), "guarded\r\n");
+
+    // A save killed half-way (here by the file size limit's signal) leaves nothing of itself.
+    TempFolder killed;
+    Write(killed.File(kStatisticsFile), "old\r\n");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_DFL);
+        const rlimit small{16, 16};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        WriteFileSafely(killed.File(kStatisticsFile), std::string(4096, 'x'));
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(Entries(killed.path), std::vector<std::string>{kStatisticsFile});
+    EXPECT_EQ(Read(killed.File(kStatisticsFile)), "old\r\n");
+    // What a killed save of another kind left is removed, and only that.
+    Write(killed.File("TavixSE.dat.new-Ab12Cd"), "half");
+    Write(killed.File("TavixSE.dat.new-mine"), "a user's file");
+    EXPECT_EQ(RemoveSaveLeftovers(killed.path, kStatisticsFile), 1);
+    EXPECT_EQ(Entries(killed.path), (std::vector<std::string>{kStatisticsFile, "TavixSE.dat.new-mine"}));
 }
 
 // A save replaces the file it read, under the name it has, as it is: the letter case the folder
@@ -423,16 +520,10 @@ TEST(DamagedFileKept, BeforeTheFirstSaveOverIt) {
     };
     const Case cases[] = {
         {"statistics cut", kStatisticsFile, cut(kStatisticsFile), true},
+        // Whatever the damage (the loading table has every kind), one figure is enough to keep it.
         {"statistics with a word for a number", kStatisticsFile, Line(100, "abc"), true},
-        {"statistics out of 16 bits", kStatisticsFile, Line(19, "40000"), true},
-        {"statistics binary", kStatisticsFile, Put(kStatisticsFile, std::string("\0\xff\"\r,\n", 6)), true},
         {"names cut", kNamesFile, cut(kNamesFile), true},
         {"settings without a value", kSettingsFile, Put(kSettingsFile, "\r\n\r\n"), true},
-        {"statistics with figures added at the end", kStatisticsFile,
-         [](const TempFolder& d) {
-             Write(d.File(kStatisticsFile), Read(d.File(kStatisticsFile)) + "12\r\n");
-         },
-         true},
         {"names shifted by a comma", kNamesFile,
          Put(kNamesFile, "Washington, D.C.\r\n" + NamesText(Names("City "), Names("Team "))), true},
         {"statistics ending in blank lines", kStatisticsFile,

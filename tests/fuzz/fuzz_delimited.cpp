@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     tavix::DelimitedReader in(text);
     for (int step = 0; step < 4096 && !in.AtEnd(); ++step) {
-        switch ((mode + step) % 4) {
+        switch ((mode + step) % 3) {
             case 0: {
                 auto value = in.Next();
                 if (!value) return 0;
@@ -26,31 +26,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 break;
             }
             case 1: {
-                auto value = in.NextNumber();
+                auto value = tavix::ParsePlainNumber(in.Next().value_or(""));
                 if (!value) break;
                 tavix::DelimitedWriter out;
                 out.Number(*value);
-                tavix::DelimitedReader back(out.Text());
-                auto again = back.NextNumber();
+                auto again = tavix::ParsePlainNumber(tavix::DelimitedReader(out.Text()).Next().value_or(""));
                 if (!again || std::memcmp(&*again, &*value, sizeof(double)) != 0) std::abort();
                 break;
             }
-            case 2: {
-                auto value = in.NextSingle();
+            default: {
+                auto value = tavix::ParsePlainSingle(in.Next().value_or(""));
                 if (!value) break;
                 tavix::DelimitedWriter out;
                 out.Single(*value);
-                tavix::DelimitedReader back(out.Text());
-                auto again = back.NextSingle();
+                auto again = tavix::ParsePlainSingle(tavix::DelimitedReader(out.Text()).Next().value_or(""));
                 if (!again || std::memcmp(&*again, &*value, sizeof(float)) != 0) std::abort();
-                break;
-            }
-            default: {
-                auto value = in.NextInt16();
-                if (!value) break;
-                tavix::DelimitedWriter out;
-                out.Integer(*value);
-                if (tavix::DelimitedReader(out.Text()).NextInt16() != value) std::abort();
             }
         }
     }

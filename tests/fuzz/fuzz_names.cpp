@@ -11,7 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static tavix::NBA nba, again;
     nba = tavix::NBA{};
     std::string bytes(reinterpret_cast<const char*>(data), size);
-    if (!tavix::ParseNames(bytes, nba)) return 0;
+    tavix::FileProblems problems;
+    const bool whole = tavix::ParseNames(bytes, nba, &problems);
+    if (whole != problems.empty()) std::abort();  // a file is whole exactly when nothing was wrong
+    if (!whole) return 0;
     for (int n = 1; n <= tavix::kLeagueTeams; ++n) {
         if (nba.CityNames[n].find('"') != std::string::npos ||
             nba.TeamNames[n].find('"') != std::string::npos)

@@ -16,11 +16,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static tavix::NBA nba, again;
     nba = tavix::NBA{};
     std::string bytes(reinterpret_cast<const char*>(data), size);
-    if (!tavix::ParseStatistics(bytes, nba)) return 0;
-    const std::string saved = tavix::StatisticsText(nba);
-    again = tavix::NBA{};
-    if (!tavix::ParseStatistics(saved, again)) std::abort();
-    if (tavix::StatisticsText(again) != saved) std::abort();
+    // A damaged file still gives the lists what was sound in it, and every problem names a line
+    // the file has.
+    tavix::FileProblems problems;
+    if (tavix::ParseStatistics(bytes, nba, &problems)) {
+        if (!problems.empty()) std::abort();
+        const std::string saved = tavix::StatisticsText(nba);
+        again = tavix::NBA{};
+        if (!tavix::ParseStatistics(saved, again)) std::abort();
+        if (tavix::StatisticsText(again) != saved) std::abort();
+    } else if (problems.empty()) {
+        std::abort();
+    }
+    for (const auto& p : problems)
+        if (p.line < 0 || static_cast<size_t>(p.line) > size + 1 || p.what.empty()) std::abort();
 
     nba.TeamCount = tavix::kLeagueTeams;
     for (auto view : {tavix::SeasonView::Current, tavix::SeasonView::Previous}) {

@@ -13,14 +13,18 @@ seconds=$2
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 data="$source_dir/data"
 
-seeds() {  # target -> seed files
+corpus_files() {  # file name -> the fault corpus's files of that name
+  ls "$source_dir"/tests/fuzz/corpus/*/"$1" 2>/dev/null | tr '\n' ' '
+}
+
+seeds() {  # target -> seed files: the supplied data and the absurd figures of the fault corpus
   case "$1" in
-    fuzz_statistics) echo "$data/TavixSE.dat" ;;
-    fuzz_schedule) echo "$data/TavixSC.dat" ;;
-    fuzz_names) echo "$data/TavixNM.dat" ;;
+    fuzz_statistics) echo "$data/TavixSE.dat $(corpus_files TavixSE.dat)" ;;
+    fuzz_schedule) echo "$data/TavixSC.dat $(corpus_files TavixSC.dat)" ;;
+    fuzz_names) echo "$data/TavixNM.dat $(corpus_files TavixNM.dat)" ;;
     fuzz_rosters) echo "$data/Tavixro.dat" ;;
-    fuzz_settings) echo "$build/fuzz-seeds/TVX.ini" ;;
-    fuzz_delimited) echo "$data/TavixSE.dat $data/TavixNM.dat $build/fuzz-seeds/TVX.ini" ;;
+    fuzz_settings) echo "$build/fuzz-seeds/TVX.ini $(corpus_files TVX.ini)" ;;
+    fuzz_delimited) echo "$data/TavixSE.dat $data/TavixNM.dat $build/fuzz-seeds/TVX.ini $(corpus_files TavixSE.dat)" ;;
   esac
 }
 
@@ -40,7 +44,8 @@ for target in fuzz_delimited fuzz_statistics fuzz_schedule fuzz_names fuzz_roste
   fi
   corpus="$build/fuzz-corpus/$target"
   mkdir -p "$corpus"
-  for seed in $(seeds "$target"); do cp -f "$seed" "$corpus/"; done
+  n=0
+  for seed in $(seeds "$target"); do n=$((n + 1)); cp -f "$seed" "$corpus/seed-$n-$(basename "$seed")"; done
   echo "== $target for ${seconds}s"
   if "$exe" -max_total_time="$seconds" -max_len=65536 -timeout=10 -print_final_stats=1 \
       -artifact_prefix="$build/fuzz-artifacts/$target-" "$corpus" > "$build/fuzz-artifacts/$target.log" 2>&1; then

@@ -16,9 +16,7 @@ namespace {
 
 // A figure exactly as the list prints it with `picture`, so the data and the text never differ
 // by a rounding; adding 0.0 turns a "-0.0" into a plain zero.
-double Shown(double value, const char* picture) {
-    return std::strtod(FormatPicture(value, picture).c_str(), nullptr) + 0.0;
-}
+double Shown(double value, const char* picture) { return LeadingNumber(FormatPicture(value, picture)) + 0.0; }
 
 RecordValue Team(int team) { return team > 0 ? RecordValue{static_cast<long>(team)} : RecordValue{}; }
 RecordValue Name(const NBA& nba, int team) {
@@ -56,7 +54,7 @@ std::vector<RecordValue> PredictionFields(const NBA& nba, int road, int home, co
             Team(favourite),
             Name(nba, favourite),
             favourite ? Shown(p.margin, "#0.0") : 0.0,
-            static_cast<long>(Shown(p.total, "##0")),
+            WholeNumber(Shown(p.total, "##0")),
             Shown(FavouriteChance(p), "0.000")};
 }
 

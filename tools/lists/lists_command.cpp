@@ -404,7 +404,7 @@ int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, 
     LoadReport report = LoadLeague(dataDir, JoinPath(dataDir, kSettingsFile), nba);
     if (report.NeedsLoadingMessage()) {
         // The message box's line breaks are LF CR pairs; a terminal wants plain line ends.
-        std::string text = kLoadingMessageText;
+        std::string text = LoadingMessage(report);
         for (size_t at; (at = text.find("\n\r")) != std::string::npos;) text.replace(at, 2, "\n");
         err << kLoadingMessageTitle << "\n" << text;
         return 1;

@@ -1,11 +1,15 @@
 // Where the program finds and keeps its files: settings, data, PDF printouts and the help.
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/data_files.h"
 #include "platform/app_paths.h"
+#include "platform/data_folder_lock.h"
+#include "tests/support/scripted_dialogs.h"
 
 using namespace tavix;
 
@@ -99,6 +103,46 @@ class AppPathsTest : public QObject {
         QCOMPARE(FromStd(ChooseDataFolder()), chosen);
         QCOMPARE(ReadAll(QDir(chosen).filePath("TavixSE.dat")), QByteArray("saved\r\n"));
         QDir(userData).removeRecursively();
+    }
+
+    // Two programs on one folder: the real program holds it; a second one learns who does and may
+    // only read it, so nothing it saves undoes the first one's work. Once the first is killed, its
+    // lock and what a killed save left behind go.
+    void secondProgramOnOneFolder() {
+        QTemporaryDir work;
+        const std::string dir = work.path().toStdString();
+        for (const char* name : {kStatisticsFile, kScheduleFile, kNamesFile})
+            QVERIFY(QFile::copy(QDir(FindSuppliedDataFolder()).filePath(name), work.filePath(name)));
+        QProcess first;
+        first.setWorkingDirectory(work.path());
+        first.start(TAVIX_BINARY_DIR "/ui/main/program/tavix", {});
+        QVERIFY(first.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(work.filePath(kDataFolderLockFile)), 30000);
+
+        const QByteArray before = ReadAll(work.filePath(kStatisticsFile));
+        testing::ScriptedDialogs dialogs;
+        dialogs.answers = {Answer::No, Answer::Yes};
+        NBA nba;
+        DataFolderLock refused(dir), readOnly(dir);
+        QVERIFY(!HoldDataFolder(refused, dir, dialogs, nba));  // No: this program does not start
+        QVERIFY(HoldDataFolder(readOnly, dir, dialogs, nba));
+        QVERIFY2(dialogs.shown.back().text.find("in use by another Tavix (process " +
+                                                std::to_string(first.processId())) != std::string::npos,
+                 dialogs.shown.back().text.c_str());
+        nba.IniPath = work.filePath("TVX.ini").toStdString();
+        for (const WriteResult& saved :
+             {SaveStatistics(dir, nba), SaveNames(dir, nba, nba.CityNames, nba.TeamNames), SaveSettings(nba)})
+            QVERIFY2(!saved.ok && saved.error.find("opened it read-only") != std::string::npos,
+                     saved.error.c_str());
+        QCOMPARE(ReadAll(work.filePath(kStatisticsFile)), before);
+        QVERIFY(Write(work.filePath("TavixSE.dat.new-a1B2c3"), "half a save"));
+        first.kill();
+        QVERIFY(first.waitForFinished());
+        testing::ScriptedDialogs quiet;
+        NBA next;
+        DataFolderLock after(dir);
+        QVERIFY(HoldDataFolder(after, dir, quiet, next) && quiet.shown.empty() && next.readOnly.empty());
+        QVERIFY(!QFileInfo::exists(work.filePath("TavixSE.dat.new-a1B2c3")));
     }
 };
 

@@ -93,7 +93,8 @@ class NamesformTest : public QObject {
         QCOMPARE(app_->dialogs.shown.size(), size_t(fails ? 2 : 1));
         if (fails)
             QCOMPARE(app_->dialogs.shown[1].text,
-                     std::string("Unable to Save file - check disk, write protect etc.."));
+                     "Unable to Save file - check disk, write protect etc..\r\n\r\n" + app_->ctx->dataDir +
+                         "/TavixNM.dat: No such file or directory.");
         QCOMPARE(form_->Text1[1]->text(), QString("Hartford"));
         QVERIFY(!QFile::exists(QString::fromStdString(NamesFile())));
         QCOMPARE(app_->nba.CityNames[1], std::string("City1"));

@@ -74,7 +74,9 @@ class SettingsformTest : public QObject {
         Press(window, "OkButton");
         QCOMPARE(app->dialogs.beeps, 1);
         QCOMPARE(app->dialogs.shown.size(), size_t(1));
-        QCOMPARE(app->dialogs.shown[0].text, std::string("Unable to save settings to disk"));
+        QCOMPARE(
+            app->dialogs.shown[0].text.rfind("Unable to save settings to disk\r\n\r\n" + app->nba.IniPath, 0),
+            0u);
         QCOMPARE(app->dialogs.shown[0].icon, Icon::Exclamation);
         QCOMPARE(app->host.closed, 1);
         QVERIFY(app->host.MainWindow()->isEnabled());

@@ -7,6 +7,7 @@
 #include "core/data_files.h"
 #include "platform/app_paths.h"
 #include "platform/command_line.h"
+#include "platform/data_folder_lock.h"
 #include "platform/lazy_desktop.h"
 #include "platform/program_style.h"
 #include "platform/qt_dialogs.h"
@@ -28,11 +29,20 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(tavix::art::ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const std::string dataDir = tavix::ChooseDataFolder();
+    std::string folderProblem;
+    const std::string dataDir = tavix::ChooseDataFolder(&folderProblem);
     QDir::setCurrent(QString::fromStdString(dataDir));
 
     tavix::NBA nba;
     tavix::QtDialogs dialogs;
+    if (!folderProblem.empty()) {
+        dialogs.Show(folderProblem, "Tavix", tavix::Buttons::Ok, tavix::Icon::Exclamation);
+        if (dataDir == tavix::FindSuppliedDataFolder().toStdString())
+            nba.readOnly = "this Tavix shows the supplied data, which it does not change";
+    }
+    tavix::DataFolderLock lock(dataDir);
+    if (nba.readOnly.empty() && !tavix::HoldDataFolder(lock, dataDir, dialogs, nba)) return 0;
+    const std::string settingsPath = tavix::SettingsFilePath();
     tavix::SystemClock clock;
     // Printers and help are opened on first use.
     tavix::LazyDesktop desktop(dialogs, tavix::FindDesktopModule());
@@ -40,7 +50,7 @@ int main(int argc, char** argv) {
     auto main = std::make_unique<tavix::Form2>(nba, dialogs, clock, desktop, desktop, dataDir);
     main->SetPrinterSetup([&] { desktop.RunPrinterSetup(main.get()); });
     dialogs.SetWorkingWindow([&] { return main ? main->WorkingSubWindow() : nullptr; });
-    main->Form_Load(tavix::SettingsFilePath());
+    main->Form_Load(settingsPath);
 
     const bool exitWhenShown = tavix::QuitWhenShown::Wanted();
     tavix::QuitWhenShown quitter;

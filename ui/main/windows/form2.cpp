@@ -139,7 +139,7 @@ LoadReport Form2::Form_Load(const std::string& settingsPath) {
     CentreOnScreen(this);
     LoadReport report = LoadLeague(ctx_.dataDir, settingsPath, ctx_.nba);
     if (report.NeedsLoadingMessage())
-        ctx_.dialogs.Show(kLoadingMessageText, kLoadingMessageTitle, Buttons::Ok, Icon::Exclamation);
+        ctx_.dialogs.Show(LoadingMessage(report), kLoadingMessageTitle, Buttons::Ok, Icon::Exclamation);
     return report;
 }
 
@@ -697,7 +697,8 @@ bool Form2::LeaveProgram() {
     // An open sub-window may hold typed work: it is left first, as its own close button would,
     // and the user may still choose to stay.
     if (!LeaveSubWindows()) return false;
-    SaveSettingsAndTell(ctx_);
+    // A read-only run told the user so when it opened; leaving is no attempt to save.
+    if (ctx_.nba.readOnly.empty()) SaveSettingsAndTell(ctx_);
     return true;
 }
 
