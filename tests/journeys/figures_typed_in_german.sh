@@ -156,8 +156,8 @@ xdotool key Return
 wait_for 10 sh -c "! xdotool search --onlyvisible --name '^Tavix\$' | grep -qx $SAID" || fail "the message stayed"
 [ "$(boston)" = "20 0 30 94.5 88.3 " ] || fail "TavixSE.dat does not hold what was typed: $(boston)"
 grep -q ',' "$WORK/data/TavixSE.dat" && fail "TavixSE.dat holds a comma"
-LC_ALL=C "$LISTS" --data "$WORK/data" ratings offense | grep -Eq '^ *[0-9]+ +Boston.* 94\.5 ' ||
-    fail "the lists do not read 94.5 back: $(LC_ALL=C "$LISTS" --data "$WORK/data" ratings offense | grep Boston)"
+RATINGS=$(LC_ALL=C "$LISTS" --data "$WORK/data" --format csv ratings offense | grep ',Boston Celtics,')
+echo "$RATINGS" | grep -q ',Boston Celtics,20,30,0.4,94.5,88.3,' || fail "the lists do not read the figures back: $RATINGS"
 echo "journey: figures typed with a decimal comma were recorded as 94.5 and 88.3"
 
 # 2. A count with a decimal comma is refused, naming the club and the field.
@@ -180,6 +180,7 @@ echo "journey: a count of 1,5 was refused and the file kept its figures"
 xdotool windowactivate --sync "$STATS"
 wins
 sleep 0.2
+xdotool key ctrl+a
 xdotool type 20
 xdotool key ctrl+q
 wait_for 10 sh -c "! kill -0 $APP_PID" || fail "Ctrl+Q did not end the program"
