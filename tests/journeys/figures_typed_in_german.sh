@@ -156,6 +156,10 @@ xdotool key Return
 wait_for 10 sh -c "! xdotool search --onlyvisible --name '^Tavix\$' | grep -qx $SAID" || fail "the message stayed"
 [ "$(boston)" = "20 0 30 94.5 88.3 " ] || fail "TavixSE.dat does not hold what was typed: $(boston)"
 grep -q ',' "$WORK/data/TavixSE.dat" && fail "TavixSE.dat holds a comma"
+# Every other club's figures, untouched, go back exactly as they were loaded (the date follows them).
+sed -n '24,338p' "$WORK/data/TavixSE.dat" > "$WORK/others.now"
+sed -n '24,338p' "$(dirname "$0")/../../data/TavixSE.dat" > "$WORK/others.loaded"
+cmp -s "$WORK/others.now" "$WORK/others.loaded" || fail "Record changed figures nobody typed"
 RATINGS=$(LC_ALL=C "$LISTS" --data "$WORK/data" --format csv ratings offense | grep ',Boston Celtics,')
 echo "$RATINGS" | grep -q ',Boston Celtics,20,30,0.4,94.5,88.3,' || fail "the lists do not read the figures back: $RATINGS"
 echo "journey: figures typed with a decimal comma were recorded as 94.5 and 88.3"
