@@ -8,8 +8,9 @@
 namespace tavix {
 
 enum class Icon { None, Exclamation, Question, Information, Critical };
-enum class Buttons { Ok, OkCancel, YesNo };
-enum class Answer { Ok, Cancel, Yes, No };
+// SaveDiscardCancel asks what to do with unsaved work on the way out of a window.
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 enum class DefaultButton { First, Second };
 
 class Dialogs {

@@ -1,5 +1,7 @@
 #include "core/league.h"
 
+#include "core/number_format.h"
+
 namespace tavix {
 
 Division DivisionOf(int team) {
@@ -44,5 +46,22 @@ std::string FullName(const NBA& nba, int team) {
     if (team < 0 || team >= kNameSlots) return " ";
     return nba.CityNames[team] + " " + nba.TeamNames[team];
 }
+
+namespace {
+
+std::string NameKey(const std::string& text) {
+    std::string key;
+    for (char c : ToLower(text)) {
+        const auto u = static_cast<unsigned char>(c);
+        // Latin-1 letters from 0xC0 on count as letters too.
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || (u >= 0xC0 && u != 0xD7 && u != 0xF7))
+            key += c;
+    }
+    return key;
+}
+
+}  // namespace
+
+bool SameName(const std::string& a, const std::string& b) { return NameKey(a) == NameKey(b); }
 
 }  // namespace tavix

@@ -75,4 +75,8 @@ struct NBA {
 // "City Nickname", as the combined displays show a team.
 std::string FullName(const NBA& nba, int team);
 
+// Whether two texts spell one name: the same letters and digits, whatever the letter case, blanks
+// and punctuation ("L. A." and "l.a.").
+bool SameName(const std::string& a, const std::string& b);
+
 }  // namespace tavix

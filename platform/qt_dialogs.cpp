@@ -58,7 +58,8 @@ Answer QtDialogs::Show(const std::string& text, const std::string& title, Button
             box.setIcon(QMessageBox::Critical);
             break;
     }
-    QMessageBox::StandardButton first = QMessageBox::Ok, second = QMessageBox::NoButton;
+    QMessageBox::StandardButton first = QMessageBox::Ok, second = QMessageBox::NoButton,
+                                third = QMessageBox::NoButton;
     switch (buttons) {
         case Buttons::Ok:
             break;
@@ -69,13 +70,20 @@ Answer QtDialogs::Show(const std::string& text, const std::string& title, Button
             first = QMessageBox::Yes;
             second = QMessageBox::No;
             break;
+        case Buttons::SaveDiscardCancel:
+            first = QMessageBox::Save;
+            second = QMessageBox::Discard;
+            third = QMessageBox::Cancel;
+            break;
     }
-    box.setStandardButtons(second == QMessageBox::NoButton ? QMessageBox::StandardButtons(first)
-                                                           : (first | second));
+    box.setStandardButtons(QMessageBox::StandardButtons(first) | second | third);
     const bool secondIsDefault = defaultButton == DefaultButton::Second && second != QMessageBox::NoButton;
     box.setDefaultButton(secondIsDefault ? second : first);
-    // Escape is the negative answer; a lone OK box takes Escape as OK.
-    box.setEscapeButton(second != QMessageBox::NoButton ? second : first);
+    // Escape is the answer that changes nothing: Cancel, else the negative one; a lone OK box
+    // takes Escape as OK.
+    box.setEscapeButton(third != QMessageBox::NoButton    ? third
+                        : second != QMessageBox::NoButton ? second
+                                                          : first);
     box.exec();
 
     QAbstractButton* clicked = box.clickedButton();
@@ -89,6 +97,10 @@ Answer QtDialogs::Show(const std::string& text, const std::string& title, Button
             return Answer::No;
         case QMessageBox::Cancel:
             return Answer::Cancel;
+        case QMessageBox::Save:
+            return Answer::Save;
+        case QMessageBox::Discard:
+            return Answer::Discard;
         default:
             break;
     }
@@ -97,6 +109,7 @@ Answer QtDialogs::Show(const std::string& text, const std::string& title, Button
         case Buttons::Ok:
             return Answer::Ok;
         case Buttons::OkCancel:
+        case Buttons::SaveDiscardCancel:
             return Answer::Cancel;
         case Buttons::YesNo:
             return Answer::No;

@@ -3,6 +3,7 @@
 // and how edited names reach the names file and the league data.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/league.h"
@@ -16,8 +17,8 @@ extern const char kNamesWindowTitle[];  // "Tavix  City & Team Names"
 extern const char kNamesSaveQuestion[];
 extern const char kNamesSaveQuestionTitle[];
 extern const char kNamesSaveFailed[];
-// Asked when the editor is left with unsaved names other than by its close button (the title bar,
-// or the program ending), titled kNamesSaveQuestionTitle.
+// Asked when the editor is left with unsaved names, whichever way (Save, Discard or Cancel),
+// titled kNamesSaveQuestionTitle.
 extern const char kNamesUnsavedQuestion[];
 
 // The information message: six lines, an empty line after the first and after the third.
@@ -32,6 +33,16 @@ int NameBoxLimit(const std::string& name);
 bool NameFitsFile(const std::string& name);
 
 using NameArray = std::array<std::string, kNameSlots>;
+
+// What keeps edited names from being saved: an empty city or team name (blanks only count as
+// empty), or two teams of one city and one name, which no list could tell apart. `team` and
+// `city` say which box to go back to.
+struct NamesProblem {
+    int team = 0;
+    bool city = true;
+    std::string message;
+};
+std::optional<NamesProblem> CheckEditedNames(const NBA& nba, const NameArray& cities, const NameArray& teams);
 
 // Writes the names file (cities 1..29, then nicknames 1..29) and only when it was written
 // completely takes the names over into the league data. On a failure the league keeps its names

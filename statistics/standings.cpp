@@ -54,10 +54,14 @@ std::string FormatStandingsLine(const NBA& nba, int t, const DivisionLeader& lea
     const int l = nba.Losses[t];
     const float gb = GamesBehind(w, l, leader);
 
-    // The two Los Angeles clubs differ only in how their city is written.
+    // A city with two clubs (Los Angeles, however it is spelt) names the club too.
     std::string line = "     " + nba.CityNames[t];
-    if (line == "     L. A.") line += " Lakers";
-    if (line == "     L.A.") line += " Clippers";
+    for (int other = 1; other <= nba.TeamCount && other < kNameSlots; ++other) {
+        if (other != t && SameName(nba.CityNames[other], nba.CityNames[t])) {
+            line += " " + nba.TeamNames[t];
+            break;
+        }
+    }
     PadTo(line, 21);
 
     if (w < 10) line += ' ';

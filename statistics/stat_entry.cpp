@@ -3,8 +3,12 @@
 #include <algorithm>
 
 #include "core/number_format.h"
+#include "statistics/season_results.h"
 
 namespace tavix {
+
+// A regular season: what no count can pass when the schedule names no club.
+constexpr int kFullSeasonGames = 82;
 
 const std::array<const char*, 13> kMonthNames = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -15,16 +19,102 @@ std::optional<int16_t> ReadWholeNumber(std::string_view text) {
     return ToInt16(*value);
 }
 
-std::optional<int16_t> ReadCount(std::string_view text) {
-    const auto count = ReadWholeNumber(text);
-    if (!count || *count < 0) return std::nullopt;
-    return count;
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
 }
 
-std::optional<double> ReadAverage(std::string_view text) {
-    const auto value = FiniteLeadingNumber(text);
-    if (!value || !(*value >= 0 && *value <= kHighestAverage)) return std::nullopt;
+// Whole digits only, so "1,5", "0x10", "1e3" and "-5" never pass for a count; at most five
+// digits, which keeps the value exact and far from any overflow.
+std::optional<int> WholeDigits(std::string_view text) {
+    if (text.empty() || text.size() > 5) return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (!IsDigit(c)) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
     return value;
+}
+
+}  // namespace
+
+TypedFigure CheckCount(double stored, int seasonGames) {
+    if (stored < 0) return {stored, "is below 0"};
+    if (stored > seasonGames)
+        return {stored, "is more than the season's " + PlainInteger(seasonGames) + " games"};
+    return {stored, ""};
+}
+
+TypedFigure CheckAverage(double stored) {
+    if (!(stored >= 0 && stored <= kHighestAverage))
+        return {0, "is not an average a basketball game can give"};
+    return {stored, ""};
+}
+
+TypedFigure ReadCount(std::string_view text, int seasonGames) {
+    text = Trimmed(text);
+    if (text.empty()) return {0, "is empty"};
+    if (text.front() == '-') return {0, "is below 0"};
+    const auto value = WholeDigits(text);
+    if (!value) return {0, "is not a whole number"};
+    return CheckCount(*value, seasonGames);
+}
+
+TypedFigure ReadAverage(std::string_view text, char decimalPoint) {
+    text = Trimmed(text);
+    if (text.empty()) return {0, "is empty"};
+    if (text.front() == '-') return {0, "is below 0"};
+    // Split at the separator: '.' always, and the user's own one ("94,5" in Germany).
+    size_t at = std::string_view::npos;
+    for (size_t i = 0; i < text.size() && at == std::string_view::npos; ++i)
+        if (text[i] == '.' || text[i] == decimalPoint) at = i;
+    const std::string_view whole = text.substr(0, at);
+    const std::string_view decimals = at == std::string_view::npos ? std::string_view() : text.substr(at + 1);
+    const bool digitsOnly = std::all_of(whole.begin(), whole.end(), IsDigit) &&
+                            std::all_of(decimals.begin(), decimals.end(), IsDigit);
+    if (!digitsOnly || (whole.empty() && decimals.empty()) || whole.size() > 5) return {0, "is not a number"};
+    if (decimals.size() > 1) return {0, "has more than one decimal"};
+    // Exact in tenths, so the value is the double nearest to the figure as typed.
+    const double value =
+        (WholeDigits(whole).value_or(0) * 10 + (decimals.empty() ? 0 : decimals[0] - '0')) / 10.0;
+    return CheckAverage(value);
+}
+
+int SeasonGames(const NBA& nba) {
+    std::array<int, kTeamSlots> games{};
+    for (const ScheduledGame& g : ScheduledGames(nba)) {
+        if (g.road > 0 && g.road < kTeamSlots) ++games[g.road];
+        if (g.home > 0 && g.home < kTeamSlots) ++games[g.home];
+    }
+    const int most = *std::max_element(games.begin(), games.end());
+    return most > 0 ? most : kFullSeasonGames;
+}
+
+std::string CountRefusalText(const std::string& what, const std::string& team, const std::string& typed,
+                             const TypedFigure& figure, int seasonGames) {
+    return "The " + what + " for " + team + " (\"" + typed + "\") " + figure.why +
+           ".\r\nPlease type a whole number from 0 to " + PlainInteger(seasonGames) +
+           ", the games of the season.\r\n\r\nNothing was recorded; the other figures are unchanged.";
+}
+
+std::string AverageRefusalText(const std::string& what, const std::string& team, const std::string& typed,
+                               const TypedFigure& figure) {
+    return "The " + what + " for " + team + " (\"" + typed + "\") " + figure.why +
+           ".\r\nPlease type an average from 0.0 to " + PlainInteger(static_cast<long>(kHighestAverage)) +
+           ".0 points with one decimal at most, such as 94.5.\r\n\r\nNothing was recorded; the other figures "
+           "are unchanged.";
+}
+
+std::string GamesRefusalText(const std::string& team, int wins, int losses, int seasonGames) {
+    return "The record of " + team + " (" + PlainInteger(wins) + " wins, " + PlainInteger(losses) +
+           " losses) comes to more than the season's " + PlainInteger(seasonGames) +
+           " games.\r\nPlease correct the wins or the losses.\r\n\r\nNothing was recorded; the other figures "
+           "are unchanged.";
 }
 
 std::string GamesPlayedText(std::string_view winsText, std::string_view lossesText) {
@@ -63,44 +153,35 @@ EntryDate EntryDateFrom(const Date& today) {
     return date;
 }
 
-EntrySnapshot TakeEntrySnapshot(const NBA& nba) {
+EntrySnapshot TakeEntrySnapshot(const NBA& nba, const EntryDate& shownDate) {
     EntrySnapshot s;
-    const int teams = std::min<int>(nba.TeamCount, kNameSlots - 1);
-    for (int i = 1; i <= teams; ++i) {
-        s.wins[i] = nba.Wins[i];
-        s.offense[i] = ToSingle(nba.OffenseAve[i]);
-    }
+    s.wins = nba.Wins;
+    s.losses = nba.Losses;
+    s.ties = nba.Ties;
+    s.offense = nba.OffenseAve;
+    s.defense = nba.DefenseAve;
+    s.date = shownDate;
     return s;
 }
 
-bool EntryChangesFound(const NBA& nba, const EntrySnapshot& saved) {
-    const int teams = std::min<int>(nba.TeamCount, kNameSlots - 1);
-    for (int i = 1; i <= teams; ++i) {
-        if (nba.Wins[i] != saved.wins[i] || ToSingle(nba.OffenseAve[i]) != saved.offense[i]) return true;
-    }
-    return false;
+bool EntryChangesFound(const NBA& nba, const EntrySnapshot& saved, const EntryDate& shownDate) {
+    // Averages compare exactly: a figure left as loaded keeps every digit, so only a real edit
+    // differs.
+    return nba.Wins != saved.wins || nba.Losses != saved.losses || nba.Ties != saved.ties ||
+           nba.OffenseAve != saved.offense || nba.DefenseAve != saved.defense || !(shownDate == saved.date);
+}
+
+void RestoreEntrySnapshot(NBA& nba, const EntrySnapshot& saved) {
+    nba.Wins = saved.wins;
+    nba.Losses = saved.losses;
+    nba.Ties = saved.ties;
+    nba.OffenseAve = saved.offense;
+    nba.DefenseAve = saved.defense;
 }
 
 std::string UnrecordedChangesText() {
-    return "Changes were detected in database,\r\nclick OK to exit or Cancel to go back\r\nand Record "
-           "changes.";
-}
-
-std::string OutOfRangeText(const std::string& what, const std::string& typed, const std::string& team) {
-    return "The " + what + " for " + team + " (\"" + typed +
-           "\") is outside the range this program can keep.\r\n"
-           "Please type a whole number from 0 to 32767.\r\n\r\n"
-           "Nothing was stored or saved; the other figures are unchanged.";
-}
-
-std::string AverageOutOfRangeText(const std::string& what, const std::string& typed,
-                                  const std::string& team) {
-    return "The " + what + " for " + team + " (\"" + typed +
-           "\") is not an average a basketball game can give.\r\n"
-           "Please type an average from 0 to " +
-           PlainNumber(kHighestAverage) +
-           " points.\r\n\r\n"
-           "Nothing was stored or saved; the other figures are unchanged.";
+    return "Changes were detected in database.\r\nSave records them, Discard drops them,\r\nCancel goes back "
+           "to the statistics.";
 }
 
 }  // namespace tavix

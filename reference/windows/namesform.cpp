@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -126,33 +127,60 @@ void Namesform::Form_Load() {
     }
 }
 
-void Namesform::savebutton_Click() {
-    if (ctx_.dialogs.Show(kNamesSaveQuestion, kNamesSaveQuestionTitle, Buttons::YesNo, Icon::Question) !=
-        Answer::Yes)
-        return;
+void Namesform::savebutton_Click() { SaveEdits(true); }
+
+bool Namesform::SaveEdits(bool ask) {
     NameArray cities = ctx_.nba.CityNames;
     NameArray teams = ctx_.nba.TeamNames;
     for (int t = 1; t <= kLeagueTeams; ++t) {
         cities[t] = ToLatin1(Text1[t]->text());
         teams[t] = ToLatin1(Text2[t]->text());
     }
+    if (const auto problem = CheckEditedNames(ctx_.nba, cities, teams)) {
+        ctx_.dialogs.Show(problem->message, kNamesSaveQuestionTitle, Buttons::Ok, Icon::Exclamation);
+        QLineEdit* box = problem->city ? Text1[problem->team] : Text2[problem->team];
+        box->setFocus();
+        box->selectAll();
+        return false;
+    }
+    if (ask && ctx_.dialogs.Show(kNamesSaveQuestion, kNamesSaveQuestionTitle, Buttons::YesNo,
+                                 Icon::Question) != Answer::Yes)
+        return false;
     WriteResult result = StoreEditedNames(ctx_.dataDir, ctx_.nba, cities, teams);
     if (!result.ok) {
         // The edits stay in the boxes so the user can try again once the disk is writable.
         ctx_.dialogs.Beep();
         ctx_.dialogs.Show(kNamesSaveFailed + SaveFailureReason(result), "Tavix", Buttons::Ok,
                           Icon::Exclamation);
-    } else if (!result.keptCopy.empty()) {
+        return false;
+    }
+    if (!result.keptCopy.empty())
         ctx_.dialogs.Show("The names were saved to disk." + KeptCopyText(result), "Tavix", Buttons::Ok,
                           Icon::Information);
-    }
+    return true;
 }
 
 void Namesform::Infobutton_Click() {
     ctx_.dialogs.Show(NamesInformationText(), "Tavix", Buttons::Ok, Icon::None);
 }
 
-void Namesform::Command1_Click() { ctx_.host.CloseSubWindow(this); }
+// Every way out comes here: the close button, the title bar, Esc and the program ending. Names
+// typed and not saved are saved, dropped or kept open for, as the user answers.
+void Namesform::Command1_Click() {
+    if (NamesEdited()) {
+        switch (ctx_.dialogs.Show(kNamesUnsavedQuestion, kNamesSaveQuestionTitle, Buttons::SaveDiscardCancel,
+                                  Icon::Exclamation)) {
+            case Answer::Save:
+                if (!SaveEdits(false)) return;
+                break;
+            case Answer::Discard:
+                break;
+            default:
+                return;
+        }
+    }
+    ctx_.host.CloseSubWindow(this);
+}
 
 bool Namesform::NamesEdited() const {
     for (int t = 1; t <= kLeagueTeams; ++t) {
@@ -163,14 +191,16 @@ bool Namesform::NamesEdited() const {
     return false;
 }
 
-// The close button drops unsaved names, as the user chose it for; leaving any other way (the
-// title bar, or the program ending) asks first, so names typed are not lost by a slip.
 void Namesform::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (NamesEdited() && !IsPositive(ctx_.dialogs.Show(kNamesUnsavedQuestion, kNamesSaveQuestionTitle,
-                                                       Buttons::OkCancel, Icon::Exclamation)))
-        return;
     Command1_Click();
+}
+
+void Namesform::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        Command1_Click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 }  // namespace tavix

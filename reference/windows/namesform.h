@@ -43,8 +43,11 @@ class Namesform : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // Checks the boxes and saves them, asking first when `ask` is set; false when nothing was saved.
+    bool SaveEdits(bool ask);
     QLineEdit* MakeNameBox(QWidget* frame, const char* array, int team, double left, double top,
                            double width);
     AppContext& ctx_;

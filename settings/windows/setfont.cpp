@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include "core/font_advice.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
+#include "settings/windows/settingsform.h"
 
 namespace tavix {
 namespace {
@@ -52,7 +54,8 @@ QStringList Setfont::PrinterFonts() {
     return fonts;
 }
 
-Setfont::Setfont(AppContext& ctx) : ctx_(ctx) {
+Setfont::Setfont(AppContext& ctx, std::function<void()> fontSaved)
+    : ctx_(ctx), fontSaved_(std::move(fontSaved)) {
     setObjectName("Setfont");
     setWindowTitle("Tavix Printer Font");
     SetClientSizeTwips(this, 6615, 4215);
@@ -130,10 +133,33 @@ void Setfont::donebutton_Click() {
     ctx_.host.CloseSubWindow(this);
 }
 
-// Closing from the title bar leaves the printer font as it was.
+// Every way out but the done button comes here: the title bar, Esc and the program ending. A font
+// clicked and not taken is saved, dropped or kept open for, as the user answers.
 void Setfont::closeEvent(QCloseEvent* event) {
     event->ignore();
+    const std::string chosen = ToLatin1(fontlabel->text());
+    if (chosen != ctx_.nba.PrinterFontName) {
+        switch (ctx_.dialogs.Show(SettingsUnsavedText(ctx_.nba.PrinterFontName, chosen), "Tavix Setup",
+                                  Buttons::SaveDiscardCancel, Icon::Exclamation)) {
+            case Answer::Save:
+                ctx_.nba.PrinterFontName = chosen;
+                SaveSettingsAndTell(ctx_);
+                if (fontSaved_) fontSaved_();
+                break;
+            case Answer::Discard:
+                break;
+            default:
+                return;
+        }
+    }
     ctx_.host.CloseSubWindow(this);
+}
+
+void Setfont::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 }  // namespace tavix

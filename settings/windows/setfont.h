@@ -4,6 +4,7 @@
 
 #include <QToolButton>
 #include <QWidget>
+#include <functional>
 
 #include "platform/app_context.h"
 
@@ -17,7 +18,8 @@ namespace tavix {
 class Setfont : public QWidget {
     Q_OBJECT
   public:
-    explicit Setfont(AppContext& ctx);
+    // `fontSaved` is told when leaving saves the chosen font to the settings file.
+    explicit Setfont(AppContext& ctx, std::function<void()> fontSaved = nullptr);
 
     // The font names offered, in the order the font system reports them, each family once by its
     // plain name (without the foundry the font system adds when two foundries ship it). Names
@@ -26,6 +28,7 @@ class Setfont : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Form_Load();
@@ -35,6 +38,7 @@ class Setfont : public QWidget {
     void donebutton_Click();
 
     AppContext& ctx_;
+    std::function<void()> fontSaved_;
     QListWidget* List1 = nullptr;
     QGroupBox* Frame1 = nullptr;
     QLabel* fontlabel = nullptr;

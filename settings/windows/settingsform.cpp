@@ -1,6 +1,7 @@
 #include "settings/windows/settingsform.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -11,7 +12,7 @@
 
 namespace tavix {
 
-Settingsform::Settingsform(AppContext& ctx) : ctx_(ctx) {
+Settingsform::Settingsform(AppContext& ctx) : ctx_(ctx), savedFont_(ctx.nba.PrinterFontName) {
     setObjectName("Settingsform");
     setWindowTitle("Tavix Settings");
     SetClientSizeTwips(this, 3615, 1920);
@@ -35,8 +36,9 @@ void Settingsform::Form_Load() { CentreOnScreen(this); }
 
 void Settingsform::Command1_Click() {
     ctx_.host.StartWait();
-    // The font chooser keeps this window disabled until it closes.
-    ctx_.host.OpenSubWindow(new Setfont(ctx_), this);
+    // The font chooser keeps this window disabled until it closes; a font it saves on the way out
+    // is saved for this window too.
+    ctx_.host.OpenSubWindow(new Setfont(ctx_, [this] { savedFont_ = ctx_.nba.PrinterFontName; }), this);
 }
 
 void SaveSettingsAndTell(AppContext& ctx) {
@@ -51,6 +53,12 @@ void SaveSettingsAndTell(AppContext& ctx) {
     }
 }
 
+std::string SettingsUnsavedText(const std::string& saved, const std::string& chosen) {
+    return "The printer font " + chosen +
+           " was chosen but not saved.\r\nSave keeps it, Discard goes back to " + saved +
+           ",\r\nCancel goes back to the settings.";
+}
+
 void Settingsform::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Settings); }
 
 void Settingsform::OkButton_Click() {
@@ -60,10 +68,31 @@ void Settingsform::OkButton_Click() {
     ctx_.host.CloseSubWindow(this);
 }
 
-// Closing from the title bar keeps the settings like OK does.
+// Every way out but OK comes here: the title bar, Esc and the program ending. A printer font
+// chosen and not saved is saved, dropped or kept open for, as the user answers.
 void Settingsform::closeEvent(QCloseEvent* event) {
     event->ignore();
-    OkButton_Click();
+    if (ctx_.nba.PrinterFontName != savedFont_) {
+        switch (ctx_.dialogs.Show(SettingsUnsavedText(savedFont_, ctx_.nba.PrinterFontName), "Tavix Setup",
+                                  Buttons::SaveDiscardCancel, Icon::Exclamation)) {
+            case Answer::Save:
+                OkButton_Click();
+                return;
+            case Answer::Discard:
+                ctx_.nba.PrinterFontName = savedFont_;
+                break;
+            default:
+                return;
+        }
+    }
+    ctx_.host.CloseSubWindow(this);
+}
+
+void Settingsform::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 }  // namespace tavix

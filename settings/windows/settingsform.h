@@ -3,6 +3,7 @@
 
 #include <QToolButton>
 #include <QWidget>
+#include <string>
 
 #include "platform/app_context.h"
 
@@ -13,6 +14,8 @@ namespace tavix {
 // Saves the settings file and says so when it could not be written, or when a damaged one was
 // kept aside first; both the OK button and the end of the program save this way.
 void SaveSettingsAndTell(AppContext& ctx);
+// The question when leaving with a printer font chosen and not saved (Save, Discard or Cancel).
+std::string SettingsUnsavedText(const std::string& saved, const std::string& chosen);
 
 class Settingsform : public QWidget {
     Q_OBJECT
@@ -21,6 +24,7 @@ class Settingsform : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Form_Load();
@@ -29,6 +33,7 @@ class Settingsform : public QWidget {
     void OkButton_Click();
 
     AppContext& ctx_;
+    std::string savedFont_;  // the printer font as last saved (or at opening)
     QPushButton* Command1 = nullptr;
     QToolButton* InfoButton = nullptr;
     QToolButton* OkButton = nullptr;

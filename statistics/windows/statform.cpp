@@ -6,10 +6,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QValidator>
+#include <functional>
 
 #include "core/data_files.h"
 #include "core/number_format.h"
@@ -53,6 +56,37 @@ QLineEdit* Field(QWidget* parent, const char* name, const QRect& rect) {
     return edit;
 }
 
+// Live feedback while typing: a figure the window would refuse is shown in red, with the reason
+// as its tool tip. Typing is never blocked, so what was typed can always be seen and corrected.
+class FigureValidator : public QValidator {
+  public:
+    FigureValidator(QLineEdit* field, std::function<TypedFigure(const std::string&)> read)
+        : QValidator(field), read_(std::move(read)) {}
+    State validate(QString& input, int&) const override {
+        return read_(ToLatin1(input)).Taken() ? Acceptable : Intermediate;
+    }
+    TypedFigure Read(const QString& text) const { return read_(ToLatin1(text)); }
+
+  private:
+    std::function<TypedFigure(const std::string&)> read_;
+};
+
+void ShowValidity(QLineEdit* field) {
+    const auto* validator = static_cast<const FigureValidator*>(field->validator());
+    const TypedFigure figure = validator->Read(field->text());
+    QPalette pal = field->palette();
+    pal.setColor(QPalette::Text,
+                 figure.Taken() ? field->parentWidget()->palette().color(QPalette::Text) : QColor(Qt::red));
+    field->setPalette(pal);
+    field->setToolTip(figure.Taken() ? QString() : "This figure " + Latin1(figure.why) + ".");
+}
+
+// The user's decimal separator, when it is one plain character ("," in Germany and Turkey).
+char UserDecimalPoint() {
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
 }  // namespace
 
 SpinArrows::SpinArrows(QWidget* parent, const char* name, const QString& what) : QWidget(parent) {
@@ -77,7 +111,8 @@ SpinArrows::SpinArrows(QWidget* parent, const char* name, const QString& what) :
     }
 }
 
-statform::statform(AppContext& ctx) : ctx_(ctx) {
+statform::statform(AppContext& ctx)
+    : ctx_(ctx), seasonGames_(SeasonGames(ctx.nba)), decimalPoint_(UserDecimalPoint()) {
     setWindowTitle("NBA Team Statistics");
     BuildControls();
     Form_Load();
@@ -103,8 +138,8 @@ void statform::BuildControls() {
     teamupbutton->setToolTip("Next team");
     connect(teamupbutton, &QPushButton::clicked, this, [this] { teamupbutton_Click(); });
 
-    // The figures of the shown club. The ties field lies beyond the panel's right edge: it is
-    // not shown, yet it carries each club's ties in and out like the other fields.
+    // The figures of the shown club. The ties field lies beyond the panel's right edge and is
+    // hidden: no Tab reaches it and nothing in it is recorded, so each club keeps its ties.
     fieldpanel = new QFrame(this);
     fieldpanel->setObjectName("fieldpanel");
     SetPanelFrame(fieldpanel, QFrame::Raised);
@@ -123,8 +158,17 @@ void statform::BuildControls() {
     Caption(fieldpanel, "Defensive\nScoring ave.", TwipsRect(4890, head, 1140, headHeight));
     GAtext = Field(fieldpanel, "GAtext", TwipsRect(4920, row, 1080, rowHeight));
     tietext = Field(fieldpanel, "tietext", TwipsRect(6360, row, 720, rowHeight));
+    tietext->setFocusPolicy(Qt::NoFocus);
+    tietext->hide();
 
-    for (QLineEdit* edit : {wintext, losstext, tietext, GFtext, GAtext}) edit->installEventFilter(this);
+    for (QLineEdit* edit : {wintext, losstext, GFtext, GAtext}) {
+        edit->installEventFilter(this);
+        const bool count = edit == wintext || edit == losstext;
+        edit->setValidator(new FigureValidator(edit, [this, count](const std::string& text) {
+            return count ? ReadCount(text, seasonGames_) : ReadAverage(text, decimalPoint_);
+        }));
+        connect(edit, &QLineEdit::textChanged, edit, [edit] { ShowValidity(edit); });
+    }
     const std::pair<QLineEdit*, const char*> spoken[] = {{wintext, "Wins"},
                                                          {losstext, "Losses"},
                                                          {tietext, "Ties"},
@@ -132,10 +176,9 @@ void statform::BuildControls() {
                                                          {GAtext, "Defensive scoring average"}};
     for (auto [edit, name] : spoken) edit->setAccessibleName(name);
     setTabOrder(wintext, losstext);
-    setTabOrder(losstext, tietext);
-    setTabOrder(tietext, GFtext);
+    setTabOrder(losstext, GFtext);
     setTabOrder(GFtext, GAtext);
-    for (QLineEdit* edit : {wintext, losstext, tietext})
+    for (QLineEdit* edit : {wintext, losstext})
         connect(edit, &QLineEdit::textChanged, this, [this] { ShowGamesAndPct(); });
 
     dateframe = new QGroupBox("Statistics Updated on...", this);
@@ -186,8 +229,7 @@ void statform::Form_Load() {
     yearlabel->setText(Latin1(today.year));
 
     ShowTeam();
-    ChangesDetected_ = 0;
-    saved_ = TakeEntrySnapshot(ctx_.nba);
+    saved_ = TakeEntrySnapshot(ctx_.nba, ShownDate());
     wintext->setFocus();
 }
 
@@ -214,43 +256,79 @@ void statform::SetMoveCaptions() {
     teamupbutton->setText(Latin1(">  " + ctx_.nba.TeamNames[CurrentTeam_ + 1]));
 }
 
+std::array<statform::FigureField, 4> statform::FigureFields() const {
+    const NBA& nba = ctx_.nba;
+    const int t = CurrentTeam_;
+    return {FigureField{wintext, "number of wins", true, double(nba.Wins[t])},
+            FigureField{losstext, "number of losses", true, double(nba.Losses[t])},
+            FigureField{GFtext, "average of points scored", false, nba.OffenseAve[t]},
+            FigureField{GAtext, "average of points allowed", false, nba.DefenseAve[t]}};
+}
+
+std::string statform::ShownText(const FigureField& f) {
+    return f.count ? PlainInteger(static_cast<long>(f.stored)) : AverageText(f.stored);
+}
+
+TypedFigure statform::ReadField(const FigureField& f) const {
+    // A field left as it was shown keeps the league's figure to the last digit (98.46 shows as
+    // 98.5); only a figure the user typed is read from the text.
+    if (Text(f.field) == ShownText(f))
+        return f.count ? CheckCount(f.stored, seasonGames_) : CheckAverage(f.stored);
+    return f.count ? ReadCount(Text(f.field), seasonGames_) : ReadAverage(Text(f.field), decimalPoint_);
+}
+
+void statform::Refuse(QLineEdit* field, const std::string& message) {
+    ctx_.dialogs.Show(message, "Tavix", Buttons::Ok, Icon::Exclamation);
+    // The refused figure gets the focus with its text selected, so what the user types next
+    // replaces it.
+    field->setFocus();
+    field->selectAll();
+}
+
 bool statform::StoreTeamFields() {
-    // Counts beyond what the statistics file can hold, and figures no game gives, are refused as
-    // a whole, so a club is never left half stored; the user corrects the field and goes on.
-    struct Figure {
-        QLineEdit* field;
-        const char* what;
-        bool valid;
-        decltype(&OutOfRangeText) refusal;
-    };
-    const auto wins = ReadCount(Text(wintext)), losses = ReadCount(Text(losstext)),
-               ties = ReadCount(Text(tietext));
-    const auto scored = ReadAverage(Text(GFtext)), allowed = ReadAverage(Text(GAtext));
-    const std::array<Figure, 5> figures = {
-        Figure{wintext, "number of wins", wins.has_value(), OutOfRangeText},
-        Figure{losstext, "number of losses", losses.has_value(), OutOfRangeText},
-        Figure{tietext, "number of ties", ties.has_value(), OutOfRangeText},
-        Figure{GFtext, "average of points scored", scored.has_value(), AverageOutOfRangeText},
-        Figure{GAtext, "average of points allowed", allowed.has_value(), AverageOutOfRangeText}};
-    for (const Figure& c : figures) {
-        if (!c.valid) {
-            ctx_.dialogs.Show(c.refusal(c.what, Text(c.field), FullName(ctx_.nba, CurrentTeam_)), "Tavix",
-                              Buttons::Ok, Icon::Exclamation);
-            // The refused figure gets the focus with its text selected, so what the user types
-            // next replaces it; for the ties, which cannot be seen, that is the only way back.
-            c.field->setFocus();
-            c.field->selectAll();
+    // A club is stored whole or not at all, so it is never left half stored; the user corrects the
+    // field and goes on.
+    const std::string team = FullName(ctx_.nba, CurrentTeam_);
+    std::array<double, 4> values{};
+    const auto fields = FigureFields();
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const FigureField& f = fields[i];
+        const TypedFigure figure = ReadField(f);
+        if (!figure.Taken()) {
+            const std::string typed = Text(f.field);
+            Refuse(f.field, f.count ? CountRefusalText(f.what, team, typed, figure, seasonGames_)
+                                    : AverageRefusalText(f.what, team, typed, figure));
             return false;
         }
+        values[i] = figure.value;
+    }
+    const int wins = static_cast<int>(values[0]), losses = static_cast<int>(values[1]);
+    if (wins + losses > seasonGames_) {
+        // Back to the count the user typed, the wins when both or neither were.
+        const bool lossesTyped =
+            Text(wintext) == ShownText(fields[0]) && Text(losstext) != ShownText(fields[1]);
+        Refuse(lossesTyped ? losstext : wintext, GamesRefusalText(team, wins, losses, seasonGames_));
+        return false;
     }
     NBA& nba = ctx_.nba;
-    nba.Wins[CurrentTeam_] = *wins;
-    nba.Losses[CurrentTeam_] = *losses;
-    nba.Ties[CurrentTeam_] = *ties;
-    nba.OffenseAve[CurrentTeam_] = *scored;
-    nba.DefenseAve[CurrentTeam_] = *allowed;
+    nba.Wins[CurrentTeam_] = static_cast<int16_t>(wins);
+    nba.Losses[CurrentTeam_] = static_cast<int16_t>(losses);
+    nba.OffenseAve[CurrentTeam_] = values[2];
+    nba.DefenseAve[CurrentTeam_] = values[3];
     return true;
 }
+
+bool statform::ChangesDetected() const {
+    if (EntryChangesFound(ctx_.nba, saved_, ShownDate())) return true;
+    for (const FigureField& f : FigureFields()) {
+        if (Text(f.field) == ShownText(f)) continue;
+        const TypedFigure figure = ReadField(f);
+        if (!figure.Taken() || figure.value != f.stored) return true;
+    }
+    return false;
+}
+
+EntryDate statform::ShownDate() const { return {CurrentMonth, Text(daylabel), Text(yearlabel)}; }
 
 void statform::ShowGamesAndPct() {
     gplabel->setText(Latin1(GamesPlayedText(Text(wintext), Text(losstext))));
@@ -284,11 +362,10 @@ void statform::teamdnbutton_Click() {
 }
 
 void statform::Field_Enter(QLineEdit* field) {
-    // Enter walks wins, losses, points scored, points allowed (the hidden ties are skipped), then
-    // the next club.
+    // Enter walks wins, losses, points scored, points allowed, then the next club.
     if (field == wintext) {
         losstext->setFocus();
-    } else if (field == losstext || field == tietext) {
+    } else if (field == losstext) {
         GFtext->setFocus();
     } else if (field == GFtext) {
         GAtext->setFocus();
@@ -304,6 +381,10 @@ bool statform::eventFilter(QObject* watched, QEvent* event) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
                 Field_Enter(field);
+                return true;
+            }
+            if (key == Qt::Key_Escape) {
+                close();
                 return true;
             }
         } else if (event->type() == QEvent::FocusIn) {
@@ -347,42 +428,58 @@ void statform::Yearspin_SpinDown() {
     yearlabel->setText(QString::number(YearDown(year)));
 }
 
-void statform::RecordButton_Click() {
+bool statform::Record() {
     ctx_.host.StartWait();
-    if (!StoreTeamFields()) return;
+    if (!StoreTeamFields()) return false;
     NBA& nba = ctx_.nba;
     nba.UpdateYear = ReadWholeNumber(Text(yearlabel)).value_or(0);
     nba.UpdateDay = ReadWholeNumber(Text(daylabel)).value_or(0);
     nba.UpdateMonth = static_cast<int16_t>(CurrentMonth);
     const WriteResult saved = SaveStatistics(ctx_.dataDir, nba);
     if (!saved.ok) {
-        // The figures stay in memory and the exit check still counts them as unrecorded.
+        // The figures stay in memory and leaving still counts them as unrecorded.
         ctx_.dialogs.Show(StatisticsSaveFailedText(saved.error, kRecordAgainAdvice), "Tavix", Buttons::Ok,
                           Icon::Exclamation);
-        return;
+        return false;
     }
     ctx_.dialogs.Show("Statistics were saved to Disk." + KeptCopyText(saved), "Tavix", Buttons::Ok,
                       Icon::Information);
-    ChangesDetected_ = 0;
-    saved_ = TakeEntrySnapshot(nba);
+    saved_ = TakeEntrySnapshot(nba, ShownDate());
+    return true;
 }
 
+// Every way out comes here: the exit button, the title bar, Esc and the program ending. Figures
+// typed and not recorded, in any field or the date, are saved, dropped or kept open for, as the
+// user answers.
 void statform::Exitbutton_Click() {
-    if (!StoreTeamFields()) return;
-    if (EntryChangesFound(ctx_.nba, saved_)) ChangesDetected_ = 1;
-    if (ChangesDetected_ == 1 && !IsPositive(ctx_.dialogs.Show(UnrecordedChangesText(), "Tavix",
-                                                               Buttons::OkCancel, Icon::Exclamation)))
-        return;
-    // Unrecorded edits stay in the league data; they reach the file with a later save.
+    if (ChangesDetected()) {
+        switch (ctx_.dialogs.Show(UnrecordedChangesText(), "Tavix", Buttons::SaveDiscardCancel,
+                                  Icon::Exclamation)) {
+            case Answer::Save:
+                if (!Record()) return;
+                break;
+            case Answer::Discard:
+                RestoreEntrySnapshot(ctx_.nba, saved_);
+                break;
+            default:
+                return;
+        }
+    }
     ctx_.host.CloseSubWindow(this);
 }
 
 void statform::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Statistics); }
 
 void statform::closeEvent(QCloseEvent* event) {
-    // Closing from the title bar goes through the same check as the exit button.
     event->ignore();
     Exitbutton_Click();
+}
+
+void statform::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 }  // namespace tavix

@@ -33,10 +33,12 @@ class statform : public QWidget {
     explicit statform(AppContext& ctx);
 
     int CurrentTeam() const { return CurrentTeam_; }
-    bool ChangesDetected() const { return ChangesDetected_ != 0; }
+    // Whether any figure or the date differs from what was loaded or last recorded.
+    bool ChangesDetected() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -44,7 +46,19 @@ class statform : public QWidget {
     void Form_Load();
     void ShowTeam();  // name, the five fields
     void SetMoveCaptions();
-    bool StoreTeamFields();  // false when a count is out of range; nothing is stored then
+    // One of the four typed figures of the shown club and the value the league holds for it.
+    struct FigureField {
+        QLineEdit* field;
+        const char* what;
+        bool count;
+        double stored;
+    };
+    std::array<FigureField, 4> FigureFields() const;
+    static std::string ShownText(const FigureField& f);
+    TypedFigure ReadField(const FigureField& f) const;
+    bool StoreTeamFields();  // false when a figure is refused; nothing is stored then
+    void Refuse(QLineEdit* field, const std::string& message);
+    EntryDate ShownDate() const;
     void ShowGamesAndPct();
     void teamupbutton_Click();
     void teamdnbutton_Click();
@@ -55,7 +69,8 @@ class statform : public QWidget {
     void Dayspin_SpinDown();
     void Yearspin_SpinUp();
     void Yearspin_SpinDown();
-    void RecordButton_Click();
+    void RecordButton_Click() { Record(); }
+    bool Record();  // false when a figure was refused or the file could not be written
     void Exitbutton_Click();
     void InfoButton_Click();
     void ShowMonth();
@@ -63,7 +78,8 @@ class statform : public QWidget {
     AppContext& ctx_;
     int CurrentTeam_ = 1;
     int CurrentMonth = 1;
-    int ChangesDetected_ = 0;
+    int seasonGames_ = 0;
+    char decimalPoint_ = '.';  // the user's own, taken besides '.'
     EntrySnapshot saved_;
 
     QLabel* Namelabel = nullptr;

@@ -21,6 +21,8 @@ TEST(StandingsLine, BuildsTheColumns) {
         DivisionLeader leader;
         float margin;
         std::string expected;
+        const char* nickname = "";
+        const char* otherCity = "";  // a second club's city
     } cases[] = {
         {"Boston", 30, 20, 0, {30, 50}, 5.25f, "     Boston          30     20    0.600   -     +5.25"},
         {"Miami", 8, 6, 0, {10, 15}, 0.0f, "     Miami            8      6    0.571   1.5    0.00"},
@@ -35,9 +37,43 @@ TEST(StandingsLine, BuildsTheColumns) {
         {"Denver", 20, 30, 0, {40, 50}, -12.5f, "     Denver          20     30    0.400  20    -12.50"},
         // A better balance than the leader's goes negative.
         {"Utah", 72, 31, 0, {7, 10}, 105.0f, "     Utah            72     31    0.699   -18.5+105.00"},
-        {"L. A.", 3, 12, 0, {10, 15}, -1.5f, "     L. A. Lakers     3     12    0.200   7     -1.50"},
-        {"L.A.", 0, 5, 0, {0, 5}, 1.0f, "     L.A. Clippers    0      5    0.000   -     +1.00"},
-        {"L.A", 0, 0, 3, {0, 0}, 0.0f, "     L.A              0      0    0.500   -      0.00"},
+        // Two clubs of one city, however it is spelt, are told apart by their names.
+        {"L. A.",
+         3,
+         12,
+         0,
+         {10, 15},
+         -1.5f,
+         "     L. A. Lakers     3     12    0.200   7     -1.50",
+         "Lakers",
+         "L.A."},
+        {"L.A.",
+         0,
+         5,
+         0,
+         {0, 5},
+         1.0f,
+         "     L.A. Clippers    0      5    0.000   -     +1.00",
+         "Clippers",
+         "L. A."},
+        {"L.A.",
+         0,
+         5,
+         0,
+         {0, 5},
+         1.0f,
+         "     L.A. Lakers      0      5    0.000   -     +1.00",
+         "Lakers",
+         "L.A."},
+        {"L.A",
+         0,
+         0,
+         3,
+         {0, 0},
+         0.0f,
+         "     L.A              0      0    0.500   -      0.00",
+         "Lakers",
+         "Los Angeles"},
         {"Twentyone Characters",
          5,
          5,
@@ -49,6 +85,9 @@ TEST(StandingsLine, BuildsTheColumns) {
         NBA nba;
         nba.TeamCount = kLeagueTeams;
         nba.CityNames[3] = c.city;
+        nba.TeamNames[3] = c.nickname;
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            if (t != 3) nba.CityNames[t] = t == 4 ? c.otherCity : "City" + std::to_string(t);
         SetRecord(nba, 3, c.wins, c.losses, c.ties);
         nba.WinPct[3] = StandingsPct(c.wins, c.losses, c.ties);
         nba.PointDiff[3] = c.margin;

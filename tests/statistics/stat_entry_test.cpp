@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "tests/support/leagues.h"
 
 namespace tavix {
@@ -28,33 +30,52 @@ TEST(ReadWholeNumber, LeadingNumberRoundedHalfToEvenWithinSixteenBits) {
         EXPECT_EQ(ReadWholeNumber(text), expected) << '"' << text << '"';
 }
 
-// What the statistics window stores for a club, and what it refuses with a message: counts below
-// 0 or beyond 16 bits, and averages no basketball game gives (a float could not even hold some).
-TEST(ReadFigures, CountsAndAveragesAGameCanGive) {
+// Every typed figure, read the same in every locale: the user's decimal separator is taken besides
+// '.', and whatever is not a count or an average a game can give is refused with its reason.
+TEST(ReadFigures, TakenInEveryLocaleOrRefusedWithTheReason) {
     const struct {
-        const char* text;
-        std::optional<int16_t> count;
-        std::optional<double> average;
-    } cases[] = {{"0", 0, 0.0},
-                 {"", 0, 0.0},
-                 {".0", 0, 0.0},
-                 {"98.46", 98, 98.46},
-                 {"300", 300, 300.0},
-                 {"300.01", 300, std::nullopt},
-                 {"-5", std::nullopt, std::nullopt},
-                 {"-0.4", 0, std::nullopt},
-                 {"32767", 32767, std::nullopt},
-                 {"32768", std::nullopt, std::nullopt},
-                 {"1234567890123.4", std::nullopt, std::nullopt},
-                 {"1e39", std::nullopt, std::nullopt},
-                 {"1e300", std::nullopt, std::nullopt},
-                 {"1e400", std::nullopt, std::nullopt},
-                 {"-1e400", std::nullopt, std::nullopt},
-                 {"1e-300", 0, 1e-300}};
+        const char *text, *count, *average;  // the value taken, or why not
+    } cases[] = {{"0", "0", "0"},
+                 {" 12 ", "12", "12"},
+                 {"50", "50", "50"},
+                 {"51", "is more than the season's 50 games", "51"},
+                 {"94,5", "is not a whole number", "94.5"},
+                 {"94.5", "is not a whole number", "94.5"},
+                 {".5", "is not a whole number", "0.5"},
+                 {"94.", "is not a whole number", "94"},
+                 {"1,5", "is not a whole number", "1.5"},
+                 {"94.55", "is not a whole number", "has more than one decimal"},
+                 {"9,4.5", "is not a whole number", "is not a number"},
+                 {"200", "is more than the season's 50 games", "200"},
+                 {"200.1", "is not a whole number", "is not an average a basketball game can give"},
+                 {"", "is empty", "is empty"},
+                 {"  ", "is empty", "is empty"},
+                 {"-5", "is below 0", "is below 0"},
+                 {"abc", "is not a whole number", "is not a number"},
+                 {"12abc", "is not a whole number", "is not a number"},
+                 {"nan", "is not a whole number", "is not a number"},
+                 {"inf", "is not a whole number", "is not a number"},
+                 {"0x10", "is not a whole number", "is not a number"},
+                 {"1e3", "is not a whole number", "is not a number"},
+                 {"1 2", "is not a whole number", "is not a number"},
+                 {"99999999999999999999", "is not a whole number", "is not a number"}};
+    const auto Outcome = [](const TypedFigure& f) {
+        std::ostringstream value;
+        value << f.value;
+        return f.Taken() ? value.str() : f.why;
+    };
     for (const auto& c : cases) {
-        EXPECT_EQ(ReadCount(c.text), c.count) << '"' << c.text << '"';
-        EXPECT_EQ(ReadAverage(c.text), c.average) << '"' << c.text << '"';
+        EXPECT_EQ(Outcome(ReadCount(c.text, 50)), c.count) << '"' << c.text << '"';
+        EXPECT_EQ(Outcome(ReadAverage(c.text, ',')), c.average) << '"' << c.text << '"';
     }
+    EXPECT_FALSE(ReadAverage("94,5", '.').Taken());   // a comma is a separator only where the user's is one
+    EXPECT_EQ(ReadAverage("94.3", ',').value, 94.3);  // the double nearest to the figure typed
+    EXPECT_EQ(SeasonGames(NBA{}), 82);                // no schedule: a full season
+    const std::string refusal =
+        CountRefusalText("number of wins", "Boston Celtics", "1,5", ReadCount("1,5", 50), 50);
+    EXPECT_EQ(refusal.substr(0, refusal.find("\r\n\r\n")),
+              "The number of wins for Boston Celtics (\"1,5\") is not a whole number.\r\n"
+              "Please type a whole number from 0 to 50, the games of the season.");
 }
 
 TEST(EntryPanels, GamesPercentageAndAverage) {
@@ -88,31 +109,31 @@ TEST(DateSpins, StopAtTheEndsWithoutWrapping) {
               std::make_tuple(3, std::string("4"), std::string("1999")));
 }
 
-// Only wins and points scored count as a change; a retyped "101.3" equals the stored figure in
-// single precision.
-TEST(EntryChanges, OnlyWinsAndPointsScoredCount) {
-    const std::pair<std::function<void(NBA&)>, bool> cases[] = {
-        {[](NBA&) {}, false},
-        {[](NBA& n) { n.Wins[29] = 3; }, true},
-        {[](NBA& n) { n.OffenseAve[1] = 90.1; }, true},
-        {[](NBA& n) { n.Losses[5] = 1, n.Ties[5] = 1, n.DefenseAve[5] = 1; }, false},
-        {[](NBA& n) { n.OffenseAve[9] = 101.3000000001; }, false},
-        {[](NBA& n) { n.Wins[30] = 9; }, false}};
+// Any figure of any club, or the date, counts as a change; Discard puts every figure back.
+TEST(EntryChanges, AnyFigureOrTheDateCounts) {
+    const EntryDate today{3, "4", "1999"};
+    const std::pair<std::function<void(NBA&, EntryDate&)>, bool> cases[] = {
+        {[](NBA&, EntryDate&) {}, false},
+        {[](NBA& n, EntryDate&) { n.Wins[29] = 3; }, true},
+        {[](NBA& n, EntryDate&) { n.Losses[5] = 1; }, true},
+        {[](NBA& n, EntryDate&) { n.Ties[5] = 1; }, true},
+        {[](NBA& n, EntryDate&) { n.OffenseAve[1] = 90.1; }, true},
+        {[](NBA& n, EntryDate&) { n.DefenseAve[9] += 1e-9; }, true},
+        {[](NBA&, EntryDate& d) { d.month = 4; }, true},
+        {[](NBA&, EntryDate& d) { d.day = "5"; }, true},
+        {[](NBA&, EntryDate& d) { d.year = "2000"; }, true}};
     int row = 0;
     for (const auto& [edit, found] : cases) {
         NBA nba = testing::MadeUpLeague();
-        nba.OffenseAve[9] = 101.3;
-        const EntrySnapshot saved = TakeEntrySnapshot(nba);
-        edit(nba);
-        EXPECT_EQ(EntryChangesFound(nba, saved), found) << "row " << row++;
+        const NBA before = nba;
+        const EntrySnapshot saved = TakeEntrySnapshot(nba, today);
+        EntryDate shown = today;
+        edit(nba, shown);
+        EXPECT_EQ(EntryChangesFound(nba, saved, shown), found) << "row " << row;
+        RestoreEntrySnapshot(nba, saved);
+        EXPECT_FALSE(EntryChangesFound(nba, saved, today)) << "row " << row++;
+        EXPECT_EQ(nba.DefenseAve, before.DefenseAve);
     }
-    const std::string refusal = OutOfRangeText("number of wins", "99999", "Boston Celtics");
-    EXPECT_NE(refusal.find("Boston Celtics"), std::string::npos);
-    EXPECT_NE(refusal.find("\"99999\""), std::string::npos);
-    EXPECT_NE(refusal.find("0 to 32767"), std::string::npos);
-    const std::string average = AverageOutOfRangeText("average of points scored", "1e39", "Boston Celtics");
-    EXPECT_NE(average.find("\"1e39\""), std::string::npos);
-    EXPECT_NE(average.find("from 0 to 300 points"), std::string::npos);
 }
 
 }  // namespace

@@ -36,7 +36,9 @@ class ScriptedDialogs : public Dialogs {
             return a;
         }
         if (strict) throw std::logic_error("unexpected message box: " + title + ": " + text);
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        return buttons == Buttons::YesNo               ? Answer::Yes
+               : buttons == Buttons::SaveDiscardCancel ? Answer::Save
+                                                       : Answer::Ok;
     }
     void Beep() override { ++beeps; }
 };

@@ -78,7 +78,7 @@ class NamesformTest : public QObject {
     }
 
     // Answering No, or a save that fails, keeps the file and the league and leaves the edit to try
-    // again; closing then drops the edit.
+    // again; closing then and discarding drops the edit.
     void noOrAFailedSaveChangesNothing_data() {
         QTest::addColumn<bool>("fails");
         QTest::newRow("no") << false;
@@ -87,7 +87,9 @@ class NamesformTest : public QObject {
     void noOrAFailedSaveChangesNothing() {
         QFETCH(bool, fails);
         if (fails) app_->ctx->dataDir = app_->DataDir() + "/no-such-folder";
-        app_->dialogs.answers = {fails ? Answer::Yes : Answer::No, Answer::Ok};
+        app_->dialogs.answers = {fails ? Answer::Yes : Answer::No};
+        if (fails) app_->dialogs.answers.push_back(Answer::Ok);
+        app_->dialogs.answers.push_back(Answer::Discard);  // leaving asks about the edit
         form_->Text1[1]->setText("Hartford");
         form_->savebutton_Click();
         QCOMPARE(app_->dialogs.shown.size(), size_t(fails ? 2 : 1));
@@ -104,38 +106,40 @@ class NamesformTest : public QObject {
         QCOMPARE(form_->Text1[1]->text(), QString("City1"));
     }
 
-    // The close button drops unsaved names as the user chose; any other way out (the title bar,
-    // the program ending) asks first, and Cancel keeps the window and the names typed.
-    void leavingWithUnsavedNames_data() {
-        QTest::addColumn<bool>("closeButton");
-        QTest::addColumn<bool>("edited");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("close button, edited") << true << true << -1;
-        QTest::newRow("title bar, untouched") << false << false << -1;
-        QTest::newRow("title bar, edited, Cancel") << false << true << int(Answer::Cancel);
-        QTest::newRow("title bar, edited, OK") << false << true << int(Answer::Ok);
+    // The league stays sound: an empty or blank city or team name, or a second team of the same
+    // city and name however it is spelt, is refused with a message naming the team; its box gets
+    // the focus and nothing is saved. One city may hold two teams of different names.
+    void unsoundNamesAreRefused_data() {
+        QTest::addColumn<QStringList>("edits");  // box=text
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("says");  // empty: saved
+        QTest::newRow("empty city") << QStringList{"Text1(4)="} << "Text1(4)"
+                                    << "The city of City4 Team4 (Atlantic Division, row 4) is empty.";
+        QTest::newRow("blank team name")
+            << QStringList{"Text2(29)=   "} << "Text2(29)"
+            << "The team name of City29 Team29 (Pacific Division, row 7) is empty.";
+        QTest::newRow("same city and name")
+            << QStringList{"Text1(9)=c.i.t.y 1", "Text2(9)=TEAM1"} << "Text1(9)"
+            << "City1 Team1 (Atlantic Division, row 1) and City9 Team9 (Central "
+               "Division, row 2) would both be \"c.i.t.y 1 TEAM1\".";
+        QTest::newRow("one city, two teams") << QStringList{"Text1(24)=L.A.", "Text1(25)=L. A."} << ""
+                                             << "";
     }
-    void leavingWithUnsavedNames() {
-        QFETCH(bool, closeButton);
-        QFETCH(bool, edited);
-        QFETCH(int, answer);
-        if (edited) form_->Text2[29]->setText("Sonics");
-        if (answer >= 0) app_->dialogs.answers = {Answer(answer)};
-        if (closeButton)
-            QTest::mouseClick(form_->Command1, Qt::LeftButton);
-        else
-            form_->close();
-        const bool asked = answer >= 0;
-        QCOMPARE(app_->dialogs.shown.size(), size_t(asked ? 1 : 0));
-        if (asked) {
-            QCOMPARE(app_->dialogs.shown[0].text + "|" + app_->dialogs.shown[0].title,
-                     std::string(kNamesUnsavedQuestion) + "|City & Team Names");
-            QCOMPARE(app_->dialogs.shown[0].buttons, Buttons::OkCancel);
-        }
-        const bool stays = Answer(answer) == Answer::Cancel;
-        QCOMPARE(app_->host.closed, stays ? 0 : 1);
-        if (stays) QVERIFY(form_->isVisible() && form_->Text2[29]->text() == "Sonics");
-        QCOMPARE(app_->nba.TeamNames[29], std::string("Team29"));
+    void unsoundNamesAreRefused() {
+        QFETCH(QStringList, edits);
+        QFETCH(QString, focus);
+        QFETCH(QString, says);
+        for (const QString& edit : edits)
+            form_->findChild<QLineEdit*>(edit.section('=', 0, 0))->setText(edit.section('=', 1));
+        app_->dialogs.answers = {says.isEmpty() ? Answer::Yes : Answer::Ok};
+        QTest::mouseClick(form_->savebutton, Qt::LeftButton);
+        QCOMPARE(app_->dialogs.shown.size(), size_t(1));
+        QCOMPARE(QFile::exists(QString::fromStdString(NamesFile())), says.isEmpty());
+        if (says.isEmpty()) return;
+        QVERIFY2(QString::fromStdString(app_->dialogs.shown[0].text).startsWith(says),
+                 app_->dialogs.shown[0].text.c_str());
+        QCOMPARE(form_->focusWidget(), form_->findChild<QLineEdit*>(focus));
+        QCOMPARE(app_->nba.CityNames[9] + app_->nba.TeamNames[29], std::string("City9Team29"));
     }
 };
 

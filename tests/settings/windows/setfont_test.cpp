@@ -96,8 +96,8 @@ class SetfontTest : public QObject {
         QVERIFY(!advice->geometry().intersects(window->findChild<QToolButton*>("Command1")->geometry()));
     }
 
-    // A click changes the sample only; done takes the last choice, the title bar keeps the
-    // font it had, and done without a choice keeps even a font the printer does not offer.
+    // A click changes the sample only; done takes the last choice, the title bar asks and Discard
+    // keeps the font it had, and done without a choice keeps even a font the printer does not offer.
     void doneTakesTheChoiceTitleBarKeepsTheOld() {
         const struct {
             const char *start, *action, *kept;
@@ -113,6 +113,7 @@ class SetfontTest : public QObject {
                 QCOMPARE(Plain(QFontInfo(Sample()->font()).family()), QString("DejaVu Serif"));
             }
             QCOMPARE(app->nba.PrinterFontName, std::string(c.start));  // nothing taken before done
+            app->dialogs.answers = {Answer::Discard};
             QString(c.action).endsWith("close") ? (void)window->close() : Press("donebutton");
             QCOMPARE(app->nba.PrinterFontName, std::string(c.kept));
             QCOMPARE(app->host.closed, 1);

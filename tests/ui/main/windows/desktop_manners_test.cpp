@@ -7,13 +7,18 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 #include <functional>
+#include <iterator>
 #include <memory>
 
+#include "core/data_files.h"
+#include "core/safe_file.h"
 #include "platform/qt_dialogs.h"
 #include "reference/names_editor.h"
 #include "reference/windows/namesform.h"
@@ -80,6 +85,76 @@ void TypeInto(QLineEdit* box, const QString& text) {
     QTest::keyClicks(box, text);
 }
 
+// One unsaved change in one kind of field: how it is made (the box typed in, if any), and whether
+// the statistics, names or settings file, and the league in memory, hold it.
+struct Change {
+    const char* name;
+    const char* menu;
+    bool chooser;             // made in the font chooser over the settings window
+    const char* closeButton;  // the window's own close button, if it has one that does not save
+    std::function<QLineEdit*(QWidget*)> make;
+    std::function<bool(TestApp&)> inFile, inLeague;
+};
+
+std::string FileOf(TestApp& app, const char* name) {
+    return ReadWholeFile(JoinPath(app.DataDir(), name)).value_or("");
+}
+bool StatisticsHold(TestApp& app, const std::function<bool(const NBA&)>& has) {
+    NBA onFile;
+    return ParseStatistics(FileOf(app, kStatisticsFile), onFile) && has(onFile);
+}
+QLineEdit* Type(QWidget* window, const char* box, const QString& text) {
+    auto* edit = Control<QLineEdit>(window, box);
+    TypeInto(edit, text);
+    return edit;
+}
+void ChooseFont(QWidget* chooser) {
+    auto* list = Control<QListWidget>(chooser, "List1");
+    list->setCurrentItem(list->findItems("DejaVu Sans Mono", Qt::MatchExactly).value(0));
+}
+bool FontIsDejaVu(const std::string& font) { return font == "DejaVu Sans Mono"; }
+
+const Change kChanges[] = {
+    {"wins", "updatemenu", false, "Exitbutton", [](QWidget* w) { return Type(w, "wintext", "7"); },
+     [](TestApp& a) { return StatisticsHold(a, [](const NBA& n) { return n.Wins[1] == 7; }); },
+     [](TestApp& a) { return a.nba.Wins[1] == 7; }},
+    {"losses", "updatemenu", false, "Exitbutton", [](QWidget* w) { return Type(w, "losstext", "20"); },
+     [](TestApp& a) { return StatisticsHold(a, [](const NBA& n) { return n.Losses[1] == 20; }); },
+     [](TestApp& a) { return a.nba.Losses[1] == 20; }},
+    {"points allowed", "updatemenu", false, "Exitbutton",
+     [](QWidget* w) { return Type(w, "GAtext", "101.5"); },
+     [](TestApp& a) { return StatisticsHold(a, [](const NBA& n) { return n.DefenseAve[1] == 101.5; }); },
+     [](TestApp& a) { return a.nba.DefenseAve[1] == 101.5; }},
+    {"date", "updatemenu", false, "Exitbutton",
+     [](QWidget* w) {
+         Control<QWidget>(w, "Dayspin")->findChild<QToolButton*>("up")->click();
+         return nullptr;
+     },
+     [](TestApp& a) { return StatisticsHold(a, [](const NBA& n) { return n.UpdateDay == 15; }); },
+     [](TestApp& a) { return a.nba.UpdateDay == 15; }},
+    {"city", "Namesmenu", false, "Command1", [](QWidget* w) { return Type(w, "Text1(1)", "Brooklyn"); },
+     [](TestApp& a) { return FileOf(a, kNamesFile).find("Brooklyn") != std::string::npos; },
+     [](TestApp& a) { return a.nba.CityNames[1] == "Brooklyn"; }},
+    {"printer font", "Settingsmenu", false, nullptr,
+     [](QWidget* w) {
+         Control<QAbstractButton>(w, "Command1")->click();
+         QWidget* chooser = nullptr;
+         for (QWidget* top : QApplication::topLevelWidgets())
+             if (top->objectName() == "Setfont" && top->isVisible()) chooser = top;
+         ChooseFont(chooser);
+         Control<QAbstractButton>(chooser, "donebutton")->click();
+         return nullptr;
+     },
+     [](TestApp& a) { return FileOf(a, kSettingsFile).find("DejaVu Sans Mono") != std::string::npos; },
+     [](TestApp& a) { return FontIsDejaVu(a.nba.PrinterFontName); }},
+    {"font clicked in the chooser", "Settingsmenu", true, nullptr,
+     [](QWidget* w) {
+         ChooseFont(w);
+         return nullptr;
+     },
+     [](TestApp& a) { return FileOf(a, kSettingsFile).find("DejaVu Sans Mono") != std::string::npos; },
+     [](TestApp& a) { return FontIsDejaVu(a.nba.PrinterFontName); }}};
+
 }  // namespace
 
 class DesktopMannersTest : public QObject {
@@ -144,59 +219,63 @@ class DesktopMannersTest : public QObject {
         QVERIFY(!(font->windowFlags() & Qt::WindowMaximizeButtonHint));
     }
 
-    // Every way of ending the program, with each window that holds typed work.
+    // Every way out of every window that holds typed work, the window's own and the program's, for
+    // a change in each kind of field: nothing unsaved goes without a question; Save puts it in
+    // the file, Discard drops it, Cancel keeps everything as it was.
     void leavingAsksTheOpenWindow_data() {
         QTest::addColumn<QString>("way");
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<bool>("typed");
-        QTest::addColumn<int>("answer");
-        const std::pair<const char*, const char*> windows[] = {{"statistics", "updatemenu"},
-                                                               {"names", "Namesmenu"}};
-        for (const char* way : {"title bar", "Exit", "Ctrl+Q in it", "Ctrl+Q on main"}) {
-            for (const auto& [window, item] : windows) {
-                QTest::addRow("%s, %s typed, Cancel", way, window)
-                    << way << item << true << int(Answer::Cancel);
-                QTest::addRow("%s, %s typed, OK", way, window) << way << item << true << int(Answer::Ok);
-                QTest::addRow("%s, %s untouched", way, window) << way << item << false << int(Answer::Ok);
+        QTest::addColumn<int>("change");
+        QTest::addColumn<int>("answer");  // -1: nothing changed, nothing asked
+        for (const char* way : {"close button", "title bar", "Esc", "Exit", "main title bar", "Ctrl+Q"}) {
+            for (int c = 0; c < int(std::size(kChanges)); ++c) {
+                if (QString(way) == "close button" && !kChanges[c].closeButton) continue;
+                for (Answer a : {Answer::Save, Answer::Discard, Answer::Cancel})
+                    QTest::addRow("%s, %s, %s", way, kChanges[c].name,
+                                  a == Answer::Save      ? "Save"
+                                  : a == Answer::Discard ? "Discard"
+                                                         : "Cancel")
+                        << way << c << int(a);
+                QTest::addRow("%s, %s untouched", way, kChanges[c].name) << way << c << -1;
             }
         }
     }
 
     void leavingAsksTheOpenWindow() {
         QFETCH(QString, way);
-        QFETCH(QString, item);
-        QFETCH(bool, typed);
+        QFETCH(int, change);
         QFETCH(int, answer);
+        const Change& c = kChanges[change];
         Program p;
-        QWidget* sub = p.Open(item);
-        const bool statistics = item == "updatemenu";
-        QLineEdit* box = Control<QLineEdit>(sub, statistics ? "wintext" : "Text1(1)");
-        const QString typedText = statistics ? QString::number(p.app.nba.Wins[1] + 7) : "Brooklyn";
-        const std::string cityBefore = p.app.nba.CityNames[1];
-        if (typed) TypeInto(box, typedText);
-        p.app.dialogs.answers.push_back(Answer(answer));
+        p.app.nba.PrinterFontName = "Courier New";
+        QWidget* sub = p.Open(c.menu);
+        if (c.chooser) {
+            Control<QAbstractButton>(sub, "Command1")->click();
+            sub = p.w->WorkingSubWindow();
+        }
+        const bool touched = answer >= 0;
+        QLineEdit* box = touched ? c.make(sub) : nullptr;
+        const QString typed = box ? box->text() : QString();
+        const bool inLeagueBefore = c.inLeague(p.app);
+        if (touched) p.app.dialogs.answers.push_back(Answer(answer));
 
+        const bool programWay = way == "Exit" || way == "main title bar" || way == "Ctrl+Q";
         const bool ended = EndsProgram([&] {
-            if (way == "title bar") p.w->close();
+            if (way == "close button") Control<QAbstractButton>(sub, c.closeButton)->click();
+            if (way == "title bar") sub->close();
+            if (way == "Esc") PressIn(sub, Qt::Key_Escape);
             if (way == "Exit") p.w->Exitmenu_Click();  // the menu itself is greyed under the window
-            if (way == "Ctrl+Q in it") PressIn(sub, Qt::Key_Q, Qt::ControlModifier);
-            if (way == "Ctrl+Q on main") PressIn(p.w.get(), Qt::Key_Q, Qt::ControlModifier);
+            if (way == "main title bar") p.w->close();
+            if (way == "Ctrl+Q") PressIn(sub, Qt::Key_Q, Qt::ControlModifier);
         });
 
-        const std::string question = statistics ? UnrecordedChangesText() : kNamesUnsavedQuestion;
-        QCOMPARE(p.Questions(), typed ? std::vector<std::string>{question} : std::vector<std::string>{});
-        const bool stays = typed && Answer(answer) == Answer::Cancel;
-        QCOMPARE(ended, !stays);
-        QCOMPARE(p.SettingsSaved(), !stays);
-        if (stays) {
-            // The program, the window and what was typed are all still there.
-            QCOMPARE(p.w->WorkingSubWindow(), sub);
-            QVERIFY(sub->isVisible() && sub->isEnabled() && !p.w->isEnabled());
-            QCOMPARE(box->text(), typedText);
-            if (!statistics) QCOMPARE(p.app.nba.CityNames[1], cityBefore);
-        } else {
-            QVERIFY(p.w->OpenSubWindows().empty());
-        }
+        QCOMPARE(p.app.dialogs.shown.empty(), !touched);
+        if (touched) QCOMPARE(p.app.dialogs.shown[0].buttons, Buttons::SaveDiscardCancel);
+        const bool stays = Answer(answer) == Answer::Cancel;
+        QCOMPARE(ended, programWay && !stays);
+        QCOMPARE(p.w->WorkingSubWindow() == sub, stays);
+        QCOMPARE(c.inFile(p.app), Answer(answer) == Answer::Save);
+        if (touched) QCOMPARE(c.inLeague(p.app), Answer(answer) == Answer::Save || (stays && inLeagueBefore));
+        if (stays && box) QCOMPARE(box->text(), typed);
     }
 
     // The font chooser over the settings window: both are left, newest first, with no question.

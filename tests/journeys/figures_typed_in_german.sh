@@ -1,0 +1,194 @@
+#!/bin/sh
+# Figures typed the German way on a real X display with a window manager (Xvfb and openbox),
+# driven with xdotool as a person would: in de_DE, where numbers are written with a decimal comma,
+#   1. the statistics window takes wins, losses and the two averages typed with a comma, shows
+#      them with a point like everywhere else, and Record writes them to TavixSE.dat in the file's
+#      own notation (94.5, never 94,5);
+#   2. a count typed with a comma ("1,5") is refused with a message naming the club and the field,
+#      and nothing of it reaches the file;
+#   3. Ctrl+Q, with nothing left unrecorded, ends the program without a question.
+#
+#   tests/journeys/figures_typed_in_german.sh TAVIX TAVIX_LISTS [PICTURES_DIR]
+#
+# As windows_on_a_desktop.sh: screenshots go to PICTURES_DIR when given, the X display is a free
+# one or :$TAVIX_JOURNEY_DISPLAY. Exits 77 (skipped) when Xvfb, openbox, xdotool, wmctrl or xprop,
+# or the de_DE.UTF-8 locale, is missing.
+set -eu
+
+TAVIX=$(realpath "$1")
+LISTS=$(realpath "$2")
+PICTURES=${3:-}
+for tool in Xvfb openbox xdotool wmctrl xprop; do
+    command -v "$tool" > /dev/null || { echo "journey: $tool is not installed: skipped"; exit 77; }
+done
+locale -a | grep -qix 'de_DE.utf-\?8' || { echo "journey: no de_DE.UTF-8 locale: skipped"; exit 77; }
+if [ -n "$PICTURES" ]; then
+    command -v import > /dev/null || { echo "journey: import (ImageMagick) is needed for pictures" >&2; exit 2; }
+    mkdir -p "$PICTURES"
+fi
+
+WORK=$(mktemp -d)
+XVFB_PID="" WM_PID="" APP_PID=""
+cleanup() {
+    for pid in $APP_PID $WM_PID $XVFB_PID; do kill "$pid" 2> /dev/null || true; done
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+mkdir -p "$WORK/data" "$WORK/home" "$WORK/runtime"
+chmod 700 "$WORK/runtime"
+cp "$(dirname "$0")"/../../data/*.dat "$WORK/data/"
+chmod u+w "$WORK"/data/*.dat
+
+# ---- helpers ---------------------------------------------------------------------------------
+
+fail() {
+    echo "journey: FAILED: $*" >&2
+    [ -n "$PICTURES" ] && import -window root "$PICTURES/failure.png" 2> /dev/null
+    echo "--- windows:" >&2
+    wmctrl -l >&2 || true
+    echo "--- program's messages:" >&2
+    cat "$WORK/tavix.log" >&2 || true
+    exit 1
+}
+# Waits up to $1 seconds for the command after it to succeed.
+wait_for() {
+    tenths=$(($1 * 10))
+    shift
+    while ! "$@" > /dev/null 2>&1; do
+        tenths=$((tenths - 1))
+        [ "$tenths" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+shot() { [ -z "$PICTURES" ] || import -window root "$PICTURES/$1.png"; }
+hex() { printf '0x%x' "$1"; }
+# The newest visible window with exactly this title, leaving out the ids after it.
+window_titled() {
+    title=$1
+    shift
+    for id in $(xdotool search --onlyvisible --name "^$title\$" 2> /dev/null); do
+        skip=""
+        for other in "$@"; do [ "$id" = "$other" ] && skip=1; done
+        [ -z "$skip" ] && found=$id
+    done
+    [ -n "${found:-}" ] && echo "$found" && unset found
+}
+has_window() { [ -n "$(window_titled "$@")" ]; }
+transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*# //p'; }
+# Windows bottom to top, as the window manager stacks them.
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'; }
+# Whether window $2 stands above window $1.
+above() {
+    seen=""
+    for id in $(stacking); do
+        [ "$id" = "$(hex "$1")" ] && seen=1
+        [ "$id" = "$(hex "$2")" ] && { [ -n "$seen" ]; return; }
+    done
+    return 1
+}
+running() { kill -0 "$APP_PID" 2> /dev/null; }
+
+# ---- a desktop -------------------------------------------------------------------------------
+
+if [ -n "${TAVIX_JOURNEY_DISPLAY:-}" ]; then
+    DISPLAY=":$TAVIX_JOURNEY_DISPLAY"
+    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    wait_for 10 xprop -display "$DISPLAY" -root || fail "no X display $DISPLAY"
+else
+    # Xvfb picks a free display and writes its number once it is ready.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$WORK/display" > "$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    wait_for 10 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+    DISPLAY=":$(head -n 1 "$WORK/display")"
+fi
+export DISPLAY
+openbox > "$WORK/openbox.log" 2>&1 &
+WM_PID=$!
+wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+
+# ---- the program -----------------------------------------------------------------------------
+
+(
+    cd "$WORK/data"
+    unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
+    HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" CUPS_SERVER="$WORK/no-cups.sock" \
+        LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QT_QPA_PLATFORM=xcb exec "$TAVIX"
+) > "$WORK/tavix.log" 2>&1 &
+APP_PID=$!
+
+wait_for 20 has_window Tavix || fail "no splash"
+SPLASH=$(window_titled Tavix)
+xdotool windowactivate --sync "$SPLASH" 2> /dev/null || true
+xdotool key space
+wait_for 10 has_window Tavix "$SPLASH" || fail "no main window after the splash"
+MAIN=$(window_titled Tavix "$SPLASH")
+
+# The statistics file's figures of the first club (Boston): wins, ties, losses, points scored and
+# allowed, after the header of 2 counts, 8 month ranges and the date.
+boston() { sed -n '19,23p' "$WORK/data/TavixSE.dat" | tr -d '\r' | tr '\n' ' '; }
+[ "$(boston)" = "19 0 31 93 94.9 " ] || fail "the supplied file does not start as expected: $(boston)"
+
+# 1. Statistics > Update Statistics; the first club's figures typed, the averages with a comma.
+xdotool windowactivate --sync "$MAIN"
+xdotool key alt+t
+sleep 0.3
+xdotool key u
+wait_for 10 has_window "NBA Team Statistics" || fail "the statistics window did not open"
+STATS=$(window_titled "NBA Team Statistics")
+sleep 0.3
+xdotool type 20
+xdotool key Tab
+xdotool type 30
+xdotool key Tab
+xdotool type 94,5
+xdotool key Tab
+xdotool type 88,3
+shot 1-typed-with-commas
+eval "$(xdotool getwindowgeometry --shell "$STATS")"
+record() { xdotool mousemove --window "$STATS" $((WIDTH * 4860 / 6600)) $((HEIGHT * 3360 / 4260)) click 1; }
+record
+wait_for 10 has_window Tavix "$SPLASH" "$MAIN" || fail "Record said nothing"
+SAID=$(window_titled Tavix "$SPLASH" "$MAIN")
+shot 2-recorded
+xdotool windowactivate --sync "$SAID"
+xdotool key Return
+wait_for 10 sh -c "! xdotool search --onlyvisible --name '^Tavix\$' | grep -qx $SAID" || fail "the message stayed"
+[ "$(boston)" = "20 0 30 94.5 88.3 " ] || fail "TavixSE.dat does not hold what was typed: $(boston)"
+grep -q ',' "$WORK/data/TavixSE.dat" && fail "TavixSE.dat holds a comma"
+# Every other club's figures, untouched, go back exactly as they were loaded (the date follows them).
+sed -n '24,338p' "$WORK/data/TavixSE.dat" > "$WORK/others.now"
+sed -n '24,338p' "$(dirname "$0")/../../data/TavixSE.dat" > "$WORK/others.loaded"
+cmp -s "$WORK/others.now" "$WORK/others.loaded" || fail "Record changed figures nobody typed"
+RATINGS=$(LC_ALL=C "$LISTS" --data "$WORK/data" --format csv ratings offense | grep ',Boston Celtics,')
+echo "$RATINGS" | grep -q ',Boston Celtics,20,30,0.4,94.5,88.3,' || fail "the lists do not read the figures back: $RATINGS"
+echo "journey: figures typed with a decimal comma were recorded as 94.5 and 88.3"
+
+# 2. A count with a decimal comma is refused, naming the club and the field.
+# The wins field, placed in twips like the Record button; a click on it selects its figure.
+wins() { xdotool mousemove --window "$STATS" $((WIDTH * 720 / 6600)) $((HEIGHT * 2107 / 4260)) click 1; }
+xdotool windowactivate --sync "$STATS"
+wins
+sleep 0.2
+xdotool type 1,5
+record
+wait_for 10 has_window Tavix "$SPLASH" "$MAIN" || fail "a count of 1,5 was taken without a word"
+REFUSED=$(window_titled Tavix "$SPLASH" "$MAIN")
+shot 3-refused
+xdotool windowactivate --sync "$REFUSED"
+xdotool key Return
+[ "$(boston)" = "20 0 30 94.5 88.3 " ] || fail "the refused count reached the file: $(boston)"
+echo "journey: a count of 1,5 was refused and the file kept its figures"
+
+# 3. Back to the recorded figure, and Ctrl+Q ends the program with nothing to ask.
+xdotool windowactivate --sync "$STATS"
+wins
+sleep 0.2
+xdotool key ctrl+a
+xdotool type 20
+xdotool key ctrl+q
+wait_for 10 sh -c "! kill -0 $APP_PID" || fail "Ctrl+Q did not end the program"
+wait "$APP_PID" || fail "the program ended with a failure"
+APP_PID=""
+[ "$(boston)" = "20 0 30 94.5 88.3 " ] || fail "the file changed on the way out: $(boston)"
+echo "journey: Ctrl+Q ended the program; TavixSE.dat holds the figures typed"
