@@ -71,8 +71,64 @@ TEST(ListsCommand, ListsMatchTheWindowsLogic) {
     }
 }
 
-// A usage error is one line saying what is wrong and what is allowed, then the hint; nothing is
-// read and nothing goes to standard output.
+// The real program as a script runs it: its exit, whether a signal ended it, how long it took (it
+// is stopped after two seconds) and what it wrote. `env` sets NAME=value or, as "-NAME", unsets.
+enum class Stdout { File, DevFull, Closed, ClosedPipe, ClosedPipeIgnoringSignal };
+struct ToolRun {
+    int status = -1;
+    int signal = 0;
+    double seconds = 0;
+    std::string out, err;
+};
+ToolRun Spawn(std::vector<std::string> args, const std::string& cwd = "/", std::vector<std::string> env = {},
+              Stdout to = Stdout::File) {
+    const TempFolder files;
+    args.insert(args.begin(), TAVIX_LISTS_TOOL);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0) return {};
+    ::close(pipeEnds[0]);  // nobody reads: the reader went away
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        for (const std::string& e : env)
+            e[0] == '-' ? ::unsetenv(e.c_str() + 1) : ::putenv(strdup(e.c_str()));
+        const int out = to == Stdout::DevFull ? ::open("/dev/full", O_WRONLY)
+                        : to == Stdout::File  ? ::open(files.File("out").c_str(), O_WRONLY | O_CREAT, 0644)
+                                              : pipeEnds[1];
+        ::dup2(out, 1);
+        ::dup2(::open(files.File("err").c_str(), O_WRONLY | O_CREAT, 0644), 2);
+        if (to == Stdout::Closed) ::close(1);
+        if (to == Stdout::ClosedPipeIgnoringSignal) ::signal(SIGPIPE, SIG_IGN);
+        if (::chdir(cwd.c_str()) == 0) ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(pipeEnds[1]);
+    ToolRun run;
+    int wstatus = 0;
+    for (;;) {
+        if (::waitpid(pid, &wstatus, WNOHANG) == pid) break;
+        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(2)) ::kill(pid, SIGKILL);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (WIFEXITED(wstatus)) run.status = WEXITSTATUS(wstatus);
+    if (WIFSIGNALED(wstatus)) run.signal = WTERMSIG(wstatus);
+    for (auto [name, text] : {std::pair{"out", &run.out}, std::pair{"err", &run.err}}) {
+        std::ifstream in(files.File(name), std::ios::binary);
+        text->assign(std::istreambuf_iterator<char>(in), {});
+    }
+    return run;
+}
+ToolRun RunProgram(const std::string& folder, std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", folder});
+    return Spawn(args);
+}
+
+// A usage error ends the program with status 2 and one line saying what is wrong and what is
+// allowed, then the hint; nothing is read and nothing goes to standard output.
 TEST(ListsCommand, UsageErrorsSayWhatIsAllowed) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, "no command given\nTry 'tavix-lists --help'.\n"},
@@ -108,7 +164,7 @@ TEST(ListsCommand, UsageErrorsSayWhatIsAllowed) {
         {{"forecast", "--print"}, "the forecast window has no print command\n"},
         {{"record", "--format", "csv"}, "the record list holds no records for --format\n"}};
     for (const auto& [args, message] : cases) {
-        const RunResult r = Lists(args);
+        const ToolRun r = RunProgram(kData, args);
         EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
         EXPECT_EQ(r.err.rfind("tavix-lists: ", 0), 0u) << r.err;
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
@@ -139,17 +195,53 @@ TEST(ListsCommand, HelpAndVersionGoToStandardOutputWithoutReadingData) {
     EXPECT_EQ(Lists({"--", "standings"}).out, Lists({"standings"}).out);
 }
 
-// Each data file that fails is named with its folder, and whether it is missing or damaged.
-TEST(ListsCommand, LoadFailuresNameTheFolderAndTheFile) {
-    const TempFolder folder;
-    testing::CopySuppliedData(folder.path);
-    std::filesystem::remove(folder.File(kNamesFile));
-    std::ofstream(folder.File(kStatisticsFile)) << "50\r\n";
-    const RunResult r = testing::RunLists(folder.path, {"standings"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "tavix-lists: " + folder.File(kStatisticsFile) +
-                         " is damaged: it could not be read completely\n" +
-                         "tavix-lists: " + folder.File(kNamesFile) + " is missing\n");
+// How the program meets the shell: a full disk and a closed standard output are errors, a reader
+// that went away is not; text is UTF-8 whatever the files hold; without --data the data is found
+// where the program keeps it, and each file that fails is named with its folder.
+TEST(ListsProgram, MeetsTheShell) {
+    const TempFolder home, empty, accented, damaged;
+    const std::string userData = home.path + "/.local/share/Tavix/Tavix";
+    std::filesystem::create_directories(userData);
+    for (const std::string& folder : {userData, accented.path, damaged.path})
+        testing::CopySuppliedData(folder);
+    NBA n = testing::SuppliedLeague();
+    n.CityNames[1] = "Montr\351al";
+    std::ofstream(accented.File(kNamesFile), std::ios::binary) << NamesText(n.CityNames, n.TeamNames);
+    std::filesystem::remove(damaged.File(kNamesFile));
+    std::filesystem::rename(damaged.File(kStatisticsFile), damaged.File("tavixse.dat"));
+    std::ofstream(damaged.File("tavixse.dat")) << "50\r\n";
+    const std::vector<std::string> standings = {"--data", kData, "standings"},
+                                   second = {"--data", kData, "schedule", "second"},
+                                   accentedStandings = {"--data", accented.path, "standings"},
+                                   verbose = {"--verbose", "standings"};
+    const std::string full = "tavix-lists: write error: No space left on device\n",
+                      perUser = "tavix-lists: reading " + userData + " (the per-user data folder)\n",
+                      failures = "tavix-lists: " + damaged.File("tavixse.dat") +
+                                 " is damaged: it could not be read completely\ntavix-lists: " +
+                                 damaged.File(kNamesFile) + " is missing\n";
+    const struct {
+        std::vector<std::string> args, env;
+        Stdout to;
+        int status;            // minus the signal that ended it
+        std::string out, err;  // out: a part of it; err: the whole of it
+        std::string cwd = {};
+    } cases[] = {{standings, {}, Stdout::DevFull, 1, "", full},
+                 {{"--help", "--bogus"}, {}, Stdout::DevFull, 1, "", full},
+                 {standings, {}, Stdout::Closed, 1, "", "tavix-lists: write error: Bad file descriptor\n"},
+                 {second, {}, Stdout::ClosedPipe, -SIGPIPE, "", ""},
+                 {second, {}, Stdout::ClosedPipeIgnoringSignal, 141, "", ""},
+                 {accentedStandings, {"LC_ALL=C.UTF-8"}, Stdout::File, 0, "Montr\303\251al", ""},
+                 {accentedStandings, {"LC_ALL=C"}, Stdout::File, 0, "Montr\303\251al", ""},
+                 {verbose, {"HOME=" + home.path, "-XDG_DATA_HOME"}, Stdout::File, 0, "Atlantic", perUser},
+                 {verbose, {"XDG_DATA_HOME=" + home.path + "/.local/share"}, Stdout::File, 0, "", perUser},
+                 {{"standings"}, {"HOME=" + home.path}, Stdout::File, 1, "", failures, damaged.path}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const ToolRun run = Spawn(c.args, c.cwd.empty() ? empty.path : c.cwd, c.env, c.to);
+        EXPECT_EQ(c.status < 0 ? -run.signal : run.status, c.status);
+        EXPECT_NE(run.out.find(c.out), std::string::npos);
+        EXPECT_EQ(run.err, c.err);
+    }
 }
 
 TEST(ListsCommand, BlockWithAFixedDateRepeatsAndEndsWithThatDate) {
@@ -545,160 +637,6 @@ TEST(RecordWriters, CsvQuotesWhatNeedsItAndBothFormatsCarryTheSameUtf8Text) {
     EXPECT_EQ(rows.back(), (std::vector<std::string>{"", "2.5"}));
     EXPECT_TRUE(array.back()["n"].is_null());
     EXPECT_EQ(Latin1ToUtf8(std::string("\x80\xff", 2)), "\xc2\x80\xc3\xbf");
-}
-
-// The real program as a script runs it: its exit, whether a signal ended it, how long it took (it
-// is stopped after two seconds) and what it wrote. `env` sets NAME=value or, as "-NAME", unsets.
-enum class Stdout { File, DevFull, Closed, ClosedPipe, ClosedPipeIgnoringSignal };
-struct ToolRun {
-    int status = -1;
-    int signal = 0;
-    double seconds = 0;
-    std::string out, err;
-};
-ToolRun Spawn(std::vector<std::string> args, const std::string& cwd = "/", std::vector<std::string> env = {},
-              Stdout to = Stdout::File) {
-    const TempFolder files;
-    args.insert(args.begin(), TAVIX_LISTS_TOOL);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0) return {};
-    ::close(pipeEnds[0]);  // nobody reads: the reader went away
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        for (const std::string& e : env)
-            e[0] == '-' ? ::unsetenv(e.c_str() + 1) : ::putenv(strdup(e.c_str()));
-        const int out = to == Stdout::DevFull ? ::open("/dev/full", O_WRONLY)
-                        : to == Stdout::File  ? ::open(files.File("out").c_str(), O_WRONLY | O_CREAT, 0644)
-                                              : pipeEnds[1];
-        ::dup2(out, 1);
-        ::dup2(::open(files.File("err").c_str(), O_WRONLY | O_CREAT, 0644), 2);
-        if (to == Stdout::Closed) ::close(1);
-        if (to == Stdout::ClosedPipeIgnoringSignal) ::signal(SIGPIPE, SIG_IGN);
-        if (::chdir(cwd.c_str()) == 0) ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ::close(pipeEnds[1]);
-    ToolRun run;
-    int wstatus = 0;
-    for (;;) {
-        if (::waitpid(pid, &wstatus, WNOHANG) == pid) break;
-        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(2)) ::kill(pid, SIGKILL);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (WIFEXITED(wstatus)) run.status = WEXITSTATUS(wstatus);
-    if (WIFSIGNALED(wstatus)) run.signal = WTERMSIG(wstatus);
-    for (auto [name, text] : {std::pair{"out", &run.out}, std::pair{"err", &run.err}}) {
-        std::ifstream in(files.File(name), std::ios::binary);
-        text->assign(std::istreambuf_iterator<char>(in), {});
-    }
-    return run;
-}
-ToolRun RunProgram(const std::string& folder, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", folder});
-    return Spawn(args);
-}
-
-// How the program meets the shell: a full disk and a closed standard output are errors, a reader
-// that went away is not; text is UTF-8 whatever the files hold; without --data the data is found
-// where the program keeps it.
-TEST(ListsProgram, MeetsTheShell) {
-    const TempFolder home, empty, accented;
-    const std::string userData = home.path + "/.local/share/Tavix/Tavix";
-    std::filesystem::create_directories(userData);
-    testing::CopySuppliedData(userData);
-    testing::CopySuppliedData(accented.path);
-    NBA n = testing::SuppliedLeague();
-    n.CityNames[1] =
-        "Montr\xe9"
-        "al";
-    std::ofstream(accented.File(kNamesFile), std::ios::binary) << NamesText(n.CityNames, n.TeamNames);
-    const std::string data = testing::SuppliedDataDir();
-    const struct {
-        std::vector<std::string> args;
-        std::vector<std::string> env;
-        Stdout to;
-        int status;
-        std::string out, err;  // out: a part of it; err: the whole of it
-    } cases[] = {{{"--data", data, "standings"},
-                  {},
-                  Stdout::DevFull,
-                  1,
-                  "",
-                  "tavix-lists: write error: No space left on device\n"},
-                 {{"--data", data, "standings"},
-                  {},
-                  Stdout::Closed,
-                  1,
-                  "",
-                  "tavix-lists: write error: Bad file descriptor\n"},
-                 {{"--data", data, "schedule", "second"}, {}, Stdout::ClosedPipe, -SIGPIPE, "", ""},
-                 {{"--data", data, "schedule", "second"}, {}, Stdout::ClosedPipeIgnoringSignal, 141, "", ""},
-                 {{"--help", "--bogus"},
-                  {},
-                  Stdout::DevFull,
-                  1,
-                  "",
-                  "tavix-lists: write error: No space left on device\n"},
-                 {{"predict", "5", "5"},
-                  {},
-                  Stdout::File,
-                  2,
-                  "",
-                  "tavix-lists: a team cannot play itself: road and home team are both 5\nTry 'tavix-lists "
-                  "predict --help'.\n"},
-                 {{"--data", accented.path, "standings"},
-                  {"LC_ALL=C.UTF-8"},
-                  Stdout::File,
-                  0,
-                  "Montr\xc3\xa9"
-                  "al",
-                  ""},
-                 {{"--data", accented.path, "standings"},
-                  {"LC_ALL=C"},
-                  Stdout::File,
-                  0,
-                  "Montr\xc3\xa9"
-                  "al",
-                  ""},
-                 {{"--verbose", "standings"},
-                  {"HOME=" + home.path, "-XDG_DATA_HOME"},
-                  Stdout::File,
-                  0,
-                  "Atlantic",
-                  "tavix-lists: reading " + userData + " (the per-user data folder)\n"},
-                 {{"--verbose", "standings"},
-                  {"HOME=/nonexistent", "XDG_DATA_HOME=" + home.path + "/.local/share"},
-                  Stdout::File,
-                  0,
-                  "Atlantic",
-                  "tavix-lists: reading " + userData + " (the per-user data folder)\n"},
-                 {{"--verbose", "--data", data, "standings"},
-                  {},
-                  Stdout::File,
-                  0,
-                  "Atlantic",
-                  "tavix-lists: reading " + data + " (--data)\n"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.args));
-        const ToolRun run = Spawn(c.args, empty.path, c.env, c.to);
-        EXPECT_EQ(c.status < 0 ? -run.signal : run.status, c.status);
-        EXPECT_NE(run.out.find(c.out), std::string::npos);
-        EXPECT_EQ(run.err, c.err);
-    }
-    // The current folder counts when it holds any data file, in any letter case, and the
-    // message names the folder and each file it lacks.
-    std::ofstream(empty.File("tavixnm.dat")) << "\"x\"\r\n";
-    const ToolRun current = Spawn({"standings"}, empty.path, {"HOME=" + home.path});
-    EXPECT_EQ(current.status, 1);
-    EXPECT_EQ(current.err, "tavix-lists: " + empty.File(kStatisticsFile) +
-                               " is missing\ntavix-lists: " + empty.File(kScheduleFile) +
-                               " is missing\ntavix-lists: " + empty.File("tavixnm.dat") +
-                               " is damaged: it could not be read completely\n");
 }
 
 // Every command on every kind of damaged or odd data folder finishes within a second with 0 or 1,
