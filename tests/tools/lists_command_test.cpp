@@ -162,7 +162,7 @@ TEST(ListsCommand, UsageErrorsSayWhatIsAllowed) {
          "--print and --format exclude each other: choose one\n"},
         {{"--format=json", "--print", "standings"}, "--print and --format exclude each other"},
         {{"forecast", "--print"}, "the forecast window has no print command\n"},
-        {{"record", "--format", "csv"}, "the record list holds no records for --format\n"}};
+        {{"record", "--format", "csv"}, "the record list holds no records for --format (see --help)\n"}};
     for (const auto& [args, message] : cases) {
         const ToolRun r = RunProgram(kData, args);
         EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);

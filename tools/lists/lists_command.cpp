@@ -322,24 +322,24 @@ struct Command {
 };
 const Command kCommands[] = {
     {"schedule", "first | second | month N | team N all|home|road",
-     "the schedule: a half season, a month (1 November ... 6 April / May) or one team's games "
-     "(all, home or road)",
+     "the schedule: a half season, a month (1 November ... 6 April / May)\n"
+     "or one team's games (all, home or road)",
      Schedule, true, true},
     {"standings", "", "the division standings", Standings, true, true},
     {"ratings", "[scoring|percentage|offense|defense [--previous] | switched]",
-     "the team ratings in that order (scoring margin unless told), this season or the previous one", Ratings,
+     "the team ratings in that order (scoring margin unless told),\nthis season or the previous one", Ratings,
      true, true},
     {"predict", "ROAD HOME [--neutral]", "the prediction for one game, two different teams 1-29", Predict,
      true, true},
     {"block", "[--lines A-B] [--today MM-DD-YYYY]",
-     "predictions for lines A to B of the second-half schedule (all of it without --lines), dated today or "
+     "predictions for lines A to B of the second-half schedule\n(all of it without --lines), dated today or "
      "that day",
      Block, true, true},
     {"forecast", "", "the play-off forecast (no --print: the window has no print command)", Forecast, false,
      true},
     {"record", "[--games] [--month N]",
-     "how the predictions fared: the summary, or with --games one line per game; --month N keeps one month "
-     "(no --format: it holds no records)",
+     "how the predictions fared: the summary, or with --games one line per game;\n"
+     "--month N keeps one month (no --format: the record holds no records)",
      Record, true, false},
 };
 
@@ -353,8 +353,16 @@ std::string CommandLine(const Command& c) {
     return std::string("tavix-lists [OPTION]... ") + c.name + (*c.synopsis ? " " : "") + c.synopsis;
 }
 
+// A command's description as the help lists it, each line indented.
+std::string Indented(const std::string& about) {
+    std::string text = "      " + about;
+    for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 7)
+        text.insert(at + 1, "      ");
+    return text;
+}
+
 std::string CommandHelp(const Command& c) {
-    return "usage: " + CommandLine(c) + "\n" + c.about + ".\n" + "output: text" +
+    return "usage: " + CommandLine(c) + "\n" + Indented(c.about) + "\n" + "output: text" +
            (c.printable ? ", --print" : "") + (c.figures ? ", --format csv|json" : "") +
            "\nThe options (--data, --as-of, --print, --format, --verbose) are those of 'tavix-lists "
            "--help'.\n";
@@ -473,8 +481,9 @@ int Run(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostream
             throw UsageError{std::string("the ") + command->name + " window has no print command",
                              command->name};
         if ((options.output == Output::Csv || options.output == Output::Json) && !command->figures)
-            throw UsageError{std::string("the ") + command->name + " list holds no records for --format",
-                             command->name};
+            throw UsageError{
+                std::string("the ") + command->name + " list holds no records for --format (see --help)",
+                command->name};
         // The arguments are checked on an empty league first, so a typing slip never reads the data.
         Arguments probe(options.commandArgs, options.literalFrom, true);
         probe.Take("command");
@@ -563,8 +572,8 @@ std::string ListsHelp() {
         "Prints the lists of Tavix as text, as the window's printout, or their figures as CSV or JSON.\n"
         "commands:\n";
     for (const Command& c : kCommands)
-        help +=
-            std::string("  ") + c.name + (*c.synopsis ? " " : "") + c.synopsis + "\n      " + c.about + "\n";
+        help += std::string("  ") + c.name + (*c.synopsis ? " " : "") + c.synopsis + "\n" +
+                Indented(c.about) + "\n";
     help +=
         "options:\n"
         "  --data DIR           read the data files from DIR; without it, from the current folder when it\n"
