@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "core/data_files.h"
+#include "core/data_folder.h"
 
 namespace tavix {
 namespace {
@@ -38,15 +39,6 @@ QString FindFileIgnoringCase(const QDir& dir, const QString& name) {
 }
 
 bool HoldsStatistics(const QDir& dir) { return !FindFileIgnoringCase(dir, kStatisticsFile).isEmpty(); }
-
-// A folder with any of the data files is a data folder, also when the statistics are missing:
-// the loading message then says so, rather than the program quietly using another folder.
-bool HoldsDataFiles(const QDir& dir) {
-    for (const char* name : {kStatisticsFile, kScheduleFile, kNamesFile, kRosterFile}) {
-        if (!FindFileIgnoringCase(dir, name).isEmpty()) return true;
-    }
-    return false;
-}
 
 // The source folder recorded in the CMake cache of the build folder the program runs from.
 QString SourceDirOfBuild(const QDir& buildDir) {
@@ -93,7 +85,7 @@ QString FindSuppliedDataFolder() {
 
 std::string ChooseDataFolder(std::string* problem) {
     const QDir current = QDir::current();
-    if (HoldsDataFiles(current)) return ToStd(current.absolutePath());
+    if (HoldsDataFiles(ToStd(current.absolutePath()))) return ToStd(current.absolutePath());
 
     EnsureApplicationNames();
     QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

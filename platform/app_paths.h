@@ -10,9 +10,9 @@ namespace tavix {
 // The settings file TVX.ini in the user's configuration folder (created when missing).
 std::string SettingsFilePath();
 
-// The folder the data files are read from and saved to: the working directory when it holds the
-// statistics file, otherwise a per-user data folder first filled with the supplied data files
-// (existing files are never overwritten). When that folder cannot be made or filled, `problem`
+// The folder the data files are read from and saved to: the working directory when it holds any
+// data file (HoldsDataFiles), otherwise a per-user data folder first filled with the supplied data
+// files (existing files are never overwritten). When that folder cannot be made or filled, `problem`
 // says so with the system's reason, and the folder of the supplied files is chosen when it has them.
 std::string ChooseDataFolder(std::string* problem = nullptr);
 

@@ -18,8 +18,10 @@ const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "s
 const char kDescription[] =
     "Tavix follows the 1998-99 NBA season: the schedule, the team statistics, the standings,\n"
     "team ratings, game predictions and a play-off forecast, all printable.\n"
-    "The data files are read from the current folder when it holds TavixSE.dat, otherwise from\n"
+    "The data files are read from the current folder when it holds any of them (TavixSE.dat,\n"
+    "TavixSC.dat, TavixNM.dat or Tavixro.dat, in any letter case), otherwise from\n"
     "~/.local/share/Tavix/Tavix (filled from the supplied files on the first start).\n"
+    "Without a display (DISPLAY or WAYLAND_DISPLAY) Tavix says so and exits with status 1.\n"
     "The manual page tavix(1) describes the files and the environment; tavix-lists(1) prints the\n"
     "same lists on the command line.";
 

@@ -46,8 +46,8 @@ DEB=$(ls "$PKG"/tavix_"$VERSION"_*.deb 2>/dev/null | head -n 1)
 echo "-- $(basename "$DEB"): $(du -k "$DEB" | cut -f1) KiB"
 dpkg-deb --info "$DEB" | sed -n 's/^ *\(Depends\|Installed-Size\|Architecture\):/   &/p'
 
-echo "-- lintian"
-lintian --fail-on error,warning --display-info "$DEB" || fail "lintian reports errors or warnings"
+echo "-- lintian --pedantic"
+lintian --pedantic --fail-on error,warning --display-info "$DEB" || fail "lintian reports errors or warnings"
 
 WORK=$(mktemp -d)
 installed=no
@@ -83,11 +83,15 @@ for f in /usr/bin/tavix /usr/bin/tavix-lists /usr/share/tavix/help/tavix.qhc /us
          /usr/share/man/man1/tavix-lists.1.gz "$METAINFO" /usr/share/bash-completion/completions/tavix-lists; do
     [ -s "$f" ] || fail "missing after install: $f"
 done
+for size in 16 22 24 32 48 64 128 256; do
+    icon=/usr/share/icons/hicolor/${size}x${size}/apps/tavix.png
+    file "$icon" | grep -q "PNG image data, $size x $size," || fail "no $size x $size PNG icon: $icon"
+done
 [ -x /usr/bin/tavix ] && [ -x /usr/bin/tavix-lists ] || fail "the programs are not executable"
 # Both validators print warnings but pass them; any word from them is a fault here.
 out=$(desktop-file-validate /usr/share/applications/tavix.desktop 2>&1) && [ -z "$out" ] ||
     fail "the desktop file is not clean: $out"
-appstreamcli validate --no-net "$METAINFO" || fail "the AppStream entry is not clean"
+appstreamcli validate --no-net --pedantic "$METAINFO" || fail "the AppStream entry is not clean"
 for page in tavix tavix-lists; do
     out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings "$page" 2>&1 > /dev/null) && [ -z "$out" ] ||
         fail "man $page: $out"
@@ -109,6 +113,13 @@ ldd /usr/bin/tavix | grep 'not found' && fail "the program misses libraries"
 MODULE=$(grep -E '/tavix/libtavix_desktop\.so$' "$WORK/contents" || true)
 [ -n "$MODULE" ] && [ -s "$MODULE" ] || fail "the printing and help module is not installed"
 ldd "$MODULE" | grep 'not found' && fail "the printing and help module misses libraries"
+
+echo "-- starting /usr/bin/tavix without a display"
+status=0
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/tavix 2>&1) || status=$?
+[ "$status" -eq 1 ] && [ "$(echo "$out" | wc -l)" -eq 1 ] && echo "$out" | grep -q '^tavix: cannot open a display: ' ||
+    fail "without a display tavix ended with $status: $out"
+echo "   $out"
 
 echo "-- starting /usr/bin/tavix from an empty home folder"
 mkdir -p "$WORK/home" "$WORK/cwd" "$WORK/runtime"
@@ -133,6 +144,14 @@ cat "$WORK/standings.txt"
 grep -q "Atlantic" "$WORK/standings.txt" || fail "the standings have no Atlantic division"
 /usr/bin/tavix-lists --data "$USERDATA" --format csv standings | head -n 2 | grep -q '^team,name,' ||
     fail "tavix-lists --format csv standings has no header row"
+# Without --data, from a folder without data files, it reads the per-user folder tavix filled.
+read=$(cd "$WORK/cwd" && env -u XDG_DATA_HOME HOME="$WORK/home" /usr/bin/tavix-lists --verbose standings 2>&1 > /dev/null)
+[ "$read" = "tavix-lists: reading $USERDATA (the per-user data folder)" ] || fail "tavix-lists without --data: $read"
+read=$(cd "$WORK/cwd" && env -u XDG_DATA_HOME HOME="$WORK/cwd" /usr/bin/tavix-lists --verbose standings 2>&1 > /dev/null)
+case $read in
+    "tavix-lists: reading /usr/"*"/tavix/data (the supplied data)") ;;
+    *) fail "tavix-lists without --data or a per-user folder: $read" ;;
+esac
 
 cleanup
 installed=no

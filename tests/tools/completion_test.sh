@@ -20,7 +20,9 @@ expect() {
     fi
 }
 expect "schedule standings ratings predict block forecast record odds" tavix-lists ""
-expect "--data --as-of --print --format --help --version" tavix-lists --
+expect "--data --as-of --print --format --verbose --help --version" tavix-lists --
+expect "--data --as-of --verbose --help --version" tavix-lists --print --
+expect "--as-of --verbose --help --version" tavix-lists --data /tmp --format=csv --
 expect "csv json" tavix-lists --format ""
 expect "schedule" tavix-lists --data /tmp sch
 expect "first second month team" tavix-lists schedule ""
@@ -33,6 +35,8 @@ expect "" tavix-lists ratings switched ""
 expect "$(seq -s ' ' 1 29)" tavix-lists predict 5 ""
 expect "--neutral" tavix-lists predict 5 1 ""
 expect "--lines --today" tavix-lists block ""
+expect "--today" tavix-lists block --lines 1-9 ""
+expect "--games" tavix-lists record --month 3 ""
 expect "--games --month" tavix-lists record ""
 expect "1 2 3 4 5 6" tavix-lists record --month ""
 expect "--simulations --seed" tavix-lists odds ""

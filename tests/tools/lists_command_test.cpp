@@ -72,49 +72,176 @@ TEST(ListsCommand, ListsMatchTheWindowsLogic) {
     }
 }
 
-TEST(ListsCommand, BadArgumentsOrDataGiveAMessageAndAStatus) {
-    for (std::vector<std::string> bad : {std::vector<std::string>{},
-                                         {"bogus"},
-                                         {"schedule", "month", "7"},
-                                         {"schedule", "team", "30", "all"},
-                                         {"predict", "1"},
-                                         {"block", "--lines", "9-3"},
-                                         {"block", "--today", "1999-03-01"},
-                                         {"ratings", "scoring", "extra"},
-                                         {"forecast", "--print"},
-                                         {"--bogus", "standings"},
-                                         {"standings", "--bogus"},
-                                         {"--format", "xml", "standings"},
-                                         {"--format"},
-                                         {"--print", "--format", "csv", "standings"},
-                                         {"--format=json", "--print", "standings"},
-                                         {"record", "--month", "0"},
-                                         {"record", "--month", "7"},
-                                         {"record", "--days"},
-                                         {"--as-of", "1999-02-30", "standings"},
-                                         {"standings", "--as-of"}}) {
-        RunResult r = Lists(bad);
-        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(bad);
-        EXPECT_NE(r.err.find("usage: tavix-lists"), std::string::npos);
-        EXPECT_TRUE(r.out.empty());
+// The real program as a script runs it: its exit, whether a signal ended it, how long it took (it
+// is stopped after two seconds) and what it wrote. `env` sets NAME=value or, as "-NAME", unsets.
+enum class Stdout { File, DevFull, Closed, ClosedPipe, ClosedPipeIgnoringSignal };
+struct ToolRun {
+    int status = -1;
+    int signal = 0;
+    double seconds = 0;
+    std::string out, err;
+};
+ToolRun Spawn(std::vector<std::string> args, const std::string& cwd = "/", std::vector<std::string> env = {},
+              Stdout to = Stdout::File) {
+    const TempFolder files;
+    args.insert(args.begin(), TAVIX_LISTS_TOOL);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0) return {};
+    ::close(pipeEnds[0]);  // nobody reads: the reader went away
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        for (const std::string& e : env)
+            e[0] == '-' ? ::unsetenv(e.c_str() + 1) : ::putenv(strdup(e.c_str()));
+        const int out = to == Stdout::DevFull ? ::open("/dev/full", O_WRONLY)
+                        : to == Stdout::File  ? ::open(files.File("out").c_str(), O_WRONLY | O_CREAT, 0644)
+                                              : pipeEnds[1];
+        ::dup2(out, 1);
+        ::dup2(::open(files.File("err").c_str(), O_WRONLY | O_CREAT, 0644), 2);
+        if (to == Stdout::Closed) ::close(1);
+        if (to == Stdout::ClosedPipeIgnoringSignal) ::signal(SIGPIPE, SIG_IGN);
+        if (::chdir(cwd.c_str()) == 0) ::execv(argv[0], argv.data());
+        ::_exit(127);
     }
-    const RunResult noData = testing::RunLists("/nonexistent-tavix", {"standings"});
-    EXPECT_EQ(noData.status, 1);
-    EXPECT_NE(noData.err.find("Cannot Load file TavixSC.dat or TavixSE.dat."), std::string::npos);
+    ::close(pipeEnds[1]);
+    ToolRun run;
+    int wstatus = 0;
+    for (;;) {
+        if (::waitpid(pid, &wstatus, WNOHANG) == pid) break;
+        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(2)) ::kill(pid, SIGKILL);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (WIFEXITED(wstatus)) run.status = WEXITSTATUS(wstatus);
+    if (WIFSIGNALED(wstatus)) run.signal = WTERMSIG(wstatus);
+    for (auto [name, text] : {std::pair{"out", &run.out}, std::pair{"err", &run.err}}) {
+        std::ifstream in(files.File(name), std::ios::binary);
+        text->assign(std::istreambuf_iterator<char>(in), {});
+    }
+    return run;
+}
+ToolRun RunProgram(const std::string& folder, std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", folder});
+    return Spawn(args);
 }
 
+// A usage error ends the program with status 2 and one line saying what is wrong and what is
+// allowed, then the hint; nothing is read and nothing goes to standard output.
+TEST(ListsCommand, UsageErrorsSayWhatIsAllowed) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{}, "no command given\nTry 'tavix-lists --help'.\n"},
+        {{"bogus"}, "unknown command: bogus\nTry 'tavix-lists --help'.\n"},
+        {{"--bogus", "standings"}, "unknown option: --bogus\nTry 'tavix-lists --help'.\n"},
+        {{"standings", "--bogus"}, "unknown option: --bogus\nTry 'tavix-lists standings --help'.\n"},
+        {{"predict", "--", "--neutral"}, "a team number is 1 to 29, not --neutral\n"},
+        {{"predict", "5", "5"}, "a team cannot play itself: road and home team are both 5\n"},
+        {{"predict", "1"}, "missing home team\nTry 'tavix-lists predict --help'.\n"},
+        {{"schedule", "team", "30", "all"}, "a team number is 1 to 29, not 30\n"},
+        {{"schedule", "team", "3", "away"}, "a team's games are all, home or road, not away\n"},
+        {{"schedule", "month", "7"}, "a month is 1 (November) to 6 (April / May), not 7\n"},
+        {{"record", "--month", "0"}, "a month is 1 (November) to 6 (April / May), not 0\n"},
+        {{"record", "--days"}, "unknown option: --days\n"},
+        {{"ratings", "scoring", "extra"}, "unexpected argument: extra\n"},
+        {{"block", "--lines", "9-3"}, "--lines takes A-B, two line numbers with 1 <= A <= B, not 9-3\n"},
+        {{"block", "--lines", "1-5000"}, "the second-half schedule, not 1-5000\n"},
+        {{"block", "--today", "1999-03-01"}, "--today takes a real day as MM-DD-YYYY"},
+        {{"block", "--today", "02-31-1999"},
+         "(month 01-12, a day of that month, year 0001 or later), not 02-31"},
+        {{"block", "--today", "04-31-1999"}, ", not 04-31-1999\n"},
+        {{"block", "--today", "02-05-0000"}, ", not 02-05-0000\n"},
+        {{"--as-of", "1999-02-30", "standings"}, "--as-of takes a real day as YYYY-MM-DD"},
+        {{"--as-of", "0000-02-05", "standings"}, ", not 0000-02-05\n"},
+        {{"standings", "--as-of"}, "--as-of needs a date YYYY-MM-DD\n"},
+        {{"--format", "xml", "standings"}, "--format takes csv or json, not xml\n"},
+        {{"--format"}, "--format needs csv or json\n"},
+        {{"--format", "csv", "--format", "json", "standings"},
+         "--format was given twice, as csv and as json"},
+        {{"--print", "--format", "csv", "standings"},
+         "--print and --format exclude each other: choose one\n"},
+        {{"--format=json", "--print", "standings"}, "--print and --format exclude each other"},
+        {{"forecast", "--print"}, "the forecast window has no print command\n"},
+        {{"record", "--format", "csv"}, "the record list holds no records for --format (see --help)\n"}};
+    for (const auto& [args, message] : cases) {
+        const ToolRun r = RunProgram(kData, args);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
+        EXPECT_EQ(r.err.rfind("tavix-lists: ", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
+        EXPECT_NE(r.err.find("\nTry 'tavix-lists "), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+// --help wins over every other word, a command's own help after it; neither reads the data.
 TEST(ListsCommand, HelpAndVersionGoToStandardOutputWithoutReadingData) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"--help"}, kListsUsage},
-        {{"-h"}, kListsUsage},
-        {{"standings", "--help"}, kListsUsage},
+        {{"--help"}, ListsHelp()},
+        {{"-h"}, ListsHelp()},
+        {{"--help", "--bogus"}, ListsHelp()},
+        {{"--format", "xml", "-h"}, ListsHelp()},
+        {{"standings", "--help"}, "usage: tavix-lists [OPTION]... standings\n"},
+        {{"--bogus", "record", "-h"}, "usage: tavix-lists [OPTION]... record [--games] [--month N]\n"},
         {{"--version"}, "tavix-lists " TAVIX_VERSION "\n"},
         {{"-v"}, "tavix-lists " TAVIX_VERSION "\n"}};
     for (const auto& [args, expected] : cases) {
         const RunResult r = testing::RunLists("/nonexistent-tavix", args);
         EXPECT_EQ(r.status, 0) << ::testing::PrintToString(args);
-        EXPECT_EQ(r.out, expected);
+        EXPECT_EQ(r.out.rfind(expected, 0), 0u) << r.out;
         EXPECT_EQ(r.err, "");
+    }
+    EXPECT_NE(Lists({"record", "--help"}).out.find("output: text, --print\n"), std::string::npos);
+    EXPECT_EQ(Lists({"--", "standings"}).out, Lists({"standings"}).out);
+}
+
+// How the program meets the shell: a full disk and a closed standard output are errors, a reader
+// that went away is not; text is UTF-8 whatever the files hold; without --data the data is found
+// where the program keeps it, and each file that fails is named with its folder.
+TEST(ListsProgram, MeetsTheShell) {
+    const TempFolder home, empty, accented, damaged;
+    const std::string userData = home.path + "/.local/share/Tavix/Tavix";
+    std::filesystem::create_directories(userData);
+    for (const std::string& folder : {userData, accented.path, damaged.path})
+        testing::CopySuppliedData(folder);
+    NBA n = testing::SuppliedLeague();
+    n.CityNames[1] = "Montr\351al";
+    std::ofstream(accented.File(kNamesFile), std::ios::binary) << NamesText(n.CityNames, n.TeamNames);
+    std::filesystem::remove(damaged.File(kNamesFile));
+    std::filesystem::rename(damaged.File(kStatisticsFile), damaged.File("tavixse.dat"));
+    std::ofstream(damaged.File("tavixse.dat")) << "50\r\n";
+    const std::vector<std::string> standings = {"--data", kData, "standings"},
+                                   second = {"--data", kData, "schedule", "second"},
+                                   accentedStandings = {"--data", accented.path, "standings"},
+                                   verbose = {"--verbose", "standings"};
+    const std::string full = "tavix-lists: write error: No space left on device\n",
+                      perUser = "tavix-lists: reading " + userData + " (the per-user data folder)\n",
+                      failures = "tavix-lists: " + damaged.File("tavixse.dat") +
+                                 " is damaged: it could not be read completely\ntavix-lists: " +
+                                 damaged.File(kNamesFile) + " is missing\n";
+    const struct {
+        std::vector<std::string> args, env;
+        Stdout to;
+        int status;            // minus the signal that ended it
+        std::string out, err;  // out: a part of it; err: the whole of it
+        std::string cwd = {};
+    } cases[] = {{standings, {}, Stdout::DevFull, 1, "", full},
+                 {{"--help", "--bogus"}, {}, Stdout::DevFull, 1, "", full},
+                 {standings, {}, Stdout::Closed, 1, "", "tavix-lists: write error: Bad file descriptor\n"},
+                 {second, {}, Stdout::ClosedPipe, -SIGPIPE, "", ""},
+                 {second, {}, Stdout::ClosedPipeIgnoringSignal, 141, "", ""},
+                 {accentedStandings, {"LC_ALL=C.UTF-8"}, Stdout::File, 0, "Montr\303\251al", ""},
+                 {accentedStandings, {"LC_ALL=C"}, Stdout::File, 0, "Montr\303\251al", ""},
+                 {verbose, {"HOME=" + home.path, "-XDG_DATA_HOME"}, Stdout::File, 0, "Atlantic", perUser},
+                 {verbose, {"XDG_DATA_HOME=" + home.path + "/.local/share"}, Stdout::File, 0, "", perUser},
+                 {{"standings"}, {"HOME=" + home.path}, Stdout::File, 1, "", failures, damaged.path}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const ToolRun run = Spawn(c.args, c.cwd.empty() ? empty.path : c.cwd, c.env, c.to);
+        EXPECT_EQ(c.status < 0 ? -run.signal : run.status, c.status);
+        EXPECT_NE(run.out.find(c.out), std::string::npos);
+        EXPECT_EQ(run.err, c.err);
     }
 }
 
@@ -244,6 +371,16 @@ struct TextCheck {
 };
 
 std::string Utf8(const std::string& text) { return Latin1ToUtf8(text); }
+// The text lists come out in UTF-8 but their columns are laid out in the files' Latin-1.
+std::string Latin1(const std::string& utf8) {
+    std::string text;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const auto u = static_cast<unsigned char>(utf8[i]);
+        text += u >= 0xc0 && i + 1 < utf8.size() ? static_cast<char>((u & 0x03) << 6 | (utf8[++i] & 0x3f))
+                                                 : utf8[i];
+    }
+    return text;
+}
 
 const TextCheck kStandingsCheck{
     [](const std::string& l) { return StartsWith(l, "     ") && l.size() > 5 && l[5] != ' '; },
@@ -363,7 +500,7 @@ void CheckFormatsAgainstText(const std::function<RunResult(std::vector<std::stri
         const RunResult text = run(fc.args);
         ASSERT_EQ(text.status, 0) << text.err;
         std::vector<std::string> lines;
-        for (const std::string& l : LinesOf(text.out))
+        for (const std::string& l : LinesOf(Latin1(text.out)))
             if (fc.check->carriesRecord(l)) lines.push_back(l);
         const std::vector<Row> records = Records(run, fc.args);
         ASSERT_EQ(records.size(), lines.size());
@@ -518,46 +655,6 @@ TEST(RecordWriters, CsvQuotesWhatNeedsItAndBothFormatsCarryTheSameUtf8Text) {
     EXPECT_EQ(Latin1ToUtf8(std::string("\x80\xff", 2)), "\xc2\x80\xc3\xbf");
 }
 
-// The real program on a folder, as a script runs it: its exit, whether a signal ended it, and how
-// long it took (it is stopped after two seconds).
-struct ToolRun {
-    int status = -1;
-    int signal = 0;
-    double seconds = 0;
-    std::string out;
-};
-ToolRun RunProgram(const std::string& folder, const std::vector<std::string>& args) {
-    const std::string outFile = folder + ".out";
-    std::vector<std::string> all = {TAVIX_LISTS_TOOL, "--data", folder};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& a : all) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(out, 1), ::dup2(null, 2);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ToolRun run;
-    int wstatus = 0;
-    for (;;) {
-        if (::waitpid(pid, &wstatus, WNOHANG) == pid) break;
-        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(2)) ::kill(pid, SIGKILL);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (WIFEXITED(wstatus)) run.status = WEXITSTATUS(wstatus);
-    if (WIFSIGNALED(wstatus)) run.signal = WTERMSIG(wstatus);
-    std::ifstream in(outFile, std::ios::binary);
-    run.out.assign(std::istreambuf_iterator<char>(in), {});
-    ::unlink(outFile.c_str());
-    return run;
-}
-
 // Every command on every kind of damaged or odd data folder finishes within a second with 0 or 1,
 // never by a signal; where the figures load, however absurd, the standings and the ratings list
 // every club.
@@ -639,9 +736,11 @@ TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
             EXPECT_EQ(run.signal, 0) << ::testing::PrintToString(args);
             EXPECT_EQ(run.status, loads ? 0 : 1) << ::testing::PrintToString(args);
             EXPECT_LT(run.seconds, 1.0) << ::testing::PrintToString(args);
-            for (char c : run.out) {
-                const auto u = static_cast<unsigned char>(c);
-                if ((u < 0x20 && c != '\n' && c != '\f') || (u >= 0x7f && u < 0xa0)) {
+            for (size_t i = 0; i < run.out.size(); ++i) {
+                const auto u = static_cast<unsigned char>(run.out[i]);
+                const bool c1 =
+                    u == 0xc2 && i + 1 < run.out.size() && static_cast<unsigned char>(run.out[i + 1]) < 0xa0;
+                if ((u < 0x20 && u != '\n' && u != '\f') || u == 0x7f || c1) {
                     ADD_FAILURE() << "control byte " << int(u) << " in " << ::testing::PrintToString(args);
                     break;
                 }

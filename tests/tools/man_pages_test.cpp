@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <regex>
@@ -44,9 +45,9 @@ struct ProgramRun {
 };
 
 #ifdef TAVIX_PROGRAM
-ProgramRun Program(const std::string& args) {
+ProgramRun Program(const std::string& args, const std::string& env = "") {
     ProgramRun r{-1, ""};
-    if (FILE* p = ::popen((TAVIX_PROGRAM " " + args + " 2>&1").c_str(), "r")) {
+    if (FILE* p = ::popen((env + " " TAVIX_PROGRAM " " + args + " 2>&1").c_str(), "r")) {
         char buffer[4096];
         for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;) r.out.append(buffer, n);
         const int status = ::pclose(p);
@@ -122,6 +123,14 @@ TEST(ProgramCommandLine, HelpVersionAndUnknownOptions) {
         const ProgramRun r = Program(std::string("-platform none-such ") + c.args);
         EXPECT_EQ(r.status, c.status) << c.args;
         EXPECT_EQ(r.out.rfind(c.starts, 0), 0u) << c.args << ": " << r.out;
+    }
+    // Without a display, or with one that cannot be opened: one line and status 1, not Qt's abort.
+    for (const char* env : {"env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM",
+                            "env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb DISPLAY=/nonexistent/x:7"}) {
+        const ProgramRun r = Program("", env);
+        EXPECT_EQ(r.status, 1) << env;
+        EXPECT_EQ(r.out.rfind("tavix: cannot open a display: ", 0), 0u) << r.out;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
     }
 }
 #endif

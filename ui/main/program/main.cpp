@@ -8,6 +8,7 @@
 #include "platform/app_paths.h"
 #include "platform/command_line.h"
 #include "platform/data_folder_lock.h"
+#include "platform/display_check.h"
 #include "platform/lazy_desktop.h"
 #include "platform/program_style.h"
 #include "platform/qt_dialogs.h"
@@ -21,7 +22,9 @@
 int main(int argc, char** argv) {
     // Help and version need no display.
     if (const auto status = tavix::HandleCommandLine(argc, argv, TAVIX_VERSION)) return *status;
+    auto displayCheck = std::make_unique<tavix::DisplayCheck>(argc, argv);
     QApplication app(argc, argv);
+    displayCheck.reset();
     tavix::InstallProgramStyle();
     QApplication::setApplicationName("Tavix");
     QApplication::setOrganizationName("Tavix");
