@@ -2,6 +2,7 @@
 
 #include "core/delimited.h"
 #include "core/number_format.h"
+#include "core/schedule_model.h"
 
 #include <sys/stat.h>
 
@@ -236,6 +237,7 @@ LoadReport LoadLeague(const std::string& dataDir, const std::string& settingsPat
         load(kStatisticsFile, kSmallFileLimit, ParseStatistics, &nba.StatisticsFile, kStatisticsValues);
     report.scheduleOk = load(kScheduleFile, kLargeFileLimit, ParseSchedule, nullptr, 0);
     report.namesOk = load(kNamesFile, kSmallFileLimit, ParseNames, &nba.NamesFile, 2 * kLeagueTeams);
+    nba.schedule = BuildScheduleModel(nba);
     if (auto bytes = ReadWholeFile(settingsPath, kSmallFileLimit))
         report.settingsOk = ParseSettings(*bytes, nba);
     nba.SettingsFile.damaged = !report.settingsOk && !settingsPath.empty() && Exists(settingsPath);

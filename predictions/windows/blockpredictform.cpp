@@ -25,7 +25,7 @@ class BusyPointer {
 
 }  // namespace
 
-BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<std::string> blockLines)
+BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<BlockLine> blockLines)
     : ctx_(ctx), BlockLines(std::move(blockLines)) {
     setWindowTitle("Tavix Predictions");
     setFixedSize(TwipsSize(9360, 6240));

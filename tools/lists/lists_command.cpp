@@ -120,14 +120,15 @@ Listing Schedule(NBA& nba, Arguments& a, Date&) {
     Listing l;
     l.print = SchedulePrintScheme();
     std::string view = a.Take("schedule view");
+    ScheduleList list;
     if (view == "first") {
-        l.lines = FirstHalfLines(nba);
+        list = FirstHalfLines(nba);
     } else if (view == "second") {
-        l.lines = SecondHalfLines(nba);
+        list = SecondHalfLines(nba);
     } else if (view == "month") {
         auto n = ParseInt(a.Take("month number"));
         if (!n || *n < 1 || *n > 6) throw UsageError{"a month is 1 (November) to 6 (April / May)"};
-        l.lines = MonthLines(nba, *n - 1);
+        list = MonthLines(nba, *n - 1);
     } else if (view == "team") {
         int team = TeamArgument(a.Take("team number"));
         std::string mode = a.Take("all, home or road");
@@ -135,11 +136,12 @@ Listing Schedule(NBA& nba, Arguments& a, Date&) {
                              : mode == "home" ? TeamScheduleMode::Home
                              : mode == "road" ? TeamScheduleMode::Road
                                               : throw UsageError{"all, home or road: " + mode};
-        l.lines = TeamScheduleLines(nba, team, m);
+        list = TeamScheduleLines(nba, team, m);
     } else {
         throw UsageError{"unknown schedule view: " + view};
     }
-    l.records = [&nba, lines = l.lines] { return ScheduleRecords(nba, lines); };
+    l.lines = list.lines;
+    l.records = [&nba, list] { return ScheduleRecords(nba, list); };
     return l;
 }
 
@@ -199,19 +201,17 @@ Listing Block(NBA& nba, Arguments& a, Date& today) {
             break;
         }
     }
-    std::vector<std::string> items = SecondHalfLines(nba);
-    std::vector<bool> selected(items.size(), !range);
+    const ScheduleList items = SecondHalfLines(nba);
+    std::vector<bool> selected(items.lines.size(), !range);
     if (range) {
-        for (int i = range->first; i <= range->second && i <= static_cast<int>(items.size()); ++i)
+        for (int i = range->first; i <= range->second && i <= static_cast<int>(items.lines.size()); ++i)
             selected[i - 1] = true;
     }
     Listing l;
-    std::vector<std::string> blockLines = CollectBlockLines(items, selected);
+    std::vector<BlockLine> blockLines = CollectBlockLines(items.lines, items.games, selected);
     l.lines = BuildBlockPredictionList(nba, SeasonView::Current, blockLines, today);
     l.print = BlockPredictionsPrintScheme();
-    // A block that starts inside a day takes its first games' date from the schedule above it.
-    RecordValue dateBefore = range ? DateBefore(items, range->first - 1) : RecordValue{};
-    l.records = [&nba, blockLines, dateBefore] { return BlockRecords(nba, blockLines, dateBefore); };
+    l.records = [&nba, blockLines] { return BlockRecords(nba, blockLines); };
     return l;
 }
 
@@ -383,6 +383,9 @@ int RunListsCommand(const std::vector<std::string>& rawArgs, std::ostream& out, 
         err << kLoadingMessageTitle << "\n" << text;
         return 1;
     }
+    // Lines whose teams are unknown are left out of every list; the user hears which once.
+    if (const std::string unknown = UnknownGamesMessage(*nba.schedule); !unknown.empty())
+        err << unknown << "\n";
     Arguments real(options.commandArgs);
     const std::string command = real.Take("command");
     if (options.asOf) ShowLeagueAsOf(nba, *options.asOf);
