@@ -9,6 +9,7 @@
 #include "predictions/prediction_record.h"
 #include "predictions/prediction_rule.h"
 #include "predictions/ratings.h"
+#include "ui/main/schedule_views.h"
 
 namespace {
 
@@ -23,40 +24,39 @@ const NBA& SuppliedLeague() {
     return league;
 }
 
-// Every schedule line of both halves as the main list shows it.
-std::vector<std::string> WholeSeason() {
+// Every schedule line of both halves as the main list shows it, with its game.
+std::vector<BlockLine> WholeSeason() {
     const NBA& nba = SuppliedLeague();
-    std::vector<std::string> lines;
-    for (int i = 1; i <= nba.FirstHalfCount; ++i) lines.push_back("  " + nba.FirstHalfSchedule[i]);
-    for (int i = 1; i <= nba.SecondHalfCount; ++i) lines.push_back("  " + nba.SecondHalfSchedule[i]);
+    std::vector<BlockLine> lines;
+    for (const ScheduleList& half : {FirstHalfLines(nba), SecondHalfLines(nba)})
+        for (size_t i = 0; i < half.lines.size(); ++i) lines.push_back({half.lines[i], half.games[i]});
     return lines;
 }
 
 // The main window's button with the whole second half selected: collection keeps 300 lines.
 void BM_BlockPredictSecondHalfSelected(benchmark::State& state) {
     NBA nba = SuppliedLeague();
-    std::vector<std::string> items;
-    for (int i = 1; i <= nba.SecondHalfCount; ++i) items.push_back("  " + nba.SecondHalfSchedule[i]);
-    const std::vector<bool> selected(items.size(), true);
+    const ScheduleList items = SecondHalfLines(nba);
+    const std::vector<bool> selected(items.lines.size(), true);
     for (auto _ : state) {
-        auto lines = CollectBlockLines(items, selected);
+        auto lines = CollectBlockLines(items.lines, items.games, selected);
         auto list = BuildBlockPredictionList(nba, SeasonView::Current, lines, Date{1999, 3, 14});
         benchmark::DoNotOptimize(list.data());
     }
-    state.counters["lines"] = static_cast<double>(std::min<size_t>(items.size(), kBlockLineLimit));
+    state.counters["lines"] = static_cast<double>(std::min<size_t>(items.lines.size(), kBlockLineLimit));
 }
 BENCHMARK(BM_BlockPredictSecondHalfSelected)->Unit(benchmark::kMicrosecond);
 
 // The list builder over every line of the season, 300 lines at a time.
 void BM_BlockPredictWholeSeasonInChunks(benchmark::State& state) {
     NBA nba = SuppliedLeague();
-    const std::vector<std::string> season = WholeSeason();
+    const std::vector<BlockLine> season = WholeSeason();
     size_t predictions = 0;
     for (auto _ : state) {
         predictions = 0;
         for (size_t start = 0; start < season.size(); start += kBlockLineLimit) {
             const size_t end = std::min(season.size(), start + kBlockLineLimit);
-            const std::vector<std::string> chunk(season.begin() + start, season.begin() + end);
+            const std::vector<BlockLine> chunk(season.begin() + start, season.begin() + end);
             auto list = BuildBlockPredictionList(nba, SeasonView::Current, chunk, Date{1999, 3, 14});
             predictions += list.size();
             benchmark::DoNotOptimize(list.data());

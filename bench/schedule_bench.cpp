@@ -27,7 +27,7 @@ void BM_TeamViewsOfEveryTeam(benchmark::State& state) {
     for (auto _ : state) {
         size_t lines = 0;
         for (int team = 1; team <= nba.TeamCount; ++team)
-            lines += tavix::TeamScheduleLines(nba, team, mode).size();
+            lines += tavix::TeamScheduleLines(nba, team, mode).lines.size();
         benchmark::DoNotOptimize(lines);
     }
 }
@@ -36,7 +36,7 @@ BENCHMARK(BM_TeamViewsOfEveryTeam)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMic
 // 760 lines of the second half, with its short separator lines, through the schedule print scheme.
 void BM_LayOutA760LinePrint(benchmark::State& state) {
     tavix::NBA nba = Supplied(state);
-    std::vector<std::string> items = tavix::SecondHalfLines(nba);
+    std::vector<std::string> items = tavix::SecondHalfLines(nba).lines;
     items.resize(760);
     const tavix::ListContents list{items, {}};
     const tavix::PrintScheme scheme = tavix::SchedulePrintScheme();

@@ -3,6 +3,7 @@
 #include "core/delimited.h"
 #include "core/number_format.h"
 #include "core/schedule_check.h"
+#include "core/schedule_model.h"
 
 #include <sys/stat.h>
 
@@ -332,6 +333,7 @@ LoadReport LoadLeague(const std::string& dataDir, const std::string& settingsPat
     report.scheduleOk =
         load(kScheduleFile, kLargeFileLimit, ParseSchedule, nullptr, report.scheduleUnreadable);
     report.namesOk = load(kNamesFile, kSmallFileLimit, ParseNames, &nba.NamesFile, unused);
+    nba.schedule = BuildScheduleModel(nba);
     if (auto bytes = ReadWholeFile(settingsPath, kSmallFileLimit))
         report.settingsOk = ParseSettings(*bytes, nba);
     nba.SettingsFile.damaged = !report.settingsOk && !settingsPath.empty() && Exists(settingsPath);

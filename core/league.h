@@ -9,6 +9,8 @@
 
 namespace tavix {
 
+struct ScheduleModel;
+
 constexpr int kTeamSlots = 33;        // statistics arrays: slots 0..32, teams in 1..29
 constexpr int kNameSlots = 31;        // name arrays: slots 0..30
 constexpr int kLeagueTeams = 29;      // the number of teams a names file holds
@@ -54,6 +56,9 @@ struct NBA {
     // Slot 0 unused, lines 1..count; the schedule never changes during a run.
     std::array<std::string, kFirstHalfLimit + 1> FirstHalfSchedule{};
     std::array<std::string, kSecondHalfLimit + 1> SecondHalfSchedule{};
+    // The games those lines hold, read once the names are known (core/schedule_model.h): the one
+    // way every part reaches a game.
+    std::shared_ptr<const ScheduleModel> schedule;
 
     std::string PrinterFontName;
     std::string IniPath;

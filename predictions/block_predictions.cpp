@@ -1,56 +1,31 @@
 #include "predictions/block_predictions.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/number_format.h"
 #include "predictions/prediction_rule.h"
 #include "predictions/ratings.h"
 
 namespace tavix {
-namespace {
-
-bool EqualIgnoringCase(const std::string& line, size_t start, const std::string& city) {
-    for (size_t i = 0; i < city.size(); ++i)
-        if (LowerChar(line[start + i]) != LowerChar(city[i])) return false;
-    return true;
-}
-
-}  // namespace
-
-std::vector<std::string> CollectBlockLines(const std::vector<std::string>& items,
-                                           const std::vector<bool>& selected) {
-    std::vector<std::string> lines;
+std::vector<BlockLine> CollectBlockLines(const std::vector<std::string>& items, const std::vector<int>& games,
+                                         const std::vector<bool>& selected) {
+    std::vector<BlockLine> lines;
     for (size_t i = 0; i < items.size() && i < selected.size(); ++i) {
         if (!selected[i]) continue;
+        BlockLine line{items[i], i < games.size() ? games[i] : -1};
         if (lines.size() < static_cast<size_t>(kBlockLineLimit))
-            lines.push_back(items[i]);
+            lines.push_back(std::move(line));
         else
-            lines.back() = items[i];
+            lines.back() = std::move(line);
     }
     return lines;
 }
 
-int FindTeamInLine(const NBA& nba, const std::string& line, int first, int last) {
-    const int teams = std::min<int>(nba.TeamCount, kNameSlots - 1);
-    for (int t = 1; t <= teams; ++t) {
-        const std::string& city = nba.CityNames[t];
-        for (int p = std::max(first, 1); p <= last; ++p) {
-            const size_t start = static_cast<size_t>(p - 1);
-            // An empty city is the empty text found at every position, also past the line end,
-            // just as the team view lists every line for it.
-            if (city.empty()) return t;
-            if (start + city.size() > line.size()) break;
-            if (EqualIgnoringCase(line, start, city)) return t;
-        }
-    }
-    return 0;
-}
-
-BlockGame RecognizeBlockGame(const NBA& nba, const std::string& line) {
-    BlockGame game{FindTeamInLine(nba, line, kRoadCityFirst, kRoadCityLast),
-                   FindTeamInLine(nba, line, kHomeCityFirst, kHomeCityLast)};
-    if (!game.Recognised()) game = {};
-    return game;
+BlockGame RecognizeBlockGame(const ScheduleModel& model, const BlockLine& line) {
+    if (line.game < 0 || static_cast<size_t>(line.game) >= model.games.size()) return {};
+    const ScheduledGame& game = model.games[static_cast<size_t>(line.game)];
+    return {game.road, game.home};
 }
 
 const std::vector<std::string>& NoGamesSelectedMessage() {
@@ -63,18 +38,18 @@ const std::vector<std::string>& NoGamesSelectedMessage() {
 }
 
 std::vector<std::string> BuildBlockPredictionList(NBA& nba, SeasonView view,
-                                                  const std::vector<std::string>& blockLines,
+                                                  const std::vector<BlockLine>& blockLines,
                                                   const Date& today) {
     const size_t count = std::min(blockLines.size(), static_cast<size_t>(kBlockLineLimit));
     std::vector<std::string> list;
     list.reserve(count + 5);
     list.push_back(" ");
     int predictions = 0;
+    const auto model = ScheduleOf(nba);
     for (size_t g = 0; g < count; ++g) {
-        const std::string& line = blockLines[g];
-        const BlockGame game = RecognizeBlockGame(nba, line);
+        const BlockGame game = RecognizeBlockGame(*model, blockLines[g]);
         if (!game.Recognised()) {
-            list.push_back(line);
+            list.push_back(blockLines[g].text);
             continue;
         }
         ComputeRatings(nba, view);

@@ -8,7 +8,6 @@
 #include "core/calendar.h"
 #include "core/number_format.h"
 #include "predictions/ratings.h"
-#include "ui/main/schedule_views.h"
 
 namespace tavix {
 namespace {
@@ -36,7 +35,7 @@ int ShownTotal(double total) {
 RecordedGame Judge(const NBA& morning, const LeagueTotals& totals, const ScheduledGame& g) {
     RecordedGame r;
     r.game = g;
-    r.month = MonthViewOfLine(morning, g.firstHalf, g.line);
+    r.month = g.month;
     r.prediction = PredictGame(morning, g.road, g.home, false, TotalPrecision::Double);
     r.line = FormatPredictionLine(morning, g.road, g.home, false, r.prediction);
 

@@ -5,10 +5,8 @@
 namespace tavix {
 namespace {
 
-int DayKey(const Date& d) { return (d.year * 100 + d.month) * 100 + d.day; }
-
 template <typename League>
-auto& LineOf(League& nba, const ScheduledGame& g) {
+auto& GameLine(League& nba, const ScheduledGame& g) {
     return g.firstHalf ? nba.FirstHalfSchedule[static_cast<size_t>(g.line)]
                        : nba.SecondHalfSchedule[static_cast<size_t>(g.line)];
 }
@@ -36,6 +34,7 @@ void CopyFileFigures(const NBA& from, NBA& to) {
     to.MonthEnd = from.MonthEnd;
     to.FirstHalfSchedule = from.FirstHalfSchedule;
     to.SecondHalfSchedule = from.SecondHalfSchedule;
+    to.schedule = from.schedule;
 }
 
 }  // namespace
@@ -58,17 +57,17 @@ std::string ReplayCaption(const Date& day, int dayNumber, int dayCount) {
 SeasonReplay::SeasonReplay(NBA& nba) : nba_(nba) {
     // A replay started during another keeps the first one's file figures.
     onFile_ = nba.statisticsOnFile ? nba.statisticsOnFile : std::make_shared<const NBA>(nba);
-    games_ = ScheduledGames(*onFile_);
+    fileModel_ = ScheduleOf(*onFile_);
+    games_ = fileModel_->games;
     results_ = PlayedGames(games_);
     days_ = GameDays(games_);
     fullLines_.reserve(games_.size());
     bareLines_.reserve(games_.size());
     for (size_t i = 0; i < games_.size(); ++i) {
         const ScheduledGame& g = games_[i];
-        const std::string& line = LineOf(*onFile_, g);
+        const std::string& line = GameLine(*onFile_, g);
         fullLines_.push_back(line);
         bareLines_.push_back(WithoutScore(line));
-        byDayAndTeams_.emplace(std::make_pair(DayKey(g.date), bareLines_.back()), i);
     }
 }
 
@@ -84,8 +83,9 @@ void SeasonReplay::ShowDay(const Date& day) {
     nba_.UpdateMonth = static_cast<int16_t>(day.month);
     nba_.UpdateDay = static_cast<int16_t>(day.day);
     nba_.UpdateYear = static_cast<int16_t>(day.year);
+    nba_.schedule = ScheduleAsOf(*fileModel_, day);
     for (size_t i = 0; i < games_.size(); ++i) {
-        std::string& line = LineOf(nba_, games_[i]);
+        std::string& line = GameLine(nba_, games_[i]);
         const std::string& now = LineNow(i);
         if (line != now) line = now;
     }
@@ -112,22 +112,13 @@ std::optional<Date> SeasonReplay::NextDay() const {
     return *it;
 }
 
-void SeasonReplay::RefreshScheduleItems(std::vector<std::string>& items) const {
-    // Every view lists a game under a copy of its day's heading, so the day and the two teams tell
-    // which game an item is, whether it shows the score or not.
-    std::optional<Date> day;
-    for (std::string& item : items) {
-        const std::string line = item.size() >= 2 ? item.substr(2) : std::string();
-        // Only a day heading has a comma in it; the test spares the full reading of every game line.
-        if (line.find(',') != std::string::npos) {
-            if (auto heading = ParseLongDate(line)) {
-                day = heading;
-                continue;
-            }
-        }
-        if (!day || line.find_first_not_of(' ') == std::string::npos) continue;
-        auto it = byDayAndTeams_.find({DayKey(*day), WithoutScore(line)});
-        if (it != byDayAndTeams_.end()) item = item.substr(0, 2) + LineOf(nba_, games_[it->second]);
+void SeasonReplay::RefreshScheduleItems(std::vector<std::string>& items,
+                                        const std::vector<int>& games) const {
+    for (size_t i = 0; i < items.size() && i < games.size(); ++i) {
+        if (games[i] < 0 || static_cast<size_t>(games[i]) >= games_.size()) continue;
+        const std::string& now = GameLine(nba_, games_[static_cast<size_t>(games[i])]);
+        if (items[i].size() != now.size() + 2 || items[i].compare(2, std::string::npos, now) != 0)
+            items[i] = "  " + now;
     }
 }
 

@@ -3,7 +3,6 @@
 // window reads. The statistics come from the schedule's results (the data tool's --as-of rule), the
 // update date becomes that day and the schedule lines lose the scores of later games, so nothing is
 // given away. The file's own figures are kept aside and come back exactly when the replay ends.
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,9 +42,9 @@ class SeasonReplay {
     std::optional<Date> NextDay() const;
 
     // A schedule list's items ("  " and the line) as the league's lines now stand (the shown day's,
-    // or the file's after End): game lines under a day heading get or lose their scores; headings,
-    // blank and other lines stay as they are.
-    void RefreshScheduleItems(std::vector<std::string>& items) const;
+    // or the file's after End): each item holding a game (`games`, as the list was built) gets or
+    // loses its score; headings, blank and other lines stay as they are.
+    void RefreshScheduleItems(std::vector<std::string>& items, const std::vector<int>& games) const;
 
     // Puts back the file's statistics, update date and schedule lines exactly.
     void End();
@@ -57,11 +56,11 @@ class SeasonReplay {
 
     NBA& nba_;
     std::shared_ptr<const NBA> onFile_;
+    std::shared_ptr<const ScheduleModel> fileModel_;
     std::vector<ScheduledGame> games_;
     std::vector<GameResult> results_;
     std::vector<Date> days_;
     std::vector<std::string> fullLines_, bareLines_;  // each game's line with and without its score
-    std::map<std::pair<int, std::string>, size_t> byDayAndTeams_;  // (day key, bare line) -> game
     Date day_;
     bool on_ = false;
 };

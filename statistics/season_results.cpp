@@ -2,16 +2,8 @@
 
 #include <algorithm>
 
-#include "predictions/block_predictions.h"
-
 namespace tavix {
 namespace {
-
-// The cities' places in a schedule file line (the block window sees the line two blanks further on).
-constexpr int kFileRoadFirst = kRoadCityFirst - 2, kFileRoadLast = kRoadCityLast - 2;
-constexpr int kFileHomeFirst = kHomeCityFirst - 2, kFileHomeLast = kHomeCityLast - 2;
-// The score follows the home city, which starts at column 17 at the latest.
-constexpr size_t kEarliestScore = 17;
 
 template <typename Keep>
 LeagueTotals Sum(const std::vector<GameResult>& games, Keep keep) {
@@ -19,73 +11,6 @@ LeagueTotals Sum(const std::vector<GameResult>& games, Keep keep) {
     for (const GameResult& g : games)
         if (keep(g)) AddGameResult(totals, g);
     return totals;
-}
-
-std::optional<int> Points(std::string_view text) {
-    return text.size() <= 3 ? ParseDigits(text) : std::nullopt;  // no game reaches a thousand points
-}
-
-bool IsOvertimeWord(std::string_view word) {
-    // "OT", "2OT", "3OT"...: digits, then OT.
-    if (word.size() < 2 || word.size() > 4) return false;
-    const std::string upper = ToUpper(word);
-    if (upper.compare(upper.size() - 2, 2, "OT") != 0) return false;
-    for (size_t i = 0; i + 2 < upper.size(); ++i)
-        if (upper[i] < '0' || upper[i] > '9') return false;
-    return true;
-}
-
-struct Score {
-    size_t position = std::string::npos;
-    int road = 0, home = 0;
-};
-
-Score FindScore(const std::string& line) {
-    size_t end = line.find_last_not_of(' ');
-    if (end == std::string::npos) return {};
-    size_t start = line.find_last_of(' ', end);
-    start = start == std::string::npos ? 0 : start + 1;
-    std::string_view word(line.data() + start, end + 1 - start);
-    if (IsOvertimeWord(word)) {
-        if (start == 0) return {};
-        end = line.find_last_not_of(' ', start - 1);
-        if (end == std::string::npos) return {};
-        start = line.find_last_of(' ', end);
-        start = start == std::string::npos ? 0 : start + 1;
-        word = std::string_view(line.data() + start, end + 1 - start);
-    }
-    if (start < kEarliestScore) return {};
-    const size_t dash = word.find('-');
-    if (dash == std::string_view::npos) return {};
-    auto road = Points(word.substr(0, dash)), home = Points(word.substr(dash + 1));
-    if (!road || !home) return {};
-    return {start, *road, *home};
-}
-
-void AddHalf(const NBA& nba, bool firstHalf, std::optional<Date>& day, std::vector<ScheduledGame>& games) {
-    const std::string* lines = firstHalf ? nba.FirstHalfSchedule.data() : nba.SecondHalfSchedule.data();
-    const int limit = firstHalf ? kFirstHalfLimit : kSecondHalfLimit;
-    const int count = std::min<int>(firstHalf ? nba.FirstHalfCount : nba.SecondHalfCount, limit);
-    for (int i = 1; i <= count; ++i) {
-        const std::string& line = lines[i];
-        if (auto heading = ParseLongDate(line)) {
-            day = heading;
-            continue;
-        }
-        if (!day) continue;
-        ScheduledGame g;
-        g.date = *day;
-        g.road = FindTeamInLine(nba, line, kFileRoadFirst, kFileRoadLast);
-        g.home = FindTeamInLine(nba, line, kFileHomeFirst, kFileHomeLast);
-        if (g.road == 0 || g.home == 0) continue;
-        const Score score = FindScore(line);
-        g.played = score.position != std::string::npos;
-        g.roadPoints = score.road;
-        g.homePoints = score.home;
-        g.firstHalf = firstHalf;
-        g.line = i;
-        games.push_back(g);
-    }
 }
 
 void SetSeason(const LeagueTotals& totals, std::array<int16_t, kTeamSlots>& wins,
@@ -147,13 +72,7 @@ void SetPreviousSeason(NBA& nba, const LeagueTotals& totals) {
     SetSeason(totals, nba.PrevWins, nba.PrevLosses, nba.PrevTies, nba.PrevOffenseAve, nba.PrevDefenseAve);
 }
 
-std::vector<ScheduledGame> ScheduledGames(const NBA& nba) {
-    std::vector<ScheduledGame> games;
-    std::optional<Date> day;
-    AddHalf(nba, true, day, games);
-    AddHalf(nba, false, day, games);
-    return games;
-}
+std::vector<ScheduledGame> ScheduledGames(const NBA& nba) { return ScheduleOf(nba)->games; }
 
 std::vector<GameResult> PlayedGames(const std::vector<ScheduledGame>& games) {
     std::vector<GameResult> results;
@@ -161,16 +80,6 @@ std::vector<GameResult> PlayedGames(const std::vector<ScheduledGame>& games) {
     for (const ScheduledGame& g : games)
         if (g.played) results.push_back({g.date, g.road, g.home, g.roadPoints, g.homePoints});
     return results;
-}
-
-size_t ScorePosition(const std::string& line) { return FindScore(line).position; }
-
-std::string WithoutScore(const std::string& line) {
-    const size_t at = ScorePosition(line);
-    if (at == std::string::npos) return line;
-    std::string bare = line.substr(0, at);
-    while (!bare.empty() && bare.back() == ' ') bare.pop_back();
-    return bare;
 }
 
 }  // namespace tavix

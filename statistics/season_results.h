@@ -9,6 +9,7 @@
 
 #include "core/calendar.h"
 #include "core/league.h"
+#include "core/schedule_model.h"
 
 namespace tavix {
 
@@ -42,26 +43,8 @@ double NewspaperAverage(long points, int games);
 void SetCurrentSeason(NBA& nba, const LeagueTotals& totals);
 void SetPreviousSeason(NBA& nba, const LeagueTotals& totals);
 
-// One game line of the schedule, with the teams found as the block predictions find them and the
-// final score when the line carries one ("Dallas       at Seattle      86-92 OT").
-struct ScheduledGame {
-    Date date;
-    int road = 0, home = 0;
-    bool played = false;
-    int roadPoints = 0, homePoints = 0;
-    bool firstHalf = false;
-    int line = 0;  // index into FirstHalfSchedule or SecondHalfSchedule
-};
-
-// Every game line of both halves under a day heading whose two teams are recognised, in schedule
-// order. Lines before the first heading, headings that name no real day and lines naming no two
-// teams are passed over.
+// Every game of the schedule model, in schedule order.
 std::vector<ScheduledGame> ScheduledGames(const NBA& nba);
 std::vector<GameResult> PlayedGames(const std::vector<ScheduledGame>& games);
-
-// Where a line's final score starts ("86-92", and an overtime word after it), or npos when the
-// line carries none; and the line without it, as it stood before the game was played.
-size_t ScorePosition(const std::string& line);
-std::string WithoutScore(const std::string& line);
 
 }  // namespace tavix

@@ -29,7 +29,7 @@ class BusyPointer {
 
 }  // namespace
 
-BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<std::string> blockLines)
+BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<BlockLine> blockLines)
     : ctx_(ctx), BlockLines(std::move(blockLines)) {
     setWindowTitle("Tavix Predictions");
     // The chance column widens the classic window to the right of its list.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/app_context.h"
+#include "predictions/block_predictions.h"
 
 class QListWidget;
 class QToolButton;
@@ -17,7 +18,7 @@ namespace tavix {
 class BlockPredictForm : public QWidget {
     Q_OBJECT
   public:
-    BlockPredictForm(AppContext& ctx, std::vector<std::string> blockLines);
+    BlockPredictForm(AppContext& ctx, std::vector<BlockLine> blockLines);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -28,7 +29,7 @@ class BlockPredictForm : public QWidget {
     void DoneButton_Click();
 
     AppContext& ctx_;
-    std::vector<std::string> BlockLines;
+    std::vector<BlockLine> BlockLines;
     std::vector<std::string> lines_;  // what List1 shows
 
     QListWidget* List1 = nullptr;

@@ -6,6 +6,7 @@
 #include "predictions/ratings.h"
 #include "tests/support/leagues.h"
 #include "tests/support/recording_printer.h"
+#include "ui/main/schedule_views.h"
 
 namespace tavix {
 namespace {
@@ -37,19 +38,34 @@ TEST(FindTeamInLine, FindsTheLowestNumberedCityInTheRange) {
     for (const auto& c : cases) EXPECT_EQ(FindTeamInLine(nba, c.line, c.first, c.last), c.expected) << c.line;
 }
 
-TEST(FindTeamInLine, EmptyCityMatchesEveryLineUnlessALowerTeamDoesAndAccentsMatch) {
-    NBA nba = SmallLeague();
-    nba.CityNames[kUtah].clear();
-    EXPECT_EQ(FindTeamInLine(nba, "  Miami   Chicago", 3, 8), 2);  // Miami is the lower number
-    EXPECT_EQ(FindTeamInLine(nba, "", 10, 22), kUtah);
-    nba.CityNames[kUtah] =
-        "Montr\xe9"
-        "al";
-    EXPECT_EQ(FindTeamInLine(nba,
-                             "  MONTR\xc9"
-                             "AL at Chicago",
-                             3, 8),
-              kUtah);
+// A renamed, moved or blanked team is still found by the names the season came with; a blank or
+// shared city tells nothing, and the two Los Angeles teams are told apart by their nicknames.
+TEST(FindTeamInLine, RenamedBlankAndSharedCities) {
+    const struct {
+        int team;
+        std::string city, nickname, line;
+        int expected;
+    } cases[] = {{kUtah, "", "Jazz", "  Utah     Chicago", kUtah},
+                 {kUtah, "   ", "Jazz", "  Miami    Chicago", 2},
+                 {kUtah, "", "Jazz", "", 0},
+                 {22, "Memphis", "Grizzlies", "  Vancouver", 22},
+                 {22, "Memphis", "Grizzlies", "  MEMPHIS", 22},
+                 {kBoston, "Boston, Mass.", "Celtics", "  Boston   at Chicago", kBoston},
+                 {kClippers, "L. A.", "Clippers", "  L. A.", kLakers},
+                 {kClippers, "L. A.", "Clippers", "  L.A.", kClippers},
+                 {kUtah,
+                  "Montr\xe9"
+                  "al",
+                  "Jazz",
+                  "  MONTR\xc9"
+                  "AL at Chicago",
+                  kUtah}};
+    for (const auto& c : cases) {
+        NBA nba = SmallLeague();
+        nba.CityNames[c.team] = c.city;
+        nba.TeamNames[c.team] = c.nickname;
+        EXPECT_EQ(FindTeamInLine(nba, c.line, 3, 8), c.expected) << c.city << " | " << c.line;
+    }
 }
 
 // A league where every team played 30 games, so ratings and totals are settled figures.
@@ -71,20 +87,26 @@ std::string Predicted(int road, int home) {
     return FormatPredictionLine(nba, road, home, false, TotalPrecision::Double);
 }
 
-std::vector<std::string> Build(const std::vector<std::string>& lines, SeasonView view = SeasonView::Current) {
+// The block window's list for schedule file lines selected as the main list shows them.
+std::vector<std::string> Build(const std::vector<std::string>& fileLines,
+                               SeasonView view = SeasonView::Current) {
     NBA nba = RatedLeague();
     nba.PrevOffenseAve[kBoston] = 120;  // last season Boston was far better
+    nba.SecondHalfCount = static_cast<int16_t>(fileLines.size());
+    for (size_t i = 0; i < fileLines.size(); ++i) nba.SecondHalfSchedule[i + 1] = fileLines[i];
+    const ScheduleList list = SecondHalfLines(nba);
+    const auto lines = CollectBlockLines(list.lines, list.games, std::vector<bool>(list.lines.size(), true));
     return BuildBlockPredictionList(nba, view, lines, kToday);
 }
 
 // Headings and lines without two cities stay as they are; the same city twice is a game.
 TEST(BlockPredictionList, GamesPredictedOtherLinesKept) {
-    const std::vector<std::string> lines = {"Tuesday, February 9, 1999", "  Utah       L. A.      10:30",
-                                            "  Utah  Chicago", "  Chicago    Chicago"};
+    const std::vector<std::string> lines = {"Tuesday, February 9, 1999", "Utah       L. A.      10:30",
+                                            "Utah  Chicago", "Chicago    Chicago"};
     const std::vector<std::string> expected = {" ",
-                                               lines[0],
+                                               "  " + lines[0],
                                                Predicted(kUtah, kLakers),
-                                               lines[2],
+                                               "  " + lines[2],
                                                Predicted(kChicago, kChicago),
                                                " ",
                                                "Predictions made 02-09-1999"};
@@ -96,7 +118,7 @@ TEST(BlockPredictionList, GamesPredictedOtherLinesKept) {
 TEST(BlockPredictionList, NoGamesGiveTheMessage) {
     const std::vector<std::string> message = {
         " ",
-        "Monday, March 1, 1999",
+        "  Monday, March 1, 1999",
         " ",
         "No games were selected, use the mouse to highlight a group",
         "on the schedule list, then click on the Game Predicitions",
@@ -106,27 +128,32 @@ TEST(BlockPredictionList, NoGamesGiveTheMessage) {
 }
 
 TEST(BlockPredictionList, UsesTheSeasonTheRatingsWindowShowsAndOnlyTheFirst300Lines) {
-    EXPECT_EQ(Build({"  Boston     New York"})[1].substr(53, 7), "Knicks ");
-    EXPECT_EQ(Build({"  Boston     New York"}, SeasonView::Previous)[1].substr(53, 7), "Celtics");
-    std::vector<std::string> lines(302, "  Utah       L. A.");
+    const std::string day = "Monday, March 1, 1999";
+    EXPECT_EQ(Build({day, "Boston     New York"})[2].substr(53, 7), "Knicks ");
+    EXPECT_EQ(Build({day, "Boston     New York"}, SeasonView::Previous)[2].substr(53, 7), "Celtics");
+    std::vector<std::string> lines(302, "Utah       L. A.");
+    lines[0] = day;
     lines[300] = "late heading";
     const auto list = Build(lines);
     ASSERT_EQ(list.size(), 303u);
-    EXPECT_EQ(list[300], Predicted(kUtah, kLakers));
+    EXPECT_EQ(list[300], Predicted(kUtah, kLakers));  // the last selected line took the last slot
 }
 
 TEST(CollectBlockLines, KeepsOrderAndLetsTheLastOverflowTakeTheLastSlot) {
     std::vector<std::string> items;
+    std::vector<int> games;
     std::vector<bool> selected;
     for (int i = 0; i < 700; ++i) {
         items.push_back("line " + std::to_string(i));
+        games.push_back(i);
         selected.push_back(i % 2 == 0);
     }
-    const auto lines = CollectBlockLines(items, selected);
+    const auto lines = CollectBlockLines(items, games, selected);
     ASSERT_EQ(lines.size(), 300u);
-    EXPECT_EQ(lines[1], "line 2");
-    EXPECT_EQ(lines[298], "line 596");
-    EXPECT_EQ(lines[299], "line 698");
+    EXPECT_EQ(lines[1].text, "line 2");
+    EXPECT_EQ(lines[298].text, "line 596");
+    EXPECT_EQ(lines[299].text, "line 698");
+    EXPECT_EQ(lines[299].game, 698);
 }
 
 TEST(BlockPredictionsPrint, TitleBlockThenCounterPageBreaks) {

@@ -123,8 +123,9 @@ TEST_F(SuppliedSeason, EveryPlayedGameIsTheBlockWindowsLineOfItsMorning) {
             SetCurrentSeason(morning, TotalsBefore(results, r.game.date));
         const std::string& scheduleLine = r.game.firstHalf ? league_->FirstHalfSchedule[r.game.line]
                                                            : league_->SecondHalfSchedule[r.game.line];
-        const auto block =
-            BuildBlockPredictionList(morning, SeasonView::Current, {"  " + scheduleLine}, {1999, 6, 1});
+        const auto block = BuildBlockPredictionList(
+            morning, SeasonView::Current,
+            {{"  " + scheduleLine, morning.schedule->GameAt(r.game.firstHalf, r.game.line)}}, {1999, 6, 1});
         ASSERT_EQ(r.line, block.at(1)) << FormatDate(r.game.date) << " " << scheduleLine;
         EXPECT_EQ(r.pick == PickOutcome::Pick, r.line.find("--  Pick") != std::string::npos) << r.line;
         // The figures judged are those the line shows (margin in columns 72-75, total from 79).

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/data_files.h"
 #include "statistics/season_replay.h"
 #include "tests/support/data_folders.h"
+#include "tests/support/leagues.h"
 #include "ui/main/schedule_views.h"
 
 namespace tavix {
@@ -46,6 +49,42 @@ TEST(Scores, FoundAfterTheHomeCityWithOrWithoutOvertime) {
         {"10-2 at 3", "10-2 at 3"},  // too early in the line to follow a home city
     };
     for (const auto& c : cases) EXPECT_EQ(WithoutScore(c.line), c.bare) << c.line;
+}
+
+// Games are read under the heading above them, across the halves; a line under a heading that
+// names no two teams is kept out and reported once with its place in the file.
+TEST(ScheduleModel, GamesTheirDaysAndTheLinesThatNameNoTeam) {
+    NBA nba = tavix::testing::SmallLeague();
+    const std::vector<std::string> first = {"No games yet", "Thursday, February 4, 1999",
+                                            "Utah   at Boston  90-80 2OT"};
+    const std::vector<std::string> second = {"Chicago at Utah", "Tip-off at noon", " ",
+                                             "Friday, February 5, 1999", "Boston at Chicago 77-88"};
+    nba.FirstHalfCount = 3, nba.SecondHalfCount = 5;
+    for (size_t i = 0; i < first.size(); ++i) nba.FirstHalfSchedule[i + 1] = first[i];
+    for (size_t i = 0; i < second.size(); ++i) nba.SecondHalfSchedule[i + 1] = second[i];
+    const auto model = BuildScheduleModel(nba);
+    ASSERT_EQ(model->games.size(), 3u);
+    const struct {
+        Date date;
+        int road, home, roadPoints, overtimes;
+        bool played;
+    } expected[] = {{{1999, 2, 4}, tavix::testing::kUtah, tavix::testing::kBoston, 90, 2, true},
+                    {{1999, 2, 4}, tavix::testing::kChicago, tavix::testing::kUtah, 0, 0, false},
+                    {{1999, 2, 5}, tavix::testing::kBoston, tavix::testing::kChicago, 77, 0, true}};
+    for (size_t i = 0; i < 3; ++i) {
+        const ScheduledGame& g = model->games[i];
+        EXPECT_EQ(std::tie(g.date.day, g.road, g.home, g.roadPoints, g.overtimes, g.played),
+                  std::tie(expected[i].date.day, expected[i].road, expected[i].home, expected[i].roadPoints,
+                           expected[i].overtimes, expected[i].played))
+            << i;
+    }
+    EXPECT_EQ(model->GameAt(false, 1), 1);
+    EXPECT_EQ(model->GameAt(false, 2), -1);
+    EXPECT_EQ(UnknownGamesMessage(*model),
+              "These lines of the schedule file name no team Tavix knows; their games are left out:\n"
+              "TavixSC.dat, line 5: Tip-off at noon");
+    EXPECT_EQ(ScheduleAsOf(*model, {1999, 2, 4})->games[2].played, false);
+    EXPECT_EQ(ScheduleAsOf(*model, {1999, 2, 5})->games[2].played, true);
 }
 
 TEST(Totals, EveningIncludesTheDayAndMorningDoesNot) {
@@ -208,7 +247,7 @@ TEST_F(SuppliedSchedule, SavingDuringAReplayWritesTheFilesFigures) {
 // A schedule view on show follows a step: its items become what the same view built on the new day
 // shows, whichever days they were built on.
 TEST_F(SuppliedSchedule, ScheduleItemsFollowTheShownDay) {
-    const std::function<std::vector<std::string>(const NBA&)> views[] = {
+    const std::function<ScheduleList(const NBA&)> views[] = {
         [](const NBA& n) { return SecondHalfLines(n); },
         [](const NBA& n) { return MonthLines(n, 4); },
         [](const NBA& n) { return TeamScheduleLines(n, 25, TeamScheduleMode::AllGames); },
@@ -225,16 +264,18 @@ TEST_F(SuppliedSchedule, ScheduleItemsFollowTheShownDay) {
         for (const auto& [from, to] : steps) {
             SeasonReplay replay(nba);
             replay.ShowDay(from);
-            std::vector<std::string> items = views[v](nba);
+            const ScheduleList built = views[v](nba);
+            std::vector<std::string> items = built.lines;
             if (to) {
                 replay.ShowDay(*to);
             } else {
                 replay.End();
             }
-            replay.RefreshScheduleItems(items);
-            EXPECT_EQ(items, views[v](nba)) << "view " << v << " to " << (to ? LongDate(*to) : "the end");
+            replay.RefreshScheduleItems(items, built.games);
+            EXPECT_EQ(items, views[v](nba).lines)
+                << "view " << v << " to " << (to ? LongDate(*to) : "the end");
         }
-        EXPECT_EQ(views[v](nba), fileView(v));
+        EXPECT_EQ(views[v](nba).lines, fileView(v).lines);
     }
 }
 

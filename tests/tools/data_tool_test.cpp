@@ -157,12 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScheduleFaultCase{"NoTeams", {}, {"Tip-off at noon"}, false}),
     [](const auto& info) { return info.param.name; });
 
-TEST(FindTeamInLine, LowestTeamNumberInTheRangeWins) {
-    NBA nba = LeagueWithSuppliedNames();
-    // Boston is team 1, Utah team 21; both start inside the home range of this line.
-    EXPECT_EQ(FindTeamInLine(nba, "x       Utah Boston", 8, 20), 1);
-    EXPECT_EQ(FindTeamInLine(nba, "x       UTAH", 8, 20), 21);  // case is ignored
-    EXPECT_EQ(FindTeamInLine(nba, "x       Uta", 8, 20), 0);    // a cut city is no city
+TEST(FirstCityPosition, IgnoresCaseButNotBlanks) {
     EXPECT_EQ(FirstCityPosition("at l.a.", "L.A."), 4);
     EXPECT_EQ(FirstCityPosition("L. A.", "L.A."), 0);
 }

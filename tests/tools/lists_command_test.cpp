@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -23,6 +24,7 @@
 #include "core/data_files.h"
 #include "predictions/prediction_record.h"
 #include "statistics/ratings_view.h"
+#include "statistics/season_results.h"
 #include "statistics/standings.h"
 #include "tests/support/data_folders.h"
 #include "tests/support/leagues.h"
@@ -53,9 +55,9 @@ std::vector<std::string> MarchRecordLines(const NBA& n) {
 TEST(ListsCommand, ListsMatchTheWindowsLogic) {
     NBA n = testing::SuppliedLeague();
     const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
-        {{"schedule", "first"}, FirstHalfLines(n)},
-        {{"schedule", "month", "6"}, MonthLines(n, 5)},
-        {{"schedule", "team", "25", "road"}, TeamScheduleLines(n, 25, TeamScheduleMode::Road)},
+        {{"schedule", "first"}, FirstHalfLines(n).lines},
+        {{"schedule", "month", "6"}, MonthLines(n, 5).lines},
+        {{"schedule", "team", "25", "road"}, TeamScheduleLines(n, 25, TeamScheduleMode::Road).lines},
         {{"standings"}, BuildStandings(n, SeasonView::Current)},
         {{"ratings", "defense", "--previous"},
          BuildRatingsView(n, RatingsOrder::Defense, SeasonView::Previous, RatingsRebuild::Option)},
@@ -621,6 +623,54 @@ TEST_F(MadeUpLeagueFiles, FormatsAgreeWithTheTextLists) {
     ASSERT_EQ(pick.size(), 1u);
     EXPECT_TRUE(pick[0].at("favourite_team").is_null());
     EXPECT_EQ(pick[0].at("neutral"), true);
+}
+
+// Teams renamed in the names editor (city and nickname, a comma in a city, both Los Angeles teams
+// spelt alike, a blank city) keep every game in every list, under their new names.
+TEST(ListsCommand, RenamedTeamsKeepEveryGameInEveryList) {
+    const TempFolder folder;
+    testing::CopySuppliedData(folder.path);
+    NBA nba = testing::SuppliedLeague();
+    const std::vector<ScheduledGame> games = ScheduledGames(nba);
+    auto run = [&](std::vector<std::string> args) { return testing::RunLists(folder.path, std::move(args)); };
+    auto count = [](const std::string& text, const std::string& what) {  // lines holding `what`
+        size_t n = 0;
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) n += line.find(what) != std::string::npos;
+        return n;
+    };
+    auto predicted = [&](const std::string& text) { return count(text, " by ") + count(text, "Pick"); };
+    const auto blockBefore = run({"block", "--today", "05-05-1999"}).out;
+    const struct {
+        int team;
+        const char* city;
+        const char* nickname;
+    } renames[] = {{22, "Memphis", "Blues"},
+                   {1, "Boston, Mass.", "Celtics"},
+                   {24, "L. A.", "Clippers"},
+                   {29, "  ", "Storm"},
+                   {16, "Dallas", "Stars"}};
+    for (const auto& r : renames) nba.CityNames[r.team] = r.city, nba.TeamNames[r.team] = r.nickname;
+    std::ofstream(JoinPath(folder.path, kNamesFile), std::ios::binary)
+        << NamesText(nba.CityNames, nba.TeamNames);
+
+    const std::string csv = run({"--format", "csv", "schedule", "second"}).out;
+    const std::string record = run({"record", "--games"}).out;
+    EXPECT_EQ(count(record, " "), 725u);
+    for (const auto& r : renames) {
+        const std::string name = FullName(nba, r.team);
+        const size_t all = std::count_if(games.begin(), games.end(), [&](const ScheduledGame& g) {
+            return g.road == r.team || g.home == r.team;
+        });
+        ASSERT_EQ(all, 50u) << name;
+        const std::string shown = run({"schedule", "team", std::to_string(r.team), "all"}).out;
+        EXPECT_EQ(count(shown, ""), 1 + 3 * all) << name;
+        EXPECT_EQ(count(csv, "\"" + name + "\"") + count(csv, "," + name + ","), all) << name;
+        EXPECT_EQ(count(record, name), all) << name;
+    }
+    // Every line that was a prediction still is one: no game passes through unpredicted.
+    EXPECT_EQ(predicted(run({"block", "--today", "05-05-1999"}).out), predicted(blockBefore));
+    EXPECT_GT(predicted(blockBefore), 200u);
 }
 
 TEST(RecordWriters, CsvQuotesWhatNeedsItAndBothFormatsCarryTheSameUtf8Text) {

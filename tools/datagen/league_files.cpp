@@ -1,5 +1,7 @@
 #include "tools/datagen/league_files.h"
 
+#include "core/schedule_model.h"
+
 #include <algorithm>
 
 #include "core/data_files.h"
@@ -148,20 +150,6 @@ int FirstCityPosition(const std::string& line, const std::string& city) {
     const std::string lowLine = ToLower(line), lowCity = ToLower(city);
     size_t at = lowLine.find(lowCity);
     return at == std::string::npos ? 0 : static_cast<int>(at) + 1;
-}
-
-int FindTeamInLine(const NBA& nba, const std::string& line, int first, int last) {
-    const std::string lowLine = ToLower(line);
-    for (int t = 1; t <= kLeagueTeams; ++t) {
-        const std::string city = ToLower(nba.CityNames[t]);
-        if (city.empty()) continue;
-        for (int p = first; p <= last; ++p) {
-            if (static_cast<size_t>(p - 1) + city.size() <= lowLine.size() &&
-                lowLine.compare(static_cast<size_t>(p - 1), city.size(), city) == 0)
-                return t;
-        }
-    }
-    return 0;
 }
 
 std::vector<std::string> CheckSchedule(const NBA& nba) {

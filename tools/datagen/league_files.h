@@ -39,9 +39,6 @@ std::string RosterText(const Sources& sources);
 // Where a city starts in a line, 1-based, the first occurrence, ignoring case; 0 when absent.
 // This is how the team schedule finds a team's games.
 int FirstCityPosition(const std::string& line, const std::string& city);
-// The lowest-numbered team whose city starts at a position first..last, as block predictions
-// find the road and home teams; 0 when none.
-int FindTeamInLine(const NBA& nba, const std::string& line, int first, int last);
 
 // Problems that would make a schedule view or block predictions misread the loaded lines: a game
 // line whose road or home team is not found where it should be, or that mentions a third city; a

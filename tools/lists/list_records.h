@@ -9,7 +9,9 @@
 #include "core/league.h"
 #include "core/number_format.h"
 #include "forecast/playoff_forecast.h"
+#include "predictions/block_predictions.h"
 #include "statistics/ratings_view.h"
+#include "ui/main/schedule_views.h"
 
 namespace tavix {
 
@@ -27,17 +29,10 @@ struct RecordTable {
 RecordTable StandingsRecords(NBA& nba);
 RecordTable RatingsRecords(const NBA& nba, RatingsOrder order, SeasonView view, RatingsRebuild cause);
 RecordTable PredictionRecords(const NBA& nba, int road, int home, bool neutral);
-// The games among the block's lines, each dated by the heading above it; games before the first
-// heading among them by `dateBefore`.
-RecordTable BlockRecords(NBA& nba, const std::vector<std::string>& blockLines, const RecordValue& dateBefore);
+// The games among the block's lines, each with its day.
+RecordTable BlockRecords(NBA& nba, const std::vector<BlockLine>& blockLines);
 RecordTable ForecastRecords(const NBA& nba, const PlayoffForecast& forecast);
-// The games among a schedule view's lines, each dated by the heading above it.
-RecordTable ScheduleRecords(const NBA& nba, const std::vector<std::string>& viewLines);
-
-// The date of the last heading among the first `end` lines of a schedule view; nothing if none.
-RecordValue DateBefore(const std::vector<std::string>& viewLines, size_t end);
-
-// "Friday, February 5, 1999" as 1999-02-05; the heading's own text when it is not such a date.
-std::string HeadingDate(const std::string& heading);
+// The games among a schedule view's lines, each with its day.
+RecordTable ScheduleRecords(const NBA& nba, const ScheduleList& view);
 
 }  // namespace tavix

@@ -131,12 +131,13 @@ Listing Schedule(NBA& nba, Arguments& a, Date&) {
     Listing l;
     l.print = SchedulePrintScheme();
     std::string view = a.Take("schedule view");
+    ScheduleList list;
     if (view == "first") {
-        l.lines = FirstHalfLines(nba);
+        list = FirstHalfLines(nba);
     } else if (view == "second") {
-        l.lines = SecondHalfLines(nba);
+        list = SecondHalfLines(nba);
     } else if (view == "month") {
-        l.lines = MonthLines(nba, MonthArgument(a.Take("month number")) - 1);
+        list = MonthLines(nba, MonthArgument(a.Take("month number")) - 1);
     } else if (view == "team") {
         int team = TeamArgument(a.Take("team number"));
         std::string mode = a.Take("all, home or road");
@@ -145,11 +146,12 @@ Listing Schedule(NBA& nba, Arguments& a, Date&) {
                              : mode == "road"
                                  ? TeamScheduleMode::Road
                                  : throw UsageError{"a team's games are all, home or road, not " + mode};
-        l.lines = TeamScheduleLines(nba, team, m);
+        list = TeamScheduleLines(nba, team, m);
     } else {
         throw UsageError{"the schedule views are first, second, month N and team N, not " + view};
     }
-    l.records = [&nba, lines = l.lines] { return ScheduleRecords(nba, lines); };
+    l.lines = list.lines;
+    l.records = [&nba, list] { return ScheduleRecords(nba, list); };
     return l;
 }
 
@@ -200,13 +202,13 @@ Listing Predict(NBA& nba, Arguments& a, Date& today) {
 
 // The window predicts at most 300 lines at once; the companion predicts any range in blocks of
 // that size and joins them into one list, closed as the last block that predicted a game closes.
-std::vector<std::string> WholeBlockList(NBA& nba, const std::vector<std::string>& blockLines,
+std::vector<std::string> WholeBlockList(NBA& nba, const std::vector<BlockLine>& blockLines,
                                         const Date& today) {
     std::vector<std::string> list = {" "}, tail;
     size_t at = 0;
     do {
         const size_t end = std::min(blockLines.size(), at + kBlockLineLimit);
-        const std::vector<std::string> part(blockLines.begin() + at, blockLines.begin() + end);
+        const std::vector<BlockLine> part(blockLines.begin() + at, blockLines.begin() + end);
         const std::vector<std::string> built =
             BuildBlockPredictionList(nba, SeasonView::Current, part, today);
         list.insert(list.end(), built.begin() + 1, built.begin() + 1 + part.size());
@@ -236,30 +238,19 @@ Listing Block(NBA& nba, Arguments& a, Date& today) {
             break;
         }
     }
-    const std::vector<std::string> items = SecondHalfLines(nba);
+    const ScheduleList items = SecondHalfLines(nba);
     const size_t first = range ? static_cast<size_t>(range->first - 1) : 0;
-    const size_t last = range ? static_cast<size_t>(range->second) : items.size();
-    if (!a.Probe() && last > items.size())
-        throw UsageError{"--lines goes from 1 to " + std::to_string(items.size()) +
+    const size_t last = range ? static_cast<size_t>(range->second) : items.lines.size();
+    if (!a.Probe() && last > items.lines.size())
+        throw UsageError{"--lines goes from 1 to " + std::to_string(items.lines.size()) +
                          ", the last line of the second-half schedule, not " + rangeText};
-    const std::vector<std::string> blockLines(items.begin() + std::min(first, items.size()),
-                                              items.begin() + std::min(last, items.size()));
+    std::vector<BlockLine> blockLines;
+    for (size_t i = first; i < std::min(last, items.lines.size()); ++i)
+        blockLines.push_back({items.lines[i], items.games[i]});
     Listing l;
     l.lines = WholeBlockList(nba, blockLines, today);
     l.print = BlockPredictionsPrintScheme();
-    // A block that starts inside a day takes its first games' date from the schedule above it.
-    l.records = [&nba, items, blockLines, first] {
-        RecordTable table;
-        for (size_t at = 0; at < blockLines.size() || at == 0; at += kBlockLineLimit) {
-            const std::vector<std::string> part(
-                blockLines.begin() + at,
-                blockLines.begin() + std::min(blockLines.size(), at + kBlockLineLimit));
-            RecordTable partTable = BlockRecords(nba, part, DateBefore(items, first + at));
-            table.fields = partTable.fields;
-            table.records.insert(table.records.end(), partTable.records.begin(), partTable.records.end());
-        }
-        return table;
-    };
+    l.records = [&nba, blockLines] { return BlockRecords(nba, blockLines); };
     return l;
 }
 
@@ -552,6 +543,9 @@ int Run(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostream
         for (const std::string& line : LoadFailures(dataDir, report)) err << "tavix-lists: " << line << "\n";
         return 1;
     }
+    // Lines whose teams are unknown are left out of every list; the user hears which once.
+    if (const std::string unknown = UnknownGamesMessage(*nba.schedule); !unknown.empty())
+        err << unknown << "\n";
     if (options.asOf) ShowLeagueAsOf(nba, *options.asOf);
     Arguments real(options.commandArgs, options.literalFrom, false);
     real.Take("command");

@@ -1,7 +1,6 @@
 #include "ui/main/schedule_views.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "core/number_format.h"
@@ -11,33 +10,23 @@ namespace {
 
 const char kIndent[] = "  ";
 
-// Lines first..last of one schedule array (1-based, `limit` slots), each behind the indent.
+// Lines first..last of one half (1-based, `limit` slots), each behind the indent, with their games.
 // The range is cut to the array so a damaged statistics file cannot reach outside it.
-std::vector<std::string> IndentedRange(const std::string* slots, long first, long last, long limit) {
+ScheduleList IndentedRange(const NBA& nba, bool firstHalf, long first, long last) {
+    const std::string* slots = firstHalf ? nba.FirstHalfSchedule.data() : nba.SecondHalfSchedule.data();
     first = std::max(first, 1L);
-    last = std::min(last, limit);
-    std::vector<std::string> lines;
-    for (long i = first; i <= last; ++i) lines.push_back(kIndent + slots[i]);
-    return lines;
+    last = std::min(last, static_cast<long>(firstHalf ? kFirstHalfLimit : kSecondHalfLimit));
+    const auto model = ScheduleOf(nba);
+    ScheduleList list;
+    for (long i = first; i <= last; ++i)
+        list.Add(kIndent + slots[i], model->GameAt(firstHalf, static_cast<int>(i)));
+    return list;
 }
 
-// The city of a home game stands right of position 4, that of a road game left of it; a game
-// found exactly at 4 passes both filters.
-bool PassesFilter(int position, TeamScheduleMode mode) {
-    if (mode == TeamScheduleMode::Home && position < 4) return false;
-    if (mode == TeamScheduleMode::Road && position > 4) return false;
-    return true;
-}
-
-// The first and last line of month view `index`, uncut; first above last when it lists nothing.
-std::pair<long, long> MonthRange(const NBA& nba, int index) {
-    const int pair = MonthPairOf(index);
-    if (pair == 0) return {1, 0};
-    // The start is kept as a general number; as a line index it rounds like every index does.
-    const double start = nba.MonthStart[pair];
-    if (!std::isfinite(start)) return {1, 0};
-    const long first = static_cast<long>(std::clamp(std::nearbyint(start), -1.0, 100000.0));
-    return {first, nba.MonthEnd[pair]};
+bool PassesFilter(const ScheduledGame& game, int team, TeamScheduleMode mode) {
+    if (mode == TeamScheduleMode::Home) return game.home == team;
+    if (mode == TeamScheduleMode::Road) return game.road == team;
+    return game.home == team || game.road == team;
 }
 
 }  // namespace
@@ -52,38 +41,16 @@ bool IsDateHeading(const std::string& line, bool secondHalf) {
     return false;
 }
 
-int MonthViewOfLine(const NBA& nba, bool firstHalf, int line) {
-    for (int index = 0; index < kMonthViews; ++index) {
-        if (MonthOnSecondHalf(index) == firstHalf) continue;
-        const auto [first, last] = MonthRange(nba, index);
-        if (line >= first && line <= last) return index;
-    }
-    return -1;
-}
-
 const char kSelectTeamPrompt[] = "        Select Team Below";
 
-int MonthPairOf(int index) {
-    static const int kPairs[kMonthViews] = {2, 3, 4, 6, 7, 8};
-    return index >= 0 && index < kMonthViews ? kPairs[index] : 0;
-}
+ScheduleList FirstHalfLines(const NBA& nba) { return IndentedRange(nba, true, 1, nba.FirstHalfCount); }
 
-bool MonthOnSecondHalf(int index) { return index >= 3; }
+ScheduleList SecondHalfLines(const NBA& nba) { return IndentedRange(nba, false, 1, nba.SecondHalfCount); }
 
-std::vector<std::string> FirstHalfLines(const NBA& nba) {
-    return IndentedRange(nba.FirstHalfSchedule.data(), 1, nba.FirstHalfCount, kFirstHalfLimit);
-}
-
-std::vector<std::string> SecondHalfLines(const NBA& nba) {
-    return IndentedRange(nba.SecondHalfSchedule.data(), 1, nba.SecondHalfCount, kSecondHalfLimit);
-}
-
-std::vector<std::string> MonthLines(const NBA& nba, int index) {
+ScheduleList MonthLines(const NBA& nba, int index) {
     const auto [first, last] = MonthRange(nba, index);
     if (first > last) return {};
-    if (MonthOnSecondHalf(index))
-        return IndentedRange(nba.SecondHalfSchedule.data(), first, last, kSecondHalfLimit);
-    return IndentedRange(nba.FirstHalfSchedule.data(), first, last, kFirstHalfLimit);
+    return IndentedRange(nba, !MonthOnSecondHalf(index), first, last);
 }
 
 bool IsNoTeamChosen(const std::string& comboText) {
@@ -116,37 +83,19 @@ std::string TeamScheduleHeading(const NBA& nba, int team, TeamScheduleMode mode)
            "SCHEDULE  (all times Eastern)";
 }
 
-int CityPosition(const std::string& line, const std::string& city) {
-    const long length = static_cast<long>(city.size());
-    const std::string wanted = ToLower(city);
-    const std::string lower = ToLower(line);
-    // Every position at which the whole city fits, the last one included.
-    for (long k = 1; k <= static_cast<long>(line.size()) - length + 1; ++k) {
-        if (lower.compare(k - 1, length, wanted) == 0) return static_cast<int>(k);
-    }
-    return 0;
-}
-
-std::vector<std::string> TeamScheduleLines(const NBA& nba, int team, TeamScheduleMode mode) {
+ScheduleList TeamScheduleLines(const NBA& nba, int team, TeamScheduleMode mode) {
     if (team < 1 || team >= kNameSlots) return {};
-    std::vector<std::string> lines{TeamScheduleHeading(nba, team, mode)};
-    const std::string& city = nba.CityNames[team];
-    std::string dateLine;
-    auto scan = [&](const std::string* slots, int count, int limit, bool secondHalf) {
-        count = std::min(static_cast<int>(count), limit);
-        for (int i = 1; i <= count; ++i) {
-            const std::string& line = slots[i];
-            if (IsDateHeading(line, secondHalf)) dateLine = line;
-            const int position = CityPosition(line, city);
-            if (position == 0 || !PassesFilter(position, mode)) continue;
-            lines.push_back(" ");
-            lines.push_back(kIndent + dateLine);
-            lines.push_back(kIndent + line);
-        }
-    };
-    scan(nba.FirstHalfSchedule.data(), nba.FirstHalfCount, kFirstHalfLimit, false);
-    scan(nba.SecondHalfSchedule.data(), nba.SecondHalfCount, kSecondHalfLimit, true);
-    return lines;
+    ScheduleList list;
+    list.Add(TeamScheduleHeading(nba, team, mode));
+    const auto model = ScheduleOf(nba);
+    for (size_t g = 0; g < model->games.size(); ++g) {
+        const ScheduledGame& game = model->games[g];
+        if (!PassesFilter(game, team, mode)) continue;
+        list.Add(" ");
+        list.Add(kIndent + LineOf(nba, game.heading));
+        list.Add(kIndent + GameLineOf(nba, game), static_cast<int>(g));
+    }
+    return list;
 }
 
 PrintScheme SchedulePrintScheme() {

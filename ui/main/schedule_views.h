@@ -4,29 +4,30 @@
 // (the window, a command-line companion, a test) gets exactly the same lines.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/league.h"
 #include "core/print_list.h"
+#include "core/schedule_model.h"
 
 namespace tavix {
 
-// The six month views, in menu order: November, December, January on the first half; February,
-// March, April / May on the second.
-constexpr int kMonthViews = 6;
-
-// The month-range pair (1..8) that month view `index` (0..5) lists; 0 for an index outside 0..5.
-int MonthPairOf(int index);
-// True when month view `index` reads the second half of the schedule.
-bool MonthOnSecondHalf(int index);
-
-// The month view (0..5) that lists line `line` (1-based) of the first or second half, the first
-// such view when ranges overlap; -1 when none does.
-int MonthViewOfLine(const NBA& nba, bool firstHalf, int line);
+// A list of the schedule: its lines as shown and, beside each, the game it holds (an index into
+// the schedule model's games) or -1. The games travel with the lines so that nothing ever reads a
+// shown line back to learn which game it was.
+struct ScheduleList {
+    std::vector<std::string> lines;
+    std::vector<int> games;
+    void Add(std::string line, int game = -1) {
+        lines.push_back(std::move(line));
+        games.push_back(game);
+    }
+};
 
 // Every line of one half, each behind a two-blank indent.
-std::vector<std::string> FirstHalfLines(const NBA& nba);
-std::vector<std::string> SecondHalfLines(const NBA& nba);
+ScheduleList FirstHalfLines(const NBA& nba);
+ScheduleList SecondHalfLines(const NBA& nba);
 
 // A date heading of the schedule file ("Friday, February 5, 1999"; a first-half heading starts
 // with a blank), told by the weekday it starts with.
@@ -35,7 +36,7 @@ bool IsDateHeading(const std::string& fileLine, bool secondHalf);
 // The lines MonthStart..MonthEnd of the month's pair. A range reaching outside the array is cut
 // to the array (1..900 or 1..920); slots inside the array but past the loaded lines show as
 // empty lines. An index outside 0..5 lists nothing.
-std::vector<std::string> MonthLines(const NBA& nba, int index);
+ScheduleList MonthLines(const NBA& nba, int index);
 
 // What the team panel's combo starts with; choosing a team with it still there is no choice.
 extern const char kSelectTeamPrompt[];  // "        Select Team Below"
@@ -51,11 +52,9 @@ enum class TeamScheduleMode { AllGames = 0, Home = 1, Road = 2 };
 
 // The heading line of a team's schedule.
 std::string TeamScheduleHeading(const NBA& nba, int team, TeamScheduleMode mode);
-// The position (1-based) where the team's city first appears in `line`, ignoring case; 0 if not.
-int CityPosition(const std::string& line, const std::string& city);
-// The heading and, for every line of both halves that names the team's city (and passes the
-// home/road filter), a one-blank line, the current date line and the game line.
-std::vector<std::string> TeamScheduleLines(const NBA& nba, int team, TeamScheduleMode mode);
+// The heading and, for every game the team plays (at home, on the road or both), a one-blank line,
+// the game's day heading and the game line.
+ScheduleList TeamScheduleLines(const NBA& nba, int team, TeamScheduleMode mode);
 
 // The schedule print: confirmation, three blank header lines at 18 points, body at 12 behind an
 // eight-blank margin, a new page only at a short line once 40 lines are counted, and the

@@ -138,7 +138,8 @@ class PdfPrintingTest : public QObject {
         const std::string data = TAVIX_SOURCE_DIR "/data";
         NBA nba;
         QVERIFY(!LoadLeague(data, "/nonexistent/TVX.ini", nba).NeedsLoadingMessage());
-        const std::vector<std::string> secondHalf = SecondHalfLines(nba);
+        const ScheduleList schedule = SecondHalfLines(nba);
+        const std::vector<std::string>& secondHalf = schedule.lines;
         QVERIFY(secondHalf.size() > kBlockLineLimit);  // a block takes the first 300 lines
         const std::map<QString, std::pair<PrintScheme, std::vector<std::string>>> lists = {
             {"second half", {SchedulePrintScheme(), secondHalf}},
@@ -148,7 +149,7 @@ class PdfPrintingTest : public QObject {
              {BlockPredictionsPrintScheme(),
               BuildBlockPredictionList(
                   nba, SeasonView::Current,
-                  std::vector<std::string>(secondHalf.begin(), secondHalf.begin() + kBlockLineLimit),
+                  CollectBlockLines(secondHalf, schedule.games, std::vector<bool>(kBlockLineLimit, true)),
                   Date{1999, 3, 14})}}};
         const auto& [scheme, lines] = lists.at(list);
         const ListContents contents{lines, {}};

@@ -87,6 +87,7 @@ class PredRecordFormTest : public QObject {
     void scheduleWithoutScoresSaysSo() {
         for (int i = 1; i <= app->nba.SecondHalfCount; ++i)
             app->nba.SecondHalfSchedule[i] = WithoutScore(app->nba.SecondHalfSchedule[i]);
+        app->nba.schedule = BuildScheduleModel(app->nba);
         Open();
         QCOMPARE(Items("List2").at(0),
                  std::string("Prediction record: no game of the schedule has a final score yet."));

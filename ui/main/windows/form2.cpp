@@ -140,6 +140,8 @@ LoadReport Form2::Form_Load(const std::string& settingsPath) {
     LoadReport report = LoadLeague(ctx_.dataDir, settingsPath, ctx_.nba);
     if (report.NeedsLoadingMessage())
         ctx_.dialogs.Show(LoadingMessage(report), kLoadingMessageTitle, Buttons::Ok, Icon::Exclamation);
+    else if (const std::string unknown = UnknownGamesMessage(*ctx_.nba.schedule); !unknown.empty())
+        ctx_.dialogs.Show(unknown, kLoadingMessageTitle, Buttons::Ok, Icon::Exclamation);
     return report;
 }
 
@@ -731,6 +733,7 @@ void Form2::ShowScheduleList() {
     }
     if (!List1) BuildScheduleList();
     List1->clear();
+    shownSchedule_ = {};
     List1->resize(Twips(9045), List1->height());
     List1->show();
     for (QWidget* w :
@@ -740,19 +743,24 @@ void Form2::ShowScheduleList() {
     }
 }
 
+void Form2::ListSchedule(ScheduleList list) {
+    shownSchedule_ = std::move(list);
+    AddLines(List1, shownSchedule_.lines);
+}
+
 void Form2::fhalfschmenu_Click() {
     ShowScheduleList();
-    AddLines(List1, FirstHalfLines(ctx_.nba));
+    ListSchedule(FirstHalfLines(ctx_.nba));
 }
 
 void Form2::Sechalfmenu_Click() {
     ShowScheduleList();
-    AddLines(List1, SecondHalfLines(ctx_.nba));
+    ListSchedule(SecondHalfLines(ctx_.nba));
 }
 
 void Form2::Monthlyschedulemenu_Click(int index) {
     ShowScheduleList();
-    AddLines(List1, MonthLines(ctx_.nba, index));
+    ListSchedule(MonthLines(ctx_.nba, index));
 }
 
 void Form2::OpenTeamPanel() {
@@ -823,7 +831,7 @@ void Form2::TeamSelButton_Click() {
     }
     StartWait();
     ShowScheduleList();
-    AddLines(List1, TeamScheduleLines(ctx_.nba, ctx_.nba.SelectedTeam, teamScheduleMode_));
+    ListSchedule(TeamScheduleLines(ctx_.nba, ctx_.nba.SelectedTeam, teamScheduleMode_));
 }
 
 void Form2::TeamSelectCancel_Click() {
@@ -856,8 +864,9 @@ void Form2::SchInfobutton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Printin
 
 void Form2::Blockpredictbutton_Click() {
     const ListContents list = ListContentsOf(List1);
-    OpenSubWindow(new BlockPredictForm(ctx_, CollectBlockLines(list.items, list.selected)), this,
-                  OwnerWhileOpen::Hidden);
+    OpenSubWindow(
+        new BlockPredictForm(ctx_, CollectBlockLines(list.items, shownSchedule_.games, list.selected)), this,
+        OwnerWhileOpen::Hidden);
 }
 
 // ---- Standings ----------------------------------------------------------------------------

@@ -94,6 +94,9 @@ class Form2 : public QMainWindow, public WindowHost {
     // The schedule list and the standings list, each with its buttons, exist from the first time
     // the list is shown.
     QListWidget* List1 = nullptr;
+    // What List1 lists: its lines and the game each holds, kept so that no one reads a game back
+    // out of the shown text.
+    ScheduleList shownSchedule_;
     QToolButton* SchPrintButton = nullptr;
     QPushButton* Blockpredictbutton = nullptr;
     QToolButton* SchInfobutton = nullptr;
@@ -141,6 +144,7 @@ class Form2 : public QMainWindow, public WindowHost {
     void ButtonsOn();
     void LockMenus();
     void ShowScheduleList();
+    void ListSchedule(ScheduleList list);
     void OpenTeamPanel();
     void CloseTeamPanel();
     void LeaveEmptyList();  // after the team panel closed without a team

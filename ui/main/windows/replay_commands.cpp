@@ -148,12 +148,9 @@ void ReplayCommands::RefreshMainLists() {
         AddLines(form_.List2, BuildStandings(form_.Context().nba, form_.Context().seasonView));
     }
     if (Showing(form_.List1) && form_.List1->count() > 0) {
-        std::vector<std::string> items;
-        items.reserve(static_cast<size_t>(form_.List1->count()));
-        for (int i = 0; i < form_.List1->count(); ++i)
-            items.push_back(ToLatin1(form_.List1->item(i)->text()));
-        if (replay_) replay_->RefreshScheduleItems(items);
-        for (int i = 0; i < form_.List1->count(); ++i) {
+        std::vector<std::string> items = form_.shownSchedule_.lines;
+        if (replay_) replay_->RefreshScheduleItems(items, form_.shownSchedule_.games);
+        for (int i = 0; i < form_.List1->count() && i < static_cast<int>(items.size()); ++i) {
             const QString text = Latin1(items[static_cast<size_t>(i)]);
             if (form_.List1->item(i)->text() != text) form_.List1->item(i)->setText(text);
         }

@@ -130,7 +130,7 @@ class Form2Test : public QObject {
         const QStringList before = Items(w->List1);
         const int standingsLines = Items(w->List2).size();
         w->Toolbutton_Click(index);
-        const bool acted[] = {Shown(w->List1) && Items(w->List1) == Lines(SecondHalfLines(w.app.nba)) &&
+        const bool acted[] = {Shown(w->List1) && Items(w->List1) == Lines(SecondHalfLines(w.app.nba).lines) &&
                                   Items(w->List1) != before,
                               w->OpenSubWindows().size() == 1, w->OpenSubWindows().size() == 1,
                               Shown(w->List2) && standingsLines == 0,
