@@ -27,11 +27,11 @@ double HomeWinChance(const NBA& nba, int road, int home, bool neutral) {
 std::string ChanceText(double chance) { return FormatPicture(chance * 100, "##0.0") + "%"; }
 
 std::vector<std::string> BlockChanceColumn(NBA& nba, SeasonView view,
-                                           const std::vector<std::string>& blockLines) {
+                                           const std::vector<BlockLine>& blockLines) {
     const size_t count = std::min(blockLines.size(), static_cast<size_t>(kBlockLineLimit));
     std::vector<std::string> column(1, " ");  // beside the list's opening blank line
     for (size_t g = 0; g < count; ++g) {
-        const BlockGame game = RecognizeBlockGame(nba, blockLines[g]);
+        const BlockGame game = RecognizeBlockGame(*ScheduleOf(nba), blockLines[g]);
         if (!game.Recognised()) {
             column.emplace_back(" ");
             continue;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/league.h"
+#include "predictions/block_predictions.h"
 #include "predictions/prediction_rule.h"
 
 namespace tavix {
@@ -31,6 +32,6 @@ std::string ChanceText(double chance);
 // chance where the list shows a prediction, a blank beside every other line (" ", as the list's own
 // blank lines, so a row keeps its height).
 std::vector<std::string> BlockChanceColumn(NBA& nba, SeasonView view,
-                                           const std::vector<std::string>& blockLines);
+                                           const std::vector<BlockLine>& blockLines);
 
 }  // namespace tavix
