@@ -22,7 +22,7 @@ Program::Program(const std::string& dataDir_, const std::string& settingsPath_)
     printers = std::make_unique<QtPrinterProvider>([this](const std::string& message) {
         dialogs.Show(message, "Tavix", Buttons::Ok, Icon::Information, DefaultButton::First);
     });
-    main = std::make_unique<Form2>(nba, dialogs, clock, *printers, help, dataDir);
+    main = std::make_unique<Form2>(nba, dialogs, clock, timers, *printers, help, dataDir);
 }
 
 Program::~Program() { main.reset(); }
@@ -32,7 +32,8 @@ std::string Program::Load() {
 }
 
 TestMain::TestMain()
-    : w(std::make_unique<Form2>(app.nba, app.dialogs, app.clock, app.printers, app.help, app.DataDir())) {
+    : w(std::make_unique<Form2>(app.nba, app.dialogs, app.clock, app.timers, app.printers, app.help,
+                                app.DataDir())) {
     w->show();
 }
 

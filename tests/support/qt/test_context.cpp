@@ -49,7 +49,8 @@ TestApp::TestApp(bool loadSuppliedData) {
         nba.TeamCount = kLeagueTeams;
         nba.IniPath = DataDir() + "/TVX.ini";
     }
-    ctx = std::make_unique<AppContext>(AppContext{nba, dialogs, clock, printers, help, host, DataDir()});
+    ctx = std::make_unique<AppContext>(
+        AppContext{nba, dialogs, clock, timers, printers, help, host, DataDir()});
 }
 
 TestApp::~TestApp() = default;

@@ -42,6 +42,9 @@ struct MonthCase {
     Lines expected;
 };
 
+// Every case prints as its name, so ctest's list and a failure say which case it is.
+void PrintTo(const MonthCase& c, std::ostream* os) { *os << c.name; }
+
 class MonthView : public ::testing::TestWithParam<MonthCase> {};
 
 TEST_P(MonthView, ListsItsRange) {
@@ -87,6 +90,8 @@ struct ComboCase {
     std::string text;
     int expected;
 };
+
+void PrintTo(const ComboCase& c, std::ostream* os) { *os << c.name; }
 
 class TeamSelection : public ::testing::TestWithParam<ComboCase> {};
 
@@ -150,9 +155,11 @@ TEST(TeamSchedule, OddLines) {
 
 // Where the team's city starts in a game line decides whether the game is home or road.
 struct FilterCase {
+    const char* name;
     const char* line;
     bool listedHome, listedRoad;
 };
+void PrintTo(const FilterCase& c, std::ostream* os) { *os << c.name; }
 
 class HomeRoadFilter : public ::testing::TestWithParam<FilterCase> {};
 
@@ -168,11 +175,12 @@ TEST_P(HomeRoadFilter, ByCityPosition) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, HomeRoadFilter,
-                         ::testing::Values(FilterCase{"Miami vs", false, true},
-                                           FilterCase{"xxMiami vs", false, true},
-                                           FilterCase{"xxxMiami vs", true, true},
-                                           FilterCase{"xxxxMiami", true, false},
-                                           FilterCase{"BOSTON at mIaMi", true, false}));
+                         ::testing::Values(FilterCase{"FirstRoad", "Miami vs", false, true},
+                                           FilterCase{"ThirdRoad", "xxMiami vs", false, true},
+                                           FilterCase{"FourthBoth", "xxxMiami vs", true, true},
+                                           FilterCase{"FifthHome", "xxxxMiami", true, false},
+                                           FilterCase{"AnyCaseHome", "BOSTON at mIaMi", true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Schedule print ------------------------------------------------------------------------
 
@@ -205,6 +213,8 @@ struct PrintCase {
     Lines page1;       // body of the first page (after the three header blanks), margin removed
     Lines laterFirst;  // first line of each later page (after its five empty lines), margin removed
 };
+
+void PrintTo(const PrintCase& c, std::ostream* os) { *os << c.name; }
 
 class SchedulePrint : public ::testing::TestWithParam<PrintCase> {};
 
