@@ -25,7 +25,11 @@ Program::Program(const std::string& dataDir_, const std::string& settingsPath_)
     main = std::make_unique<Form2>(nba, dialogs, clock, timers, *printers, help, dataDir);
 }
 
-Program::~Program() { main.reset(); }
+Program::~Program() {
+    DeleteClosedWindows();
+    main.reset();
+    DeleteClosedWindows();
+}
 
 std::string Program::Load() {
     return UnexpectedMessage([&] { report = main->Form_Load(settingsPath); });
@@ -37,7 +41,10 @@ TestMain::TestMain()
     w->show();
 }
 
-TestMain::~TestMain() { w.reset(); }
+TestMain::~TestMain() {
+    DeleteClosedWindows();
+    w.reset();
+}
 
 QWidget* TestMain::Opened(const std::function<void()>& action) {
     const auto before = w->OpenSubWindows();

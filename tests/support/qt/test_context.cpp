@@ -1,8 +1,12 @@
 #include "tests/support/qt/test_context.h"
 
+#include <QCoreApplication>
+
 #include "core/data_files.h"
 
 namespace tavix::testing {
+
+void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 FakeWindowHost::FakeWindowHost() : main(std::make_unique<QWidget>()) {}
 
@@ -53,7 +57,8 @@ TestApp::TestApp(bool loadSuppliedData) {
         AppContext{nba, dialogs, clock, timers, printers, help, host, DataDir()});
 }
 
-TestApp::~TestApp() = default;
+// Windows closed during the test are deleted while the context they use is still there.
+TestApp::~TestApp() { DeleteClosedWindows(); }
 
 std::string TestApp::DataDir() const { return dir.path().toStdString(); }
 

@@ -47,6 +47,9 @@ class FakeWindowHost : public WindowHost {
     std::map<QWidget*, std::pair<QWidget*, OwnerWhileOpen>> owners_;
 };
 
+// Deletes the windows closed so far, which wait for the event loop, now.
+void DeleteClosedWindows();
+
 struct TestApp {
     // Copies the supplied data files (data/) into a temporary folder and loads them.
     explicit TestApp(bool loadSuppliedData = true);
