@@ -9,6 +9,7 @@
 #include "core/print_list.h"
 #include "core/printer.h"
 #include "platform/help_launcher.h"
+#include "platform/timers.h"
 #include "platform/window_host.h"
 
 namespace tavix {
@@ -17,6 +18,7 @@ struct AppContext {
     NBA& nba;
     Dialogs& dialogs;
     Clock& clock;
+    Timers& timers;
     PrinterProvider& printers;
     HelpLauncher& help;
     WindowHost& host;

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 
@@ -97,10 +96,7 @@ webform::webform(AppContext& ctx) : ctx_(ctx) {
         label->installEventFilter(this);
     }
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(kCopiedNoticeMs);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    Timer1 = ctx_.timers.Make(kCopiedNoticeMs, [this] { Timer1_Timer(); });
 
     donebutton = PictureButton(this, "donebutton", Glyph::Door, "Return to Main Screen",
                                TwipsRect(6600, 5160, 975, 615));
@@ -145,12 +141,12 @@ void webform::Label1_Click(int index) {
     clipboard->clear();
     clipboard->setText(Label1.at(index)->text());
     Label3->setVisible(true);
-    Timer1->start();
+    Timer1->Start();
 }
 
 void webform::Timer1_Timer() {
     Label3->setVisible(false);
-    Timer1->stop();
+    Timer1->Stop();
 }
 
 void webform::donebutton_Click() { ctx_.host.CloseSubWindow(this); }

@@ -4,12 +4,12 @@
 #include <QToolButton>
 #include <QWidget>
 #include <map>
+#include <memory>
 
 #include "platform/app_context.h"
 
 class QLabel;
 class QPushButton;
-class QTimer;
 
 namespace tavix {
 
@@ -28,7 +28,7 @@ class webform : public QWidget {
     QLabel* Label2 = nullptr;         // the instruction
     QLabel* Label3 = nullptr;         // the "copied" notice
     std::map<int, QLabel*> Label1;    // 1..5 addresses, 16..20 site names
-    QTimer* Timer1 = nullptr;
+    std::unique_ptr<Timer> Timer1;
     QToolButton* donebutton = nullptr;
 
   protected:

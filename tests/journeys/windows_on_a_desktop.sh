@@ -86,6 +86,8 @@ above() {
     return 1
 }
 running() { kill -0 "$APP_PID" 2> /dev/null; }
+# How many windows are mapped now, menus among them.
+popups() { xdotool search --onlyvisible --class . 2> /dev/null | wc -l; }
 
 # ---- a desktop -------------------------------------------------------------------------------
 
@@ -125,18 +127,22 @@ MAIN=$(window_titled Tavix "$SPLASH")
 
 # Statistics > Update Statistics, from the keyboard; a figure typed into the wins field.
 xdotool windowactivate --sync "$MAIN"
+POPUPS=$(popups)
 xdotool key alt+t
-sleep 0.3
+wait_for 10 sh -c "[ \$(xdotool search --onlyvisible --class . 2> /dev/null | wc -l) -gt $POPUPS ]" ||
+    fail "the Statistics menu did not open"
 xdotool key u
 wait_for 10 has_window "NBA Team Statistics" || fail "the statistics window did not open"
 STATS=$(window_titled "NBA Team Statistics")
-sleep 0.3
+wait_for 10 sh -c "[ \"\$(xdotool getactivewindow)\" = $STATS ]" || fail "the statistics window did not take the keyboard"
 xdotool type 18
 shot 1-statistics-open
 
 # 1. A click on the greyed main window leaves the statistics window above it.
 [ "$(transient_for "$STATS")" = "$(hex "$MAIN")" ] || fail "the statistics window does not belong to the main window"
 xdotool mousemove --window "$MAIN" 20 200 click 1
+# Time for a wrong move to show. Only checks that something did not happen wait a fixed time: a
+# slow machine can make them miss a fault, never fail one that is not there.
 sleep 0.5
 above "$MAIN" "$STATS" || fail "after a click on the main window the statistics window is under it: $(stacking)"
 shot 2-after-click-on-main

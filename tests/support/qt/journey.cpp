@@ -22,21 +22,29 @@ Program::Program(const std::string& dataDir_, const std::string& settingsPath_)
     printers = std::make_unique<QtPrinterProvider>([this](const std::string& message) {
         dialogs.Show(message, "Tavix", Buttons::Ok, Icon::Information, DefaultButton::First);
     });
-    main = std::make_unique<Form2>(nba, dialogs, clock, *printers, help, dataDir);
+    main = std::make_unique<Form2>(nba, dialogs, clock, timers, *printers, help, dataDir);
 }
 
-Program::~Program() { main.reset(); }
+Program::~Program() {
+    DeleteClosedWindows();
+    main.reset();
+    DeleteClosedWindows();
+}
 
 std::string Program::Load() {
     return UnexpectedMessage([&] { report = main->Form_Load(settingsPath); });
 }
 
 TestMain::TestMain()
-    : w(std::make_unique<Form2>(app.nba, app.dialogs, app.clock, app.printers, app.help, app.DataDir())) {
+    : w(std::make_unique<Form2>(app.nba, app.dialogs, app.clock, app.timers, app.printers, app.help,
+                                app.DataDir())) {
     w->show();
 }
 
-TestMain::~TestMain() { w.reset(); }
+TestMain::~TestMain() {
+    DeleteClosedWindows();
+    w.reset();
+}
 
 QWidget* TestMain::Opened(const std::function<void()>& action) {
     const auto before = w->OpenSubWindows();

@@ -1,8 +1,9 @@
 #pragma once
 // The whole program as main() puts it together, for tests that walk through it like a user: the
 // real main window on a data folder and settings file of the test's choosing, the desktop printer
-// (a CUPS queue), message boxes that only give the answers the test queued, a fixed clock and a
-// help launcher that remembers its topics. Also what such tests need around a print queue.
+// (a CUPS queue), message boxes that only give the answers the test queued, a fixed clock, timers
+// the test moves on and a help launcher that remembers its topics. Also what such tests need around a print
+// queue.
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,7 @@ struct Program {
     NBA nba;
     ScriptedDialogs dialogs;  // strict: every message box must have an answer queued
     FixedClock clock;
+    ManualTimers timers;
     RecordingHelp help;
     std::unique_ptr<QtPrinterProvider> printers;
     std::unique_ptr<Form2> main;

@@ -1,8 +1,12 @@
 #include "tests/support/qt/test_context.h"
 
+#include <QCoreApplication>
+
 #include "core/data_files.h"
 
 namespace tavix::testing {
+
+void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 FakeWindowHost::FakeWindowHost() : main(std::make_unique<QWidget>()) {}
 
@@ -49,10 +53,12 @@ TestApp::TestApp(bool loadSuppliedData) {
         nba.TeamCount = kLeagueTeams;
         nba.IniPath = DataDir() + "/TVX.ini";
     }
-    ctx = std::make_unique<AppContext>(AppContext{nba, dialogs, clock, printers, help, host, DataDir()});
+    ctx = std::make_unique<AppContext>(
+        AppContext{nba, dialogs, clock, timers, printers, help, host, DataDir()});
 }
 
-TestApp::~TestApp() = default;
+// Windows closed during the test are deleted while the context they use is still there.
+TestApp::~TestApp() { DeleteClosedWindows(); }
 
 std::string TestApp::DataDir() const { return dir.path().toStdString(); }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A whole program context for window tests: league data loaded from a copy of the supplied
-// data in a temporary folder, scripted message boxes, a fixed clock, a recording printer,
-// a help launcher that remembers its keywords and a window host that behaves like the main window's.
+// data in a temporary folder, scripted message boxes, a fixed clock and hand-moved timers, a recording
+// printer, a help launcher that remembers its keywords and a window host that behaves like the main window's.
 
 #include <QListWidget>
 #include <QStringList>
@@ -15,6 +15,7 @@
 
 #include "platform/app_context.h"
 #include "tests/support/data_folders.h"
+#include "tests/support/manual_timers.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -46,6 +47,9 @@ class FakeWindowHost : public WindowHost {
     std::map<QWidget*, std::pair<QWidget*, OwnerWhileOpen>> owners_;
 };
 
+// Deletes the windows closed so far, which wait for the event loop, now.
+void DeleteClosedWindows();
+
 struct TestApp {
     // Copies the supplied data files (data/) into a temporary folder and loads them.
     explicit TestApp(bool loadSuppliedData = true);
@@ -55,6 +59,7 @@ struct TestApp {
     NBA nba;
     ScriptedDialogs dialogs;
     FixedClock clock;
+    ManualTimers timers;
     RecordingPrinterProvider printers;
     RecordingHelp help;
     FakeWindowHost host;

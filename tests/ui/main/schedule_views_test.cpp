@@ -42,6 +42,9 @@ struct MonthCase {
     Lines expected;
 };
 
+// Every case prints as its name, so ctest's list and a failure say which case it is.
+void PrintTo(const MonthCase& c, std::ostream* os) { *os << c.name; }
+
 class MonthView : public ::testing::TestWithParam<MonthCase> {};
 
 TEST_P(MonthView, ListsItsRange) {
@@ -87,6 +90,8 @@ struct ComboCase {
     std::string text;
     int expected;
 };
+
+void PrintTo(const ComboCase& c, std::ostream* os) { *os << c.name; }
 
 class TeamSelection : public ::testing::TestWithParam<ComboCase> {};
 
@@ -148,9 +153,11 @@ TEST(TeamSchedule, RenamedAndBlankCities) {
 
 // Where the team's city starts in a game line decides whether the game is home or road.
 struct FilterCase {
+    const char* name;
     const char* line;
     bool listedHome, listedRoad;
 };
+void PrintTo(const FilterCase& c, std::ostream* os) { *os << c.name; }
 
 class HomeRoadFilter : public ::testing::TestWithParam<FilterCase> {};
 
@@ -167,11 +174,12 @@ TEST_P(HomeRoadFilter, ByCityPosition) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, HomeRoadFilter,
-                         ::testing::Values(FilterCase{"Miami at Boston", false, true},
-                                           FilterCase{"xxxxxMiami at Boston", false, true},
-                                           FilterCase{"Boston Miami", true, false},
-                                           FilterCase{"Boston     Miami", true, false},
-                                           FilterCase{"BOSTON at mIaMi", true, false}));
+                         ::testing::Values(FilterCase{"RoadFirst", "Miami at Boston", false, true},
+                                           FilterCase{"RoadAfterText", "xxxxxMiami at Boston", false, true},
+                                           FilterCase{"HomeFirst", "Boston Miami", true, false},
+                                           FilterCase{"HomeWideGap", "Boston     Miami", true, false},
+                                           FilterCase{"AnyCaseHome", "BOSTON at mIaMi", true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Schedule print ------------------------------------------------------------------------
 
@@ -204,6 +212,8 @@ struct PrintCase {
     Lines page1;       // body of the first page (after the three header blanks), margin removed
     Lines laterFirst;  // first line of each later page (after its five empty lines), margin removed
 };
+
+void PrintTo(const PrintCase& c, std::ostream* os) { *os << c.name; }
 
 class SchedulePrint : public ::testing::TestWithParam<PrintCase> {};
 

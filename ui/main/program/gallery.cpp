@@ -30,6 +30,7 @@
 #include "platform/program_style.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_printer.h"
+#include "platform/system_clock.h"
 #include "reference/windows/textrulesform.h"
 #include "reference/windows/webform.h"
 #include "settings/windows/setfont.h"
@@ -206,13 +207,14 @@ int Run(const QString& dataDir) {
     NBA nba;
 
     QDir::setCurrent(dataDir);
-    Form2 main(nba, dialogs, clock, printers, help, dataDir.toStdString());
+    SystemTimers timers;
+    Form2 main(nba, dialogs, clock, timers, printers, help, dataDir.toStdString());
     main.Form_Load(QDir(dataDir).filePath("TVX.ini").toStdString());
     AppContext& ctx = main.Context();
 
     // The splash, then the main window behind it.
     auto* splash = new Form1(ctx);
-    splash->show();
+    main.OpenSubWindow(splash);
     Shoot(splash, "splash");
     splash->close();
     Settle();

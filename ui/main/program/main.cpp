@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
     // Printers and help are opened on first use.
     tavix::LazyDesktop desktop(dialogs, tavix::FindDesktopModule());
 
-    auto main = std::make_unique<tavix::Form2>(nba, dialogs, clock, desktop, desktop, dataDir);
+    tavix::SystemTimers timers;
+    auto main = std::make_unique<tavix::Form2>(nba, dialogs, clock, timers, desktop, desktop, dataDir);
     main->SetPrinterSetup([&] { desktop.RunPrinterSetup(main.get()); });
     dialogs.SetWorkingWindow([&] { return main ? main->WorkingSubWindow() : nullptr; });
     main->Form_Load(settingsPath);
@@ -59,14 +60,16 @@ int main(int argc, char** argv) {
     tavix::QuitWhenShown quitter;
     if (exitWhenShown) main->installEventFilter(&quitter);
 
+    // The main window stays hidden under the splash until the splash is gone.
     auto* splash = new tavix::Form1(main->Context());
-    tavix::ShowWindow(splash);
-    splash->activateWindow();
+    main->OpenSubWindow(splash);
     splash->setFocus();
     // Timing runs do not wait for a user to dismiss the splash.
     if (exitWhenShown) QTimer::singleShot(0, splash, [splash] { splash->close(); });
 
     const int code = QApplication::exec();
     main.reset();
+    // Windows closed on the way out were only scheduled for deletion; the loop has ended.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return code;
 }

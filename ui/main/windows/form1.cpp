@@ -83,10 +83,7 @@ Form1::Form1(AppContext& ctx) : ctx_(ctx) {
     Picture2 = new BannerStrip(this);
     Picture2->setObjectName("Picture2");
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(kTickMs);
-    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    Timer1 = ctx_.timers.Make(kTickMs, [this] { Timer1_Timer(); });
 
     Form_Load();
 }
@@ -105,7 +102,7 @@ void Form1::Form_Load() {
     Picture2->SetText(Latin1(SplashCreditsText(ctx_.clock.Today().year)));
     nextText_ = 0;
     SetBannerLeftTwips(bannerLeft_);
-    Timer1->start();
+    Timer1->Start();
 }
 
 void Form1::SetBannerLeftTwips(int twips) {
@@ -131,13 +128,14 @@ void Form1::Timer1_Timer() {
 void Form1::Dismiss() {
     if (dismissed_) return;
     dismissed_ = true;
-    Timer1->stop();
+    Timer1->Stop();
     ctx_.host.StartWait();
     hide();
     emit dismissed();
     // The main window shows once the splash is gone, so the two windows' pictures are never held
     // at the same time. It waits for the next turn of the event loop, out of the splash's
-    // destruction.
+    // destruction. The main window is hidden behind the splash at start-up, disabled under it
+    // for About.
     if (QWidget* main = ctx_.host.MainWindow()) {
         connect(this, &QObject::destroyed, main, [main] {
             QMetaObject::invokeMethod(
@@ -151,7 +149,7 @@ void Form1::Dismiss() {
                 Qt::QueuedConnection);
         });
     }
-    deleteLater();
+    ctx_.host.CloseSubWindow(this);
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {

@@ -1,11 +1,12 @@
 #pragma once
 // The splash window: the court picture, a caption and a banner strip that scrolls the credits
 // and a hint in turn. It stays until a click, Enter or Space; then the main window takes over.
-// The About command shows it again.
+// The About command shows it again. Either way the window host opens it, so it never outlives
+// the program.
 
 #include <QLabel>
-#include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <string>
 
 #include "platform/app_context.h"
@@ -44,7 +45,7 @@ class Form1 : public QWidget {
 
     QLabel* Image1;
     BannerStrip* Picture2;
-    QTimer* Timer1;
+    std::unique_ptr<Timer> Timer1;
     QLabel* Label1;
 
     // Where the strip stands, in twips from the window's left edge.

@@ -96,9 +96,9 @@ QPushButton* TextButton(QWidget* parent, const char* name, const char* caption, 
 
 }  // namespace
 
-Form2::Form2(NBA& nba, Dialogs& dialogs, Clock& clock, PrinterProvider& printers, HelpLauncher& help,
-             std::string dataDir)
-    : ctx_{nba, dialogs, clock, printers, help, *this, std::move(dataDir)} {
+Form2::Form2(NBA& nba, Dialogs& dialogs, Clock& clock, Timers& timers, PrinterProvider& printers,
+             HelpLauncher& help, std::string dataDir)
+    : ctx_{nba, dialogs, clock, timers, printers, help, *this, std::move(dataDir)} {
     setObjectName("Form2");
     setWindowTitle("Tavix");
     // The window never grows past the size it loads at, so its frame offers no maximise button.
@@ -313,15 +313,9 @@ void Form2::BuildControls() {
     Command1->setAutoRaise(true);
     connect(Command1, &QToolButton::clicked, this, [this] { Open<webform>(); });
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(5000);
-    connect(Timer1, &QTimer::timeout, this, &Form2::HideHints);
-    Timer1->start();
-    waittimer = new QTimer(this);
-    waittimer->setObjectName("waittimer");
-    waittimer->setInterval(600);
-    connect(waittimer, &QTimer::timeout, this, &Form2::waittimer_Timer);
+    Timer1 = ctx_.timers.Make(5000, [this] { HideHints(); });
+    Timer1->Start();
+    waittimer = ctx_.timers.Make(600, [this] { waittimer_Timer(); });
 }
 
 // The schedule list and the standings list, each with its buttons, are made the first time they
@@ -431,12 +425,14 @@ void Form2::BuildTeamPanel() {
 void Form2::OpenSubWindow(QWidget* window, QWidget* owner, OwnerWhileOpen mode) {
     if (!owner) owner = this;
     open_[window] = {owner, mode};
-    BelongTo(window, owner);
+    // The splash keeps its own frameless look and place.
+    const bool splash = window->windowType() == Qt::SplashScreen;
+    if (!splash) BelongTo(window, owner);
     // A screen reader reads it as a dialog over the main window, titled as it is.
     if (!qobject_cast<QDialog*>(window)) SetAccessible(window, QAccessible::Dialog);
     window->setEnabled(true);
     ShowWindow(window);
-    CentreOnScreen(window);
+    if (!splash) CentreOnScreen(window);
     window->raise();
     window->activateWindow();
     if (mode == OwnerWhileOpen::Hidden)
@@ -508,13 +504,13 @@ void Form2::ShowWindowHelp(QWidget* window) {
 void Form2::StartWait() {
     if (!waiting_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     waiting_ = true;
-    waittimer->start();
+    waittimer->Start();
 }
 
 void Form2::waittimer_Timer() {
     if (waiting_) QGuiApplication::restoreOverrideCursor();
     waiting_ = false;
-    waittimer->stop();
+    waittimer->Stop();
 }
 
 // ---- Window events ------------------------------------------------------------------------
@@ -711,11 +707,8 @@ void Form2::printersetupmenu_Click() {
 void Form2::aboutmenu_Click() {
     StartWait();
     auto* splash = new Form1(ctx_);
-    splash->setEnabled(true);
-    ShowWindow(splash);
-    splash->activateWindow();
+    OpenSubWindow(splash);
     splash->setFocus();
-    setEnabled(false);
 }
 
 // ---- Schedule views -----------------------------------------------------------------------

@@ -12,11 +12,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QToolButton>
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -33,8 +33,8 @@ class Form2 : public QMainWindow, public WindowHost {
     Q_OBJECT
   public:
     // The main window builds the program's context around itself, since it is the window host.
-    Form2(NBA& nba, Dialogs& dialogs, Clock& clock, PrinterProvider& printers, HelpLauncher& help,
-          std::string dataDir);
+    Form2(NBA& nba, Dialogs& dialogs, Clock& clock, Timers& timers, PrinterProvider& printers,
+          HelpLauncher& help, std::string dataDir);
     ~Form2() override;
 
     AppContext& Context() { return ctx_; }
@@ -113,8 +113,8 @@ class Form2 : public QMainWindow, public WindowHost {
     QPushButton* TeamSelectCancel = nullptr;
     QLabel* Text1;
     QLabel* Shape1;
-    QTimer* Timer1;
-    QTimer* waittimer;
+    std::unique_ptr<Timer> Timer1;
+    std::unique_ptr<Timer> waittimer;
 
     enum TeamScheduleMode ScheduleMode() const { return teamScheduleMode_; }
 

@@ -44,7 +44,8 @@ struct Program {
     std::unique_ptr<Form2> w;
     explicit Program(bool realBoxes = false) {
         Dialogs& dialogs = realBoxes ? static_cast<Dialogs&>(boxes) : app.dialogs;
-        w = std::make_unique<Form2>(app.nba, dialogs, app.clock, app.printers, app.help, app.DataDir());
+        w = std::make_unique<Form2>(app.nba, dialogs, app.clock, app.timers, app.printers, app.help,
+                                    app.DataDir());
         boxes.SetWorkingWindow([this] { return w->WorkingSubWindow(); });
         w->show();
     }

@@ -194,8 +194,8 @@ class Form2Test : public QObject {
         w->Toolbutton_MouseMove(2);
         for (int i = 0; i < 5; ++i) QCOMPARE(w->Label1[i]->isHidden(), i != 2);
         QCOMPARE(w->Label1[4]->text(), QString("Help & Info"));
-        QVERIFY(w->Timer1->isActive() && w->Timer1->interval() == 5000);
-        QMetaObject::invokeMethod(w->Timer1, "timeout");
+        QVERIFY(w->Timer1->IsActive() && w->Timer1->IntervalMs() == 5000);
+        w.app.timers.Advance(5000);
         for (int i = 0; i < 5; ++i) QVERIFY(w->Label1[i]->isHidden());
         // Moving over the panel around the buttons takes a hint away.
         w->Toolbutton_MouseMove(1);
@@ -338,7 +338,7 @@ class Form2Test : public QObject {
         TestApp app;
         for (const QString& name : missing) QVERIFY(QFile::remove(app.dir.filePath(name)));
         NBA fresh;
-        Form2 w(fresh, app.dialogs, app.clock, app.printers, app.help, app.DataDir());
+        Form2 w(fresh, app.dialogs, app.clock, app.timers, app.printers, app.help, app.DataDir());
         w.Form_Load(app.DataDir() + "/TVX.ini");
         QCOMPARE(app.dialogs.shown.size(), size_t(missing.isEmpty() ? 0 : 1));
         if (missing.isEmpty()) {
@@ -501,7 +501,10 @@ class Form2Test : public QObject {
         w->StandPrintButton->click();
         QCOMPARE(w.app.dialogs.shown.back().text, std::string("Ready to send Standings to the Printer."));
         QCOMPARE(w.app.printers.Last().Texts().size(), size_t(3 + w->List2->count()));
-        QVERIFY(QTest::qWaitFor([&] { return !w->Waiting(); }, 2000));
+        w.app.timers.Advance(599);
+        QVERIFY(w->Waiting());
+        w.app.timers.Advance(1);
+        QVERIFY(!w->Waiting());
     }
 
     // A sub-window over a schedule leaves the schedule's locks in place when it goes, and nothing the
@@ -543,16 +546,20 @@ class Form2Test : public QObject {
         w->searchmenu->trigger();
         QCOMPARE(w.app.help.topics, std::vector<std::string>{"Contents"});
         QCOMPARE(w.app.help.searches, 1);
-        // About: the splash again, the main window disabled until it goes.
-        w->aboutmenu->trigger();
-        QVERIFY(!w->isEnabled());
-        QWidget* splash = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == "Form1" && top->isVisible()) splash = top;
-        QVERIFY(splash);
-        QTest::keyClick(splash, Qt::Key_Space);
-        QVERIFY(!splash->isVisible());
-        QTRY_VERIFY(w->isEnabled());
+        // About: the splash again, a sub-window like any other: the main window is disabled until it
+        // goes, and one left open goes with the main window.
+        for (bool leftOpen : {false, true}) {
+            w->aboutmenu->trigger();
+            QCOMPARE(w->OpenSubWindows().size(), size_t(1));
+            QPointer<QWidget> splash = w->OpenSubWindows()[0];
+            QVERIFY(!w->isEnabled() && splash->isVisible() && splash->objectName() == "Form1");
+            if (leftOpen)
+                w.w.reset();
+            else
+                QTest::keyClick(splash, Qt::Key_Space);
+            QVERIFY(leftOpen ? splash.isNull()
+                             : !splash->isVisible() && w->isEnabled() && w->OpenSubWindows().empty());
+        }
     }
 
     void exitReportsFailedSave() {
