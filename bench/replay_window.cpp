@@ -6,6 +6,7 @@
 #include <QListWidget>
 
 #include "core/data_files.h"
+#include "tests/support/manual_timers.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/main/windows/form2.h"
@@ -29,7 +30,8 @@ void BM_ReplayStepWithTheViewRedrawn(benchmark::State& state) {
     tavix::testing::RecordingPrinterProvider printers;
     NoHelp help;
     const std::string data = std::string(TAVIX_SOURCE_DIR) + "/data";
-    Form2 main(nba, dialogs, clock, printers, help, data);
+    tavix::testing::ManualTimers timers;
+    Form2 main(nba, dialogs, clock, timers, printers, help, data);
     main.Form_Load("/nonexistent/TVX.ini");
     main.show();
     ReplayCommands& replay = main.Replay();

@@ -2,7 +2,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string_view>
 
 namespace tavix {
 
@@ -166,6 +166,20 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
+namespace {
+
+// Letter case is compared for A-Z alone: strcasecmp follows the locale, and in a Turkish one "I"
+// is not the capital of "i", so TAVIXRO.DAT would not be found.
+bool SameLettersIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
+    for (size_t i = 0; i < a.size(); ++i)
+        if (fold(a[i]) != fold(b[i])) return false;
+    return true;
+}
+
+}  // namespace
+
 std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {
     const std::string exact = JoinPath(folder, name);
     struct stat st {};
@@ -175,7 +189,7 @@ std::string FindFileIgnoringCase(const std::string& folder, const std::string& n
     // Of several spellings the first in byte order wins, so the same one is found every time.
     std::string found;
     while (const dirent* entry = ::readdir(dir)) {
-        if (::strcasecmp(entry->d_name, name.c_str()) == 0 && (found.empty() || entry->d_name < found))
+        if (SameLettersIgnoringCase(entry->d_name, name) && (found.empty() || entry->d_name < found))
             found = entry->d_name;
     }
     ::closedir(dir);
@@ -223,7 +237,8 @@ bool NameNewFile(const std::string& target, NewFile& file) {
 
 bool IsSaveLeftover(const std::string& entry, const std::string& name) {
     const std::string prefix = name + kSaveSuffix;
-    if (entry.size() != prefix.size() + 6 || ::strncasecmp(entry.c_str(), prefix.c_str(), prefix.size()) != 0)
+    if (entry.size() != prefix.size() + 6 ||
+        !SameLettersIgnoringCase(std::string_view(entry).substr(0, prefix.size()), prefix))
         return false;
     for (size_t i = prefix.size(); i < entry.size(); ++i)
         if (!std::isalnum(static_cast<unsigned char>(entry[i]))) return false;

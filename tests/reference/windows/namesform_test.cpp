@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 
 #include "core/data_files.h"
 #include "reference/names_editor.h"
@@ -96,7 +98,7 @@ class NamesformTest : public QObject {
         if (fails)
             QCOMPARE(app_->dialogs.shown[1].text,
                      "Unable to Save file - check disk, write protect etc..\r\n\r\n" + app_->ctx->dataDir +
-                         "/TavixNM.dat: No such file or directory.");
+                         "/TavixNM.dat: " + std::strerror(ENOENT) + ".");
         QCOMPARE(form_->Text1[1]->text(), QString("Hartford"));
         QVERIFY(!QFile::exists(QString::fromStdString(NamesFile())));
         QCOMPARE(app_->nba.CityNames[1], std::string("City1"));

@@ -14,6 +14,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QToolTip>
+#include <cerrno>
 #include <cstring>
 #include <memory>
 
@@ -572,9 +573,9 @@ class Form2Test : public QObject {
         QCOMPARE(w.app.dialogs.beeps, 1);
         QCOMPARE(w.app.dialogs.shown.size(), size_t(1));
         const auto& m = w.app.dialogs.shown[0];
-        QCOMPARE(m.text + "|" + m.title,
-                 "Unable to save settings to disk\r\n\r\n" + w.app.DataDir() +
-                     "/no such folder/TVX.ini: No such file or directory.|Tavix Setup");
+        QCOMPARE(m.text + "|" + m.title, "Unable to save settings to disk\r\n\r\n" + w.app.DataDir() +
+                                             "/no such folder/TVX.ini: " + std::strerror(ENOENT) +
+                                             ".|Tavix Setup");
         QCOMPARE(m.icon, Icon::Exclamation);
         QVERIFY(QFile::exists(w.app.dir.filePath("TVX.ini")));
     }
