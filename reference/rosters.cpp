@@ -1,6 +1,7 @@
 #include "reference/rosters.h"
 
 #include "core/data_files.h"
+#include "core/delimited.h"
 #include "core/number_format.h"
 #include "core/safe_file.h"
 
@@ -22,11 +23,30 @@ std::vector<std::string> RosterListLines(std::string_view bytes) {
     return lines;
 }
 
-std::vector<std::string> ReadRosterList(const std::string& dataDir) {
+std::vector<std::string> ReadRosterList(const std::string& dataDir) { return ReadRosterFile(dataDir).lines; }
+
+RosterFile RosterFileOf(const std::string& path, std::string_view bytes) {
+    FileProblems problems;
+    const std::vector<TextLine> decoded = TextLines(bytes, &problems);
+    RosterFile file;
+    // A damaged file is shown as the reader understood it: UTF-16 as its text, CR CR LF as one break.
+    if (!problems.empty()) {
+        for (const TextLine& line : decoded) file.lines.push_back(" " + Showable(line.text));
+    } else {
+        file.lines = RosterListLines(bytes);
+    }
+    for (const FileProblem& p : problems)
+        file.problem +=
+            path + (p.line > 0 ? ", line " + std::to_string(p.line) : std::string()) + ": " + p.what + ".\n";
+    return file;
+}
+
+RosterFile ReadRosterFile(const std::string& dataDir) {
     // A missing or unreadable file is not worth a message: the window simply opens empty.
-    auto bytes = ReadWholeFile(DataFilePath(dataDir, kRosterFile));
+    const std::string path = DataFilePath(dataDir, kRosterFile);
+    auto bytes = ReadWholeFile(path);
     if (!bytes) return {};
-    return RosterListLines(*bytes);
+    return RosterFileOf(path, *bytes);
 }
 
 PrintScheme RosterPrintScheme() {

@@ -17,6 +17,16 @@ std::vector<std::string> RosterListLines(std::string_view fileBytes);
 // The list for the roster file in `dataDir`; a file that cannot be read gives an empty list.
 std::vector<std::string> ReadRosterList(const std::string& dataDir);
 
+// The roster file's lines and, when it shows damage a reader can see (UTF-16 text, lines ending
+// CR CR LF), one message naming the file, the line and what is wrong; empty when it reads cleanly.
+// What is sound is shown: UTF-16 text as the text it stands for, CR CR LF as one line break.
+struct RosterFile {
+    std::vector<std::string> lines;
+    std::string problem;
+};
+RosterFile ReadRosterFile(const std::string& dataDir);
+RosterFile RosterFileOf(const std::string& path, std::string_view bytes);
+
 // The print values: 18-point header, 9-point body behind five blanks, a new page every 65
 // covered lines, and a selection of two or more lines printing only those.
 PrintScheme RosterPrintScheme();

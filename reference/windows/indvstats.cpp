@@ -45,7 +45,11 @@ IndvSTATS::IndvSTATS(AppContext& ctx) : ctx_(ctx) {
 }
 
 void IndvSTATS::Form_Load() {
-    AddLines(List1, ReadRosterList(ctx_.dataDir));
+    const RosterFile rosters = ReadRosterFile(ctx_.dataDir);
+    AddLines(List1, rosters.lines);
+    if (!rosters.problem.empty())
+        ctx_.dialogs.Show("The rosters file is damaged; what could be read is shown.\n" + rosters.problem,
+                          "Tavix", Buttons::Ok, Icon::Exclamation);
     // A list that opens with the focus frames its first line as if it were picked; the focus
     // starts on Done instead, and a click in the list takes it there.
     DoneButton->setFocus();

@@ -23,6 +23,23 @@ TEST(RosterListLines, OneBlankThenTheLineOfTheFile) {
     for (const auto& [bytes, lines] : cases) EXPECT_EQ(RosterListLines(bytes), lines) << bytes;
 }
 
+// What a reader can see is wrong is said once, naming the file and the line, and what is sound is
+// shown.
+TEST(RosterFile, DamageIsNamedAndWhatIsSoundShown) {
+    const std::string utf16("\xff\xfeH\0a\0w\0k\0s\0\r\0\n\0", 16);
+    const std::tuple<std::string, Lines, std::string> cases[] = {
+        {"Hawks\r\nCeltics\r\n", {" Hawks", " Celtics"}, ""},
+        {utf16, {" Hawks"}, "R.dat: the file is UTF-16"},
+        {"Hawks\r\r\nCeltics\r\r\n", {" Hawks", " Celtics"}, "R.dat, line 1: the line ends with CR CR LF"},
+    };
+    for (const auto& [bytes, lines, problem] : cases) {
+        const RosterFile file = RosterFileOf("R.dat", bytes);
+        EXPECT_EQ(file.lines, lines);
+        EXPECT_EQ(file.problem.substr(0, problem.size()), problem);
+        EXPECT_EQ(file.problem.empty(), problem.empty());
+    }
+}
+
 Lines Numbered(int n) {
     Lines lines;
     for (int i = 1; i <= n; ++i) lines.push_back(" line " + std::to_string(i));
