@@ -196,11 +196,4 @@ void Namesform::closeEvent(QCloseEvent* event) {
     Command1_Click();
 }
 
-void Namesform::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        Command1_Click();
-    else
-        QWidget::keyPressEvent(event);
-}
-
 }  // namespace tavix

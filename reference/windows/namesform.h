@@ -43,7 +43,6 @@ class Namesform : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // Checks the boxes and saves them, asking first when `ask` is set; false when nothing was saved.

@@ -155,11 +155,4 @@ void Setfont::closeEvent(QCloseEvent* event) {
     ctx_.host.CloseSubWindow(this);
 }
 
-void Setfont::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
-}
-
 }  // namespace tavix

@@ -88,11 +88,4 @@ void Settingsform::closeEvent(QCloseEvent* event) {
     ctx_.host.CloseSubWindow(this);
 }
 
-void Settingsform::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
-}
-
 }  // namespace tavix

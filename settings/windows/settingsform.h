@@ -24,7 +24,6 @@ class Settingsform : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Form_Load();

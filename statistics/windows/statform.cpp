@@ -383,10 +383,6 @@ bool statform::eventFilter(QObject* watched, QEvent* event) {
                 Field_Enter(field);
                 return true;
             }
-            if (key == Qt::Key_Escape) {
-                close();
-                return true;
-            }
         } else if (event->type() == QEvent::FocusIn) {
             // Select after the click that gave the focus has placed the cursor, so typing
             // replaces the whole figure.
@@ -473,13 +469,6 @@ void statform::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Statist
 void statform::closeEvent(QCloseEvent* event) {
     event->ignore();
     Exitbutton_Click();
-}
-
-void statform::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 }  // namespace tavix
