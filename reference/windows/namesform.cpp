@@ -101,12 +101,8 @@ QLineEdit* Namesform::MakeNameBox(QWidget* frame, const char* array, int team, d
     box->setObjectName(QString("%1(%2)").arg(array).arg(team));
     box->setGeometry(TwipsRect(left, top, width, kRowHeight));
     box->setValidator(new NameValidator(box));
-    // The user moves between the boxes with the mouse.
-    box->setFocusPolicy(Qt::ClickFocus);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, Qt::white);
-    pal.setColor(QPalette::Text, Qt::black);
-    box->setPalette(pal);
+    // Tab reaches every box, city then nickname, team after team; the colours are the theme's.
+    box->setFocusPolicy(Qt::StrongFocus);
     // Once the user shortens a name that was longer than a box normally allows, the limit
     // follows it down, so no name grows past its old length or past 12 characters.
     connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {

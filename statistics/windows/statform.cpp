@@ -104,7 +104,7 @@ SpinArrows::SpinArrows(QWidget* parent, const char* name, const QString& what) :
     up->setAccessibleName("Next " + what);
     down->setAccessibleName("Previous " + what);
     for (QToolButton* b : {up, down}) {
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);  // the date is set from the keyboard too: Tab, then Space
         b->setAutoRepeat(true);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         layout->addWidget(b);
