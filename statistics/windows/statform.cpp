@@ -73,6 +73,7 @@ class FigureValidator : public QValidator {
 
 void ShowValidity(QLineEdit* field) {
     const auto* validator = static_cast<const FigureValidator*>(field->validator());
+    if (!validator) return;  // the window is being taken apart
     const TypedFigure figure = validator->Read(field->text());
     QPalette pal = field->palette();
     pal.setColor(QPalette::Text,
@@ -109,6 +110,12 @@ SpinArrows::SpinArrows(QWidget* parent, const char* name, const QString& what) :
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         layout->addWidget(b);
     }
+}
+
+// The fields' validators read this window's figures; the fields outlive it a little while Qt
+// takes the window apart (a field losing the focus asks its validator), so they go first.
+statform::~statform() {
+    for (QLineEdit* edit : {wintext, losstext, GFtext, GAtext}) edit->setValidator(nullptr);
 }
 
 statform::statform(AppContext& ctx)

@@ -31,6 +31,7 @@ class statform : public QWidget {
     Q_OBJECT
   public:
     explicit statform(AppContext& ctx);
+    ~statform() override;
 
     int CurrentTeam() const { return CurrentTeam_; }
     // Whether any figure or the date differs from what was loaded or last recorded.
