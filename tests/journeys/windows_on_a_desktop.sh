@@ -38,75 +38,7 @@ chmod 700 "$WORK/runtime"
 cp "$(dirname "$0")"/../../data/*.dat "$WORK/data/"
 chmod u+w "$WORK"/data/*.dat
 
-# ---- helpers ---------------------------------------------------------------------------------
-
-fail() {
-    echo "journey: FAILED: $*" >&2
-    [ -n "$PICTURES" ] && import -window root "$PICTURES/failure.png" 2> /dev/null
-    echo "--- windows:" >&2
-    wmctrl -l >&2 || true
-    echo "--- program's messages:" >&2
-    cat "$WORK/tavix.log" >&2 || true
-    exit 1
-}
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-    tenths=$(($1 * 10))
-    shift
-    while ! "$@" > /dev/null 2>&1; do
-        tenths=$((tenths - 1))
-        [ "$tenths" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
-shot() { [ -z "$PICTURES" ] || import -window root "$PICTURES/$1.png"; }
-hex() { printf '0x%x' "$1"; }
-# The newest visible window with exactly this title, leaving out the ids after it.
-window_titled() {
-    title=$1
-    shift
-    for id in $(xdotool search --onlyvisible --name "^$title\$" 2> /dev/null); do
-        skip=""
-        for other in "$@"; do [ "$id" = "$other" ] && skip=1; done
-        [ -z "$skip" ] && found=$id
-    done
-    [ -n "${found:-}" ] && echo "$found" && unset found
-}
-has_window() { [ -n "$(window_titled "$@")" ]; }
-transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*# //p'; }
-# Windows bottom to top, as the window manager stacks them.
-stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'; }
-# Whether window $2 stands above window $1.
-above() {
-    seen=""
-    for id in $(stacking); do
-        [ "$id" = "$(hex "$1")" ] && seen=1
-        [ "$id" = "$(hex "$2")" ] && { [ -n "$seen" ]; return; }
-    done
-    return 1
-}
-running() { kill -0 "$APP_PID" 2> /dev/null; }
-# How many windows are mapped now, menus among them.
-popups() { xdotool search --onlyvisible --class . 2> /dev/null | wc -l; }
-
-# ---- a desktop -------------------------------------------------------------------------------
-
-if [ -n "${TAVIX_JOURNEY_DISPLAY:-}" ]; then
-    DISPLAY=":$TAVIX_JOURNEY_DISPLAY"
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    wait_for 10 xprop -display "$DISPLAY" -root || fail "no X display $DISPLAY"
-else
-    # Xvfb picks a free display and writes its number once it is ready.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$WORK/display" > "$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    wait_for 10 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-    DISPLAY=":$(head -n 1 "$WORK/display")"
-fi
-export DISPLAY
-openbox > "$WORK/openbox.log" 2>&1 &
-WM_PID=$!
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+. "$(dirname "$0")/desktop.inc"
 
 # ---- the program -----------------------------------------------------------------------------
 
