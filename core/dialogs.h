@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes that return the answer, the beep and today's date, as the logic sees them.
 
+#include <functional>
 #include <string>
 
 #include "core/number_format.h"
@@ -28,5 +29,21 @@ class Clock {
 };
 
 inline bool IsPositive(Answer a) { return a == Answer::Ok || a == Answer::Yes; }
+
+// Asks Save / Discard / Cancel about unsaved work before a window goes. Save runs `save`, whose
+// answer says whether the window may go now (false when the save failed, or when it closed the
+// window itself); Discard runs `discard`; Cancel keeps everything. True when the caller closes.
+inline bool MayLeave(Dialogs& dialogs, const std::string& question, const std::string& title,
+                     const std::function<bool()>& save, const std::function<void()>& discard = {}) {
+    switch (dialogs.Show(question, title, Buttons::SaveDiscardCancel, Icon::Exclamation)) {
+        case Answer::Save:
+            return save();
+        case Answer::Discard:
+            if (discard) discard();
+            return true;
+        default:
+            return false;
+    }
+}
 
 }  // namespace tavix

@@ -163,18 +163,9 @@ void Namesform::Infobutton_Click() {
 // Every way out comes here: the close button, the title bar, Esc and the program ending. Names
 // typed and not saved are saved, dropped or kept open for, as the user answers.
 void Namesform::Command1_Click() {
-    if (NamesEdited()) {
-        switch (ctx_.dialogs.Show(kNamesUnsavedQuestion, kNamesSaveQuestionTitle, Buttons::SaveDiscardCancel,
-                                  Icon::Exclamation)) {
-            case Answer::Save:
-                if (!SaveEdits(false)) return;
-                break;
-            case Answer::Discard:
-                break;
-            default:
-                return;
-        }
-    }
+    if (NamesEdited() && !MayLeave(ctx_.dialogs, kNamesUnsavedQuestion, kNamesSaveQuestionTitle,
+                                   [this] { return SaveEdits(false); }))
+        return;
     ctx_.host.CloseSubWindow(this);
 }
 

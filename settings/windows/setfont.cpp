@@ -138,20 +138,14 @@ void Setfont::donebutton_Click() {
 void Setfont::closeEvent(QCloseEvent* event) {
     event->ignore();
     const std::string chosen = ToLatin1(fontlabel->text());
-    if (chosen != ctx_.nba.PrinterFontName) {
-        switch (ctx_.dialogs.Show(SettingsUnsavedText(ctx_.nba.PrinterFontName, chosen), "Tavix Setup",
-                                  Buttons::SaveDiscardCancel, Icon::Exclamation)) {
-            case Answer::Save:
-                ctx_.nba.PrinterFontName = chosen;
-                SaveSettingsAndTell(ctx_);
-                if (fontSaved_) fontSaved_();
-                break;
-            case Answer::Discard:
-                break;
-            default:
-                return;
-        }
-    }
+    if (chosen != ctx_.nba.PrinterFontName &&
+        !MayLeave(ctx_.dialogs, SettingsUnsavedText(ctx_.nba.PrinterFontName, chosen), "Tavix Setup", [&] {
+            ctx_.nba.PrinterFontName = chosen;
+            SaveSettingsAndTell(ctx_);
+            if (fontSaved_) fontSaved_();
+            return true;
+        }))
+        return;
     ctx_.host.CloseSubWindow(this);
 }
 

@@ -72,19 +72,16 @@ void Settingsform::OkButton_Click() {
 // chosen and not saved is saved, dropped or kept open for, as the user answers.
 void Settingsform::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (ctx_.nba.PrinterFontName != savedFont_) {
-        switch (ctx_.dialogs.Show(SettingsUnsavedText(savedFont_, ctx_.nba.PrinterFontName), "Tavix Setup",
-                                  Buttons::SaveDiscardCancel, Icon::Exclamation)) {
-            case Answer::Save:
+    // Save is the OK button, which closes the window itself.
+    if (ctx_.nba.PrinterFontName != savedFont_ &&
+        !MayLeave(
+            ctx_.dialogs, SettingsUnsavedText(savedFont_, ctx_.nba.PrinterFontName), "Tavix Setup",
+            [this] {
                 OkButton_Click();
-                return;
-            case Answer::Discard:
-                ctx_.nba.PrinterFontName = savedFont_;
-                break;
-            default:
-                return;
-        }
-    }
+                return false;
+            },
+            [this] { ctx_.nba.PrinterFontName = savedFont_; }))
+        return;
     ctx_.host.CloseSubWindow(this);
 }
 

@@ -455,19 +455,10 @@ bool statform::Record() {
 // typed and not recorded, in any field or the date, are saved, dropped or kept open for, as the
 // user answers.
 void statform::Exitbutton_Click() {
-    if (ChangesDetected()) {
-        switch (ctx_.dialogs.Show(UnrecordedChangesText(), "Tavix", Buttons::SaveDiscardCancel,
-                                  Icon::Exclamation)) {
-            case Answer::Save:
-                if (!Record()) return;
-                break;
-            case Answer::Discard:
-                RestoreEntrySnapshot(ctx_.nba, saved_);
-                break;
-            default:
-                return;
-        }
-    }
+    if (ChangesDetected() && !MayLeave(
+                                 ctx_.dialogs, UnrecordedChangesText(), "Tavix", [this] { return Record(); },
+                                 [this] { RestoreEntrySnapshot(ctx_.nba, saved_); }))
+        return;
     ctx_.host.CloseSubWindow(this);
 }
 
