@@ -18,27 +18,7 @@ set -eu
 TAVIX=$(realpath "$1")
 LISTS=$(realpath "$2")
 PICTURES=${3:-}
-for tool in Xvfb openbox xdotool wmctrl xprop; do
-    command -v "$tool" > /dev/null || { echo "journey: $tool is not installed: skipped"; exit 77; }
-done
 locale -a | grep -qix 'de_DE.utf-\?8' || { echo "journey: no de_DE.UTF-8 locale: skipped"; exit 77; }
-if [ -n "$PICTURES" ]; then
-    command -v import > /dev/null || { echo "journey: import (ImageMagick) is needed for pictures" >&2; exit 2; }
-    mkdir -p "$PICTURES"
-fi
-
-WORK=$(mktemp -d)
-XVFB_PID="" WM_PID="" APP_PID=""
-cleanup() {
-    for pid in $APP_PID $WM_PID $XVFB_PID; do kill "$pid" 2> /dev/null || true; done
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-mkdir -p "$WORK/data" "$WORK/home" "$WORK/runtime"
-chmod 700 "$WORK/runtime"
-cp "$(dirname "$0")"/../../data/*.dat "$WORK/data/"
-chmod u+w "$WORK"/data/*.dat
-
 . "$(dirname "$0")/desktop.inc"
 
 # ---- the program -----------------------------------------------------------------------------
