@@ -10,12 +10,12 @@ namespace {
 
 class QtDesktopServices : public DesktopServices {
   public:
-    explicit QtDesktopServices(Dialogs& dialogs)
+    QtDesktopServices(Dialogs& dialogs, Timers& timers)
         : dialogs_(dialogs),
           printers_([&dialogs](const std::string& message) {
               dialogs.Show(message, "Tavix", Buttons::Ok, Icon::Information);
           }),
-          help_(dialogs) {}
+          help_(dialogs, timers) {}
 
     PrinterProvider& Printers() override { return printers_; }
     HelpLauncher& Help() override { return help_; }
@@ -30,6 +30,7 @@ class QtDesktopServices : public DesktopServices {
 }  // namespace
 }  // namespace tavix
 
-extern "C" Q_DECL_EXPORT tavix::DesktopServices* tavix_create_desktop_services(tavix::Dialogs& dialogs) {
-    return new tavix::QtDesktopServices(dialogs);
+extern "C" Q_DECL_EXPORT tavix::DesktopServices* tavix_create_desktop_services(tavix::Dialogs& dialogs,
+                                                                               tavix::Timers& timers) {
+    return new tavix::QtDesktopServices(dialogs, timers);
 }

@@ -7,6 +7,7 @@
 #include "core/dialogs.h"
 #include "core/printer.h"
 #include "platform/help_launcher.h"
+#include "platform/timers.h"
 
 class QWidget;
 
@@ -21,8 +22,9 @@ class DesktopServices {
     virtual bool RunPrinterSetup(QWidget* parent) = 0;
 };
 
-// The module's one entry point: makes the services, which tell the user things through `dialogs`.
-using CreateDesktopServicesFunction = DesktopServices* (*)(Dialogs& dialogs);
+// The module's one entry point: makes the services, which tell the user things through `dialogs`
+// and wait through the program's `timers`.
+using CreateDesktopServicesFunction = DesktopServices* (*)(Dialogs& dialogs, Timers& timers);
 inline constexpr char kCreateDesktopServicesSymbol[] = "tavix_create_desktop_services";
 
 }  // namespace tavix

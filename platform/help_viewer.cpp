@@ -23,7 +23,6 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -97,7 +96,8 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     return QTextBrowser::loadResource(type, name);
 }
 
-HelpWindow::HelpWindow(QHelpEngine& engine, LinkOpener& links) : engine_(engine), links_(links) {
+HelpWindow::HelpWindow(QHelpEngine& engine, LinkOpener& links, Timers& timers)
+    : engine_(engine), links_(links) {
     setObjectName("HelpWindow");
     setWindowTitle("Tavix Help");
     SetAccessible(this, QAccessible::Window);  // read as a window of its own, not a bare area
@@ -139,9 +139,10 @@ HelpWindow::HelpWindow(QHelpEngine& engine, LinkOpener& links) : engine_(engine)
     indexLayout->addWidget(pageList_, 2);
     indexLayout->addWidget(searchStatus_);
     tabs_->addTab(indexPage, "&Index");
-    searchDelay_ = new QTimer(this);
-    searchDelay_->setSingleShot(true);
-    searchDelay_->setInterval(250);
+    searchDelay_ = timers.Make(250, [this] {
+        searchDelay_->Stop();
+        SearchPages();
+    });
 
     note_ = new QLabel;
     note_->setObjectName("note");
@@ -191,9 +192,8 @@ HelpWindow::HelpWindow(QHelpEngine& engine, LinkOpener& links) : engine_(engine)
     connect(searchField_, &QLineEdit::textChanged, this, [this](const QString& text) {
         const QModelIndex best = engine_.indexModel()->filter(text.trimmed());
         if (best.isValid()) indexList_->setCurrentIndex(best);
-        searchDelay_->start();
+        searchDelay_->Start();
     });
-    connect(searchDelay_, &QTimer::timeout, this, &HelpWindow::SearchPages);
     connect(engine_.indexModel(), &QHelpIndexModel::indexCreated, this, [this] {
         const QModelIndex best = engine_.indexModel()->filter(searchField_->text().trimmed());
         if (best.isValid()) indexList_->setCurrentIndex(best);
@@ -296,9 +296,9 @@ void HelpWindow::OpenBestMatch() {
         OpenIndexEntry(current);
         return;
     }
-    if (searchDelay_->isActive() || searching_ || indexing_ || searchedFor_ != searchField_->text()) {
+    if (searchDelay_->IsActive() || searching_ || indexing_ || searchedFor_ != searchField_->text()) {
         openWhenFound_ = true;
-        if (searchDelay_->isActive()) searchDelay_->stop();
+        searchDelay_->Stop();
         SearchPages();
         return;
     }
@@ -351,8 +351,8 @@ void HelpWindow::ShowPagesFound(int count) {
     if (std::exchange(openWhenFound_, false)) OpenBestMatch();
 }
 
-QtHelpLauncher::QtHelpLauncher(Dialogs& dialogs, const QString& collection, LinkOpener* links)
-    : dialogs_(dialogs), source_(collection), links_(links ? *links : desktopLinks_) {}
+QtHelpLauncher::QtHelpLauncher(Dialogs& dialogs, Timers& timers, const QString& collection, LinkOpener* links)
+    : dialogs_(dialogs), timers_(timers), source_(collection), links_(links ? *links : desktopLinks_) {}
 
 QtHelpLauncher::~QtHelpLauncher() {
     // The window's views use the engine's models, so it goes first.
@@ -389,7 +389,7 @@ bool QtHelpLauncher::EnsureEngine() {
 }
 
 HelpWindow* QtHelpLauncher::EnsureWindow() {
-    if (!window_) window_ = new HelpWindow(*engine_, links_);
+    if (!window_) window_ = new HelpWindow(*engine_, links_, timers_);
     return window_;
 }
 

@@ -11,13 +11,13 @@
 
 #include "core/dialogs.h"
 #include "platform/help_launcher.h"
+#include "platform/timers.h"
 
 class QHelpEngine;
 class QLineEdit;
 class QListView;
 class QListWidget;
 class QTabWidget;
-class QTimer;
 class QToolButton;
 class QTreeView;
 class QLabel;
@@ -56,7 +56,7 @@ class HelpBrowser : public QTextBrowser {
 class HelpWindow : public QWidget {
     Q_OBJECT
   public:
-    HelpWindow(QHelpEngine& engine, LinkOpener& links);
+    HelpWindow(QHelpEngine& engine, LinkOpener& links, Timers& timers);
 
     void ShowUrl(const QUrl& url, const QString& note = QString());
     void ShowIndexSearch();
@@ -92,7 +92,7 @@ class HelpWindow : public QWidget {
     QListView* indexList_;
     QListWidget* pageList_;
     QLabel* searchStatus_;
-    QTimer* searchDelay_;
+    std::unique_ptr<Timer> searchDelay_;  // the pause in typing before the pages are searched
     QToolButton* back_;
     QToolButton* forward_;
     QLabel* note_;
@@ -104,8 +104,8 @@ class QtHelpLauncher : public HelpLauncher {
     // `collection` is the compiled help (FindHelpCollection() when empty); a copy is made in a
     // writable cache folder, since the engine writes its search index beside it. Links that
     // leave the help go to `links` (the desktop's browser when null).
-    explicit QtHelpLauncher(Dialogs& dialogs, const QString& collection = QString(),
-                            LinkOpener* links = nullptr);
+    QtHelpLauncher(Dialogs& dialogs, Timers& timers, const QString& collection = QString(),
+                   LinkOpener* links = nullptr);
     ~QtHelpLauncher() override;
 
     void ShowHelpTopic(const std::string& keyword) override;
@@ -123,6 +123,7 @@ class QtHelpLauncher : public HelpLauncher {
     static void Raise(HelpWindow* window);
 
     Dialogs& dialogs_;
+    Timers& timers_;
     QString source_;
     DesktopLinkOpener desktopLinks_;
     LinkOpener& links_;

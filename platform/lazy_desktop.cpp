@@ -4,8 +4,8 @@
 
 namespace tavix {
 
-LazyDesktop::LazyDesktop(Dialogs& dialogs, std::string modulePath)
-    : dialogs_(dialogs), modulePath_(std::move(modulePath)) {}
+LazyDesktop::LazyDesktop(Dialogs& dialogs, Timers& timers, std::string modulePath)
+    : dialogs_(dialogs), timers_(timers), modulePath_(std::move(modulePath)) {}
 
 DesktopServices* LazyDesktop::Services() {
     if (services_ || !error_.empty()) return services_.get();
@@ -20,7 +20,7 @@ DesktopServices* LazyDesktop::Services() {
         error_ = library_.errorString().toStdString();
         return nullptr;
     }
-    services_.reset(create(dialogs_));
+    services_.reset(create(dialogs_, timers_));
     return services_.get();
 }
 

@@ -14,7 +14,7 @@ namespace tavix {
 class LazyDesktop : public PrinterProvider, public HelpLauncher {
   public:
     // `modulePath` is the module's file (FindDesktopModule()); empty when it was not found.
-    LazyDesktop(Dialogs& dialogs, std::string modulePath);
+    LazyDesktop(Dialogs& dialogs, Timers& timers, std::string modulePath);
 
     Printer& Begin(const std::string& documentName) override;
     void ShowHelpTopic(const std::string& keyword) override;
@@ -30,6 +30,7 @@ class LazyDesktop : public PrinterProvider, public HelpLauncher {
     void ReportMissingHelp();
 
     Dialogs& dialogs_;
+    Timers& timers_;
     std::string modulePath_;
     QLibrary library_;
     std::unique_ptr<DesktopServices> services_;  // after the library: goes first, while its code is there

@@ -5,7 +5,7 @@ PACKAGES="git cmake ninja-build g++ clang clang-format libclang-rt-14-dev ccache
 qt6-documentation-tools libqt6help6 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth poppler-utils
 cups cups-client libcups2-dev printer-driver-cups-pdf fonts-dejavu-core time openbox xdotool wmctrl x11-utils
 nlohmann-json3-dev dpkg-dev debhelper lintian appstream desktop-file-utils man-db bash-completion locales
-librsvg2-bin"
+librsvg2-bin xclip at-spi2-core python3-pyatspi dbus imagemagick"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -18,6 +18,7 @@
 
 #include "platform/app_paths.h"
 #include "platform/help_viewer.h"
+#include "tests/support/manual_timers.h"
 #include "tests/support/scripted_dialogs.h"
 
 using namespace tavix;
@@ -51,6 +52,7 @@ bool ClickLink(QTextBrowser* browser, const QString& words) {
 class HelpViewerTest : public QObject {
     Q_OBJECT
     testing::ScriptedDialogs dialogs_;
+    testing::ManualTimers timers_;
     RecordingLinks links_;
     std::unique_ptr<QtHelpLauncher> help_;
 
@@ -61,6 +63,9 @@ class HelpViewerTest : public QObject {
         auto* model = help_->Window()->IndexList()->model();
         QTRY_VERIFY_WITH_TIMEOUT(model->rowCount() > 5, 10000);
         QTest::keyClicks(help_->Window()->SearchField(), typed);
+        // The pages are searched once the typing pauses, not at every key.
+        QVERIFY(!help_->Window()->SearchStatus()->text().contains(typed));
+        timers_.Advance(250);
     }
 
   private slots:
@@ -68,7 +73,7 @@ class HelpViewerTest : public QObject {
         QStandardPaths::setTestModeEnabled(true);
         if (FindHelpCollection().isEmpty())
             QFAIL("The compiled help (help/tavix.qhc) is missing: build tavix_help");
-        help_ = std::make_unique<QtHelpLauncher>(dialogs_, QString(), &links_);
+        help_ = std::make_unique<QtHelpLauncher>(dialogs_, timers_, QString(), &links_);
     }
     void cleanupTestCase() { help_.reset(); }
 
@@ -247,7 +252,7 @@ class HelpViewerTest : public QObject {
 
     void missingHelpFileIsReported() {
         testing::ScriptedDialogs dialogs;
-        QtHelpLauncher missing(dialogs, "/nonexistent/help/tavix.qhc");
+        QtHelpLauncher missing(dialogs, timers_, "/nonexistent/help/tavix.qhc");
         missing.ShowHelpTopic(HelpKeyword::Contents);
         missing.ShowHelpSearch();
         QVERIFY(!missing.Window() && !dialogs.shown.empty());

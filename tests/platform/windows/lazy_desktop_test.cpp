@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "platform/lazy_desktop.h"
+#include "tests/support/manual_timers.h"
 #include "tests/support/scripted_dialogs.h"
 
 using namespace tavix;
@@ -44,7 +45,8 @@ class LazyDesktopTest : public QObject {
         junk.close();
 
         testing::ScriptedDialogs dialogs;
-        LazyDesktop desktop(dialogs, path.toStdString());
+        testing::ManualTimers timers;
+        LazyDesktop desktop(dialogs, timers, path.toStdString());
         desktop.ShowHelpSearch();
         if (opens) {
             QVERIFY(desktop.LoadError().empty());

@@ -203,11 +203,11 @@ int Run(const QString& dataDir) {
     QtPrinterProvider printers([&dialogs](const std::string& message) {
         dialogs.Show(message, "Tavix", Buttons::Ok, Icon::Information);
     });
-    QtHelpLauncher help(dialogs);
+    SystemTimers timers;
+    QtHelpLauncher help(dialogs, timers);
     NBA nba;
 
     QDir::setCurrent(dataDir);
-    SystemTimers timers;
     Form2 main(nba, dialogs, clock, timers, printers, help, dataDir.toStdString());
     main.Form_Load(QDir(dataDir).filePath("TVX.ini").toStdString());
     AppContext& ctx = main.Context();

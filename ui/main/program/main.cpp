@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
     const std::string settingsPath = tavix::SettingsFilePath();
     tavix::SystemClock clock;
     // Printers and help are opened on first use.
-    tavix::LazyDesktop desktop(dialogs, tavix::FindDesktopModule());
-
     tavix::SystemTimers timers;
+    tavix::LazyDesktop desktop(dialogs, timers, tavix::FindDesktopModule());
+
     auto main = std::make_unique<tavix::Form2>(nba, dialogs, clock, timers, desktop, desktop, dataDir);
     main->SetPrinterSetup([&] { desktop.RunPrinterSetup(main.get()); });
     dialogs.SetWorkingWindow([&] { return main ? main->WorkingSubWindow() : nullptr; });

@@ -313,7 +313,8 @@ class AccessibilityTest : public QObject {
     // The help window is the program's own too.
     void helpWindowNamed() {
         testing::ScriptedDialogs dialogs;
-        QtHelpLauncher help(dialogs);
+        testing::ManualTimers timers;
+        QtHelpLauncher help(dialogs, timers);
         help.ShowHelpTopic(HelpKeyword::Contents);
         QVERIFY(help.Window());
         const QStringList faults = Faults(help.Window());
