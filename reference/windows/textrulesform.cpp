@@ -145,7 +145,8 @@ textrulesform::textrulesform(AppContext& ctx) : ctx_(ctx) {
     Image2->hide();
     Image3 = new CourtPicture(CourtPicture::Kind::BasketArea, Panel3D1);
     Image3->setObjectName("Image3");
-    Image3->setMinimumSize(TwipsSize(7035, 1650) / 2);
+    // Its notes keep their type size, so the drawing is not made narrower than designed.
+    Image3->setMinimumSize(TwipsSize(7035, 1650));
     Image3->hide();
 
     List1 = new QListWidget(Panel3D1);
