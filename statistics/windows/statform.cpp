@@ -192,9 +192,6 @@ void statform::BuildControls() {
                                                          {GFtext, "Offensive scoring average"},
                                                          {GAtext, "Defensive scoring average"}};
     for (auto [edit, name] : spoken) edit->setAccessibleName(name);
-    setTabOrder(wintext, losstext);
-    setTabOrder(losstext, GFtext);
-    setTabOrder(GFtext, GAtext);
     for (QLineEdit* edit : {wintext, losstext})
         connect(edit, &QLineEdit::textChanged, this, [this] { ShowGamesAndPct(); });
 
@@ -254,9 +251,14 @@ void statform::BuildControls() {
     connect(RecordButton, &QToolButton::clicked, this, [this] { RecordButton_Click(); });
     connect(Exitbutton, &QToolButton::clicked, this, [this] { Exitbutton_Click(); });
     connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
-    setTabOrder(GAtext, RecordButton);
-    setTabOrder(RecordButton, Exitbutton);
-    setTabOrder(Exitbutton, InfoButton);
+    // Tab goes in reading order: the moves, the figures, the date's arrows, then the buttons.
+    QWidget* previous = teamdnbutton;
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             teamupbutton, wintext, losstext, GFtext, GAtext, monthspin->up, monthspin->down, Dayspin->up,
+             Dayspin->down, Yearspin->up, Yearspin->down, RecordButton, Exitbutton, InfoButton}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void statform::Form_Load() {
