@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QValidator>
@@ -249,6 +250,9 @@ void statform::BuildControls() {
     layout->addLayout(bottom);
     layout->activate();
     connect(RecordButton, &QToolButton::clicked, this, [this] { RecordButton_Click(); });
+    // Recording from the keyboard, wherever the focus is, as a document is saved.
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            [this] { RecordButton_Click(); });
     connect(Exitbutton, &QToolButton::clicked, this, [this] { Exitbutton_Click(); });
     connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
     // Tab goes in reading order: the moves, the figures, the date's arrows, then the buttons.
