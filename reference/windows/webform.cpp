@@ -1,5 +1,6 @@
 #include "reference/windows/webform.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -9,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 #include "platform/accessible.h"
 #include "platform/picture_buttons.h"
@@ -21,10 +23,12 @@
 namespace tavix {
 namespace {
 
+// The sizes were chosen beside a 9-point desktop font; they grow and shrink with the user's.
 QFont ArialFont(double points, bool bold = false, bool underline = false) {
     QFont f("Arial");
     f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(points);
+    const double desktop = QApplication::font().pointSizeF();
+    f.setPointSizeF(desktop > 0 ? points * std::max(1.0, desktop / 9) : points);
     f.setBold(bold);
     f.setUnderline(underline);
     return f;
@@ -38,12 +42,9 @@ webform::webform(AppContext& ctx) : ctx_(ctx) {
 
     Command1 = new QPushButton(this);
     Command1->setObjectName("Command1");
-    Command1->setFixedSize(TwipsSize(7845, 1335));
     Command1->setFlat(true);
     Command1->setFocusPolicy(Qt::NoFocus);
     Command1->setAccessibleName("Tavix Recommended Web Sites");
-    Command1->setIcon(QIcon(DrawBanner(Command1->size(), "Tavix", "Recommended Web Sites")));
-    Command1->setIconSize(Command1->size());
 
     // The theme's link colour, made lighter or darker where the theme left it unreadable.
     const QColor ground = palette().color(QPalette::Window);
@@ -116,6 +117,10 @@ webform::webform(AppContext& ctx) : ctx_(ctx) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(Command1);
     layout->addLayout(body);
+    // The banner spans the window: as designed, or as wide as a larger font makes the texts.
+    Command1->setFixedSize(std::max(Twips(7845), body->sizeHint().width()), Twips(1335));
+    Command1->setIcon(QIcon(DrawBanner(Command1->size(), "Tavix", "Recommended Web Sites")));
+    Command1->setIconSize(Command1->size());
     layout->activate();
 
     Form_Load();
