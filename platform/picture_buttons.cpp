@@ -437,6 +437,13 @@ QToolButton* PictureButton(QWidget* parent, const char* objectName, Glyph glyph,
     return button;
 }
 
+QToolButton* PictureButton(QWidget* parent, const char* objectName, Glyph glyph, const QString& toolTip,
+                           QSize size) {
+    QToolButton* button = PictureButton(parent, objectName, glyph, toolTip, QRect(QPoint(), size));
+    button->setFixedSize(size);
+    return button;
+}
+
 QToolButton* HelpButtonOf(QWidget* window) {
     QToolButton* found = nullptr;
     for (QToolButton* button : window->findChildren<QToolButton*>()) {

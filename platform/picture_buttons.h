@@ -55,6 +55,11 @@ QIcon GlyphIcon(Glyph glyph);
 QToolButton* PictureButton(QWidget* parent, const char* objectName, Glyph glyph, const QString& toolTip,
                            QRect geometry);
 
+// The same for a window laid out by a layout: the button keeps `size` (pixels; see TwipsSize), the
+// size of its picture, whatever room the layout has.
+QToolButton* PictureButton(QWidget* parent, const char* objectName, Glyph glyph, const QString& toolTip,
+                           QSize size);
+
 // The button of `window` that opens its help, as F1 does: a picture button with the "i" (help on
 // this window) or, failing one, the question mark, on show and enabled. Null when there is none.
 QToolButton* HelpButtonOf(QWidget* window);

@@ -4,6 +4,7 @@
 
 #include "core/data_files.h"
 #include "core/number_format.h"
+#include "statistics/stat_entry.h"
 
 namespace tavix {
 namespace {
@@ -27,7 +28,8 @@ constexpr int kGuardGames = 40;
 const char kRecordAgainAdvice[] = "Your figures are still here; try Record again.";
 const char kGatheringFormTitle[] = "Tavix Statistics";
 
-std::string NewSeasonWarningText() {
+std::string NewSeasonWarningText(int seasonGames) {
+    const std::string games = "its " + PlainInteger(seasonGames) + " games.  Its best to have the";
     return Join({"This function processes the Statistics from ",
                  "last season and prepares the program to make",
                  "predictions for a new year.",
@@ -36,7 +38,7 @@ std::string NewSeasonWarningText() {
                  "will be assigned to the previous year.",
                  "",
                  "Each team should have played at least 40 of",
-                 "its 50 games.  Its best to have the",
+                 games.c_str(),
                  "statistics complete for the full year.",
                  "Statistics from the previous year will be",
                  "factored with those of a new year for the",
@@ -87,8 +89,8 @@ std::string StatisticsSaveFailedText(const std::string& reason, const std::strin
 }
 
 NewSeasonOutcome NewSeasonSetup(NBA& nba, Dialogs& dialogs, const std::string& dataDir) {
-    if (!IsPositive(dialogs.Show(NewSeasonWarningText(), "Tavix", Buttons::YesNo, Icon::Question,
-                                 DefaultButton::Second)))
+    if (!IsPositive(dialogs.Show(NewSeasonWarningText(SeasonGames(nba)), "Tavix", Buttons::YesNo,
+                                 Icon::Question, DefaultButton::Second)))
         return NewSeasonOutcome::Declined;
     if (!NewSeasonGamesGuardPasses(nba)) {
         dialogs.Beep();

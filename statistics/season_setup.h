@@ -11,7 +11,7 @@
 namespace tavix {
 
 // The first confirmation, lines joined by LF then CR as the old message boxes expected.
-std::string NewSeasonWarningText();
+std::string NewSeasonWarningText(int seasonGames);  // the games each club plays this season
 // The second confirmation, joined the same way.
 std::string NewSeasonConfirmText();
 

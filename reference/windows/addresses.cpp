@@ -1,5 +1,6 @@
 #include "reference/windows/addresses.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -19,34 +20,46 @@ namespace tavix {
 Addresses::Addresses(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle("NBA Team Addresses");
     SetHelpKeyword(this, HelpKeyword::Addresses);
-    SetClientSizeTwips(this, 9435, 4950);
 
     Panel3D1 = new QFrame(this);
     Panel3D1->setObjectName("Panel3D1");
     SetPanelFrame(Panel3D1, QFrame::Raised, 2);
-    Panel3D1->setGeometry(TwipsRect(60, 60, 9315, 3885));
 
     List1 = new QListWidget(Panel3D1);
     List1->setObjectName("List1");
     List1->setAccessibleName("Team mailing addresses");
-    List1->setGeometry(TwipsRect(150, 150, 9015, 3540));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
         if (!List1->selectedItems().isEmpty()) List1_Click();
     });
+    auto* panelLayout = new QVBoxLayout(Panel3D1);
+    panelLayout->setContentsMargins(Twips(90), Twips(90), Twips(90), Twips(90));
+    panelLayout->addWidget(List1);
 
-    Printbutton =
-        PictureButton(this, "Printbutton", Glyph::Printer, "Print Listing", TwipsRect(3360, 4080, 1095, 375));
-    Donebutton =
-        PictureButton(this, "Donebutton", Glyph::Door, "Close Listing", TwipsRect(5040, 4080, 1095, 375));
+    Printbutton = PictureButton(this, "Printbutton", Glyph::Printer, "Print Listing", TwipsSize(1095, 375));
+    Donebutton = PictureButton(this, "Donebutton", Glyph::Door, "Close Listing", TwipsSize(1095, 375));
     connect(Printbutton, &QToolButton::clicked, this, [this] { Printbutton_Click(); });
     connect(Donebutton, &QToolButton::clicked, this, [this] { Donebutton_Click(); });
 
     NoteLabel = new QLabel(kAddressesNotOnFileNote, this);
     NoteLabel->setObjectName("NoteLabel");
     NoteLabel->setAlignment(Qt::AlignCenter);
-    NoteLabel->setGeometry(TwipsRect(60, 4560, 9315, 285));
+    NoteLabel->setWordWrap(true);
+
+    // The list takes whatever room the window is given; the buttons stay together under its middle.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Printbutton);
+    buttons->addSpacing(Twips(585));
+    buttons->addWidget(Donebutton);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(Twips(60), Twips(60), Twips(60), Twips(60));
+    layout->addWidget(Panel3D1, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(NoteLabel);
+    resize(TwipsSize(9435, 4950).expandedTo(sizeHint()));
 
     Form_Load();
 }

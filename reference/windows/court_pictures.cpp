@@ -359,6 +359,18 @@ CourtPicture::CourtPicture(Kind kind, QWidget* parent) : QWidget(parent), kind_(
     SetAccessible(this, QAccessible::Graphic,
                   kind == Kind::FullCourt ? "The full court, drawn to scale, with its lines and measurements"
                                           : "The basket end of the court, each line named with its distance");
+    // What the drawing shows, for a reader who cannot see it.
+    setAccessibleDescription(
+        kind == Kind::FullCourt
+            ? "The court is 94 ft long and 50 ft wide. Each end has a lane 16 ft wide; the free-throw "
+              "line is 19 ft from the baseline and 15 ft from the backboard. The centre circle has a "
+              "6 ft radius around an inner circle of 2 ft. The three-point line runs 22 ft from the "
+              "basket in the corners and 23 ft 9 in around the arc."
+            : "The basket end: the backboard, 6 ft wide, stands 4 ft in from the baseline; the basket, "
+              "an 18-inch ring 10 ft high, is centred 5 ft 3 in from the baseline. The restricted "
+              "area is an arc 4 ft from the centre of the basket. The lane is 16 ft wide, the "
+              "free-throw line 19 ft from the baseline, and the free-throw circle has a 6 ft radius. "
+              "The three-point line is 22 ft from the basket in the corners and 23 ft 9 in around the arc.");
 }
 
 void CourtPicture::paintEvent(QPaintEvent*) {

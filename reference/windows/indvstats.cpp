@@ -1,5 +1,6 @@
 #include "reference/windows/indvstats.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QListWidget>
@@ -16,30 +17,43 @@ namespace tavix {
 
 IndvSTATS::IndvSTATS(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle("NBA Team Rosters");
-    SetClientSizeTwips(this, 9135, 5190);
 
     Panel3D1 = new QFrame(this);
     Panel3D1->setObjectName("Panel3D1");
     SetPanelFrame(Panel3D1, QFrame::Raised, 2);
-    Panel3D1->setGeometry(TwipsRect(0, 0, 9135, 4470));
 
     List1 = new QListWidget(Panel3D1);
     List1->setObjectName("List1");
     List1->setAccessibleName("Team rosters");
-    List1->setGeometry(TwipsRect(120, 120, 8895, 4230));
     List1->setFont(FixedPitchFont(8.25, true));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     List1->setUniformItemSizes(true);
+    auto* panelLayout = new QVBoxLayout(Panel3D1);
+    panelLayout->setContentsMargins(Twips(120), Twips(120), Twips(120), Twips(120));
+    panelLayout->addWidget(List1);
 
-    InfoButton = PictureButton(this, "InfoButton", Glyph::Info, "Help on Printing Lists",
-                               TwipsRect(240, 4575, 1095, 495));
-    PrintButton =
-        PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsRect(4020, 4575, 1095, 495));
-    DoneButton =
-        PictureButton(this, "DoneButton", Glyph::Door, "Close Rosters", TwipsRect(7800, 4575, 1095, 495));
+    InfoButton =
+        PictureButton(this, "InfoButton", Glyph::Info, "Help on Printing Lists", TwipsSize(1095, 495));
+    PrintButton = PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsSize(1095, 495));
+    DoneButton = PictureButton(this, "DoneButton", Glyph::Door, "Close Rosters", TwipsSize(1095, 495));
     connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
     connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
+
+    // The list takes the room the window is given; the buttons keep to the left, middle and right.
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(Twips(240), 0, Twips(240), Twips(120));
+    buttons->addWidget(InfoButton);
+    buttons->addStretch();
+    buttons->addWidget(PrintButton);
+    buttons->addStretch();
+    buttons->addWidget(DoneButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(Twips(105));
+    layout->addWidget(Panel3D1, 1);
+    layout->addLayout(buttons);
+    resize(TwipsSize(9135, 5190).expandedTo(sizeHint()));
 
     Form_Load();
 }

@@ -1,6 +1,8 @@
 #include "reference/windows/namesform.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,14 +33,9 @@ class NameValidator : public QValidator {
     }
 };
 
-constexpr double kUpperTop = 780, kLowerTop = 3600, kRowStep = 300, kRowHeight = 285;
-constexpr double kCityLeft = 240, kCityWidth = 1335, kNickLeft = 1800, kNickWidth = 1605;
-
-QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, double left, double top,
-                    double width, bool bold) {
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, bool bold) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(TwipsRect(left, top, width, 255));
     if (bold) {
         QFont f = label->font();
         f.setBold(true);
@@ -51,55 +48,83 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, doub
 
 Namesform::Namesform(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle(kNamesWindowTitle);
-    SetClientSizeTwips(this, 8640, 6465);
 
     Frame1 = new QGroupBox("Eastern Conference", this);
     Frame1->setObjectName("Frame1");
-    Frame1->setGeometry(TwipsRect(180, 30, 3645, 6285));
     Frame2 = new QGroupBox("Western Conference", this);
     Frame2->setObjectName("Frame2");
-    Frame2->setGeometry(TwipsRect(4020, 30, 3645, 6285));
 
-    Label1 = MakeCaption(Frame1, "Label1", "Atlantic Division", kCityLeft, 330, 3000, true);
-    Label3 = MakeCaption(Frame1, "Label3", "Central Division", kCityLeft, 3150, 3000, true);
-    Label4 = MakeCaption(Frame2, "Label4", "Midwest Division", kCityLeft, 330, 3000, true);
-    Label6 = MakeCaption(Frame2, "Label6", "Pacific Division", kCityLeft, 3150, 3000, true);
-    Label7[0] = MakeCaption(Frame1, "Label7(0)", "Team name", kNickLeft, 540, kNickWidth, false);
-    Label7[1] = MakeCaption(Frame2, "Label7(1)", "Team name", kNickLeft, 540, kNickWidth, false);
+    Label1 = MakeCaption(Frame1, "Label1", "Atlantic Division", true);
+    Label3 = MakeCaption(Frame1, "Label3", "Central Division", true);
+    Label4 = MakeCaption(Frame2, "Label4", "Midwest Division", true);
+    Label6 = MakeCaption(Frame2, "Label6", "Pacific Division", true);
+    Label7[0] = MakeCaption(Frame1, "Label7(0)", "Team name", false);
+    Label7[1] = MakeCaption(Frame2, "Label7(1)", "Team name", false);
 
-    // Rows follow the division ranges: the upper block of each frame holds its first division.
-    for (int t = 1; t <= kLeagueTeams; ++t) {
-        QWidget* frame = t <= 15 ? Frame1 : Frame2;
-        int firstOfBlock = t <= 7 ? 1 : t <= 15 ? 8 : t <= 22 ? 16 : 23;
-        double blockTop = (t <= 7 || (t >= 16 && t <= 22)) ? kUpperTop : kLowerTop;
-        double top = blockTop + (t - firstOfBlock) * kRowStep;
-        Text1[t] = MakeNameBox(frame, "Text1", t, kCityLeft, top, kCityWidth);
-        Text2[t] = MakeNameBox(frame, "Text2", t, kNickLeft, top, kNickWidth);
-        // A screen reader cannot see which row a box sits in: its name says so.
-        const QString row =
-            QString("%1 Division %2").arg(DivisionName(DivisionOf(t))).arg(t - firstOfBlock + 1);
-        Text1[t]->setAccessibleName("City, " + row);
-        Text2[t]->setAccessibleName("Team name, " + row);
+    // Each frame: its upper division with the column heading, then its lower division, one row a
+    // team, city beside nickname. The rows follow the division ranges.
+    const std::array<QGridLayout*, 2> grids = {new QGridLayout(Frame1), new QGridLayout(Frame2)};
+    const std::array<QLabel*, 4> divisions = {Label1, Label3, Label4, Label6};
+    for (int f = 0; f < 2; ++f) {
+        grids[f]->setHorizontalSpacing(Twips(225));
+        grids[f]->setVerticalSpacing(Twips(15));
+        grids[f]->setColumnStretch(0, 1335);
+        grids[f]->setColumnStretch(1, 1605);
+        grids[f]->addWidget(divisions[f * 2], 0, 0, 1, 2);
+        grids[f]->addWidget(Label7[f], 1, 1);
     }
+    int row = 2;
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        const bool east = t <= 15;
+        QGridLayout* grid = grids[east ? 0 : 1];
+        const int firstOfBlock = t <= 7 ? 1 : t <= 15 ? 8 : t <= 22 ? 16 : 23;
+        if (t == 16) row = 2;
+        if (t == 8 || t == 23) {
+            grid->setRowMinimumHeight(row++, Twips(240));
+            grid->addWidget(divisions[t == 8 ? 1 : 3], row++, 0, 1, 2);
+        }
+        Text1[t] = MakeNameBox(east ? Frame1 : Frame2, "Text1", t);
+        Text2[t] = MakeNameBox(east ? Frame1 : Frame2, "Text2", t);
+        grid->addWidget(Text1[t], row, 0);
+        grid->addWidget(Text2[t], row, 1);
+        ++row;
+        // A screen reader cannot see which row a box sits in: its name says so.
+        const QString place =
+            QString("%1 Division %2").arg(DivisionName(DivisionOf(t))).arg(t - firstOfBlock + 1);
+        Text1[t]->setAccessibleName("City, " + place);
+        Text2[t]->setAccessibleName("Team name, " + place);
+    }
+    for (QGridLayout* grid : grids) grid->setRowStretch(grid->rowCount(), 1);
 
-    Infobutton = PictureButton(this, "Infobutton", Glyph::Info, "Help on Name changes",
-                               TwipsRect(7830, 300, 615, 615));
-    savebutton =
-        PictureButton(this, "savebutton", Glyph::Diskette, "Save Changes", TwipsRect(7830, 1080, 615, 615));
-    Command1 = PictureButton(this, "Command1", Glyph::Door, "Close Names & Locations",
-                             TwipsRect(7830, 5580, 615, 615));
+    Infobutton = PictureButton(this, "Infobutton", Glyph::Info, "Help on Name changes", TwipsSize(615, 615));
+    savebutton = PictureButton(this, "savebutton", Glyph::Diskette, "Save Changes", TwipsSize(615, 615));
+    Command1 = PictureButton(this, "Command1", Glyph::Door, "Close Names & Locations", TwipsSize(615, 615));
     connect(Infobutton, &QToolButton::clicked, this, [this] { Infobutton_Click(); });
     connect(savebutton, &QToolButton::clicked, this, [this] { savebutton_Click(); });
     connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
 
+    auto* buttons = new QVBoxLayout;
+    buttons->setContentsMargins(0, Twips(270), 0, Twips(120));
+    buttons->setSpacing(Twips(165));
+    buttons->addWidget(Infobutton);
+    buttons->addWidget(savebutton);
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(Twips(180), Twips(30), Twips(195), Twips(150));
+    layout->setSpacing(Twips(195));
+    layout->addWidget(Frame1, 1);
+    layout->addWidget(Frame2, 1);
+    layout->addLayout(buttons);
+
     Form_Load();
 }
 
-QLineEdit* Namesform::MakeNameBox(QWidget* frame, const char* array, int team, double left, double top,
-                                  double width) {
+QLineEdit* Namesform::MakeNameBox(QWidget* frame, const char* array, int team) {
     auto* box = new QLineEdit(frame);
     box->setObjectName(QString("%1(%2)").arg(array).arg(team));
-    box->setGeometry(TwipsRect(left, top, width, kRowHeight));
+    // Wide enough for twelve characters of the user's font, whatever it is.
+    box->setMinimumWidth(box->fontMetrics().averageCharWidth() * (kNameBoxLength + 3));
     box->setValidator(new NameValidator(box));
     // Tab reaches every box, city then nickname, team after team; the colours are the theme's.
     box->setFocusPolicy(Qt::StrongFocus);

@@ -47,8 +47,7 @@ class Namesform : public QWidget {
   private:
     // Checks the boxes and saves them, asking first when `ask` is set; false when nothing was saved.
     bool SaveEdits(bool ask);
-    QLineEdit* MakeNameBox(QWidget* frame, const char* array, int team, double left, double top,
-                           double width);
+    QLineEdit* MakeNameBox(QWidget* frame, const char* array, int team);
     AppContext& ctx_;
 };
 

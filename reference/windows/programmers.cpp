@@ -1,8 +1,8 @@
 #include "reference/windows/programmers.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -17,24 +17,17 @@
 #include "reference/windows/reference_pictures.h"
 
 namespace tavix {
-namespace {
-
-constexpr double kPanelTop = 1560, kPanelStep = 420, kPanelHeight = 360;
-
-}  // namespace
-
 programmers::programmers(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle("Programming Information - Tavix");
     SetHelpKeyword(this, HelpKeyword::Programming);
     setAccessibleName("Programming Information");
-    SetClientSizeTwips(this, 9000, 7140);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName("Picture1");
     Picture1->setAccessibleName("A basketball on a court floor");
     Picture1->setFrameShape(QFrame::Box);
     Picture1->setFrameShadow(QFrame::Sunken);
-    Picture1->setGeometry(TwipsRect(240, 180, 1215, 1215));
+    Picture1->setFixedSize(TwipsSize(1215, 1215));
     Picture1->setPixmap(DrawBallPicture(Picture1->contentsRect().size()));
 
     // The caption doubles its ampersand as menu texts do; the label shows one.
@@ -44,31 +37,49 @@ programmers::programmers(AppContext& ctx) : ctx_(ctx) {
     heading.setPointSizeF(12);
     heading.setBold(true);
     Label1->setFont(heading);
-    Label1->setGeometry(TwipsRect(1680, 420, 7080, 480));
 
     Line1 = new QFrame(this);
     Line1->setObjectName("Line1");
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
-    Line1->setGeometry(TwipsRect(1680, 960, 7080, 60));
+
+    auto* title = new QVBoxLayout;
+    title->addStretch();
+    title->addWidget(Label1);
+    title->addWidget(Line1);
+    title->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(Picture1);
+    top->addSpacing(Twips(225));
+    top->addLayout(title, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(Twips(240), Twips(180), Twips(240), Twips(225));
+    layout->setSpacing(Twips(60));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(top);
+    layout->addSpacing(Twips(105));
 
     const auto& texts = ProgrammersPanels();
     for (size_t i = 0; i < Panel3D3.size(); ++i) {
         auto* panel = new QFrame(this);
         panel->setObjectName(QString("Panel3D3(%1)").arg(i));
         SetPanelFrame(panel, QFrame::Sunken);
-        panel->setGeometry(TwipsRect(240, kPanelTop + i * kPanelStep, 8520, kPanelHeight));
-        auto* layout = new QHBoxLayout(panel);
-        layout->setContentsMargins(Twips(90), 0, Twips(90), 0);
+        panel->setMinimumSize(TwipsSize(8520, 360));
+        auto* row = new QHBoxLayout(panel);
+        row->setContentsMargins(Twips(90), Twips(30), Twips(90), Twips(30));
         auto* text = new QLabel(Latin1(texts[i]), panel);
         text->setObjectName(QString("Panel3D3Text(%1)").arg(i));
-        layout->addWidget(text);
+        row->addWidget(text);
+        layout->addWidget(panel);
         Panel3D3[i] = panel;
     }
 
-    OkButton =
-        PictureButton(this, "OkButton", Glyph::Door, "Close this window", TwipsRect(7785, 6300, 975, 615));
+    OkButton = PictureButton(this, "OkButton", Glyph::Door, "Close this window", TwipsSize(975, 615));
     connect(OkButton, &QToolButton::clicked, this, [this] { OkButton_Click(); });
+    layout->addSpacing(Twips(60));
+    layout->addWidget(OkButton, 0, Qt::AlignRight);
+    layout->activate();
 
     Form_Load();
 }

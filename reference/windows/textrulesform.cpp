@@ -2,6 +2,7 @@
 #include "platform/list_text.h"
 #include "platform/window_help.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 #include "platform/accessible.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
+#include "platform/readable_colour.h"
 #include "platform/twips.h"
 #include "reference/rules_text.h"
 #include "reference/windows/court_pictures.h"
@@ -26,18 +28,16 @@ namespace {
 
 constexpr double kPromptPoints = 18;
 constexpr double kTopicPoints = 8.25;
-constexpr double kListWidth = 7065, kListHeight = 5295;
 
 struct TopicPlace {
     int index;
     const char* caption;
-    double top;
 };
 // The column from the top: the court first, then the text topics.
 constexpr TopicPlace kTopicPlaces[] = {
-    {7, "The Court", 1890},     {0, "Teams && Scoring", 2280}, {1, "Role of Officials", 2670},
-    {2, "Out of Bounds", 3060}, {3, "24 Second Clock", 3450},  {4, "Timeouts", 3840},
-    {5, "Fouls", 4230},         {6, "Statistics", 4620},
+    {7, "The Court"},     {0, "Teams && Scoring"}, {1, "Role of Officials"},
+    {2, "Out of Bounds"}, {3, "24 Second Clock"},  {4, "Timeouts"},
+    {5, "Fouls"},         {6, "Statistics"},
 };
 
 // The captions are written as the menus write them, "&&" for one ampersand.
@@ -46,8 +46,9 @@ QString ShownCaption(const char* caption) { return QString::fromLatin1(caption).
 }  // namespace
 
 QColor textrulesform::TopicColour(bool current, const QPalette& theme) {
-    if (theme.color(QPalette::Window).lightness() < 128)
-        return theme.color(current ? QPalette::Link : QPalette::WindowText);
+    const QColor ground = theme.color(QPalette::Window);
+    if (ground.lightness() < 128)
+        return current ? ReadableOn(theme.color(QPalette::Link), ground) : theme.color(QPalette::WindowText);
     return current ? QColor(0, 0, 255) : QColor(0, 0, 0);
 }
 
@@ -93,67 +94,91 @@ textrulesform::textrulesform(AppContext& ctx) : ctx_(ctx) {
     setObjectName("textrulesform");
     setWindowTitle("Tavix Basic Rules & Information for Beginners");
     SetHelpKeyword(this, HelpKeyword::Rules);
-    SetClientSizeTwips(this, 9555, 5805);
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setAccessibleName("A basketball dropping through the ring");
-    Image1->setGeometry(TwipsRect(510, 60, 1080, 1500));
     Image1->setPixmap(RulesEmblem(TwipsSize(1080, 1500)));
+    Image1->setAlignment(Qt::AlignCenter);
 
-    // The topic heading sits over the lower edge of the emblem.
     Panel3D2 = new QLabel("Topics", this);
     Panel3D2->setObjectName("Panel3D2");
-    Panel3D2->setGeometry(TwipsRect(300, 1440, 1545, 375));
     SetPanelFrame(Panel3D2, QFrame::Raised, 2);
     Panel3D2->setAlignment(Qt::AlignCenter);
     Panel3D2->setAutoFillBackground(true);
+    Panel3D2->setMinimumSize(TwipsSize(1545, 375));
     QFont headingFont = Panel3D2->font();
     headingFont.setBold(true);
     Panel3D2->setFont(headingFont);
 
+    // The topic column: the emblem, the heading, the eight topics from the top, and the way out.
+    auto* column = new QVBoxLayout;
+    column->setSpacing(Twips(45));
+    column->addWidget(Image1);
+    column->addWidget(Panel3D2, 0, Qt::AlignHCenter);
+    column->addSpacing(Twips(30));
     for (const TopicPlace& place : kTopicPlaces) {
         auto* panel = new TopicPanel(ShownCaption(place.caption), this);
         panel->setObjectName(QString("Topiclabel(%1)").arg(place.index));
-        panel->setGeometry(TwipsRect(120, place.top, 1905, 345));
+        panel->setMinimumSize(TwipsSize(1905, 345));
         ShowTopicAs(panel, false);
         const int index = place.index;
         connect(panel, &TopicPanel::clicked, this, [this, index] { Topiclabel_Click(index); });
         Topiclabel[index] = panel;
+        column->addWidget(panel);
     }
+    column->addStretch();
+    Donebutton =
+        PictureButton(this, "Donebutton", Glyph::DoorOut, "Close Information window", TwipsSize(615, 495));
+    connect(Donebutton, &QToolButton::clicked, this, &textrulesform::Donebutton_Click);
+    column->addWidget(Donebutton, 0, Qt::AlignHCenter);
 
     Panel3D1 = new QFrame(this);
     Panel3D1->setObjectName("Panel3D1");
-    Panel3D1->setGeometry(TwipsRect(2190, 60, 7245, 5625));
     SetPanelFrame(Panel3D1, QFrame::Raised, 2);
 
+    // The text and the two court drawings share the panel: the court topic hides the text, every
+    // other topic hides the drawings, and what is on show fills the panel.
     Image2 = new CourtPicture(CourtPicture::Kind::FullCourt, Panel3D1);
     Image2->setObjectName("Image2");
-    Image2->setGeometry(TwipsRect(120, 90, 7020, 3795));
+    Image2->setMinimumSize(TwipsSize(7020, 3795) / 2);
     Image2->hide();
     Image3 = new CourtPicture(CourtPicture::Kind::BasketArea, Panel3D1);
     Image3->setObjectName("Image3");
-    Image3->setGeometry(TwipsRect(120, 3900, 7035, 1650));
+    // Its notes keep their type size, so the drawing is not made narrower than designed.
+    Image3->setMinimumSize(TwipsSize(7035, 1650));
     Image3->hide();
 
     List1 = new QListWidget(Panel3D1);
     List1->setObjectName("List1");
     List1->setAccessibleName("Topic text");
-    List1->setGeometry(TwipsRect(90, 90, kListWidth, kListHeight));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette listPalette = List1->palette();
-    listPalette.setColor(QPalette::Base, QColor(192, 192, 192));
-    listPalette.setColor(QPalette::Text, Qt::black);
-    List1->setPalette(listPalette);
+    List1->setWordWrap(true);
+    if (palette().color(QPalette::Window).lightness() >= 128) {
+        // Light grey paper on a light theme; a dark theme's own list colours on a dark one.
+        QPalette listPalette = List1->palette();
+        listPalette.setColor(QPalette::Base, QColor(192, 192, 192));
+        listPalette.setColor(QPalette::Text, Qt::black);
+        List1->setPalette(listPalette);
+    }
     // A reading list: any selection, by mouse or keys, is taken back at once.
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
         if (!List1->selectedItems().isEmpty()) List1_Click();
     });
+    auto* shown = new QVBoxLayout(Panel3D1);
+    shown->setContentsMargins(Twips(90), Twips(90), Twips(90), Twips(90));
+    shown->setSpacing(Twips(15));
+    shown->addWidget(List1, 1);
+    shown->addWidget(Image2, 3795);
+    shown->addWidget(Image3, 1650);
 
-    Donebutton = PictureButton(this, "Donebutton", Glyph::DoorOut, "Close Information window",
-                               TwipsRect(765, 5130, 615, 495));
-    connect(Donebutton, &QToolButton::clicked, this, &textrulesform::Donebutton_Click);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(Twips(120), Twips(60), Twips(120), Twips(120));
+    layout->setSpacing(Twips(165));
+    layout->addLayout(column);
+    layout->addWidget(Panel3D1, 1);
+    resize(TwipsSize(9555, 5805).expandedTo(sizeHint()));
 
     Form_Load();
 }
@@ -165,7 +190,6 @@ void textrulesform::Form_Load() {
     List1->setFont(font);
     List1->addItem("");
     List1->addItem("  Select topic from the list on the left");
-    List1->resize(TwipsSize(kListWidth, kListHeight));
 }
 
 void textrulesform::ShowTopicAs(QLabel* panel, bool current) {
@@ -187,7 +211,6 @@ void textrulesform::Topiclabel_Click(int index) {
     QFont font = List1->font();
     font.setPointSizeF(kTopicPoints);
     List1->setFont(font);
-    List1->resize(List1->width(), Twips(kListHeight));
 
     for (TopicPanel* panel : Topiclabel) ShowTopicAs(panel, false);
     Image3->hide();

@@ -1,5 +1,7 @@
 #include "reference/windows/webform.h"
 
+#include <QApplication>
+#include <QBoxLayout>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,6 +14,7 @@
 
 #include "platform/accessible.h"
 #include "platform/picture_buttons.h"
+#include "platform/readable_colour.h"
 #include "platform/twips.h"
 #include "platform/window_help.h"
 #include "reference/web_sites.h"
@@ -20,13 +23,12 @@
 namespace tavix {
 namespace {
 
-constexpr double kNameTops[] = {2400, 3120, 3840, 4560, 5280};
-constexpr double kAddressTops[] = {2670, 3405, 4110, 4830, 5550};
-
+// The sizes were chosen beside a 9-point desktop font; they grow and shrink with the user's.
 QFont ArialFont(double points, bool bold = false, bool underline = false) {
     QFont f("Arial");
     f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(points);
+    const double desktop = QApplication::font().pointSizeF();
+    f.setPointSizeF(desktop > 0 ? points * std::max(1.0, desktop / 9) : points);
     f.setBold(bold);
     f.setUnderline(underline);
     return f;
@@ -37,59 +39,64 @@ QFont ArialFont(double points, bool bold = false, bool underline = false) {
 webform::webform(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle("Recommended Web Sites - Tavix");
     SetHelpKeyword(this, HelpKeyword::WebSites);
-    SetClientSizeTwips(this, 7845, 6000);
 
     Command1 = new QPushButton(this);
     Command1->setObjectName("Command1");
-    Command1->setGeometry(TwipsRect(0, 0, 7935, 1335));
     Command1->setFlat(true);
     Command1->setFocusPolicy(Qt::NoFocus);
     Command1->setAccessibleName("Tavix Recommended Web Sites");
-    Command1->setIcon(QIcon(DrawBanner(Command1->size(), "Tavix", "Recommended Web Sites")));
-    Command1->setIconSize(Command1->size());
+
+    // The theme's link colour, made lighter or darker where the theme left it unreadable.
+    const QColor ground = palette().color(QPalette::Window);
+    QPalette link = palette();
+    link.setColor(QPalette::WindowText, ReadableOn(palette().color(QPalette::Link), ground));
 
     Label3 = new QLabel(kCopiedNotice, this);
     Label3->setObjectName("Label3");
     Label3->setFont(ArialFont(8, true));
-    // Dark red on a light theme, a pale red on a dark one: readable either way.
-    QPalette notice = Label3->palette();
-    notice.setColor(QPalette::WindowText, palette().color(QPalette::Window).lightness() < 128
-                                              ? QColor(255, 150, 150)
-                                              : QColor(128, 0, 0));
+    QPalette notice = palette();
+    notice.setColor(QPalette::WindowText, ReadableOn(QColor(128, 0, 0), ground));
     Label3->setPalette(notice);
-    // Arial's substitutes run wider than Arial; the notice must still show whole.
-    Label3->setGeometry(
-        QRect(Twips(120), Twips(1440), std::max(Twips(6015), Label3->sizeHint().width()), Twips(255)));
+    // The notice comes and goes without the window changing size.
+    QSizePolicy keepRoom = Label3->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    Label3->setSizePolicy(keepRoom);
     Label3->setVisible(false);
 
     Label2 = new QLabel(kCopyInstruction, this);
     Label2->setObjectName("Label2");
     Label2->setFont(ArialFont(8));
-    Label2->setForegroundRole(QPalette::Link);  // the theme's link colour, light or dark
-    // One line, ending where the window's right margin begins; a substitute for Arial that runs
-    // wider moves its start to the left rather than breaking the sentence in two.
-    const int instructionRight = Twips(4320 + 3405);
-    const int instructionWidth = std::max(Twips(3405), Label2->sizeHint().width());
-    Label2->setGeometry(QRect(std::min(Twips(4320), instructionRight - instructionWidth), Twips(1680),
-                              instructionWidth, std::max(Twips(255), Label2->sizeHint().height())));
+    Label2->setPalette(link);
 
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(Twips(120), Twips(105), Twips(270), Twips(225));
+    body->setSpacing(0);
+    body->addWidget(Label3);
+    body->addWidget(Label2, 0, Qt::AlignRight);
+    body->addSpacing(Twips(360));
     for (size_t i = 0; i < RecommendedSites().size(); ++i) {
         const WebSite& site = RecommendedSites()[i];
         auto* name = new QLabel(site.name, this);
         name->setObjectName(QString("Label1(%1)").arg(site.nameLabel));
         name->setFont(ArialFont(10, true));
-        name->setGeometry(TwipsRect(240, kNameTops[i], 7000, 285));
         auto* address = new QLabel(site.address, this);
         address->setObjectName(QString("Label1(%1)").arg(site.addressLabel));
         address->setFont(ArialFont(9, false, true));
-        address->setForegroundRole(QPalette::Link);
-        address->setGeometry(TwipsRect(720, kAddressTops[i], 5400, 270));
+        address->setPalette(link);
         address->setCursor(Qt::PointingHandCursor);
-        address->setFocusPolicy(Qt::TabFocus);  // Space or Enter copies it, as a click does
+        address->setFocusPolicy(Qt::StrongFocus);  // Space, Enter or Ctrl+C copies it, as a click does
         address->setToolTip("Copy this address to the Clipboard");
-        SetAccessible(address, QAccessible::Button);
+        SetAccessible(address, QAccessible::Button, QString("%1: %2").arg(site.name, site.address));
+        address->setAccessibleDescription("Copies this address to the Clipboard");
         Label1[site.nameLabel] = name;
         Label1[site.addressLabel] = address;
+        body->addSpacing(i == 0 ? 0 : Twips(165));
+        body->addWidget(name);
+        auto* indented = new QHBoxLayout;
+        indented->addSpacing(Twips(480));
+        indented->addWidget(address);
+        indented->addStretch();
+        body->addLayout(indented);
     }
     for (auto& [index, label] : Label1) {
         label->setProperty("labelIndex", index);
@@ -98,9 +105,23 @@ webform::webform(AppContext& ctx) : ctx_(ctx) {
 
     Timer1 = ctx_.timers.Make(kCopiedNoticeMs, [this] { Timer1_Timer(); });
 
-    donebutton = PictureButton(this, "donebutton", Glyph::Door, "Return to Main Screen",
-                               TwipsRect(6600, 5160, 975, 615));
+    donebutton = PictureButton(this, "donebutton", Glyph::Door, "Return to Main Screen", TwipsSize(975, 615));
     connect(donebutton, &QToolButton::clicked, this, [this] { donebutton_Click(); });
+    body->addStretch();
+    body->addWidget(donebutton, 0, Qt::AlignRight);
+
+    // One size, the one its texts need in the user's font.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(Command1);
+    layout->addLayout(body);
+    // The banner spans the window: as designed, or as wide as a larger font makes the texts.
+    Command1->setFixedSize(std::max(Twips(7845), body->sizeHint().width()), Twips(1335));
+    Command1->setIcon(QIcon(DrawBanner(Command1->size(), "Tavix", "Recommended Web Sites")));
+    Command1->setIconSize(Command1->size());
+    layout->activate();
 
     Form_Load();
 }
@@ -119,7 +140,8 @@ bool webform::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case QEvent::KeyPress: {
             const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) break;
+            const bool copy = static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
+            if (!copy && key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) break;
             Label1_Click(index.toInt());
             return true;
         }

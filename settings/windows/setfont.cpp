@@ -1,6 +1,7 @@
 #include "settings/windows/setfont.h"
 #include "platform/list_text.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -26,11 +27,10 @@ bool FitsLatin1(const QString& name) {
     return true;
 }
 
-QLabel* MakeAdvice(QWidget* parent, const char* name, const char* text, QRect geometry) {
+QLabel* MakeAdvice(QWidget* parent, const char* name, const char* text) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->setObjectName(name);
     label->setWordWrap(true);
-    label->setGeometry(geometry);
     return label;
 }
 
@@ -58,35 +58,56 @@ Setfont::Setfont(AppContext& ctx, std::function<void()> fontSaved)
     : ctx_(ctx), fontSaved_(std::move(fontSaved)) {
     setObjectName("Setfont");
     setWindowTitle("Tavix Printer Font");
-    SetClientSizeTwips(this, 6615, 4215);
-    setFixedSize(size());
 
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
     List1->setAccessibleName("Fonts");
-    List1->setGeometry(TwipsRect(240, 240, 3135, 3735));
+    List1->setMinimumSize(TwipsSize(3135, 3735));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
 
     Frame1 = new QGroupBox("Current Font", this);
     Frame1->setObjectName("Frame1");
-    Frame1->setGeometry(TwipsRect(3600, 120, 2775, 1215));
     fontlabel = new QLabel(Frame1);
     fontlabel->setObjectName("fontlabel");
-    fontlabel->setGeometry(TwipsRect(120, 360, 2535, 735));
     fontlabel->setAlignment(Qt::AlignCenter);
     fontlabel->setWordWrap(true);
     fontlabel->setTextFormat(Qt::PlainText);
+    // A sample in a tall font must not make the window jump: the box keeps its height.
+    fontlabel->setFixedHeight(std::max(Twips(735), fontlabel->fontMetrics().height() * 3));
+    (new QVBoxLayout(Frame1))->addWidget(fontlabel);
 
-    Label2 = MakeAdvice(this, "Label2", "MonoSpaced fonts are required for straight columns.",
-                        TwipsRect(3600, 1500, 2775, 435));
+    Label2 = MakeAdvice(this, "Label2", "MonoSpaced fonts are required for straight columns.");
     std::vector<std::string> installed;
     for (const QString& name : PrinterFonts()) installed.push_back(ToLatin1(name));
-    Label1 =
-        MakeAdvice(this, "Label1", PrinterFontAdvice(installed).c_str(), TwipsRect(3600, 2040, 2775, 1215));
+    Label1 = MakeAdvice(this, "Label1", PrinterFontAdvice(installed).c_str());
 
-    Command1 = PictureButton(this, "Command1", Glyph::Info, "Help on Fonts", TwipsRect(3600, 3480, 975, 495));
-    donebutton =
-        PictureButton(this, "donebutton", Glyph::Tick, "Close Font window", TwipsRect(5400, 3480, 975, 495));
+    Command1 = PictureButton(this, "Command1", Glyph::Info, "Help on Fonts", TwipsSize(975, 495));
+    donebutton = PictureButton(this, "donebutton", Glyph::Tick, "Close Font window", TwipsSize(975, 495));
+
+    // The fonts on the left; on the right, a column as wide as the window was designed, the
+    // advice wrapping in it, and the window one size, as tall as the two need.
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command1);
+    buttons->addStretch();
+    buttons->addWidget(donebutton);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(Twips(165));
+    column->addWidget(Frame1);
+    column->addWidget(Label2);
+    column->addWidget(Label1);
+    column->addStretch();
+    column->addLayout(buttons);
+    auto* right = new QWidget(this);
+    right->setFixedWidth(std::max(Twips(2775), fontMetrics().averageCharWidth() * 28));
+    right->setLayout(column);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(Twips(240), Twips(120), Twips(240), Twips(240));
+    layout->setSpacing(Twips(225));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(List1);
+    layout->addWidget(right);
+    layout->activate();
 
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] { List1_Click(); });
     connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });

@@ -1,5 +1,6 @@
 #include "settings/windows/settingsform.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -15,19 +16,28 @@ namespace tavix {
 Settingsform::Settingsform(AppContext& ctx) : ctx_(ctx), savedFont_(ctx.nba.PrinterFontName) {
     setObjectName("Settingsform");
     setWindowTitle("Tavix Settings");
-    SetClientSizeTwips(this, 3615, 1920);
-    setFixedSize(size());
 
     Command1 = new QPushButton("Printer Font", this);
     Command1->setObjectName("Command1");
-    Command1->setGeometry(TwipsRect(480, 360, 2655, 495));
-    InfoButton =
-        PictureButton(this, "InfoButton", Glyph::Info, "Help on Settings", TwipsRect(480, 1140, 975, 495));
-    OkButton = PictureButton(this, "OkButton", Glyph::Tick, "Close settings window",
-                             TwipsRect(2160, 1140, 975, 495));
+    Command1->setMinimumSize(TwipsSize(2655, 495));
+    InfoButton = PictureButton(this, "InfoButton", Glyph::Info, "Help on Settings", TwipsSize(975, 495));
+    OkButton = PictureButton(this, "OkButton", Glyph::Tick, "Close settings window", TwipsSize(975, 495));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
     connect(OkButton, &QToolButton::clicked, this, [this] { OkButton_Click(); });
+
+    // One size, the one its button needs in the user's font.
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(InfoButton);
+    buttons->addStretch();
+    buttons->addWidget(OkButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(Twips(480), Twips(360), Twips(480), Twips(285));
+    layout->setSpacing(Twips(285));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(Command1);
+    layout->addLayout(buttons);
+    layout->activate();
 
     Form_Load();
 }

@@ -1,16 +1,18 @@
 #include "statistics/windows/statform.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <QValidator>
 #include <functional>
 
@@ -20,6 +22,7 @@
 #include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
+#include "platform/readable_colour.h"
 #include "platform/twips.h"
 #include "statistics/season_setup.h"
 
@@ -32,27 +35,30 @@ constexpr int kLastTeam = 29;
 std::string Text(const QLineEdit* edit) { return ToLatin1(edit->text()); }
 std::string Text(const QLabel* label) { return ToLatin1(label->text()); }
 
-QLabel* Panel(QWidget* parent, const char* name, const QRect& rect) {
+// The boxes keep at least their designed size; a larger font makes them larger.
+QLabel* Panel(QWidget* parent, const char* name, const QSize& least) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     SetPanelFrame(label, QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(rect);
+    label->setMinimumSize(least);
     return label;
 }
 
-QLabel* Caption(QWidget* parent, const QString& text, const QRect& rect) {
+QLabel* Caption(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    label->setGeometry(rect);
     return label;
 }
 
-QLineEdit* Field(QWidget* parent, const char* name, const QRect& rect) {
+QLineEdit* Field(QWidget* parent, const char* name, const QSize& least) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setAlignment(Qt::AlignCenter);
-    edit->setGeometry(rect);
+    // As wide as designed or as five digits of the user's font, not the line edit's usual width.
+    const int digits = edit->fontMetrics().horizontalAdvance(QStringLiteral("00000"));
+    edit->setMinimumSize(std::max(least.width(), digits), least.height());
+    edit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     return edit;
 }
 
@@ -76,8 +82,9 @@ void ShowValidity(QLineEdit* field) {
     if (!validator) return;  // the window is being taken apart
     const TypedFigure figure = validator->Read(field->text());
     QPalette pal = field->palette();
-    pal.setColor(QPalette::Text,
-                 figure.Taken() ? field->parentWidget()->palette().color(QPalette::Text) : QColor(Qt::red));
+    const QColor text = field->parentWidget()->palette().color(QPalette::Text);
+    const QColor box = field->parentWidget()->palette().color(QPalette::Base);
+    pal.setColor(QPalette::Text, figure.Taken() ? text : ReadableOn(QColor(Qt::red), box));
     field->setPalette(pal);
     field->setToolTip(figure.Taken() ? QString() : "This figure " + Latin1(figure.why) + ".");
 }
@@ -126,9 +133,7 @@ statform::statform(AppContext& ctx)
 }
 
 void statform::BuildControls() {
-    setFixedSize(TwipsSize(6600, 4260));
-
-    Namelabel = Panel(this, "Namelabel", TwipsRect(240, 180, 6120, 480));
+    Namelabel = Panel(this, "Namelabel", TwipsSize(6120, 480));
     QFont nameFont = Namelabel->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.35);
     nameFont.setBold(true);
@@ -136,38 +141,44 @@ void statform::BuildControls() {
 
     teamdnbutton = new QPushButton(this);
     teamdnbutton->setObjectName("teamdnbutton");
-    teamdnbutton->setGeometry(TwipsRect(240, 780, 2760, 405));
+    teamdnbutton->setMinimumSize(TwipsSize(2760, 405));
     teamdnbutton->setToolTip("Previous team");
     connect(teamdnbutton, &QPushButton::clicked, this, [this] { teamdnbutton_Click(); });
     teamupbutton = new QPushButton(this);
     teamupbutton->setObjectName("teamupbutton");
-    teamupbutton->setGeometry(TwipsRect(3600, 780, 2760, 405));
+    teamupbutton->setMinimumSize(TwipsSize(2760, 405));
     teamupbutton->setToolTip("Next team");
     connect(teamupbutton, &QPushButton::clicked, this, [this] { teamupbutton_Click(); });
 
-    // The figures of the shown club. The ties field lies beyond the panel's right edge and is
-    // hidden: no Tab reaches it and nothing in it is recorded, so each club keeps its ties.
+    // The figures of the shown club, each under its caption. The ties field is hidden and outside
+    // the grid: no Tab reaches it and nothing in it is recorded, so each club keeps its ties.
     fieldpanel = new QFrame(this);
     fieldpanel->setObjectName("fieldpanel");
     SetPanelFrame(fieldpanel, QFrame::Raised);
-    fieldpanel->setGeometry(TwipsRect(240, 1320, 6120, 1140));
-    const double head = 60, headHeight = 480, row = 600, rowHeight = 375;
-    Caption(fieldpanel, "W", TwipsRect(120, head, 720, headHeight));
-    wintext = Field(fieldpanel, "wintext", TwipsRect(120, row, 720, rowHeight));
-    Caption(fieldpanel, "L", TwipsRect(960, head, 720, headHeight));
-    losstext = Field(fieldpanel, "losstext", TwipsRect(960, row, 720, rowHeight));
-    Caption(fieldpanel, "GP", TwipsRect(1800, head, 720, headHeight));
-    gplabel = Panel(fieldpanel, "gplabel", TwipsRect(1800, row, 720, rowHeight));
-    Caption(fieldpanel, "PCT", TwipsRect(2640, head, 900, headHeight));
-    pctglabel = Panel(fieldpanel, "pctglabel", TwipsRect(2640, row, 900, rowHeight));
-    Caption(fieldpanel, "Offensive\nScoring ave.", TwipsRect(3660, head, 1140, headHeight));
-    GFtext = Field(fieldpanel, "GFtext", TwipsRect(3690, row, 1080, rowHeight));
-    Caption(fieldpanel, "Defensive\nScoring ave.", TwipsRect(4890, head, 1140, headHeight));
-    GAtext = Field(fieldpanel, "GAtext", TwipsRect(4920, row, 1080, rowHeight));
-    tietext = Field(fieldpanel, "tietext", TwipsRect(6360, row, 720, rowHeight));
+    const QSize narrow = TwipsSize(720, 375), wide = TwipsSize(1080, 375);
+    wintext = Field(fieldpanel, "wintext", narrow);
+    losstext = Field(fieldpanel, "losstext", narrow);
+    gplabel = Panel(fieldpanel, "gplabel", narrow);
+    pctglabel = Panel(fieldpanel, "pctglabel", TwipsSize(900, 375));
+    GFtext = Field(fieldpanel, "GFtext", wide);
+    GAtext = Field(fieldpanel, "GAtext", wide);
+    tietext = Field(fieldpanel, "tietext", narrow);
     tietext->setFocusPolicy(Qt::NoFocus);
     tietext->hide();
-
+    auto* figures = new QGridLayout(fieldpanel);
+    figures->setContentsMargins(Twips(120), Twips(60), Twips(120), Twips(120));
+    figures->setHorizontalSpacing(Twips(120));
+    const std::pair<const char*, QWidget*> columns[] = {{"W", wintext},
+                                                        {"L", losstext},
+                                                        {"GP", gplabel},
+                                                        {"PCT", pctglabel},
+                                                        {"Offensive\nScoring ave.", GFtext},
+                                                        {"Defensive\nScoring ave.", GAtext}};
+    int column = 0;
+    for (auto [caption, box] : columns) {
+        figures->addWidget(Caption(fieldpanel, caption), 0, column);
+        figures->addWidget(box, 1, column++);
+    }
     for (QLineEdit* edit : {wintext, losstext, GFtext, GAtext}) {
         edit->installEventFilter(this);
         const bool count = edit == wintext || edit == losstext;
@@ -182,25 +193,29 @@ void statform::BuildControls() {
                                                          {GFtext, "Offensive scoring average"},
                                                          {GAtext, "Defensive scoring average"}};
     for (auto [edit, name] : spoken) edit->setAccessibleName(name);
-    setTabOrder(wintext, losstext);
-    setTabOrder(losstext, GFtext);
-    setTabOrder(GFtext, GAtext);
     for (QLineEdit* edit : {wintext, losstext})
         connect(edit, &QLineEdit::textChanged, this, [this] { ShowGamesAndPct(); });
 
     dateframe = new QGroupBox("Statistics Updated on...", this);
     dateframe->setObjectName("dateframe");
-    dateframe->setGeometry(TwipsRect(240, 2700, 4080, 1260));
-    const double dateTop = 540, dateHeight = 420;
-    Monthlabel = Panel(dateframe, "Monthlabel", TwipsRect(150, dateTop, 780, dateHeight));
+    Monthlabel = Panel(dateframe, "Monthlabel", TwipsSize(780, 420));
     monthspin = new SpinArrows(dateframe, "monthspin", "month");
-    monthspin->setGeometry(TwipsRect(945, dateTop, 270, dateHeight));
-    daylabel = Panel(dateframe, "daylabel", TwipsRect(1410, dateTop, 600, dateHeight));
+    daylabel = Panel(dateframe, "daylabel", TwipsSize(600, 420));
     Dayspin = new SpinArrows(dateframe, "Dayspin", "day");
-    Dayspin->setGeometry(TwipsRect(2025, dateTop, 270, dateHeight));
-    yearlabel = Panel(dateframe, "yearlabel", TwipsRect(2490, dateTop, 960, dateHeight));
+    yearlabel = Panel(dateframe, "yearlabel", TwipsSize(960, 420));
     Yearspin = new SpinArrows(dateframe, "Yearspin", "year");
-    Yearspin->setGeometry(TwipsRect(3465, dateTop, 270, dateHeight));
+    auto* date = new QHBoxLayout(dateframe);
+    date->setContentsMargins(Twips(150), Twips(150), Twips(150), Twips(150));
+    date->setSpacing(0);
+    for (auto [part, arrows] : {std::pair<QLabel*, SpinArrows*>{Monthlabel, monthspin},
+                                {daylabel, Dayspin},
+                                {yearlabel, Yearspin}}) {
+        arrows->setFixedWidth(Twips(270));
+        date->addWidget(part);
+        date->addSpacing(Twips(15));
+        date->addWidget(arrows);
+        date->addSpacing(Twips(195));
+    }
     connect(monthspin->up, &QToolButton::clicked, this, [this] { monthspin_SpinUp(); });
     connect(monthspin->down, &QToolButton::clicked, this, [this] { monthspin_SpinDown(); });
     connect(Dayspin->up, &QToolButton::clicked, this, [this] { Dayspin_SpinUp(); });
@@ -208,19 +223,46 @@ void statform::BuildControls() {
     connect(Yearspin->up, &QToolButton::clicked, this, [this] { Yearspin_SpinUp(); });
     connect(Yearspin->down, &QToolButton::clicked, this, [this] { Yearspin_SpinDown(); });
 
-    const double buttonTop = 3060, size = 600;
-    RecordButton = PictureButton(this, "RecordButton", Glyph::Diskette, "Record Settings",
-                                 TwipsRect(4560, buttonTop, size, size));
-    Exitbutton = PictureButton(this, "Exitbutton", Glyph::DoorOut, "Close Statistics window",
-                               TwipsRect(5160, buttonTop, size, size));
-    InfoButton = PictureButton(this, "InfoButton", Glyph::Help, "Help on statistics",
-                               TwipsRect(5760, buttonTop, size, size));
+    const QSize size = TwipsSize(600, 600);
+    RecordButton = PictureButton(this, "RecordButton", Glyph::Diskette, "Record Settings", size);
+    Exitbutton = PictureButton(this, "Exitbutton", Glyph::DoorOut, "Close Statistics window", size);
+    InfoButton = PictureButton(this, "InfoButton", Glyph::Help, "Help on statistics", size);
+
+    // One size, the one the figures and the date need in the user's font.
+    auto* moves = new QHBoxLayout;
+    moves->addWidget(teamdnbutton);
+    moves->addStretch();
+    moves->addWidget(teamupbutton);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(dateframe);
+    bottom->addStretch();
+    bottom->setSpacing(0);
+    for (QToolButton* b : {RecordButton, Exitbutton, InfoButton}) bottom->addWidget(b, 0, Qt::AlignBottom);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(Twips(240), Twips(180), Twips(240), Twips(300));
+    layout->setSpacing(Twips(120));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(Namelabel);
+    layout->addLayout(moves);
+    layout->addSpacing(Twips(15));
+    layout->addWidget(fieldpanel);
+    layout->addSpacing(Twips(120));
+    layout->addLayout(bottom);
+    layout->activate();
     connect(RecordButton, &QToolButton::clicked, this, [this] { RecordButton_Click(); });
+    // Recording from the keyboard, wherever the focus is, as a document is saved.
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            [this] { RecordButton_Click(); });
     connect(Exitbutton, &QToolButton::clicked, this, [this] { Exitbutton_Click(); });
     connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
-    setTabOrder(GAtext, RecordButton);
-    setTabOrder(RecordButton, Exitbutton);
-    setTabOrder(Exitbutton, InfoButton);
+    // Tab goes in reading order: the moves, the figures, the date's arrows, then the buttons.
+    QWidget* previous = teamdnbutton;
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             teamupbutton, wintext, losstext, GFtext, GAtext, monthspin->up, monthspin->down, Dayspin->up,
+             Dayspin->down, Yearspin->up, Yearspin->down, RecordButton, Exitbutton, InfoButton}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void statform::Form_Load() {

@@ -1,8 +1,10 @@
 #include "statistics/windows/vstatsform.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -24,7 +26,7 @@ const char kShowCurrent[] = "View Current Season";
 const char kCurrentCaption[] = "Tavix Statistics  (Current Season)";
 const char kPreviousCaption[] = "Tavix Statistics  (Previous Season)";
 
-constexpr double kListLeft = 90, kListTop = 90, kListWidth = 9255, kListHeight = 4770;
+constexpr double kListLeft = 90, kListTop = 90, kListWidth = 9255, kListHeight = 4770;  // twips
 constexpr int kLongestLine = 72;  // the 70-character headings and a club line with a long name
 
 }  // namespace
@@ -37,39 +39,32 @@ VStatsform::VStatsform(AppContext& ctx) : ctx_(ctx) {
 }
 
 void VStatsform::BuildControls() {
-    setFixedSize(TwipsSize(9435, 6390));
-
-    List1 = new QListWidget(this);
+    // The list lies in an area of its own, which grows with the window; the bar slides the list
+    // inside it, so its right edge stays put and lines longer than the area come into view.
+    listArea_ = new QWidget(this);
+    listArea_->setMinimumSize(TwipsSize(kListWidth, kListHeight) / 2);
+    List1 = new QListWidget(listArea_);
     List1->setObjectName("List1");
     List1->setAccessibleName("Team ratings");
     List1->setFont(FixedPitchFont(9));
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List1->setGeometry(TwipsRect(kListLeft, kListTop, kListWidth, kListHeight));
     List1->viewport()->installEventFilter(this);
+    listArea_->installEventFilter(this);
 
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName("HScroll1");
     HScroll1->setAccessibleName("Slide the ratings sideways");
-    HScroll1->setGeometry(TwipsRect(kListLeft, kListTop + kListHeight, kListWidth, 255));
-    // The bar reaches just far enough to bring the end of the longest line into view; one step is
-    // one character of the list font.
-    const QFontMetrics metrics(List1->font());
-    const double charTwips = metrics.horizontalAdvance(QLatin1Char('0')) * 1440.0 / logicalDpiX();
-    const int frame = List1->frameWidth() * 2 * 1440 / logicalDpiX();
-    const int widest = static_cast<int>(charTwips * (kLongestLine + 1)) + frame;
-    HScroll1->setRange(0, std::max(0, widest - static_cast<int>(kListWidth)));
-    HScroll1->setSingleStep(std::max(1, static_cast<int>(charTwips)));
-    HScroll1->setPageStep(static_cast<int>(kListWidth / 4));
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int v) { HScroll1_Change(v); });
 
     Frame1 = new QGroupBox("Teams Sorted by...", this);
     Frame1->setObjectName("Frame1");
-    Frame1->setGeometry(TwipsRect(kListLeft, 5250, 5985, 1020));
     optionGroup_ = new QButtonGroup(this);
+    auto* options = new QGridLayout(Frame1);
+    options->setHorizontalSpacing(Twips(240));
     for (int i = 0; i < 4; ++i) {
         auto* option = new QRadioButton(RatingsOptionCaption(static_cast<RatingsOrder>(i)), Frame1);
         option->setObjectName(QString("Option1(%1)").arg(i));
-        option->setGeometry(TwipsRect(150 + (i % 2) * 3060, 300 + (i / 2) * 330, 2820, 300));
+        options->addWidget(option, i / 2, i % 2);
         optionGroup_->addButton(option, i);
         Option1[static_cast<size_t>(i)] = option;
         connect(option, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
@@ -77,15 +72,37 @@ void VStatsform::BuildControls() {
 
     seasonbutton = new QPushButton(kShowPrevious, this);
     seasonbutton->setObjectName("seasonbutton");
-    seasonbutton->setGeometry(TwipsRect(6255, 5340, 3090, 420));
+    seasonbutton->setMinimumSize(TwipsSize(3090, 420));
     connect(seasonbutton, &QPushButton::clicked, this, [this] { seasonbutton_Click(); });
 
-    PrintButton =
-        PictureButton(this, "PrintButton", Glyph::Printer, "Print listing", TwipsRect(7425, 5835, 555, 495));
+    PrintButton = PictureButton(this, "PrintButton", Glyph::Printer, "Print listing", TwipsSize(555, 495));
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
-    donebutton = PictureButton(this, "donebutton", Glyph::Tick, "Close Statistic window",
-                               TwipsRect(8790, 5835, 555, 495));
+    donebutton =
+        PictureButton(this, "donebutton", Glyph::Tick, "Close Statistic window", TwipsSize(555, 495));
     connect(donebutton, &QToolButton::clicked, this, [this] { donebutton_Click(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(PrintButton);
+    buttons->addSpacing(Twips(810));
+    buttons->addWidget(donebutton);
+    auto* right = new QVBoxLayout;
+    right->addWidget(seasonbutton);
+    right->addStretch();
+    right->addLayout(buttons);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Frame1, 1);
+    bottom->addSpacing(Twips(180));
+    bottom->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(Twips(kListLeft), Twips(kListTop), Twips(kListLeft), Twips(120));
+    layout->setSpacing(0);
+    layout->addWidget(listArea_, 1);
+    layout->addWidget(HScroll1);
+    layout->addSpacing(Twips(135));
+    layout->addLayout(bottom);
+    resize(TwipsSize(9435, 6390).expandedTo(sizeHint()));
+    layout->activate();
 }
 
 SeasonView VStatsform::ShownSeason() const {
@@ -129,13 +146,22 @@ void VStatsform::seasonbutton_Click() {
 
 void VStatsform::HScroll1_Change(int value) {
     // The list slides left and widens by the same amount, so its right edge stays put.
-    List1->hide();
-    List1->setGeometry(
-        QRect(Twips(kListLeft - value), Twips(kListTop), Twips(kListWidth + value), Twips(kListHeight)));
-    List1->show();
+    List1->setGeometry(-value, 0, listArea_->width() + value, listArea_->height());
+}
+
+void VStatsform::FitScrollRange() {
+    const QFontMetrics metrics(List1->font());
+    const int character = metrics.horizontalAdvance(QLatin1Char('0'));
+    const int widest = character * (kLongestLine + 1) + List1->frameWidth() * 2;
+    const int shown = listArea_->width();
+    HScroll1->setRange(0, std::max(0, widest - shown));
+    HScroll1->setSingleStep(std::max(1, character));
+    HScroll1->setPageStep(std::max(1, shown / 4));
+    HScroll1_Change(HScroll1->value());
 }
 
 bool VStatsform::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == listArea_ && event->type() == QEvent::Resize) FitScrollRange();
     if (watched == List1->viewport() &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
         List1_MouseDown();

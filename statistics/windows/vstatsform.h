@@ -35,6 +35,7 @@ class VStatsform : public QWidget {
     void Option1_Click(int index);
     void seasonbutton_Click();
     void HScroll1_Change(int value);
+    void FitScrollRange();  // the bar reaches just far enough for the longest line in the shown width
     void List1_MouseDown();
     void PrintButton_Click();
     void donebutton_Click();
@@ -43,6 +44,7 @@ class VStatsform : public QWidget {
 
     AppContext& ctx_;
 
+    QWidget* listArea_ = nullptr;  // the room the list slides sideways in
     QListWidget* List1 = nullptr;
     QScrollBar* HScroll1 = nullptr;
     QGroupBox* Frame1 = nullptr;

@@ -59,8 +59,7 @@ xdotool type 94,5
 xdotool key Tab
 xdotool type 88,3
 shot 1-typed-with-commas
-eval "$(xdotool getwindowgeometry --shell "$STATS")"
-record() { xdotool mousemove --window "$STATS" $((WIDTH * 4860 / 6600)) $((HEIGHT * 3360 / 4260)) click 1; }
+record() { xdotool key ctrl+s; }
 record
 wait_for 10 has_window Tavix "$SPLASH" "$MAIN" || fail "Record said nothing"
 SAID=$(window_titled Tavix "$SPLASH" "$MAIN")
@@ -79,10 +78,9 @@ echo "$RATINGS" | grep -q ',Boston Celtics,20,30,0.4,94.5,88.3,' || fail "the li
 echo "journey: figures typed with a decimal comma were recorded as 94.5 and 88.3"
 
 # 2. A count with a decimal comma is refused, naming the club and the field.
-# The wins field, placed in twips like the Record button; a click on it selects its figure.
-wins() { xdotool mousemove --window "$STATS" $((WIDTH * 720 / 6600)) $((HEIGHT * 2107 / 4260)) click 1; }
+# Back from the defensive average to the wins field, which selects its figure on the way in.
 xdotool windowactivate --sync "$STATS"
-wins
+xdotool key shift+Tab shift+Tab shift+Tab
 sleep 0.2
 xdotool type 1,5
 record
@@ -95,8 +93,8 @@ xdotool key Return
 echo "journey: a count of 1,5 was refused and the file kept its figures"
 
 # 3. Back to the recorded figure, and Ctrl+Q ends the program with nothing to ask.
+# The refusal left the focus in the wins field.
 xdotool windowactivate --sync "$STATS"
-wins
 sleep 0.2
 xdotool key ctrl+a
 xdotool type 20

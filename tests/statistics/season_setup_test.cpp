@@ -84,6 +84,7 @@ TEST_F(NewSeasonTest, WarningAsksAndDefaultsToNo) {
     EXPECT_EQ(dialogs.shown[0].buttons, Buttons::YesNo);
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Question);
     EXPECT_EQ(dialogs.shown[0].defaultButton, DefaultButton::Second);
+    EXPECT_NE(dialogs.shown[0].text.find("40 of\n\rits 82 games."), std::string::npos);  // no schedule: 82
     EXPECT_EQ(dialogs.shown[1].buttons, Buttons::OkCancel);
 }
 

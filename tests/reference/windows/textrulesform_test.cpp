@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "platform/readable_colour.h"
 #include "reference/rules_text.h"
 #include "reference/windows/court_pictures.h"
 #include "tests/support/qt/test_context.h"
@@ -59,11 +60,32 @@ class TextRulesFormTest : public QObject {
             QCOMPARE(form_->List1->isVisible(), index != 7);
             QCOMPARE(form_->Image2->isVisible() && form_->Image3->isVisible(), index == 7);
             if (index == 7) QVERIFY(form_->grab().save(TAVIX_BINARY_DIR "/grabs/textrulesform.png"));
+            if (index == 7)
+                QVERIFY(form_->Image2->accessibleDescription().contains("94 ft long and 50 ft wide"));
             if (index == 7) continue;
             QCOMPARE(ListLines(), RulesTopicLines(index));
             for (int i = 0; i < form_->List1->count(); ++i)
                 QVERIFY(form_->List1->fontMetrics().horizontalAdvance(form_->List1->item(i)->text()) <
                         form_->List1->viewport()->width());
+        }
+    }
+
+    // Topic captions stay readable (4.5:1) on light and dark themes, also where a dark theme kept
+    // the light theme's blue link colour.
+    void topicCaptionsReadableOnEveryTheme() {
+        const struct {
+            QColor window, text, link;
+        } themes[] = {{QColor(240, 240, 240), Qt::black, QColor(0, 0, 255)},
+                      {QColor(45, 45, 45), QColor(230, 230, 230), QColor(0, 0, 255)},
+                      {QColor(20, 20, 20), QColor(200, 200, 200), QColor(42, 130, 218)}};
+        for (const auto& t : themes) {
+            QPalette theme;
+            theme.setColor(QPalette::Window, t.window);
+            theme.setColor(QPalette::WindowText, t.text);
+            theme.setColor(QPalette::Link, t.link);
+            for (bool current : {false, true})
+                QVERIFY2(ContrastRatio(textrulesform::TopicColour(current, theme), t.window) >= 4.5,
+                         qPrintable(t.window.name() + (current ? " current" : "")));
         }
     }
 

@@ -71,6 +71,9 @@ class StatformTest : public QObject {
         Edit("losstext")->setFocus();
         QTest::keyClick(Edit("losstext"), Qt::Key_Tab);
         QCOMPARE(window->focusWidget(), Edit("GFtext"));
+        QTest::keyClick(Edit("GFtext"), Qt::Key_Tab);
+        QTest::keyClick(Edit("GAtext"), Qt::Key_Tab);  // on to the date, which the keyboard sets too
+        QCOMPARE(window->focusWidget(), window->findChild<QWidget*>("monthspin")->findChild<QWidget*>("up"));
         // The panels follow typing; only they change until the club is left.
         Type("wintext", "12");
         Type("losstext", "4");

@@ -239,7 +239,9 @@ class AccessibilityTest : public QObject {
         QTest::newRow("full court") << court << "Image2" << QAccessible::Graphic << QString();
         QTest::newRow("basket area") << court << "Image3" << QAccessible::Graphic << QString();
         QTest::newRow("web address") << Sub(&Form2::websitemenu) << "Label1(1)" << QAccessible::Button
-                                     << QString();
+                                     << "The Official NBA site: https://www.nba.com/";
+        QTest::newRow("team button") << Sub(&Form2::updatemenu) << "teamupbutton" << QAccessible::Button
+                                     << "Next team: Miami Heat";
         QTest::newRow("names box") << Sub(&Form2::Namesmenu) << "Text1(8)" << QAccessible::EditableText
                                    << "City, Central Division 1";
     }
