@@ -35,7 +35,7 @@ inline bool IsPositive(Answer a) { return a == Answer::Ok || a == Answer::Yes; }
 // window itself); Discard runs `discard`; Cancel keeps everything. True when the caller closes.
 inline bool MayLeave(Dialogs& dialogs, const std::string& question, const std::string& title,
                      const std::function<bool()>& save, const std::function<void()>& discard = {}) {
-    switch (dialogs.Show(question, title, Buttons::SaveDiscardCancel, Icon::Exclamation)) {
+    switch (dialogs.Show(question, title, Buttons::SaveDiscardCancel, Icon::Question)) {
         case Answer::Save:
             return save();
         case Answer::Discard:

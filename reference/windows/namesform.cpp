@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <QValidator>
 
@@ -101,6 +102,9 @@ Namesform::Namesform(AppContext& ctx) : ctx_(ctx) {
     Command1 = PictureButton(this, "Command1", Glyph::Door, "Close Names & Locations", TwipsSize(615, 615));
     connect(Infobutton, &QToolButton::clicked, this, [this] { Infobutton_Click(); });
     connect(savebutton, &QToolButton::clicked, this, [this] { savebutton_Click(); });
+    // Saving from the keyboard, wherever the focus is, as a document is saved.
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            [this] { savebutton_Click(); });
     connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
 
     auto* buttons = new QVBoxLayout;

@@ -271,6 +271,7 @@ class DesktopMannersTest : public QObject {
 
         QCOMPARE(p.app.dialogs.shown.empty(), !touched);
         if (touched) QCOMPARE(p.app.dialogs.shown[0].buttons, Buttons::SaveDiscardCancel);
+        if (touched) QCOMPARE(p.app.dialogs.shown[0].icon, Icon::Question);
         const bool stays = Answer(answer) == Answer::Cancel;
         QCOMPARE(ended, programWay && !stays);
         QCOMPARE(p.w->WorkingSubWindow() == sub, stays);
