@@ -60,7 +60,7 @@ QPalette DarkPalette() {
     pal.setColor(QPalette::ToolTipBase, QColor(60, 60, 40));
     pal.setColor(QPalette::ToolTipText, text);
     pal.setColor(QPalette::PlaceholderText, QColor(170, 170, 175));
-    pal.setColor(QPalette::Highlight, QColor(70, 130, 200));
+    pal.setColor(QPalette::Highlight, QColor(40, 100, 170));
     pal.setColor(QPalette::HighlightedText, Qt::white);
     pal.setColor(QPalette::Link, QColor(120, 180, 255));
     pal.setColor(QPalette::LinkVisited, QColor(190, 150, 255));
@@ -70,7 +70,7 @@ QPalette DarkPalette() {
     pal.setColor(QPalette::Dark, QColor(20, 20, 22));
     pal.setColor(QPalette::Shadow, Qt::black);
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        pal.setColor(QPalette::Disabled, role, QColor(140, 140, 145));
+        pal.setColor(QPalette::Disabled, role, QColor(150, 150, 155));
     pal.setColor(QPalette::Disabled, QPalette::Button, window);
     return pal;
 }

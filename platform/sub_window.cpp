@@ -26,7 +26,9 @@ std::unique_ptr<QSettings> OpenPlaces() {
 }
 
 QString PlaceKey(const QWidget* window) {
-    return QStringLiteral("windows/") + QString::fromLatin1(window->metaObject()->className());
+    QString name = QString::fromLatin1(window->metaObject()->className());
+    name.remove(QStringLiteral("tavix::"));
+    return QStringLiteral("windows/") + name;
 }
 
 }  // namespace

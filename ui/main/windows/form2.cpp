@@ -340,9 +340,10 @@ void Form2::BuildControls() {
     Shape1 = new art::PaintedLabel(art::PaintCourtEmblem, "A basketball", idlePage_);
     Shape1->setObjectName("Shape1");
     Shape1->setMinimumSize(TwipsSize(1800, 1300));
+    Shape1->setMaximumSize(TwipsSize(3755, 2700));
     Shape1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    idle->addWidget(Shape1, 1);
+    idle->addWidget(Shape1, 1, Qt::AlignCenter);
     Text1 = new QLabel("NBA season 1998-99  \u2022  choose a schedule, the standings or a statistics window",
                        idlePage_);
     Text1->setObjectName("Text1");
