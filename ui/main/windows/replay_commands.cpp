@@ -69,7 +69,9 @@ ReplayCommands::ReplayCommands(Form2& form) : QObject(&form), form_(form) {
     bold.setBold(true);
     ReplayLabel->setFont(bold);
     QPalette pal = ReplayLabel->palette();
-    pal.setColor(QPalette::WindowText, QColor(160, 30, 30));
+    // Red, dark on a light ground and light on a dark one, so it reads in either look.
+    const bool darkGround = pal.color(QPalette::Window).lightness() < 128;
+    pal.setColor(QPalette::WindowText, darkGround ? QColor(255, 150, 150) : QColor(160, 30, 30));
     ReplayLabel->setPalette(pal);
     ShowState();
 }
