@@ -65,9 +65,9 @@ void KeepOnScreen(QWidget* window) {
     const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
                            frame.right() - client.right(), frame.bottom() - client.bottom());
     const QRect placed = PlaceInside(frame, margins, window->minimumSize(), screen->availableGeometry());
-    if (placed.size() != client.size()) window->resize(placed.size());
-    if (placed.topLeft() != client.topLeft())
-        window->move(placed.topLeft() - QPoint(margins.left(), margins.top()));
+    // The client's geometry, not a move of the frame: before the window manager has framed the
+    // window, a move places the client itself, and the title bar would land above the screen.
+    if (placed != client) window->setGeometry(placed);
 }
 
 void SetWindowPlacesFile(const QString& path) { PlacesFile() = path; }
