@@ -42,7 +42,7 @@ Opener ByName(const char* item) {
 
 }  // namespace
 
-std::vector<WindowCase> EveryWindow() {
+std::vector<std::pair<const char*, Opener>> EveryWindow() {
     auto view = [](std::function<void(Form2&)> show) {
         return Opener([show](LoadedMain& p) {
             show(*p.w);

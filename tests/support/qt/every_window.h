@@ -15,19 +15,12 @@ namespace tavix::testing {
 struct LoadedMain : TestMain {
     LoadedMain();
 };
-
 using Opener = std::function<QWidget*(LoadedMain&)>;
-
 // The sub-window `command` opened; after it, `then` runs on it.
 Opener Sub(QAction* Form2::*command, std::function<void(QWidget*)> then = {});
-// The splash, as About opens it.
-QWidget* OpenSplash(LoadedMain& p);
+QWidget* OpenSplash(LoadedMain& p);  // as About opens it
 
-struct WindowCase {
-    const char* name;
-    Opener open;
-};
-// The main window in each of its views and every sub-window.
-std::vector<WindowCase> EveryWindow();
+// The main window in each of its views and every sub-window, by name.
+std::vector<std::pair<const char*, Opener>> EveryWindow();
 
 }  // namespace tavix::testing

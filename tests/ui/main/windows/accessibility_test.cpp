@@ -142,8 +142,8 @@ class AccessibilityTest : public QObject {
     void everyControlNamed_data() {
         QTest::addColumn<Opener>("open");
         // The prediction record's lists and chart have no names yet; it leaves this exception once named.
-        for (const auto& window : tavix::testing::EveryWindow())
-            if (QString(window.name) != "prediction record") QTest::newRow(window.name) << window.open;
+        for (const auto& [name, open] : tavix::testing::EveryWindow())
+            if (QString(name) != "prediction record") QTest::newRow(name) << open;
     }
 
     void everyControlNamed() {
