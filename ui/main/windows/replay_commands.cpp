@@ -170,7 +170,7 @@ ReplayPicker::ReplayPicker(ReplayCommands& commands, AppContext& ctx, std::vecto
                            std::optional<Date> shown)
     : commands_(commands), ctx_(ctx), days_(std::move(days)) {
     setObjectName("ReplayPicker");
-    setWindowTitle("Tavix Season Replay");
+    SetWindowName("Season Replay");
     auto* heading = new QLabel("The league as it stood after the games of:", this);
     Calendar1 = new QCalendarWidget(this);
     Calendar1->setObjectName("Calendar1");
