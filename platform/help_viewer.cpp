@@ -31,6 +31,7 @@
 
 #include "platform/accessible.h"
 #include "platform/app_paths.h"
+#include "platform/sub_window.h"
 
 namespace tavix {
 namespace {
@@ -430,6 +431,7 @@ void QtHelpLauncher::ShowHelpSearch() {
 void QtHelpLauncher::Raise(HelpWindow* window) {
     window->show();
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    KeepOnScreen(window);  // a small screen has less room than the help asks for
     window->raise();
     window->activateWindow();
 }

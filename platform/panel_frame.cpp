@@ -8,7 +8,10 @@ void SetPanelFrame(QFrame* frame, QFrame::Shadow shadow, int lineWidth) {
     frame->setFrameStyle(QFrame::Panel | shadow);
     frame->setLineWidth(lineWidth);
     QPalette palette = frame->palette();
-    palette.setColor(QPalette::Light, palette.color(QPalette::Window).darker(120));
+    // The edge that catches the light stands apart from the ground: darker on a light one, lighter
+    // on a dark one.
+    const QColor ground = palette.color(QPalette::Window);
+    palette.setColor(QPalette::Light, ground.lightness() < 128 ? ground.lighter(160) : ground.darker(120));
     frame->setPalette(palette);
 }
 

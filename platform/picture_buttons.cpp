@@ -1,6 +1,7 @@
 #include "platform/picture_buttons.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QKeyEvent>
 #include <QPainter>
@@ -297,7 +298,10 @@ void PaintGlyph(QPainter& p, Glyph glyph) {
             break;
         }
         case Glyph::MoreMenus: {
-            p.setPen(QPen(kInk, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            // Drawn straight on the menu bar: in the bar's own text colour, which any theme keeps
+            // readable on the bar.
+            p.setPen(QPen(QGuiApplication::palette().color(QPalette::ButtonText), 3, Qt::SolidLine,
+                          Qt::RoundCap, Qt::RoundJoin));
             p.setBrush(Qt::NoBrush);
             for (double x : {8.0, 17.0}) p.drawPolyline(QPolygonF({{x, 8}, {x + 8, 16}, {x, 24}}));
             break;

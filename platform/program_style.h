@@ -18,7 +18,11 @@ class ProgramStyle : public QProxyStyle {
                        const QWidget* widget = nullptr) const override;
 };
 
-// Makes ProgramStyle, over the style the application would use, the application's style.
+// The palette of the dark look.
+QPalette DarkPalette();
+
+// Makes ProgramStyle, over the style the application would use, the application's style; with
+// TAVIX_THEME=dark in the environment, over Fusion with DarkPalette.
 void InstallProgramStyle();
 
 }  // namespace tavix

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QWidget>
 #include <QWindow>
 
@@ -19,6 +20,8 @@ bool CanGrow(const QWidget* window) {
 void BelongTo(QWidget* window, QWidget* owner) {
     // On X11 only a dialog-type window is marked as belonging to another (WM_TRANSIENT_FOR). A
     // parent widget would mark it too, but would pass the owner's disabled state on to it.
+    // A layout that fixes the window's size does so when activated; it must have, to be seen.
+    if (window->layout()) window->layout()->activate();
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (CanGrow(window)) flags |= Qt::WindowMaximizeButtonHint;

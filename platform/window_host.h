@@ -12,9 +12,10 @@ class WindowHost {
   public:
     virtual ~WindowHost() = default;
     // Takes ownership of `window` (a parentless top-level widget): makes it belong to `owner`, the
-    // main window when owner is null, so it stays above it; centres, shows and enables it; then
-    // disables (or hides) the owner. Ending the program first closes the open sub-windows, newest
-    // first, through their own close (closeEvent), which may ask and keep the window open.
+    // main window when owner is null, so it stays above it; shows and enables it where it was last
+    // left (else centred), wholly on the screen; then disables (or hides) the owner. Ending the program first
+    // closes the open sub-windows, newest first, through their own leaving (SubWindow::Leave), which may ask
+    // and keep the window open.
     virtual void OpenSubWindow(QWidget* window, QWidget* owner = nullptr,
                                OwnerWhileOpen mode = OwnerWhileOpen::Disabled) = 0;
     // Enables (or shows) the owner again, hides the window and unloads it (deleted later).

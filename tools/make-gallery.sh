@@ -3,17 +3,30 @@
 # data, photographed offscreen by tavix-gallery, and the first page of a printout (the standings,
 # printed to a PDF file since no printer is used here) rendered with pdftoppm.
 #
-#   tools/make-gallery.sh [--scale N] [BUILD_DIR]     (default: build/; configured when missing)
+#   tools/make-gallery.sh [--scale N] [--dark] [--large-font] [--small-screen] [BUILD_DIR]
+#                                                      (default: build/; configured when missing)
 #
 # --scale N photographs the windows as a screen scaled N times shows them (QT_SCALE_FACTOR), into
 # docs/gallery/Nx/, to check that every picture stays sharp there; the default, 1, fills docs/gallery/.
+# --dark uses the dark look (TAVIX_THEME=dark), --large-font a desktop font of 12 points (fonts
+# at 120 dpi), --small-screen a screen of 1024x600; each adds its name to the folder, as in
+# docs/gallery/dark/ or docs/gallery/dark-large-font/.
 set -e
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 SCALE=1
-if [ "$1" = "--scale" ]; then
-    SCALE=$2
-    shift 2
-fi
+THEME=
+FONT_DPI=
+SCREEN=1600x1200
+VARIANT=
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --scale) SCALE=$2; shift 2 ;;
+        --dark) THEME=dark; VARIANT="$VARIANT-dark"; shift ;;
+        --large-font) FONT_DPI=120; VARIANT="$VARIANT-large-font"; shift ;;
+        --small-screen) SCREEN=1024x600; VARIANT="$VARIANT-small-screen"; shift ;;
+        *) break ;;
+    esac
+done
 case "$SCALE" in
     [1-4]) ;;
     *) echo "make-gallery: the scale is a whole number from 1 to 4, not '$SCALE'" >&2; exit 2 ;;
@@ -21,6 +34,7 @@ esac
 BUILD=${1:-$ROOT/build}
 OUT="$ROOT/docs/gallery"
 [ "$SCALE" = 1 ] || OUT="$OUT/${SCALE}x"
+[ -z "$VARIANT" ] || OUT="$OUT/${VARIANT#-}"
 
 command -v pdftoppm > /dev/null || { echo "make-gallery: pdftoppm (poppler-utils) is needed" >&2; exit 2; }
 [ -f "$BUILD/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -36,7 +50,7 @@ cp "$ROOT"/data/*.dat "$WORK/data/"
 # desktop's size (message boxes size themselves to the screen), or offscreen when Xvfb is missing.
 on_screen() {
     if command -v xvfb-run > /dev/null; then
-        QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 $((1600 * SCALE))x$((1200 * SCALE))x24" "$@"
+        QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 $((${SCREEN%x*} * SCALE))x$((${SCREEN#*x} * SCALE))x24" "$@"
     else
         QT_QPA_PLATFORM=offscreen "$@"
     fi
@@ -47,6 +61,8 @@ on_screen() {
     unset QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING
     export HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" CUPS_SERVER="$WORK/no-cups.sock" \
         TAVIX_PRINTOUT_DIR="$WORK/printouts" QT_SCALE_FACTOR="$SCALE"
+    [ -z "$THEME" ] || export TAVIX_THEME="$THEME"
+    [ -z "$FONT_DPI" ] || export QT_FONT_DPI="$FONT_DPI"
     on_screen "$BUILD/ui/main/program/tavix-gallery" --data "$WORK/data" --out "$WORK/pictures" 2> "$WORK/gallery.log"
 ) || { cat "$WORK/gallery.log" >&2; exit 1; }
 

@@ -202,9 +202,6 @@ void Pseason::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Forecast
 
 void Pseason::DoneButton_Click() { ctx_.host.CloseSubWindow(this); }
 
-void Pseason::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    DoneButton_Click();
-}
+void Pseason::Leave() { DoneButton_Click(); }
 
 }  // namespace tavix

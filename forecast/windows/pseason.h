@@ -8,6 +8,7 @@
 
 #include "forecast/playoff_forecast.h"
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 
 class QFrame;
 class QLabel;
@@ -15,7 +16,7 @@ class QPushButton;
 
 namespace tavix {
 
-class Pseason : public QWidget {
+class Pseason : public SubWindow {
     Q_OBJECT
   public:
     explicit Pseason(AppContext& ctx);
@@ -23,7 +24,7 @@ class Pseason : public QWidget {
     const PlayoffForecast& Forecast() const { return forecast_; }
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
 
   private:
     void Form_Load();

@@ -95,9 +95,6 @@ void BlockPredictForm::PrintButton_Click() {
 
 void BlockPredictForm::DoneButton_Click() { ctx_.host.CloseSubWindow(this); }
 
-void BlockPredictForm::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    DoneButton_Click();
-}
+void BlockPredictForm::Leave() { DoneButton_Click(); }
 
 }  // namespace tavix

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 #include "predictions/block_predictions.h"
 
 class QListWidget;
@@ -15,13 +16,13 @@ namespace tavix {
 
 // Predictions for the schedule lines selected in the main window, all made while the window
 // loads. `blockLines` are the selected schedule lines as the main list shows them.
-class BlockPredictForm : public QWidget {
+class BlockPredictForm : public SubWindow {
     Q_OBJECT
   public:
     BlockPredictForm(AppContext& ctx, std::vector<BlockLine> blockLines);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
 
   private:
     void Form_Load();

@@ -369,9 +369,6 @@ void predictions::HScroll1_Change(int value) {
     List1->setGeometry(-Twips(ScrollShift), 0, Twips(ScrollShift) + listClip_->width(), Twips(kListHeight));
 }
 
-void predictions::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    DoneButton_Click();
-}
+void predictions::Leave() { DoneButton_Click(); }
 
 }  // namespace tavix

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 #include "predictions/single_game.h"
 
 class QCheckBox;
@@ -21,7 +22,7 @@ namespace tavix {
 
 // Single game predictions: click the road team, then the home team, predict, and collect the
 // lines in a list that can be trimmed, cleared and printed.
-class predictions : public QWidget {
+class predictions : public SubWindow {
     Q_OBJECT
   public:
     explicit predictions(AppContext& ctx);
@@ -33,7 +34,7 @@ class predictions : public QWidget {
     const PredictionSession& Session() const { return session_; }
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

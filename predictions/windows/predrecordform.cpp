@@ -69,9 +69,6 @@ void PredRecordForm::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::P
 
 void PredRecordForm::DoneButton_Click() { ctx_.host.CloseSubWindow(this); }
 
-void PredRecordForm::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    DoneButton_Click();
-}
+void PredRecordForm::Leave() { DoneButton_Click(); }
 
 }  // namespace tavix

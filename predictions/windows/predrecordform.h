@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 #include "predictions/prediction_record.h"
 
 class QListWidget;
@@ -15,13 +16,13 @@ class MarginChart;
 
 // The prediction record: the summary, the chart and every game with a final score, all made from
 // the schedule while the window loads.
-class PredRecordForm : public QWidget {
+class PredRecordForm : public SubWindow {
     Q_OBJECT
   public:
     explicit PredRecordForm(AppContext& ctx);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
 
   private:
     void Form_Load();

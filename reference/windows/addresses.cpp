@@ -84,9 +84,6 @@ void Addresses::Printbutton_Click() {
 
 void Addresses::Donebutton_Click() { ctx_.host.CloseSubWindow(this); }
 
-void Addresses::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    Donebutton_Click();
-}
+void Addresses::Leave() { Donebutton_Click(); }
 
 }  // namespace tavix

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 
 class QFrame;
 class QLabel;
@@ -14,7 +15,7 @@ class QPushButton;
 namespace tavix {
 
 // The team addresses: a fixed, read-only list of the clubs that prints whole.
-class Addresses : public QWidget {
+class Addresses : public SubWindow {
     Q_OBJECT
   public:
     explicit Addresses(AppContext& ctx);
@@ -31,7 +32,7 @@ class Addresses : public QWidget {
     QToolButton* Donebutton = nullptr;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
 
   private:
     AppContext& ctx_;

@@ -77,9 +77,6 @@ void IndvSTATS::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Printi
 
 void IndvSTATS::DoneButton_Click() { ctx_.host.CloseSubWindow(this); }
 
-void IndvSTATS::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    DoneButton_Click();
-}
+void IndvSTATS::Leave() { DoneButton_Click(); }
 
 }  // namespace tavix

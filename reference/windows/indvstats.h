@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 
 class QFrame;
 class QListWidget;
@@ -14,7 +15,7 @@ namespace tavix {
 
 // The team rosters: the roster text file as a scrollable fixed-pitch list that can be printed
 // whole or by selected lines.
-class IndvSTATS : public QWidget {
+class IndvSTATS : public SubWindow {
     Q_OBJECT
   public:
     explicit IndvSTATS(AppContext& ctx);
@@ -31,7 +32,7 @@ class IndvSTATS : public QWidget {
     QToolButton* DoneButton = nullptr;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
 
   private:
     AppContext& ctx_;

@@ -207,9 +207,6 @@ bool Namesform::NamesEdited() const {
     return false;
 }
 
-void Namesform::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    Command1_Click();
-}
+void Namesform::Leave() { Command1_Click(); }
 
 }  // namespace tavix

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 
 class QGroupBox;
 class QLabel;
@@ -16,7 +17,7 @@ namespace tavix {
 
 // The city and team names editor: every team's city and nickname in its division block, saved
 // to the names file and into the league data on request.
-class Namesform : public QWidget {
+class Namesform : public SubWindow {
     Q_OBJECT
   public:
     explicit Namesform(AppContext& ctx);
@@ -42,7 +43,7 @@ class Namesform : public QWidget {
     QToolButton* Command1 = nullptr;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
 
   private:
     // Checks the boxes and saves them, asking first when `ask` is set; false when nothing was saved.

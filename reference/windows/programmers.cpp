@@ -90,9 +90,6 @@ void programmers::Form_Load() {
 
 void programmers::OkButton_Click() { ctx_.host.CloseSubWindow(this); }
 
-void programmers::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    OkButton_Click();
-}
+void programmers::Leave() { OkButton_Click(); }
 
 }  // namespace tavix

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 
 class QFrame;
 class QLabel;
@@ -14,7 +15,7 @@ class QPushButton;
 namespace tavix {
 
 // Who makes Tavix, its licence and where to report a problem.
-class programmers : public QWidget {
+class programmers : public SubWindow {
     Q_OBJECT
   public:
     explicit programmers(AppContext& ctx);
@@ -29,7 +30,7 @@ class programmers : public QWidget {
     QToolButton* OkButton = nullptr;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
 
   private:
     AppContext& ctx_;

@@ -237,9 +237,6 @@ void textrulesform::List1_Click() {
 
 void textrulesform::Donebutton_Click() { ctx_.host.CloseSubWindow(this); }
 
-void textrulesform::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    ctx_.host.CloseSubWindow(this);
-}
+void textrulesform::Leave() { ctx_.host.CloseSubWindow(this); }
 
 }  // namespace tavix

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 
 class QFrame;
 class QListWidget;
@@ -32,7 +33,7 @@ class TopicPanel : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 };
 
-class textrulesform : public QWidget {
+class textrulesform : public SubWindow {
     Q_OBJECT
   public:
     explicit textrulesform(AppContext& ctx);
@@ -56,7 +57,7 @@ class textrulesform : public QWidget {
     QToolButton* Donebutton = nullptr;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
 
   private:
     void Form_Load();

@@ -173,9 +173,6 @@ void webform::Timer1_Timer() {
 
 void webform::donebutton_Click() { ctx_.host.CloseSubWindow(this); }
 
-void webform::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    donebutton_Click();
-}
+void webform::Leave() { donebutton_Click(); }
 
 }  // namespace tavix

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 
 class QLabel;
 class QPushButton;
@@ -14,7 +15,7 @@ class QPushButton;
 namespace tavix {
 
 // Recommended web sites: clicking an address puts it on the clipboard for pasting into a browser.
-class webform : public QWidget {
+class webform : public SubWindow {
     Q_OBJECT
   public:
     explicit webform(AppContext& ctx);
@@ -32,7 +33,7 @@ class webform : public QWidget {
     QToolButton* donebutton = nullptr;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

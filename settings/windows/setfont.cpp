@@ -156,8 +156,7 @@ void Setfont::donebutton_Click() {
 
 // Every way out but the done button comes here: the title bar, Esc and the program ending. A font
 // clicked and not taken is saved, dropped or kept open for, as the user answers.
-void Setfont::closeEvent(QCloseEvent* event) {
-    event->ignore();
+void Setfont::Leave() {
     const std::string chosen = ToLatin1(fontlabel->text());
     if (chosen != ctx_.nba.PrinterFontName &&
         !MayLeave(ctx_.dialogs, SettingsUnsavedText(ctx_.nba.PrinterFontName, chosen), "Tavix Setup", [&] {

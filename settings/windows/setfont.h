@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 
 class QGroupBox;
 class QLabel;
@@ -15,7 +16,7 @@ class QPushButton;
 
 namespace tavix {
 
-class Setfont : public QWidget {
+class Setfont : public SubWindow {
     Q_OBJECT
   public:
     // `fontSaved` is told when leaving saves the chosen font to the settings file.
@@ -27,7 +28,7 @@ class Setfont : public QWidget {
     static QStringList PrinterFonts();
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
 
   private:
     void Form_Load();

@@ -80,8 +80,7 @@ void Settingsform::OkButton_Click() {
 
 // Every way out but OK comes here: the title bar, Esc and the program ending. A printer font
 // chosen and not saved is saved, dropped or kept open for, as the user answers.
-void Settingsform::closeEvent(QCloseEvent* event) {
-    event->ignore();
+void Settingsform::Leave() {
     // Save is the OK button, which closes the window itself.
     if (ctx_.nba.PrinterFontName != savedFont_ &&
         !MayLeave(

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 
 class QPushButton;
 
@@ -17,13 +18,13 @@ void SaveSettingsAndTell(AppContext& ctx);
 // The question when leaving with a printer font chosen and not saved (Save, Discard or Cancel).
 std::string SettingsUnsavedText(const std::string& saved, const std::string& chosen);
 
-class Settingsform : public QWidget {
+class Settingsform : public SubWindow {
     Q_OBJECT
   public:
     explicit Settingsform(AppContext& ctx);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
 
   private:
     void Form_Load();

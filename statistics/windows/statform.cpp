@@ -506,9 +506,6 @@ void statform::Exitbutton_Click() {
 
 void statform::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Statistics); }
 
-void statform::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    Exitbutton_Click();
-}
+void statform::Leave() { Exitbutton_Click(); }
 
 }  // namespace tavix

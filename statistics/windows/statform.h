@@ -5,6 +5,7 @@
 #include <array>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 #include "statistics/stat_entry.h"
 
 class QFrame;
@@ -27,7 +28,7 @@ class SpinArrows : public QWidget {
 
 // NBA Team Statistics: the user types in each club's current record and scoring averages, walks
 // through the clubs, sets the date of the figures and records them to the statistics file.
-class statform : public QWidget {
+class statform : public SubWindow {
     Q_OBJECT
   public:
     explicit statform(AppContext& ctx);
@@ -38,7 +39,7 @@ class statform : public QWidget {
     bool ChangesDetected() const;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

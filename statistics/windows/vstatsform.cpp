@@ -186,9 +186,6 @@ void VStatsform::donebutton_Click() {
     ctx_.host.CloseSubWindow(this);
 }
 
-void VStatsform::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    donebutton_Click();
-}
+void VStatsform::Leave() { donebutton_Click(); }
 
 }  // namespace tavix

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 #include "statistics/ratings_view.h"
 
 class QButtonGroup;
@@ -20,13 +21,13 @@ namespace tavix {
 // Team ratings: every club's record, percentage, averages and scoring margin, sorted by one of
 // four figures, for the current or the previous season. The season button is the season switch
 // every ratings calculation follows while this window is open.
-class VStatsform : public QWidget {
+class VStatsform : public SubWindow {
     Q_OBJECT
   public:
     explicit VStatsform(AppContext& ctx);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

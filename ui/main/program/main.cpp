@@ -1,6 +1,7 @@
 // Tavix: the splash first, the main window loaded behind it with all the league data.
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 #include <memory>
 
@@ -14,6 +15,7 @@
 #include "platform/qt_dialogs.h"
 #include "platform/quit_when_shown.h"
 #include "platform/show_window.h"
+#include "platform/sub_window.h"
 #include "platform/system_clock.h"
 #include "ui/main/windows/artwork.h"
 #include "ui/main/windows/form1.h"
@@ -46,6 +48,8 @@ int main(int argc, char** argv) {
     tavix::DataFolderLock lock(dataDir);
     if (nba.readOnly.empty() && !tavix::HoldDataFolder(lock, dataDir, dialogs, nba)) return 0;
     const std::string settingsPath = tavix::SettingsFilePath();
+    tavix::SetWindowPlacesFile(
+        QFileInfo(QString::fromStdString(settingsPath)).dir().filePath(QStringLiteral("windows.ini")));
     tavix::SystemClock clock;
     // Printers and help are opened on first use.
     tavix::SystemTimers timers;

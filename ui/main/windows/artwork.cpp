@@ -1,5 +1,6 @@
 #include "ui/main/windows/artwork.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
@@ -153,6 +154,8 @@ void PaintSplashPicture(QPainter& p, QSize size) {
 void PaintCourtEmblem(QPainter& p, QSize size) {
     const QRectF all(QPointF(0, 0), QSizeF(size));
     const double d = std::min(all.width(), all.height()) * 0.8;
+    // Pale on a light ground; on a dark one the pale ball would glare, so it is let through.
+    if (QGuiApplication::palette().color(QPalette::Window).lightness() < 128) p.setOpacity(0.25);
     PaintBall(p, QRectF(all.center() - QPointF(d / 2, d / 2), QSizeF(d, d)), BallLook::Faint);
 }
 

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/safe_file.h"
 #include "platform/accessible.h"
@@ -20,8 +22,8 @@
 namespace tavix {
 namespace {
 
-constexpr double kWidth = 6600, kHeight = 4470;
-constexpr double kStripTop = 4020, kStripHeight = 330, kStripWidth = 9400;
+constexpr double kWidth = 6600, kPictureHeight = 3420;
+constexpr double kStripHeight = 330, kStripWidth = 9400;
 
 }  // namespace
 
@@ -41,6 +43,9 @@ BannerStrip::BannerStrip(QWidget* parent) : QWidget(parent) {
 void BannerStrip::SetText(const QString& text) {
     text_ = text;
     setAccessibleName(text);
+    // As long as its text, so no font cuts the end (the version) off.
+    const int needed = fontMetrics().horizontalAdvance(text_) + 2 * Twips(15);
+    resize(std::max(Twips(kStripWidth), needed), std::max(Twips(kStripHeight), fontMetrics().height()));
     update();
 }
 
@@ -58,7 +63,6 @@ Form1::Form1(AppContext& ctx) : ctx_(ctx) {
     setWindowTitle("Tavix");
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
-    setFixedSize(TwipsSize(kWidth, kHeight));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(22, 38, 84));
@@ -66,12 +70,11 @@ Form1::Form1(AppContext& ctx) : ctx_(ctx) {
 
     Image1 = new art::PaintedLabel(art::PaintSplashPicture, "A basketball on a half court", this);
     Image1->setObjectName("Image1");
-    Image1->setGeometry(TwipsRect(60, 60, kWidth - 120, 3420));
+    Image1->setMinimumSize(TwipsSize(kWidth - 120, kPictureHeight));
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Label1 = new QLabel("NBA 1998-99  \u2022  Schedules  \u2022  Standings  \u2022  Predictions", this);
     Label1->setObjectName("Label1");
-    Label1->setGeometry(TwipsRect(60, 3520, kWidth - 120, 420));
     Label1->setAlignment(Qt::AlignCenter);
     // Both texts keep the program's own font: each further face or size would be one more font
     // to load before the splash can show.
@@ -80,8 +83,21 @@ Form1::Form1(AppContext& ctx) : ctx_(ctx) {
     Label1->setPalette(captionColours);
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Picture2 = new BannerStrip(this);
+    // The credits run along a lane of their own, as high as the font, under the caption.
+    auto* lane = new QWidget(this);
+    lane->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Picture2 = new BannerStrip(lane);
     Picture2->setObjectName("Picture2");
+    Picture2->SetText(QString());
+    lane->setFixedHeight(Picture2->height());
+
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(Twips(60), Twips(60), Twips(60), Twips(60));
+    rows->setSpacing(Twips(60));
+    rows->addWidget(Image1, 1);
+    rows->addWidget(Label1);
+    rows->addWidget(lane);
+    setFixedSize(sizeHint().expandedTo(TwipsSize(kWidth, 0)));
 
     Timer1 = ctx_.timers.Make(kTickMs, [this] { Timer1_Timer(); });
 
@@ -107,12 +123,17 @@ void Form1::Form_Load() {
 
 void Form1::SetBannerLeftTwips(int twips) {
     bannerLeft_ = twips;
-    Picture2->setGeometry(TwipsRect(bannerLeft_, kStripTop, kStripWidth, kStripHeight));
+    Picture2->move(Twips(bannerLeft_), 0);
 }
 
 void Form1::Timer1_Timer() {
     int left = bannerLeft_ - kStepTwips;
-    if (left < kPassedTwips) {
+    // Passed once all of it has gone by the left edge: a strip longer than usual (a large font)
+    // takes longer.
+    const int passed = Picture2->width() > Twips(kStripWidth)
+                           ? -Picture2->width() * 1440 / std::max(1, Twips(1440))
+                           : kPassedTwips;
+    if (left < passed) {
         left = kRestartTwips;
         if (nextText_ == 0) {
             Picture2->SetText(QString::fromLatin1(kSplashHintText));
@@ -171,9 +192,6 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    Dismiss();
-}
+void Form1::Leave() { Dismiss(); }
 
 }  // namespace tavix

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 
 namespace tavix {
 
@@ -32,7 +33,7 @@ class BannerStrip : public QWidget {
     QString text_;
 };
 
-class Form1 : public QWidget {
+class Form1 : public SubWindow {
     Q_OBJECT
   public:
     explicit Form1(AppContext& ctx);
@@ -58,7 +59,7 @@ class Form1 : public QWidget {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
 
   private:
     void Form_Load();

@@ -6,7 +6,9 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -15,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QSessionManager>
+#include <QStackedWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -26,6 +29,7 @@
 #include "platform/picture_buttons.h"
 #include "platform/program_keys.h"
 #include "platform/show_window.h"
+#include "platform/sub_window.h"
 #include "platform/twips.h"
 #include "platform/window_help.h"
 #include "predictions/block_predictions.h"
@@ -58,16 +62,14 @@ const char* const kHints[5] = {"Schedules", "Update Stats", "Predictions", "Stan
 const char* const kToolTips[5] = {"Schedules", "Update Stats", "Predictions", "Standings", "Help & Info"};
 const Glyph kToolGlyphs[5] = {Glyph::Calendar, Glyph::Pencil, Glyph::Crystal, Glyph::Podium, Glyph::Help};
 
-// A hint under a tool button: black on pale yellow in a thin grey box. Painted by hand, since a
+// A hint under a tool button, in the colours of a tool tip in a thin box. Painted by hand, since a
 // style sheet would put the whole window through the slower style-sheet style.
 class HintLabel : public QLabel {
   public:
     HintLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
         setAutoFillBackground(true);
-        QPalette pal = palette();
-        pal.setColor(QPalette::Window, QColor(255, 255, 225));
-        pal.setColor(QPalette::WindowText, Qt::black);
-        setPalette(pal);
+        setBackgroundRole(QPalette::ToolTipBase);
+        setForegroundRole(QPalette::ToolTipText);
         setContentsMargins(1, 1, 1, 1);
     }
 
@@ -75,23 +77,32 @@ class HintLabel : public QLabel {
     void paintEvent(QPaintEvent* event) override {
         QLabel::paintEvent(event);
         QPainter p(this);
-        p.setPen(QColor(120, 120, 120));
+        p.setPen(palette().color(QPalette::ToolTipText));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 };
 
-// A label in a colour of its own.
-void SetTextColour(QLabel* label, const QColor& colour) {
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-}
-
 QPushButton* TextButton(QWidget* parent, const char* name, const char* caption, QRect where) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(where);
+    // At least as wide as drawn, wider when the caption needs it.
+    button->setMinimumWidth(where.width());
+    button->setMinimumHeight(where.height());
     return button;
+}
+
+// A list filling its page with its buttons in a row under it, Done at the right.
+void LayOutList(QWidget* page, QListWidget* list, std::initializer_list<QWidget*> left, QWidget* done) {
+    auto* rows = new QVBoxLayout(page);
+    rows->addWidget(list, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* w : left) {
+        if (qobject_cast<QToolButton*>(w)) w->setFixedSize(w->size());
+        buttons->addWidget(w);
+    }
+    buttons->addStretch(1);
+    buttons->addWidget(done);
+    rows->addLayout(buttons);
 }
 
 }  // namespace
@@ -101,13 +112,11 @@ Form2::Form2(NBA& nba, Dialogs& dialogs, Clock& clock, Timers& timers, PrinterPr
     : ctx_{nba, dialogs, clock, timers, printers, help, *this, std::move(dataDir)} {
     setObjectName("Form2");
     setWindowTitle("Tavix");
-    // The window never grows past the size it loads at, so its frame offers no maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildMenus();
     BuildControls();
     replay_ = new ReplayCommands(*this);
-    resize(TwipsSize(kLoadWidth, kLoadHeight));
+    KeepMenusInView();
+    resize(TwipsSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
     // Esc leaves a sub-window the way its close button does, through its own questions.
     new ProgramKeys([this](QWidget* window) { ShowWindowHelp(window); }, [this] { Exitmenu_Click(); },
                     [this](QWidget* window) {
@@ -135,8 +144,11 @@ Form2::~Form2() {
 }
 
 LoadReport Form2::Form_Load(const std::string& settingsPath) {
-    resize(TwipsSize(kLoadWidth, kLoadHeight));
-    CentreOnScreen(this);
+    if (!RestorePlace(this)) {
+        resize(TwipsSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
+        CentreOnScreen(this);
+    }
+    KeepOnScreen(this);
     LoadReport report = LoadLeague(ctx_.dataDir, settingsPath, ctx_.nba);
     if (report.NeedsLoadingMessage())
         ctx_.dialogs.Show(LoadingMessage(report), kLoadingMessageTitle, Buttons::Ok, Icon::Exclamation);
@@ -267,34 +279,32 @@ void Form2::BuildControls() {
     central->setMouseTracking(true);
     central->installEventFilter(this);
     setCentralWidget(central);
-
-    // Decoration behind the lists: a faint ball and the season's name.
-    Shape1 = new art::PaintedLabel(art::PaintCourtEmblem, "A basketball", central);
-    Shape1->setObjectName("Shape1");
-    Shape1->setGeometry(TwipsRect(2900, 1250, 3755, 2700));
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Text1 = new QLabel("NBA season 1998-99  \u2022  choose a schedule, the standings or a statistics window",
-                       central);
-    Text1->setObjectName("Text1");
-    Text1->setGeometry(TwipsRect(180, 4080, 9045, 360));
-    Text1->setAlignment(Qt::AlignCenter);
-    SetTextColour(Text1, QColor(110, 110, 120));
-    Text1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* rows = new QVBoxLayout(central);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
 
     Panel3D1 = new QFrame(central);
     Panel3D1->setObjectName("Panel3D1");
     SetPanelFrame(static_cast<QFrame*>(Panel3D1), QFrame::Raised);
-    Panel3D1->setGeometry(TwipsRect(0, 0, kLoadWidth, 1035));
     Panel3D1->setAutoFillBackground(true);
     Panel3D1->setMouseTracking(true);
     Panel3D1->installEventFilter(this);
+    rows->addWidget(Panel3D1);
+    // The buttons in a row with their hints under them; a hidden hint keeps its room, so the bar
+    // does not jump when one shows.
+    auto* bar = new QGridLayout(Panel3D1);
+    bar->setContentsMargins(Twips(180), Twips(60), Twips(180), Twips(30));
+    bar->setHorizontalSpacing(Twips(120));
+    bar->setVerticalSpacing(Twips(15));
     for (int i = 0; i < 5; ++i) {
         const std::string name = "Toolbutton(" + std::to_string(i) + ")";
         Toolbutton[i] = HintedPictureButton(Panel3D1, name.c_str(), kToolGlyphs[i], kToolTips[i],
-                                            TwipsRect(300 + i * 1140, 75, 780, 615));
+                                            TwipsRect(0, 0, 780, 615));
+        Toolbutton[i]->setFixedSize(TwipsSize(780, 615));
         Toolbutton[i]->setAutoRaise(true);
         Toolbutton[i]->installEventFilter(this);
         connect(Toolbutton[i], &QToolButton::clicked, this, [this, i] { Toolbutton_Click(i); });
+        bar->addWidget(Toolbutton[i], 0, i, Qt::AlignHCenter);
 
         const std::string label = "Label1(" + std::to_string(i) + ")";
         // A label shows "&&" as one ampersand only when it does not take "&" as a mnemonic.
@@ -302,16 +312,45 @@ void Form2::BuildControls() {
         Label1[i]->setObjectName(Latin1(label));
         Label1[i]->setTextFormat(Qt::PlainText);
         Label1[i]->setAlignment(Qt::AlignCenter);
-        // Centred under its button, as wide as its caption.
-        const int labelWidth = Label1[i]->fontMetrics().horizontalAdvance(Label1[i]->text()) + Twips(120);
-        const QRect under = Toolbutton[i]->geometry();
-        Label1[i]->setGeometry(under.center().x() - labelWidth / 2, Twips(720), labelWidth, Twips(255));
+        Label1[i]->setContentsMargins(Twips(60), 1, Twips(60), 1);
+        QSizePolicy keepRoom = Label1[i]->sizePolicy();
+        keepRoom.setRetainSizeWhenHidden(true);
+        Label1[i]->setSizePolicy(keepRoom);
         Label1[i]->hide();
+        bar->addWidget(Label1[i], 1, i, Qt::AlignHCenter);
     }
-    Command1 = PictureButton(Panel3D1, "Command1", Glyph::Globe, "Recommended Web Sites",
-                             TwipsRect(8460, 75, 780, 615));
+    bar->setColumnStretch(5, 1);
+    Command1 =
+        PictureButton(Panel3D1, "Command1", Glyph::Globe, "Recommended Web Sites", TwipsRect(0, 0, 780, 615));
+    Command1->setFixedSize(TwipsSize(780, 615));
     Command1->setAutoRaise(true);
     connect(Command1, &QToolButton::clicked, this, [this] { Open<webform>(); });
+    bar->addWidget(Command1, 0, 6);
+
+    // One view at a time under the bar: the idle picture, a schedule, the standings or the team
+    // panel.
+    views_ = new QStackedWidget(central);
+    views_->setObjectName("views");
+    rows->addWidget(views_, 1);
+    idlePage_ = new QWidget(views_);
+    views_->addWidget(idlePage_);
+    idlePage_->setObjectName("idlePage");
+    auto* idle = new QVBoxLayout(idlePage_);
+    // Decoration of the idle window: a faint ball and the season's name.
+    Shape1 = new art::PaintedLabel(art::PaintCourtEmblem, "A basketball", idlePage_);
+    Shape1->setObjectName("Shape1");
+    Shape1->setMinimumSize(TwipsSize(1800, 1300));
+    Shape1->setMaximumSize(TwipsSize(3755, 2700));
+    Shape1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    idle->addWidget(Shape1, 1, Qt::AlignCenter);
+    Text1 = new QLabel("NBA season 1998-99  \u2022  choose a schedule, the standings or a statistics window",
+                       idlePage_);
+    Text1->setObjectName("Text1");
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setWordWrap(true);
+    Text1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    idle->addWidget(Text1);
 
     Timer1 = ctx_.timers.Make(5000, [this] { HideHints(); });
     Timer1->Start();
@@ -321,8 +360,11 @@ void Form2::BuildControls() {
 // The schedule list and the standings list, each with its buttons, are made the first time they
 // are shown: until then the main window has no use for them, and a list costs start-up time.
 void Form2::BuildScheduleList() {
-    QWidget* central = centralWidget();
-    List1 = new QListWidget(central);
+    schedulePage_ = new QWidget(views_);
+    views_->addWidget(schedulePage_);
+    schedulePage_->setObjectName("schedulePage");
+    QWidget* page = schedulePage_;
+    List1 = new QListWidget(page);
     List1->setObjectName("List1");
     List1->setAccessibleName("Schedule");
     List1->setFont(FixedPitchFont(9));
@@ -330,62 +372,75 @@ void Form2::BuildScheduleList() {
     // One fixed-pitch line per item: the list need not measure each of its hundreds of lines again
     // whenever one changes (a replay step changes a dozen scores).
     List1->setUniformItemSizes(true);
-    List1->setGeometry(TwipsRect(180, 1155, 9045, 3915));
     List1->hide();
     List1->installEventFilter(this);
 
-    SchPrintButton = PictureButton(central, "SchPrintButton", Glyph::Printer, "Print Listing",
-                                   TwipsRect(180, 5160, 615, 495));
+    SchPrintButton =
+        PictureButton(page, "SchPrintButton", Glyph::Printer, "Print Listing", TwipsRect(0, 0, 615, 495));
     connect(SchPrintButton, &QToolButton::clicked, this, [this] { SchPrintButton_Click(); });
     Blockpredictbutton =
-        TextButton(central, "Blockpredictbutton", "Game Predictions", TwipsRect(900, 5160, 2100, 495));
+        TextButton(page, "Blockpredictbutton", "Game Predictions", TwipsRect(0, 0, 2100, 495));
     Blockpredictbutton->setToolTip("Generate predictions for selected games");
     connect(Blockpredictbutton, &QPushButton::clicked, this, [this] { Blockpredictbutton_Click(); });
-    SchInfobutton = PictureButton(central, "SchInfobutton", Glyph::Info, "Help on printing lists",
-                                  TwipsRect(3105, 5160, 615, 495));
+    SchInfobutton = PictureButton(page, "SchInfobutton", Glyph::Info, "Help on printing lists",
+                                  TwipsRect(0, 0, 615, 495));
     connect(SchInfobutton, &QToolButton::clicked, this, [this] { SchInfobutton_Click(); });
-    SchDoneButton = TextButton(central, "SchDoneButton", "&Done", TwipsRect(7905, 5160, 1320, 495));
+    SchDoneButton = TextButton(page, "SchDoneButton", "&Done", TwipsRect(0, 0, 1320, 495));
     connect(SchDoneButton, &QPushButton::clicked, this, [this] { SchDoneButton_Click(); });
     for (QWidget* w :
          std::initializer_list<QWidget*>{SchPrintButton, Blockpredictbutton, SchInfobutton, SchDoneButton}) {
         w->setEnabled(false);
         w->hide();
     }
+    LayOutList(page, List1, {SchPrintButton, Blockpredictbutton, SchInfobutton}, SchDoneButton);
 }
 
 void Form2::BuildStandingsList() {
-    QWidget* central = centralWidget();
-    List2 = new QListWidget(central);
+    standingsPage_ = new QWidget(views_);
+    views_->addWidget(standingsPage_);
+    standingsPage_->setObjectName("standingsPage");
+    QWidget* page = standingsPage_;
+    List2 = new QListWidget(page);
     List2->setObjectName("List2");
     List2->setAccessibleName("Standings");
     List2->setFont(FixedPitchFont(9));
     List2->setSelectionMode(QAbstractItemView::SingleSelection);
-    List2->setGeometry(TwipsRect(180, 1155, 9045, 3390));
     List2->hide();
     List2->installEventFilter(this);
-    StandPrintButton = PictureButton(central, "StandPrintButton", Glyph::Printer, "Print Standings",
-                                     TwipsRect(180, 4665, 615, 495));
+    StandPrintButton =
+        PictureButton(page, "StandPrintButton", Glyph::Printer, "Print Standings", TwipsRect(0, 0, 615, 495));
     connect(StandPrintButton, &QToolButton::clicked, this, [this] { StandPrintButton_Click(); });
-    StandingDoneButton = TextButton(central, "StandingDoneButton", "&Done", TwipsRect(7905, 4665, 1320, 495));
+    StandingDoneButton = TextButton(page, "StandingDoneButton", "&Done", TwipsRect(0, 0, 1320, 495));
     connect(StandingDoneButton, &QPushButton::clicked, this, [this] { StandingDoneButton_Click(); });
     for (QWidget* w : std::initializer_list<QWidget*>{StandPrintButton, StandingDoneButton}) {
         w->setEnabled(false);
         w->hide();
     }
+    LayOutList(page, List2, {StandPrintButton}, StandingDoneButton);
 }
 
 // The team panel stands over the list area while a team is chosen. Most runs never open it, so it
 // is made the first time it is needed.
 void Form2::BuildTeamPanel() {
-    auto* panel = new QFrame(centralWidget());
+    teamPage_ = new QWidget(views_);
+    views_->addWidget(teamPage_);
+    teamPage_->setObjectName("teamPage");
+    auto* centred = new QGridLayout(teamPage_);
+    auto* panel = new QFrame(teamPage_);
     teamPanel = panel;
     panel->setObjectName("teamPanel");
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Raised);
     panel->setAutoFillBackground(true);
-    panel->setGeometry(TwipsRect(1500, 1500, 6555, 2760));
+    centred->addWidget(panel, 1, 1);
+    centred->setRowStretch(0, 1);
+    centred->setRowStretch(2, 1);
+    centred->setColumnStretch(0, 1);
+    centred->setColumnStretch(2, 1);
+    auto* grid = new QGridLayout(panel);
+    UseWindowMargins(grid);
     auto* heading = new QLabel("Choose a team and the games to list:", panel);
-    heading->setGeometry(TwipsRect(240, 150, 6000, 300));
+    grid->addWidget(heading, 0, 0, 1, 2);
     Combo1 = new QComboBox(panel);
     Combo1->setObjectName("Combo1");
     Combo1->setAccessibleName("Team");
@@ -393,25 +448,29 @@ void Form2::BuildTeamPanel() {
     Combo1->lineEdit()->setAccessibleName("Team");
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setMaxVisibleItems(12);
-    Combo1->setGeometry(TwipsRect(240, 540, 3900, 375));
+    Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    grid->addWidget(Combo1, 1, 0);
     // Enter is taken before the combo sees it: the combo would first put its current item (the
     // first team) in place of the prompt, and Enter on the prompt must only beep.
     Combo1->installEventFilter(this);
     Combo1->lineEdit()->installEventFilter(this);
     schframe = new QGroupBox("Schedule Type", panel);
     schframe->setObjectName("schframe");
-    schframe->setGeometry(TwipsRect(240, 1080, 3900, 1440));
-    const char* const types[3] = {"All Games", "Home", "Away"};
+    auto* types = new QVBoxLayout(schframe);
+    const char* const typeNames[3] = {"All Games", "Home", "Away"};
     for (int i = 0; i < 3; ++i) {
-        schtype[i] = new QRadioButton(types[i], schframe);
+        schtype[i] = new QRadioButton(typeNames[i], schframe);
         schtype[i]->setObjectName(QString("schtype(%1)").arg(i));
-        schtype[i]->setGeometry(TwipsRect(300, 330 + i * 330, 3000, 300));
+        types->addWidget(schtype[i]);
     }
-    TeamSelButton = TextButton(panel, "TeamSelButton", "&Show Schedule", TwipsRect(4440, 540, 1860, 450));
+    grid->addWidget(schframe, 2, 0);
+    TeamSelButton = TextButton(panel, "TeamSelButton", "&Show Schedule", TwipsRect(0, 0, 1860, 450));
     TeamSelButton->setToolTip("Show list for selected team");
     connect(TeamSelButton, &QPushButton::clicked, this, [this] { TeamSelButton_Click(); });
-    TeamSelectCancel = TextButton(panel, "TeamSelectCancel", "Cancel", TwipsRect(4440, 1140, 1860, 450));
+    TeamSelectCancel = TextButton(panel, "TeamSelectCancel", "Cancel", TwipsRect(0, 0, 1860, 450));
     connect(TeamSelectCancel, &QPushButton::clicked, this, [this] { TeamSelectCancel_Click(); });
+    grid->addWidget(TeamSelButton, 1, 1);
+    grid->addWidget(TeamSelectCancel, 2, 1, Qt::AlignTop);
     teamPanel->hide();
     teamPanel->installEventFilter(this);
     for (QWidget* w : std::initializer_list<QWidget*>{Combo1, schframe, TeamSelButton, TeamSelectCancel}) {
@@ -432,7 +491,9 @@ void Form2::OpenSubWindow(QWidget* window, QWidget* owner, OwnerWhileOpen mode) 
     if (!qobject_cast<QDialog*>(window)) SetAccessible(window, QAccessible::Dialog);
     window->setEnabled(true);
     ShowWindow(window);
-    if (!splash) CentreOnScreen(window);
+    // Where the user last left it, otherwise in the middle; either way wholly on the screen.
+    if (!splash && !RestorePlace(window)) CentreOnScreen(window);
+    KeepOnScreen(window);
     window->raise();
     window->activateWindow();
     if (mode == OwnerWhileOpen::Hidden)
@@ -515,32 +576,41 @@ void Form2::waittimer_Timer() {
 
 // ---- Window events ------------------------------------------------------------------------
 
-void Form2::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    // Smaller is fine; larger than the layout was drawn for snaps back.
-    if (width() > Twips(kLoadWidth) || height() > Twips(kMaxHeight))
-        resize(TwipsSize(kLoadWidth, kMaxHeight));
-}
-
 void Form2::closeEvent(QCloseEvent* event) {
     // Closing the main window is leaving the program, the same way Exit does, questions and all.
     event->ignore();
     Exitmenu_Click();
 }
 
-// The faint ball and the season's name belong to the idle window: the lists and the team panel
-// stand where they are, and a piece of either showing around them looks like a drawing fault.
-void Form2::ShowIdleDecoration() {
-    const bool idle = !Showing(List1) && !Showing(List2) && !Showing(teamPanel);
-    Shape1->setVisible(idle);
-    Text1->setVisible(idle);
+// What is on show decides, in this one place, which page the window shows and what the user can
+// reach over it: the team panel over a schedule, a schedule, the standings, or the idle picture.
+// Nothing else turns a menu or a tool button on or off, so no window opening or closing over the
+// main window, nor the order of the handlers, can leave a menu on that the view has no room for.
+void Form2::FollowView() {
+    QWidget* page = idlePage_;
+    if (Showing(teamPanel))
+        page = teamPage_;
+    else if (Showing(List2))
+        page = standingsPage_;
+    else if (Showing(List1))
+        page = schedulePage_;
+    if (views_->currentWidget() != page) views_->setCurrentWidget(page);
+    lockedMenus_.clear();
+    if (page == standingsPage_)
+        lockedMenus_ = {emenu, smeu, STmenu, rmenu};
+    else if (page != idlePage_)
+        lockedMenus_ = {emenu, STmenu, rmenu};
+    // A disabled menu stays so when the window around it is enabled again, so its title in the
+    // menu bar does too.
+    for (QMenu* menu : {emenu, smeu, STmenu, rmenu}) menu->setEnabled(!lockedMenus_.count(menu));
+    for (int i = 0; i <= 3; ++i)
+        Toolbutton[i]->setEnabled(page == idlePage_ || (i == 0 && page != standingsPage_));
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) &&
-        (watched == List1 || watched == List2 || watched == centralWidget() ||
-         (teamPanel && watched == teamPanel)))
-        ShowIdleDecoration();
+    if ((event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) &&
+        (watched == List1 || watched == List2 || (teamPanel && watched == teamPanel)))
+        FollowView();
     // A tool button's hint shows for the pointer on it, and for the keyboard's focus reaching it.
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove ||
         event->type() == QEvent::FocusIn) {
@@ -603,25 +673,6 @@ void Form2::HideHints() {
     for (QLabel* label : Label1) label->hide();
 }
 
-void Form2::ButtonsOff() {
-    for (int i = 1; i <= 3; ++i) Toolbutton[i]->setEnabled(false);
-    if (Showing(List2)) Toolbutton[0]->setEnabled(false);
-}
-
-void Form2::ButtonsOn() {
-    for (int i = 0; i <= 3; ++i) Toolbutton[i]->setEnabled(true);
-}
-
-void Form2::SetMenusEnabled(std::initializer_list<QMenu*> menus, bool enabled) {
-    for (QMenu* menu : menus) {
-        menu->menuAction()->setEnabled(enabled);
-        if (enabled)
-            lockedMenus_.erase(menu);
-        else
-            lockedMenus_.insert(menu);
-    }
-}
-
 bool Form2::Reachable(const QMenu* menu) const {
     if (!isEnabled()) return false;
     for (auto* m = menu; m; m = qobject_cast<const QMenu*>(m->parentWidget()))
@@ -629,10 +680,12 @@ bool Form2::Reachable(const QMenu* menu) const {
     return true;
 }
 
+// The window is never narrower than its menu bar, so no menu (Help last) hides behind the bar's
+// "more" button, whatever the font.
+void Form2::KeepMenusInView() { setMinimumWidth(menuBar()->sizeHint().width()); }
+
 void Form2::changeEvent(QEvent* event) {
-    // Enabling the window enabled every menu with it; the view on show keeps its locks.
-    if (event->type() == QEvent::EnabledChange && isEnabled())
-        for (const QMenu* menu : lockedMenus_) menu->menuAction()->setEnabled(false);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) KeepMenusInView();
     // Restored from the task bar, the desktop hands the greyed main window the focus: pass it on
     // to the window the user was working in.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled())
@@ -642,11 +695,6 @@ void Form2::changeEvent(QEvent* event) {
                 working->activateWindow();
             });
     QMainWindow::changeEvent(event);
-}
-
-void Form2::LockMenus() {
-    SetMenusEnabled({STmenu, rmenu, emenu}, false);
-    ButtonsOff();
 }
 
 // ---- Edit, exit, printer, about -----------------------------------------------------------
@@ -697,6 +745,7 @@ bool Form2::LeaveProgram() {
     if (!LeaveSubWindows()) return false;
     // A read-only run told the user so when it opened; leaving is no attempt to save.
     if (ctx_.nba.readOnly.empty()) SaveSettingsAndTell(ctx_);
+    RememberPlace(this);
     return true;
 }
 
@@ -714,7 +763,6 @@ void Form2::aboutmenu_Click() {
 // ---- Schedule views -----------------------------------------------------------------------
 
 void Form2::ShowScheduleList() {
-    LockMenus();
     // A schedule chosen from the menu while the team panel is up takes its place.
     if (Showing(teamPanel)) {
         teamPanel->hide();
@@ -727,13 +775,13 @@ void Form2::ShowScheduleList() {
     if (!List1) BuildScheduleList();
     List1->clear();
     shownSchedule_ = {};
-    List1->resize(Twips(9045), List1->height());
     List1->show();
     for (QWidget* w :
          std::initializer_list<QWidget*>{SchPrintButton, Blockpredictbutton, SchDoneButton, SchInfobutton}) {
         w->show();
         w->setEnabled(true);
     }
+    FollowView();
 }
 
 void Form2::ListSchedule(ScheduleList list) {
@@ -784,8 +832,7 @@ void Form2::CloseTeamPanel() {
         }
         teamPanel->hide();
     }
-    SetMenusEnabled({STmenu, rmenu, emenu}, true);
-    ButtonsOn();
+    FollowView();
     SchDoneButton->hide();
     SchPrintButton->hide();
     Blockpredictbutton->hide();
@@ -803,7 +850,7 @@ void Form2::teamschedulemenu_Click() {
     Combo1->setEditText(QString::fromLatin1(kSelectTeamPrompt));
     Combo1->lineEdit()->selectAll();
     Combo1->setFocus();
-    LockMenus();
+    FollowView();
 }
 
 void Form2::TeamSelButton_Click() {
@@ -845,8 +892,7 @@ void Form2::SchDoneButton_Click() {
         w->setEnabled(false);
         w->hide();
     }
-    SetMenusEnabled({STmenu, rmenu, emenu}, true);
-    ButtonsOn();
+    FollowView();
 }
 
 void Form2::SchPrintButton_Click() {
@@ -868,10 +914,8 @@ void Form2::standingsmenu_Click() {
     if (!List2) BuildStandingsList();
     List2->clear();
     List2->setEnabled(true);
-    List2->resize(TwipsSize(9045, 3390));
     List2->show();
-    SetMenusEnabled({emenu, smeu, STmenu, rmenu}, false);
-    ButtonsOff();
+    FollowView();
     for (QWidget* w : std::initializer_list<QWidget*>{StandPrintButton, StandingDoneButton}) {
         w->setEnabled(true);
         w->show();
@@ -889,8 +933,7 @@ void Form2::StandPrintButton_Click() {
 void Form2::StandingDoneButton_Click() {
     List2->setEnabled(false);
     List2->hide();
-    SetMenusEnabled({emenu, smeu, STmenu, rmenu}, true);
-    ButtonsOn();
+    FollowView();
     for (QWidget* w : std::initializer_list<QWidget*>{StandPrintButton, StandingDoneButton}) {
         w->setEnabled(false);
         w->hide();

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QToolButton>
 #include <array>
 #include <functional>
@@ -71,8 +72,8 @@ class Form2 : public QMainWindow, public WindowHost {
     // settings saved. False when the user chose to stay.
     bool LeaveProgram();
 
-    // Window sizes in twips: set at load, and the most a resize may keep.
-    static constexpr int kLoadWidth = 9555, kLoadHeight = 6315, kMaxHeight = 6375;
+    // The window's size in twips when it has no remembered size.
+    static constexpr int kLoadWidth = 9555, kLoadHeight = 6315;
 
     // Menus (objectName = the name below).
     QMenu *Fmenu, *emenu, *smeu, *Monmenu, *STmenu, *rmenu, *hmenu;
@@ -140,9 +141,6 @@ class Form2 : public QMainWindow, public WindowHost {
     void aboutmenu_Click();
     void printersetupmenu_Click();
 
-    void ButtonsOff();
-    void ButtonsOn();
-    void LockMenus();
     void ShowScheduleList();
     void ListSchedule(ScheduleList list);
     void OpenTeamPanel();
@@ -150,7 +148,6 @@ class Form2 : public QMainWindow, public WindowHost {
     void LeaveEmptyList();  // after the team panel closed without a team
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -161,13 +158,13 @@ class Form2 : public QMainWindow, public WindowHost {
     void BuildScheduleList();
     void BuildStandingsList();
     void BuildTeamPanel();
-    void ShowIdleDecoration();
+    void FollowView();
+    void KeepMenusInView();
     QMenu* AddMenu(QMenu*& menu, const char* name, const char* caption);
     QAction* AddItem(QMenu* menu, const char* name, const char* caption, std::function<void()> handler);
     void AddSeparator(QMenu* menu, const char* name);
     template <class W>
     void Open(bool wait = false);
-    void SetMenusEnabled(std::initializer_list<QMenu*> menus, bool enabled);
     // Whether an item of `menu` can be reached by the user now: the window is not greyed under a
     // sub-window and neither the menu nor a menu holding it is locked by the view on show.
     bool Reachable(const QMenu* menu) const;
@@ -184,8 +181,14 @@ class Form2 : public QMainWindow, public WindowHost {
         OwnerWhileOpen mode;
     };
     std::map<QWidget*, Opened> open_;
-    // The menus the view on show locks; Qt turns a menu back on whenever the window is enabled.
+    // The menus the view on show locks.
     std::set<const QMenu*> lockedMenus_;
+    // The pages of the views: each is made with its controls.
+    QStackedWidget* views_ = nullptr;
+    QWidget* idlePage_ = nullptr;
+    QWidget* schedulePage_ = nullptr;
+    QWidget* standingsPage_ = nullptr;
+    QWidget* teamPage_ = nullptr;
 };
 
 }  // namespace tavix

@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextCharFormat>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "platform/list_text.h"
 #include "platform/picture_buttons.h"
@@ -57,14 +60,18 @@ ReplayCommands::ReplayCommands(Form2& form) : QObject(&form), form_(form) {
     // Beside the tool buttons, where the eye goes first, clear of the help button's hint.
     ReplayLabel = new QLabel(form.Panel3D1);
     ReplayLabel->setObjectName("ReplayLabel");
-    ReplayLabel->setGeometry(TwipsRect(5940, 120, 2430, 800));
+    // In the tool bar's free room between the tool buttons and the globe.
+    if (auto* bar = qobject_cast<QGridLayout*>(form.Panel3D1->layout()))
+        bar->addWidget(ReplayLabel, 0, 5, 2, 1);
     ReplayLabel->setWordWrap(true);
     ReplayLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont bold = ReplayLabel->font();
     bold.setBold(true);
     ReplayLabel->setFont(bold);
     QPalette pal = ReplayLabel->palette();
-    pal.setColor(QPalette::WindowText, QColor(160, 30, 30));
+    // Red, dark on a light ground and light on a dark one, so it reads in either look.
+    const bool darkGround = pal.color(QPalette::Window).lightness() < 128;
+    pal.setColor(QPalette::WindowText, darkGround ? QColor(255, 150, 150) : QColor(160, 30, 30));
     ReplayLabel->setPalette(pal);
     ShowState();
 }
@@ -163,15 +170,11 @@ ReplayPicker::ReplayPicker(ReplayCommands& commands, AppContext& ctx, std::vecto
                            std::optional<Date> shown)
     : commands_(commands), ctx_(ctx), days_(std::move(days)) {
     setObjectName("ReplayPicker");
-    setWindowTitle("Tavix Season Replay");
-    SetClientSizeTwips(this, 5400, 4500);
-    setFixedSize(size());
-
+    SetWindowName("Season Replay");
     auto* heading = new QLabel("The league as it stood after the games of:", this);
-    heading->setGeometry(TwipsRect(180, 120, 5040, 300));
     Calendar1 = new QCalendarWidget(this);
     Calendar1->setObjectName("Calendar1");
-    Calendar1->setGeometry(TwipsRect(180, 450, 5040, 2880));
+    Calendar1->setAccessibleName("Game days");
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setDateRange(ToQDate(days_.front()), ToQDate(days_.back()));
     // Days without games are greyed; only game days can be taken.
@@ -184,10 +187,12 @@ ReplayPicker::ReplayPicker(ReplayCommands& commands, AppContext& ctx, std::vecto
     for (const Date& d : days_) Calendar1->setDateTextFormat(ToQDate(d), gameDay);
     DayLabel = new QLabel(this);
     DayLabel->setObjectName("DayLabel");
-    DayLabel->setGeometry(TwipsRect(180, 3400, 5040, 300));
+    // Room for the longest day line, so the window keeps its size from day to day.
+    DayLabel->setMinimumWidth(
+        DayLabel->fontMetrics().horizontalAdvance("Wednesday, September 30, 1999 - game day 999 of 999"));
     ReplayButton = new QPushButton("&Replay", this);
     ReplayButton->setObjectName("ReplayButton");
-    ReplayButton->setGeometry(TwipsRect(2340, 3840, 1380, 450));
+    ReplayButton->setMinimumWidth(Twips(1380));
     ReplayButton->setDefault(true);
     InfoButton = PictureButton(this, "InfoButton", Glyph::Info, "Help on the season replay",
                                TwipsRect(180, 3840, 615, 450));
@@ -195,7 +200,23 @@ ReplayPicker::ReplayPicker(ReplayCommands& commands, AppContext& ctx, std::vecto
             [this] { ctx_.help.ShowHelpTopic(HelpKeyword::Replay); });
     CancelButton = new QPushButton("Cancel", this);
     CancelButton->setObjectName("CancelButton");
-    CancelButton->setGeometry(TwipsRect(3840, 3840, 1380, 450));
+    CancelButton->setMinimumWidth(Twips(1380));
+    InfoButton->setFixedSize(InfoButton->size());
+
+    auto* rows = new QVBoxLayout(this);
+    UseWindowMargins(rows);
+    rows->addWidget(heading);
+    rows->addWidget(Calendar1);
+    rows->addWidget(DayLabel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(InfoButton);
+    buttons->addStretch(1);
+    buttons->addWidget(ReplayButton);
+    buttons->addWidget(CancelButton);
+    rows->addLayout(buttons);
+    // One size, the one its content asks for in the user's font.
+    rows->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     connect(Calendar1, &QCalendarWidget::selectionChanged, this, [this] { Calendar1_Changed(); });
     connect(Calendar1, &QCalendarWidget::activated, this, [this] { ReplayButton_Click(); });
     connect(ReplayButton, &QPushButton::clicked, this, [this] { ReplayButton_Click(); });
@@ -239,9 +260,6 @@ void ReplayPicker::ReplayButton_Click() {
 void ReplayPicker::CancelButton_Click() { ctx_.host.CloseSubWindow(this); }
 
 // Closing from the title bar is Cancel.
-void ReplayPicker::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    CancelButton_Click();
-}
+void ReplayPicker::Leave() { CancelButton_Click(); }
 
 }  // namespace tavix

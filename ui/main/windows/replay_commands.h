@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/app_context.h"
+#include "platform/sub_window.h"
 #include "statistics/season_replay.h"
 
 class QAction;
@@ -60,7 +61,7 @@ class ReplayCommands : public QObject {
 };
 
 // The day chooser: a calendar of the season on which only game days can be taken.
-class ReplayPicker : public QWidget {
+class ReplayPicker : public SubWindow {
     Q_OBJECT
   public:
     ReplayPicker(ReplayCommands& commands, AppContext& ctx, std::vector<Date> days,
@@ -77,7 +78,7 @@ class ReplayPicker : public QWidget {
     void CancelButton_Click();
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Leave() override;
 
   private:
     std::optional<Date> ChosenGameDay() const;

@@ -18,7 +18,7 @@
 
 #include "platform/help_viewer.h"
 #include "reference/windows/textrulesform.h"
-#include "tests/support/qt/journey.h"
+#include "tests/support/qt/every_window.h"
 #include "ui/main/windows/form2.h"
 
 using namespace tavix;
@@ -116,15 +116,10 @@ QStringList Faults(QWidget* window) {
     return faults;
 }
 
-// The main window on a copy of the supplied data, loaded as at start-up.
-struct Program : tavix::testing::TestMain {
-    Program() {
-        w->Form_Load(app.DataDir() + "/TVX.ini");
-        QApplication::processEvents();
-    }
-};
-
-using Opener = std::function<QWidget*(Program&)>;
+using tavix::testing::Opener;
+using tavix::testing::OpenSplash;
+using tavix::testing::Sub;
+using Program = tavix::testing::LoadedMain;
 using Observer = std::function<QString(QWidget*)>;
 
 // A control by its object name; "parent/child" for a child of a named control.
@@ -133,24 +128,6 @@ QWidget* Find(QWidget* window, const QString& path) {
     for (const QString& name : path.split('/'))
         if (found) found = found->findChild<QWidget*>(name);
     return found;
-}
-
-// The sub-window `command` opened; after it, `then` runs on it.
-Opener Sub(QAction* Form2::*command, std::function<void(QWidget*)> then = {}) {
-    return [command, then](Program& p) {
-        QWidget* window = p.Opened([&] { (p.w.get()->*command)->trigger(); });
-        if (window && then) then(window);
-        QApplication::processEvents();
-        return window;
-    };
-}
-
-QWidget* OpenSplash(Program& p) {
-    p.w->aboutmenu->trigger();
-    QApplication::processEvents();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->inherits("tavix::Form1")) return w;
-    return nullptr;
 }
 
 }  // namespace
@@ -164,40 +141,9 @@ class AccessibilityTest : public QObject {
   private slots:
     void everyControlNamed_data() {
         QTest::addColumn<Opener>("open");
-        auto view = [](std::function<void(Form2&)> show) {
-            return Opener([show](Program& p) {
-                show(*p.w);
-                QApplication::processEvents();
-                return static_cast<QWidget*>(p.w.get());
-            });
-        };
-        QTest::newRow("main, idle") << view([](Form2&) {});
-        QTest::newRow("main, schedule") << view([](Form2& w) { w.Sechalfmenu->trigger(); });
-        QTest::newRow("main, team panel") << view([](Form2& w) { w.teamschedulemenu->trigger(); });
-        QTest::newRow("main, standings") << view([](Form2& w) { w.standingsmenu->trigger(); });
-        QTest::newRow("splash (About)") << Opener(OpenSplash);
-        QTest::newRow("predictions") << Sub(&Form2::Predictionsmenu);
-        QTest::newRow("block predictions") << Opener([](Program& p) {
-            p.w->Sechalfmenu->trigger();
-            for (int row = 1; row < 4; ++row) p.w->List1->item(row)->setSelected(true);
-            return p.Opened([&] { p.w->Blockpredictbutton->click(); });
-        });
-        QTest::newRow("statistics") << Sub(&Form2::updatemenu);
-        QTest::newRow("ratings") << Sub(&Form2::ratingmenu);
-        QTest::newRow("play-off forecast") << Sub(&Form2::pseasonmenu);
-        QTest::newRow("settings") << Sub(&Form2::Settingsmenu);
-        QTest::newRow("font chooser") << Opener([](Program& p) {
-            QWidget* settings = p.Opened([&] { p.w->Settingsmenu->trigger(); });
-            return p.Opened([&] { settings->findChild<QPushButton*>("Command1")->click(); });
-        });
-        QTest::newRow("names") << Sub(&Form2::Namesmenu);
-        QTest::newRow("rosters") << Sub(&Form2::Rostermenu);
-        QTest::newRow("rules") << Sub(&Form2::Plmenu);
-        QTest::newRow("rules, the court")
-            << Sub(&Form2::Plmenu, [](QWidget* w) { qobject_cast<textrulesform*>(w)->Topiclabel_Click(7); });
-        QTest::newRow("addresses") << Sub(&Form2::addressmenu);
-        QTest::newRow("web sites") << Sub(&Form2::websitemenu);
-        QTest::newRow("programming information") << Sub(&Form2::programmingmenu);
+        // The prediction record's lists and chart have no names yet; it leaves this exception once named.
+        for (const auto& [name, open] : tavix::testing::EveryWindow())
+            if (QString(name) != "prediction record") QTest::newRow(name) << open;
     }
 
     void everyControlNamed() {

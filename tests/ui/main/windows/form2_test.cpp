@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSet>
+#include <QStackedWidget>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
@@ -216,55 +217,21 @@ class Form2Test : public QObject {
         QCOMPARE(Enabled(w.w.get()), QString("11111"));
     }
 
-    // The faint ball and the season's caption stand where the lists and the team panel open: a piece
-    // of them showing around a view looks like a drawing fault, so they go while any view is up.
-    void idleDecorationOnlyWhileIdle_data() {
-        QTest::addColumn<QString>("open");
-        QTest::addColumn<QString>("close");
-        QTest::newRow("team panel, cancelled") << "teamschedulemenu" << QString("TeamSelectCancel");
-        QTest::newRow("team panel, then a schedule") << "teamschedulemenu" << QString("TeamSelButton");
-        QTest::newRow("schedule") << "Sechalfmenu" << QString("SchDoneButton");
-        QTest::newRow("standings") << "standingsmenu" << QString("StandingDoneButton");
-    }
-
-    void idleDecorationOnlyWhileIdle() {
-        QFETCH(QString, open);
-        QFETCH(QString, close);
+    // The window takes the size the user gives it, and the list on show grows with it; it is never
+    // narrower than its menu bar, so no menu hides behind the bar's "more" button.
+    void resizes() {
         Main w;
-        auto shown = [&] { return w->Shape1->isVisible() && w->Text1->isVisible(); };
-        QVERIFY(shown());
-        w->findChild<QAction*>(open)->trigger();
-        QVERIFY(!w->Shape1->isVisible() && !w->Text1->isVisible());
-        if (close == "TeamSelButton") {
-            w->Combo1->setEditText(w->Combo1->itemText(3));
-            w->TeamSelButton->click();
-            QVERIFY(!w->List1->isHidden());  // the team's schedule took the panel's place
-            QVERIFY(!w->Shape1->isVisible() && !w->Text1->isVisible());
-            close = "SchDoneButton";
-        }
-        w->findChild<QAbstractButton*>(close)->click();
-        QVERIFY(shown());
-    }
-
-    void resizeSnap_data() {
-        QTest::addColumn<QSize>("asked");
-        QTest::addColumn<QSize>("expected");
-        const QSize largest(9555, 6375);
-        QTest::newRow("smaller kept") << QSize(6000, 4000) << QSize(6000, 4000);
-        QTest::newRow("largest kept") << largest << largest;
-        QTest::newRow("wider snaps") << QSize(9800, 5000) << largest;
-        QTest::newRow("taller snaps") << QSize(7000, 6500) << largest;
-        QTest::newRow("both snap") << QSize(12000, 9000) << largest;
-    }
-
-    void resizeSnap() {
-        QFETCH(QSize, asked);
-        QFETCH(QSize, expected);
-        Main w;
-        QCOMPARE(w->size(), TwipsSize(9555, 6315));
-        w->resize(TwipsSize(asked.width(), asked.height()));
+        w->Sechalfmenu->trigger();
         QApplication::processEvents();
-        QCOMPARE(w->size(), TwipsSize(expected.width(), expected.height()));
+        const QSize list = w->List1->size();
+        const QSize larger = w->size() * 3 / 2;
+        w->resize(larger);
+        QApplication::processEvents();
+        QCOMPARE(w->size(), larger);
+        QVERIFY(w->List1->width() > list.width() && w->List1->height() > list.height());
+        w->resize(100, 100);
+        QApplication::processEvents();
+        QVERIFY(w->width() >= w->menuBar()->sizeHint().width());
     }
 
     void editCommands_data() {
@@ -440,23 +407,26 @@ class Form2Test : public QObject {
         QCOMPARE(Enabled(w.w.get()), QString("11111"));
     }
 
+    // Each view locks its menus and hides the idle ball and caption (a piece of them showing around
+    // a view looks like a drawing fault); every way out brings both back.
     void menuLocking() {
         Main w;
-        auto menus = [&] {
-            return QString("%1%2%3%4")
-                .arg(MenuOn(w->emenu))
-                .arg(MenuOn(w->smeu))
-                .arg(MenuOn(w->STmenu))
-                .arg(MenuOn(w->rmenu));
+        auto state = [&] {
+            QString menus;
+            for (QMenu* menu : {w->emenu, w->smeu, w->STmenu, w->rmenu}) menus += MenuOn(menu) ? '1' : '0';
+            return menus + (w->Shape1->isVisible() && w->Text1->isVisible() ? " idle" : "");
         };
-        QCOMPARE(menus(), "1111");
+        QCOMPARE(state(), "1111 idle");
         const std::pair<const char*, const char*> steps[] = {
-            {"Monthlyschedulemenu(4)", "0100"}, {"SchDoneButton", "1111"}, {"teamschedulemenu", "0100"},
-            {"TeamSelectCancel", "1111"},       {"standingsmenu", "0000"}, {"StandingDoneButton", "1111"}};
+            {"Monthlyschedulemenu(4)", "0100"}, {"SchDoneButton", "1111 idle"}, {"teamschedulemenu", "0100"},
+            {"TeamSelectCancel", "1111 idle"},  {"teamschedulemenu", "0100"},   {"choose", "0100"},
+            {"TeamSelButton", "0100"},          {"SchDoneButton", "1111 idle"}, {"standingsmenu", "0000"},
+            {"StandingDoneButton", "1111 idle"}};
         for (const auto& [name, expected] : steps) {
             if (auto* action = w->findChild<QAction*>(name)) action->trigger();
             if (auto* button = w->findChild<QAbstractButton*>(name)) button->click();
-            QCOMPARE(menus(), QString(expected));
+            if (QString(name) == "choose") w->Combo1->setEditText(w->Combo1->itemText(3));
+            QCOMPARE(state(), QString(expected));
         }
         // Done hides every part of the view it closes.
         QVERIFY(w->List1->isHidden() && w->SchDoneButton->isHidden() && !w->Blockpredictbutton->isEnabled());
@@ -508,22 +478,42 @@ class Form2Test : public QObject {
         QVERIFY(!w->Waiting());
     }
 
-    // A sub-window over a schedule leaves the schedule's locks in place when it goes, and nothing the
-    // user cannot reach (a locked menu, a greyed window) acts when pressed by other means.
+    // Whatever opens or closes over a view, the menus and the page follow the view: View Standings
+    // cannot come back on over a schedule, and the user cannot reach what a locked menu holds.
+    void menusFollowTheView_data() {
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QString>("over");
+        for (const char* view : {"fhalfschmenu", "teamschedulemenu", "standingsmenu"})
+            for (const char* over : {"programmingmenu", "Command1", "aboutmenu", "disabled"})
+                QTest::addRow("%s, %s", view, over) << QString(view) << QString(over);
+    }
+
     void menusFollowTheView() {
+        QFETCH(QString, view);
+        QFETCH(QString, over);
         Main w;
-        w->fhalfschmenu->trigger();
-        w->programmingmenu->trigger();
-        QCOMPARE(w->OpenSubWindows().size(), size_t(1));
-        w->programmingmenu->trigger();  // pressed through the accessibility bus
-        w->Predictionsmenu->trigger();
-        QCOMPARE(w->OpenSubWindows().size(), size_t(1));
-        w->CloseSubWindow(w->OpenSubWindows()[0]);
-        QVERIFY(w->isEnabled());
-        for (QMenu* locked : {w->STmenu, w->rmenu, w->emenu}) QVERIFY(!locked->menuAction()->isEnabled());
-        w->standingsmenu->trigger();
-        QVERIFY(!w->List2 || w->List2->isHidden());
-        QVERIFY(w->OpenSubWindows().empty());
+        auto state = [&] {
+            QString menus;
+            for (QMenu* menu : {w->emenu, w->smeu, w->STmenu, w->rmenu}) menus += MenuOn(menu) ? '1' : '0';
+            return menus + Enabled(w.w.get()) +
+                   w->findChild<QStackedWidget*>("views")->currentWidget()->objectName();
+        };
+        w->findChild<QAction*>(view)->trigger();
+        const QString before = state();
+        w->setEnabled(false);
+        w->setEnabled(true);
+        if (over != "disabled") {
+            if (auto* action = w->findChild<QAction*>(over)) action->trigger();
+            if (auto* button = w->findChild<QAbstractButton*>(over)) button->click();
+            w->programmingmenu->trigger();  // pressed through the accessibility bus
+            w->Predictionsmenu->trigger();
+            QCOMPARE(w->OpenSubWindows().size(), size_t(1));
+            w->CloseSubWindow(w->OpenSubWindows()[0]);
+        }
+        QApplication::processEvents();
+        QCOMPARE(state(), before);
+        w->standingsmenu->trigger();  // out of reach while any view is on show
+        QCOMPARE(state(), before);
     }
 
     // Restored from the task bar, the greyed main window passes the focus to the sub-window.
