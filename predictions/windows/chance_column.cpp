@@ -1,0 +1,41 @@
+#include "predictions/windows/chance_column.h"
+
+#include <QScrollBar>
+
+#include "platform/list_text.h"
+
+namespace tavix {
+
+QListWidget* MakeChanceColumn(QWidget* parent, QListWidget* lines) {
+    auto* column = new QListWidget(parent);
+    column->setObjectName("ChanceList");
+    column->setAccessibleName("Favourite's chance of winning");
+    column->setToolTip("The favourite's chance of winning");
+    column->setFont(lines->font());
+    column->setFocusPolicy(Qt::NoFocus);
+    column->setSelectionMode(QAbstractItemView::NoSelection);
+    column->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    column->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Wide enough for "100.0%" in the lines' own font, whatever the desktop's size.
+    const QFontMetrics metrics(lines->font());
+    column->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("000.0%")) +
+                          4 * metrics.averageCharWidth() + 2 * column->frameWidth());
+    QObject::connect(lines->verticalScrollBar(), &QScrollBar::valueChanged, column->verticalScrollBar(),
+                     &QScrollBar::setValue);
+    // Either list may lay out its new rows later than the other: whichever range changes last, the
+    // column comes back beside the lines.
+    const auto follow = [lines, column] {
+        column->verticalScrollBar()->setValue(lines->verticalScrollBar()->value());
+    };
+    QObject::connect(lines->verticalScrollBar(), &QScrollBar::rangeChanged, column, follow);
+    QObject::connect(column->verticalScrollBar(), &QScrollBar::rangeChanged, column, follow);
+    return column;
+}
+
+void ShowChanceColumn(QListWidget* column, const std::vector<std::string>& figures) {
+    column->clear();
+    AddLines(column, figures);
+    for (int i = 0; i < column->count(); ++i) column->item(i)->setTextAlignment(Qt::AlignRight);
+}
+
+}  // namespace tavix
