@@ -327,7 +327,7 @@ std::vector<std::string> RecordPrintLines(const std::vector<RecordedGame>& games
     return lines;
 }
 
-PrintScheme PredictionRecordPrintScheme() {
+PrintScheme PredictionRecordPrintScheme(const std::vector<std::string>& printLines) {
     PrintScheme scheme;
     scheme.documentName = "Prediction Record";
     scheme.confirmText = "Ready to send the Prediction Record to the Printer.";
@@ -339,6 +339,14 @@ PrintScheme PredictionRecordPrintScheme() {
     scheme.pageBreak.kind = PageBreakRule::Kind::Counter;
     scheme.pageBreak.limit = 65;
     scheme.newPageBlankLines = 5;
+    scheme.pageTitle = "Tavix Prediction Record";
+    // A page that opens inside the game list repeats the columns' headings.
+    const auto heading = std::find(printLines.begin(), printLines.end(), RecordGameHeading());
+    const size_t gamesFrom = static_cast<size_t>(heading - printLines.begin()) + 1;
+    scheme.pageHeadings = [gamesFrom](size_t firstItem) {
+        return firstItem >= gamesFrom ? std::vector<std::string>{RecordGameHeading()}
+                                      : std::vector<std::string>{};
+    };
     return scheme;
 }
 

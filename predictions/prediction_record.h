@@ -106,7 +106,8 @@ const char* TotalOutcomeWord(TotalOutcome outcome);  // "over", "under", "push"
 double Percent(int part, int whole);                 // 0 when whole is 0
 
 // Summary, chart and game list on one printout: title at 18 points, body at 8 (the game lines are
-// wider than the block predictions'), a new page every 70 lines.
-PrintScheme PredictionRecordPrintScheme();
+// wider than the block predictions'), a new page every 65 lines, each page titled and numbered and,
+// within the game list of `printLines` (RecordPrintLines), headed by its columns.
+PrintScheme PredictionRecordPrintScheme(const std::vector<std::string>& printLines);
 
 }  // namespace tavix

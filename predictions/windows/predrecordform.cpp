@@ -128,7 +128,9 @@ void PredRecordForm::Form_Load() {
 }
 
 void PredRecordForm::PrintButton_Click() {
-    PrintListWithMessages(ctx_, PredictionRecordPrintScheme(), {RecordPrintLines(record_), {}});
+    std::vector<std::string> lines = RecordPrintLines(record_);
+    const PrintScheme scheme = PredictionRecordPrintScheme(lines);
+    PrintListWithMessages(ctx_, scheme, {std::move(lines), {}});
 }
 
 void PredRecordForm::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::PredictionRecord); }

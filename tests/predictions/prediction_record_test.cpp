@@ -11,6 +11,7 @@
 #include "core/data_files.h"
 #include "predictions/block_predictions.h"
 #include "tests/support/leagues.h"
+#include "tests/support/recording_printer.h"
 
 namespace tavix {
 namespace {
@@ -151,6 +152,27 @@ TEST_F(SuppliedSeason, EveryPlayedGameIsTheBlockWindowsLineOfItsMorning) {
         EXPECT_EQ(std::make_pair(games[i], wins[i]),
                   std::make_pair(all.games - all.picks, all.favouriteWins));
     EXPECT_LT(calibration.brier, kCoinBrier);  // the season's chances beat a coin
+}
+
+// Every printed page says what it is and which page of how many; a page that opens inside the game
+// list repeats the columns' headings, and the game list starts under them.
+TEST_F(SuppliedSeason, PrintedPagesAreTitledNumberedAndHeaded) {
+    const std::vector<std::string> lines = RecordPrintLines(*record_);
+    testing::RecordingPrinter printer;
+    SendList(PredictionRecordPrintScheme(lines), {lines, {}}, "", printer);
+    const int pages = printer.PageCount(0);
+    ASSERT_GT(pages, 10);
+    const std::string heading = "     " + RecordGameHeading();
+    for (int p = 0; p < pages; ++p) {
+        const std::vector<std::string> page = printer.Page(0, p);
+        const size_t top = p == 0 ? 4 : 5;  // under the header, or under a new page's blank lines
+        ASSERT_GT(page.size(), top + 2);
+        EXPECT_EQ(page[top], "     Tavix Prediction Record   page " + std::to_string(p + 1) + " of " +
+                                 std::to_string(pages));
+        EXPECT_EQ(page[top + 2] == heading, p >= 1) << p;  // the games start on the first page
+    }
+    EXPECT_EQ(lines[std::find(lines.begin(), lines.end(), RecordGameHeading()) - lines.begin() + 1],
+              "Friday, February 5, 1999");
 }
 
 // A user's own files: Boston renamed, a schedule typed with the days out of order, a game played

@@ -298,7 +298,7 @@ Listing Record(NBA& nba, Arguments& a, Date&) {
     }
     // The window prints its summary, chart and games whichever of them the command lists.
     l.printLines = RecordPrintLines(record);
-    l.print = PredictionRecordPrintScheme();
+    l.print = PredictionRecordPrintScheme(l.printLines);
     return l;
 }
 

@@ -72,7 +72,7 @@ class PredRecordFormTest : public QObject {
         const RecordingPrinter& printer = app->printers.Last();
         const std::vector<std::string> first = printer.Page(0, 0);
         QCOMPARE(first[2], std::string("      Tavix Prediction Record"));
-        QCOMPARE(first[4], "     " + Items("List2")[0]);
+        QCOMPARE(first[6], "     " + Items("List2")[0]);  // under the page line and a blank
         const std::vector<std::string> texts = printer.Texts();
         const auto chartTitle = std::find_if(texts.begin(), texts.end(), [](const std::string& t) {
             return t.find("How often the favourite won") != std::string::npos;
