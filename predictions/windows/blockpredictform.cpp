@@ -38,9 +38,6 @@ BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<BlockLine> block
     List1->setObjectName("List1");
     List1->setAccessibleName("Predictions");
     List1->setFont(FixedPitchFont(9));
-    // The chance column keeps to the lines, so the lines never slide sideways: the list is made as
-    // wide as its longest line instead.
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setTextElideMode(Qt::ElideNone);
     ChanceList = MakeChanceColumn(this, List1);
 

@@ -1,6 +1,8 @@
 #include "predictions/windows/chance_column.h"
 
+#include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "platform/list_text.h"
 
@@ -16,6 +18,12 @@ QListWidget* MakeChanceColumn(QWidget* parent, QListWidget* lines) {
     column->setSelectionMode(QAbstractItemView::NoSelection);
     column->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     column->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // While the lines scroll sideways their bar takes a row's height at the bottom; the column keeps
+    // an empty bar of its own so its rows stay beside theirs.
+    QObject::connect(
+        lines->horizontalScrollBar(), &QScrollBar::rangeChanged, column, [column](int, int most) {
+            column->setHorizontalScrollBarPolicy(most > 0 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        });
     // Wide enough for "100.0%" in the lines' own font, whatever the desktop's size.
     const QFontMetrics metrics(lines->font());
     column->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("000.0%")) +
@@ -30,6 +38,22 @@ QListWidget* MakeChanceColumn(QWidget* parent, QListWidget* lines) {
     QObject::connect(lines->verticalScrollBar(), &QScrollBar::rangeChanged, column, follow);
     QObject::connect(column->verticalScrollBar(), &QScrollBar::rangeChanged, column, follow);
     return column;
+}
+
+int WidthForLines(const QListWidget* lines, int characters) {
+    const QFontMetrics metrics(lines->font());
+    return metrics.horizontalAdvance(QString(characters + 2, QLatin1Char('0'))) + 2 * lines->frameWidth() +
+           lines->verticalScrollBar()->sizeHint().width();
+}
+
+void SizeForLines(QWidget* window, QListWidget* lines, int fewest, int widest) {
+    lines->setMinimumWidth(WidthForLines(lines, fewest));
+    QSize wanted = window->sizeHint();
+    wanted.rwidth() += std::max(0, WidthForLines(lines, widest) - lines->minimumWidth());
+    wanted = wanted.expandedTo(window->size());  // never narrower than the user made it
+    if (const QScreen* screen = window->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    window->resize(wanted);
 }
 
 void ShowChanceColumn(QListWidget* column, const std::vector<std::string>& figures) {

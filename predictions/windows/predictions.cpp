@@ -25,7 +25,8 @@
 namespace tavix {
 namespace {
 
-constexpr int kLongestLine = 82;  // the rule under the window's first heading
+constexpr int kLongestLine = 82;       // the rule under the window's first heading
+constexpr int kFewestCharacters = 30;  // the list's narrowest: the teams of a line
 
 }  // namespace
 
@@ -55,10 +56,6 @@ void predictions::BuildControls() {
     List1->setFont(FixedPitchFont(9));
     List1->setTextElideMode(Qt::ElideNone);
     ChanceList = MakeChanceColumn(this, List1);
-    // The chance column shares the lines' rows, so the lines never show a horizontal bar it lacks:
-    // the list is made wide enough for its longest line instead.
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    FitListWidth();
 
     gamebox = new QFrame(this);
     gamebox->setObjectName("gamebox");
@@ -189,6 +186,7 @@ void predictions::BuildControls() {
         previous = next;
     }
     Clabel[1]->setFocus();
+    SizeForLines(this, List1, kFewestCharacters, longest_);
 }
 
 void predictions::Form_Load() {
@@ -252,14 +250,6 @@ void predictions::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void predictions::FitListWidth() {
-    // Two characters more than the text leave room for the item's padding; the frames and a
-    // vertical scroll bar take their share of the visible width too.
-    const QFontMetrics metrics(List1->font());
-    List1->setMinimumWidth(metrics.horizontalAdvance(QString(longest_ + 2, QLatin1Char('0'))) +
-                           2 * List1->frameWidth() + List1->verticalScrollBar()->sizeHint().width());
-}
-
 void predictions::ShowGameState() {
     for (int t = 1; t <= kLeagueTeams; ++t) {
         const bool chosen = session_.LabelChosen(t);
@@ -309,7 +299,7 @@ void predictions::PredictButton_Click() {
     const int length = static_cast<int>(list.back().size());
     if (length > longest_) {  // a line made long by long names
         longest_ = length;
-        FitListWidth();
+        SizeForLines(this, List1, kFewestCharacters, longest_);
     }
     AnnounceNewestLine();
     ShowGameState();

@@ -47,7 +47,6 @@ class predictions : public QWidget {
     void PrintButton_Click();
     void DoneButton_Click();
     void InfoButton_Click();
-    void FitListWidth();        // the list as wide as its longest line, so every line shows whole
     void AnnounceNewestLine();  // tells a screen reader what Predict added
     void ShowGameState();       // labels, game box and caption as the session has them
     void FillList();

@@ -98,7 +98,13 @@ PredRecordForm::PredRecordForm(AppContext& ctx) : ctx_(ctx) {
     buttons->addStretch(1);
     buttons->addWidget(DoneButton);
     layout->addLayout(buttons);
+    // The heading slides with the lines when a narrow screen makes them scroll sideways.
+    connect(List1->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this, metrics](int shift) {
+        GamesHeading->setContentsMargins(List1->frameWidth() + metrics.averageCharWidth() / 2 - shift, 0, 0,
+                                         0);
+    });
     resize(TwipsSize(12240, 10740));
+    SizeForLines(this, List1, 40, static_cast<int>(RecordGameHeading().size()));
 
     Form_Load();
     DoneButton->setFocus();

@@ -257,6 +257,8 @@ class PredictionsWindowTest : public QObject {
         for (int g = 0; g < games; ++g) Predict(1 + g % 29, 1 + (g + 5) % 29);
         auto* list = Control<QListWidget>("List1");
         auto* chances = Control<QListWidget>("ChanceList");
+        window->resize(1400, 600);  // room for a whole line however large the test screen's font
+        QApplication::processEvents();
         const QSize listSize = list->size();
         window->resize(window->size() + QSize(grow, grow));
         QApplication::processEvents();
