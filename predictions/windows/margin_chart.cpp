@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/number_format.h"
+#include "platform/accessible.h"
 #include "platform/list_text.h"
 
 namespace tavix {
@@ -21,7 +22,7 @@ MarginChart::MarginChart(QWidget* parent) : QWidget(parent) {
     setForegroundRole(QPalette::Text);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::TabFocus);  // a screen reader's user can land on it and hear its figures
-    setAccessibleName("How often the favourite won, by predicted margin");
+    SetAccessible(this, QAccessible::Chart, "How often the favourite won, by predicted margin");
 }
 
 void MarginChart::SetData(const std::array<MarginBucket, kMarginBuckets>& buckets,

@@ -136,6 +136,13 @@ QWidget* Find(QWidget* window, const QString& path) {
 }
 
 // The sub-window `command` opened; after it, `then` runs on it.
+// The prediction record, opened by its menu item.
+QWidget* OpenRecord(Program& p) {
+    QWidget* window = p.Opened([&] { p.w->findChild<QAction*>("recordmenu")->trigger(); });
+    QApplication::processEvents();
+    return window;
+}
+
 Opener Sub(QAction* Form2::*command, std::function<void(QWidget*)> then = {}) {
     return [command, then](Program& p) {
         QWidget* window = p.Opened([&] { (p.w.get()->*command)->trigger(); });
@@ -177,6 +184,7 @@ class AccessibilityTest : public QObject {
         QTest::newRow("main, standings") << view([](Form2& w) { w.standingsmenu->trigger(); });
         QTest::newRow("splash (About)") << Opener(OpenSplash);
         QTest::newRow("predictions") << Sub(&Form2::Predictionsmenu);
+        QTest::newRow("prediction record") << Opener(OpenRecord);
         QTest::newRow("block predictions") << Opener([](Program& p) {
             p.w->Sechalfmenu->trigger();
             for (int row = 1; row < 4; ++row) p.w->List1->item(row)->setSelected(true);
@@ -225,7 +233,13 @@ class AccessibilityTest : public QObject {
         QTest::newRow("idle emblem") << view << "Shape1" << QAccessible::Graphic << QString();
         QTest::newRow("tool button") << view << "Toolbutton(3)" << QAccessible::Button << "Standings";
         QTest::newRow("team label") << Sub(&Form2::Predictionsmenu) << "Clabel(1)" << QAccessible::Button
-                                    << QString();
+                                    << "Boston Celtics";
+        QTest::newRow("chance column") << Sub(&Form2::Predictionsmenu) << "ChanceList" << QAccessible::List
+                                       << "Favourite's chance of winning";
+        QTest::newRow("record chart") << Opener(OpenRecord) << "Chart1" << QAccessible::Chart
+                                      << "How often the favourite won, by predicted margin";
+        QTest::newRow("record calibration")
+            << Opener(OpenRecord) << "CalibrationLabel" << QAccessible::StaticText << "Calibration";
         QTest::newRow("month arrow") << Sub(&Form2::updatemenu) << "monthspin/up" << QAccessible::Button
                                      << "Next month";
         QTest::newRow("year arrow") << Sub(&Form2::updatemenu) << "Yearspin/down" << QAccessible::Button
