@@ -52,6 +52,7 @@ BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<BlockLine> block
     lists->setSpacing(0);
     lists->addWidget(List1, 1);
     lists->addWidget(ChanceList);
+    lists->addStretch(0);
     layout->addLayout(lists, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(PrintButton);
@@ -73,10 +74,7 @@ void BlockPredictForm::Form_Load() {
     AddLines(List1, lines_);
     size_t longest = 0;
     for (const std::string& line : lines_) longest = std::max(longest, line.size());
-    const QFontMetrics metrics(List1->font());
-    List1->setMinimumWidth(
-        metrics.horizontalAdvance(QString(static_cast<int>(longest) + 2, QLatin1Char('0'))) +
-        2 * List1->frameWidth() + List1->verticalScrollBar()->sizeHint().width());
+    SizeForLines(this, List1, 30, static_cast<int>(longest));
     std::vector<std::string> chances = BlockChanceColumn(ctx_.nba, ctx_.seasonView, BlockLines);
     chances.resize(lines_.size(), " ");
     ShowChanceColumn(ChanceList, chances);

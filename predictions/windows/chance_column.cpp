@@ -25,7 +25,7 @@ QListWidget* MakeChanceColumn(QWidget* parent, QListWidget* lines) {
             column->setHorizontalScrollBarPolicy(most > 0 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         });
     // Wide enough for "100.0%" in the lines' own font, whatever the desktop's size.
-    const QFontMetrics metrics(lines->font());
+    const QFontMetrics metrics = lines->fontMetrics();
     column->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("000.0%")) +
                           4 * metrics.averageCharWidth() + 2 * column->frameWidth());
     QObject::connect(lines->verticalScrollBar(), &QScrollBar::valueChanged, column->verticalScrollBar(),
@@ -41,13 +41,16 @@ QListWidget* MakeChanceColumn(QWidget* parent, QListWidget* lines) {
 }
 
 int WidthForLines(const QListWidget* lines, int characters) {
-    const QFontMetrics metrics(lines->font());
-    return metrics.horizontalAdvance(QString(characters + 2, QLatin1Char('0'))) + 2 * lines->frameWidth() +
+    const QFontMetrics metrics = lines->fontMetrics();
+    // Four characters more than the text leave room for the item's padding in any style.
+    return metrics.horizontalAdvance(QString(characters + 4, QLatin1Char('0'))) + 2 * lines->frameWidth() +
            lines->verticalScrollBar()->sizeHint().width();
 }
 
 void SizeForLines(QWidget* window, QListWidget* lines, int fewest, int widest) {
     lines->setMinimumWidth(WidthForLines(lines, fewest));
+    // No wider than the longest line, so in a maximised window the chances stay beside their lines.
+    lines->setMaximumWidth(WidthForLines(lines, widest));
     QSize wanted = window->sizeHint();
     wanted.rwidth() += std::max(0, WidthForLines(lines, widest) - lines->minimumWidth());
     wanted = wanted.expandedTo(window->size());  // never narrower than the user made it

@@ -12,8 +12,9 @@ namespace tavix {
 QListWidget* MakeChanceColumn(QWidget* parent, QListWidget* lines);
 // The width `lines` needs to show `characters` whole: text, padding, frame and a vertical bar.
 int WidthForLines(const QListWidget* lines, int characters);
-// Makes `lines` at least `fewest` characters wide and its window `widest` wide where the screen has
-// room, so the lines show whole at first and a narrow screen or a large font scrolls them instead.
+// Makes `lines` `fewest` to `widest` characters wide and its window wide enough for `widest` where
+// the screen has room, so the lines show whole and a narrow screen or a large font scrolls them;
+// the layout puts a stretch after the chance column to take what a wider window adds.
 void SizeForLines(QWidget* window, QListWidget* lines, int fewest, int widest);
 // Shows `figures` right-aligned, one beside each line.
 void ShowChanceColumn(QListWidget* column, const std::vector<std::string>& figures);

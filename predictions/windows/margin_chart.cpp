@@ -35,7 +35,7 @@ void MarginChart::SetData(const std::array<MarginBucket, kMarginBuckets>& bucket
 void MarginChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QFontMetrics fm(font());
+    const QFontMetrics fm = fontMetrics();
     const int line = fm.height();
     const QColor ground = palette().color(QPalette::Base), ink = palette().color(QPalette::Text);
     const Colours colours = ColoursOn(ground);
@@ -46,7 +46,7 @@ void MarginChart::paintEvent(QPaintEvent*) {
     QFont bold = font();
     bold.setBold(true);
     const bool keyUnder =
-        QFontMetrics(bold).horizontalAdvance(title) + fm.horizontalAdvance(caption) + 60 > width();
+        QFontMetrics(bold, this).horizontalAdvance(title) + fm.horizontalAdvance(caption) + 60 > width();
     const int titleLines = keyUnder && homeRate_ ? 2 : 1;
     if (hasFocus()) {
         p.setPen(QPen(ink, 1, Qt::DotLine));

@@ -105,6 +105,7 @@ void predictions::BuildControls() {
     lists->setSpacing(0);
     lists->addWidget(List1, 1);
     lists->addWidget(ChanceList);
+    lists->addStretch(0);
     left->addLayout(lists, 1);
     left->addWidget(gamebox);
     auto* buttons = new QHBoxLayout;

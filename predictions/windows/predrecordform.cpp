@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QSpacerItem>
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -53,7 +54,7 @@ PredRecordForm::PredRecordForm(AppContext& ctx) : ctx_(ctx) {
     // The heading and the chance column keep to the lines, so the lines never slide sideways: the
     // list is as wide as its lines instead.
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const QFontMetrics metrics(List1->font());
+    const QFontMetrics metrics = List1->fontMetrics();
     List1->setMinimumWidth(
         metrics.horizontalAdvance(QString(RecordGameHeading().size() + 2, QLatin1Char('0'))) +
         2 * List1->frameWidth() + List1->verticalScrollBar()->sizeHint().width());
@@ -71,6 +72,9 @@ PredRecordForm::PredRecordForm(AppContext& ctx) : ctx_(ctx) {
     gamesLayout->addWidget(chanceHeading, 0, 1);
     gamesLayout->addWidget(List1, 1, 0);
     gamesLayout->addWidget(ChanceList, 1, 1);
+    // The lines take what the window adds up to their own width; the rest goes past the chances.
+    gamesLayout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 1, 2);
+    gamesLayout->setColumnStretch(0, 1);
 
     // The user shares the height between summary, pictures and games.
     Splitter = new QSplitter(Qt::Vertical, this);

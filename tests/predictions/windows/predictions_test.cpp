@@ -243,7 +243,7 @@ class PredictionsWindowTest : public QObject {
     }
 
     // After Predict the newest line shows whole, teams to total, with its chance beside it and a
-    // screen reader told of it, however many lines came before; a grown window grows the list.
+    // screen reader told of it, however many lines came before; a taller window makes a taller list.
     void newestLineWholeWithItsChance_data() {
         QTest::addColumn<int>("games");
         QTest::addColumn<int>("grow");  // pixels added to the window's width and height
@@ -262,7 +262,10 @@ class PredictionsWindowTest : public QObject {
         const QSize listSize = list->size();
         window->resize(window->size() + QSize(grow, grow));
         QApplication::processEvents();
-        QCOMPARE(list->size(), listSize + QSize(grow, grow));
+        // Taller with the window; no wider than its lines, so the chances stay beside them.
+        QCOMPARE(list->height(), listSize.height() + grow);
+        QCOMPARE(list->width(), listSize.width());
+        QCOMPARE(chances->x(), list->geometry().right() + 1);
         QCOMPARE(chances->count(), list->count());
         QListWidgetItem* newest = list->item(list->count() - 1);
         const QRect row = list->visualItemRect(newest);
