@@ -9,10 +9,48 @@ void StartFreshPage(const PrintScheme& scheme, const std::string& fontName, Prin
     for (int i = 0; i < scheme.newPageBlankLines; ++i) printer.PrintLine("");
 }
 
+// Counts the pages a printout makes, so each page can say how many there are.
+class PageCounter : public Printer {
+  public:
+    int pages = 1;
+    void SetFontName(const std::string&) override {}
+    void SetFontSize(double) override {}
+    void PrintLine(const std::string&) override {}
+    void NewPage() override { ++pages; }
+    void EndDocument() override {}
+    void Abandon() override {}
+};
+
+void SendPages(const PrintScheme& scheme, const ListContents& list, const std::string& fontName,
+               Printer& printer, int pageCount);
+
 }  // namespace
 
 void SendList(const PrintScheme& scheme, const ListContents& list, const std::string& fontName,
               Printer& printer) {
+    int pageCount = 0;
+    if (!scheme.pageTitle.empty()) {
+        PageCounter counter;
+        SendPages(scheme, list, fontName, counter, 0);
+        pageCount = counter.pages;
+    }
+    SendPages(scheme, list, fontName, printer, pageCount);
+}
+
+namespace {
+
+void SendPages(const PrintScheme& scheme, const ListContents& list, const std::string& fontName,
+               Printer& printer, int pageCount) {
+    int page = 0;
+    auto openPage = [&](size_t firstItem) {
+        if (scheme.pageTitle.empty()) return;
+        ++page;
+        printer.PrintLine(scheme.margin + scheme.pageTitle + "   page " + std::to_string(page) + " of " +
+                          std::to_string(pageCount));
+        printer.PrintLine(" ");
+        if (scheme.pageHeadings)
+            for (const auto& line : scheme.pageHeadings(firstItem)) printer.PrintLine(scheme.margin + line);
+    };
     // A page a rule makes is meant to be read as one: a date with its games, a block of roster.
     if (scheme.pageBreak.kind != PageBreakRule::Kind::None) printer.KeepPagesWhole();
     printer.SetFontName(fontName);
@@ -20,6 +58,7 @@ void SendList(const PrintScheme& scheme, const ListContents& list, const std::st
     for (const auto& line : scheme.headerLines) printer.PrintLine(line);
     printer.SetFontName(fontName);
     printer.SetFontSize(scheme.bodySize);
+    openPage(0);
 
     auto isSelected = [&](size_t i) { return i < list.selected.size() && list.selected[i]; };
     size_t selectionCount = 0;
@@ -40,6 +79,7 @@ void SendList(const PrintScheme& scheme, const ListContents& list, const std::st
                     printer.NewPage();
                     counter = 0;
                     StartFreshPage(scheme, fontName, printer);
+                    openPage(i);
                 }
                 break;
             case PageBreakRule::Kind::Counter:
@@ -48,6 +88,7 @@ void SendList(const PrintScheme& scheme, const ListContents& list, const std::st
                     counter = 0;
                     printer.NewPage();
                     StartFreshPage(scheme, fontName, printer);
+                    openPage(i);
                 }
                 break;
             case PageBreakRule::Kind::Document:
@@ -68,6 +109,8 @@ void SendList(const PrintScheme& scheme, const ListContents& list, const std::st
     for (const auto& line : scheme.footerLines) printer.PrintLine(line);
     printer.EndDocument();
 }
+
+}  // namespace
 
 bool RunPrintJob(PrinterProvider& printers, const std::string& documentName,
                  const std::function<void(Printer&)>& job, std::string* failure) {

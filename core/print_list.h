@@ -38,6 +38,11 @@ struct PrintScheme {
     std::vector<std::string> footerLines;
     // Lines printed before item i in body size (the ratings view's blank line before the first team).
     std::function<std::vector<std::string>(size_t)> beforeItem;
+    // When set, every page opens (under the header, or the blank lines a rule gives a new page) with
+    // this title and "page N of M", then what `pageHeadings` gives for the page's first item: a long
+    // printout that says on each sheet what it is and where in it the reader stands.
+    std::string pageTitle;
+    std::function<std::vector<std::string>(size_t firstItem)> pageHeadings;
 };
 
 struct ListContents {

@@ -8,6 +8,7 @@
 #include "core/calendar.h"
 #include "core/number_format.h"
 #include "predictions/ratings.h"
+#include "predictions/win_chance.h"
 
 namespace tavix {
 namespace {
@@ -59,6 +60,7 @@ RecordedGame Judge(const NBA& morning, const LeagueTotals& totals, const Schedul
     const bool roadBetter = RecordFraction(totals[static_cast<size_t>(g.road)]) >
                             RecordFraction(totals[static_cast<size_t>(g.home)]);
     r.betterRecordWon = roadBetter != r.homeWon;
+    r.chance = FavouriteChance(r.prediction);
     return r;
 }
 
@@ -172,6 +174,66 @@ const char* TotalOutcomeWord(TotalOutcome outcome) {
 
 double Percent(int part, int whole) { return whole == 0 ? 0 : 100.0 * part / whole; }
 
+Calibration CalibrateChances(const std::vector<RecordedGame>& games) {
+    Calibration c{{{{"50-60%", 0.5}, {"60-70%", 0.6}, {"70-80%", 0.7}, {"80-90%", 0.8}, {"90-100%", 0.9}}}};
+    double squares = 0;
+    for (const RecordedGame& r : games) {
+        ++c.games;
+        // Judged from the home side, so a Pick's one half counts as a coin's would.
+        const double miss = HomeChance(r.prediction) - (r.homeWon ? 1 : 0);
+        squares += miss * miss;
+        if (r.pick == PickOutcome::Pick) continue;
+        size_t b = kChanceBands - 1;
+        while (b > 0 && r.chance < c.bands[b].from) --b;
+        ChanceBand& band = c.bands[b];
+        ++band.games;
+        band.chanceSum += r.chance;
+        if (r.pick == PickOutcome::Won) ++band.favouriteWins;
+    }
+    if (c.games > 0) c.brier = squares / c.games;
+    return c;
+}
+
+std::vector<std::string> CalibrationLines(const std::vector<RecordedGame>& games) {
+    const Calibration c = CalibrateChances(games);
+    std::vector<std::string> lines = {"How often the favourite won, by the chance it was given",
+                                      "Chance     Games     Won   Given"};
+    for (const ChanceBand& b : c.bands) {
+        const std::string given =
+            b.games > 0 ? FormatPicture(100 * b.chanceSum / b.games, "##0.0") + "%" : std::string("-");
+        lines.push_back(PaddedTo(b.label, 8) + Right(Count(b.games), 7) +
+                        Right(Pct(b.favouriteWins, b.games), 8) + Right(given, 8));
+    }
+    lines.push_back("Brier score " + FormatPicture(c.brier, "0.000") + " over " + Count(c.games) + " games");
+    lines.push_back("(a coin scores " + FormatPicture(kCoinBrier, "0.000") + "; lower is better)");
+    return lines;
+}
+
+std::vector<std::string> RecordChanceColumn(const std::vector<RecordedGame>& games) {
+    std::vector<std::string> column;
+    column.reserve(games.size() + games.size() / 3);
+    for (size_t i = 0; i < games.size(); ++i) {
+        if (i == 0 || games[i].game.date != games[i - 1].game.date) {
+            if (i > 0) column.emplace_back(" ");
+            column.emplace_back(" ");
+        }
+        column.push_back(ChanceText(games[i].chance));
+    }
+    return column;
+}
+
+std::string RecordGameHeading() {
+    std::string heading = "Road team";
+    const std::pair<size_t, const char*> columns[] = {{28, "Home team"}, {53, "Favourite"}, {69, "Margin"},
+                                                      {78, "O/U"},       {83, "Score"},     {92, "Pick"},
+                                                      {97, "Total"}};
+    for (const auto& [column, title] : columns) {
+        PadTo(heading, column);
+        heading += title;
+    }
+    return heading;
+}
+
 std::vector<std::string> RecordGameLines(const std::vector<RecordedGame>& games) {
     std::vector<std::string> lines;
     lines.reserve(games.size() + games.size() / 3);
@@ -258,11 +320,14 @@ std::vector<std::string> RecordPrintLines(const std::vector<RecordedGame>& games
     lines.push_back(" ");
     for (std::string& line : MarginChartLines(games)) lines.push_back(std::move(line));
     lines.push_back(" ");
+    for (std::string& line : CalibrationLines(games)) lines.push_back(std::move(line));
+    lines.push_back(" ");
+    lines.push_back(RecordGameHeading());
     for (std::string& line : RecordGameLines(games)) lines.push_back(std::move(line));
     return lines;
 }
 
-PrintScheme PredictionRecordPrintScheme() {
+PrintScheme PredictionRecordPrintScheme(const std::vector<std::string>& printLines) {
     PrintScheme scheme;
     scheme.documentName = "Prediction Record";
     scheme.confirmText = "Ready to send the Prediction Record to the Printer.";
@@ -274,6 +339,14 @@ PrintScheme PredictionRecordPrintScheme() {
     scheme.pageBreak.kind = PageBreakRule::Kind::Counter;
     scheme.pageBreak.limit = 65;
     scheme.newPageBlankLines = 5;
+    scheme.pageTitle = "Tavix Prediction Record";
+    // A page that opens inside the game list repeats the columns' headings.
+    const auto heading = std::find(printLines.begin(), printLines.end(), RecordGameHeading());
+    const size_t gamesFrom = static_cast<size_t>(heading - printLines.begin()) + 1;
+    scheme.pageHeadings = [gamesFrom](size_t firstItem) {
+        return firstItem >= gamesFrom ? std::vector<std::string>{RecordGameHeading()}
+                                      : std::vector<std::string>{};
+    };
     return scheme;
 }
 

@@ -29,6 +29,7 @@ struct RecordedGame {
     TotalOutcome total = TotalOutcome::Push;
     bool homeWon = false;
     bool betterRecordWon = false;  // the team with the better record that morning won (equal: home)
+    double chance = 0.5;           // the favourite's chance of winning that morning; 0.5 for a Pick
 };
 
 // Every game with a final score, in day order (schedule order within a day). The league is not
@@ -61,9 +62,34 @@ struct MarginBucket {
 constexpr size_t kMarginBuckets = 5;
 std::array<MarginBucket, kMarginBuckets> MarginBuckets(const std::vector<RecordedGame>& games);
 
+// How often the favourite won against the chance it was given: from each lower percentage up to,
+// not including, the next (the last band takes 100%); Picks are left out.
+struct ChanceBand {
+    const char* label;  // "50-60%" .. "90-100%"
+    double from = 0;
+    int games = 0;
+    int favouriteWins = 0;
+    double chanceSum = 0;  // the chances given, summed: over `games` their mean
+};
+constexpr size_t kChanceBands = 5;
+struct Calibration {
+    std::array<ChanceBand, kChanceBands> bands;
+    int games = 0;     // every game, Picks included
+    double brier = 0;  // mean squared gap between the home team's chance and what happened (0..1)
+};
+// A coin's Brier score: a one-half chance every game, whatever happens.
+constexpr double kCoinBrier = 0.25;
+Calibration CalibrateChances(const std::vector<RecordedGame>& games);
+// The calibration as the window shows it beside the chart and the printout after the bars.
+std::vector<std::string> CalibrationLines(const std::vector<RecordedGame>& games);
+
 // The window's game list: for each day its date heading, then each game's prediction line, final
 // score (road-home) and what became of the pick and the total; a blank line between days.
 std::vector<std::string> RecordGameLines(const std::vector<RecordedGame>& games);
+// Column headings over the game list's lines, on screen and on paper.
+std::string RecordGameHeading();
+// The favourite's chance beside each line of RecordGameLines, " " beside a date or a blank.
+std::vector<std::string> RecordChanceColumn(const std::vector<RecordedGame>& games);
 // One game as the companion lists it: MM-DD-YYYY, the line, road-home points, won|lost|pick.
 std::string RecordListLine(const RecordedGame& game);
 // The summary table: all games, then each month that has games; a note when no game has a score.
@@ -71,7 +97,8 @@ std::vector<std::string> RecordSummaryLines(const std::vector<RecordedGame>& gam
 // The chart as fixed-pitch bars, for the printout.
 std::vector<std::string> MarginChartLines(const std::vector<RecordedGame>& games);
 
-// What the print sends: the summary, the chart's bars and the game list, blank lines between.
+// What the print sends: the summary, the chart's bars, the calibration and the game list, blank
+// lines between.
 std::vector<std::string> RecordPrintLines(const std::vector<RecordedGame>& games);
 
 const char* PickOutcomeWord(PickOutcome outcome);    // "won", "lost", "pick"
@@ -79,7 +106,8 @@ const char* TotalOutcomeWord(TotalOutcome outcome);  // "over", "under", "push"
 double Percent(int part, int whole);                 // 0 when whole is 0
 
 // Summary, chart and game list on one printout: title at 18 points, body at 8 (the game lines are
-// wider than the block predictions'), a new page every 70 lines.
-PrintScheme PredictionRecordPrintScheme();
+// wider than the block predictions'), a new page every 65 lines, each page titled and numbered and,
+// within the game list of `printLines` (RecordPrintLines), headed by its columns.
+PrintScheme PredictionRecordPrintScheme(const std::vector<std::string>& printLines);
 
 }  // namespace tavix

@@ -3,6 +3,7 @@
 #include "core/number_format.h"
 #include "predictions/prediction_rule.h"
 #include "predictions/ratings.h"
+#include "predictions/win_chance.h"
 
 namespace tavix {
 namespace {
@@ -50,6 +51,7 @@ PrintScheme SinglePredictionsPrintScheme(const Date& today) {
 
 PredictionSession::PredictionSession(NBA& nba) : nba_(nba) {
     list_ = {PredictionsLoadHeading(), PredictionsLoadRule()};
+    chances_ = {"Chance", " "};
 }
 
 void PredictionSession::Clabel_Click(int t) {
@@ -103,7 +105,9 @@ bool PredictionSession::Predict(SeasonView view) {
     teamsChosen_ = 0;
     ComputeRatings(nba_, view);
     list_.push_back(" ");
-    list_.push_back(FormatPredictionLine(nba_, roadTeam_, homeTeam_, neutral_, TotalPrecision::Single));
+    const Prediction p = PredictGame(nba_, roadTeam_, homeTeam_, neutral_, TotalPrecision::Single);
+    list_.push_back(FormatPredictionLine(nba_, roadTeam_, homeTeam_, neutral_, p));
+    chances_.insert(chances_.end(), {" ", ChanceText(FavouriteChance(p))});
     neutral_ = false;
     return true;
 }
@@ -111,11 +115,13 @@ bool PredictionSession::Predict(SeasonView view) {
 bool PredictionSession::Remove(int index) {
     if (index < 3 || index >= static_cast<int>(list_.size())) return false;
     list_.erase(list_.begin() + index);
+    chances_.erase(chances_.begin() + index);
     return true;
 }
 
 void PredictionSession::Clear() {
     list_ = {PredictionsClearHeading(), PredictionsClearRule()};
+    chances_ = {"Chance", " "};
     gameCaption_.clear();
     teamsChosen_ = 0;
 }

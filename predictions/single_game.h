@@ -58,6 +58,8 @@ class PredictionSession {
     bool LabelChosen(int t) const { return t >= 0 && t < kNameSlots && chosen_[t]; }
     const std::string& GameCaption() const { return gameCaption_; }
     const std::vector<std::string>& List() const { return list_; }
+    // The favourite's chance beside each list line ("Chance" beside the heading, " " elsewhere).
+    const std::vector<std::string>& ChanceColumn() const { return chances_; }
 
   private:
     NBA& nba_;
@@ -69,6 +71,7 @@ class PredictionSession {
     std::array<bool, kNameSlots> chosen_{};  // the label shows light red
     std::string gameCaption_;
     std::vector<std::string> list_;
+    std::vector<std::string> chances_;
 };
 
 }  // namespace tavix

@@ -29,7 +29,7 @@ std::string ChanceText(double chance) { return FormatPicture(chance * 100, "##0.
 std::vector<std::string> BlockChanceColumn(NBA& nba, SeasonView view,
                                            const std::vector<BlockLine>& blockLines) {
     const size_t count = std::min(blockLines.size(), static_cast<size_t>(kBlockLineLimit));
-    std::vector<std::string> column(1, " ");  // beside the list's opening blank line
+    std::vector<std::string> column(1, "Chance");  // its heading, beside the list's opening blank line
     for (size_t g = 0; g < count; ++g) {
         const BlockGame game = RecognizeBlockGame(*ScheduleOf(nba), blockLines[g]);
         if (!game.Recognised()) {

@@ -28,9 +28,9 @@ double HomeWinChance(const NBA& nba, int road, int home, bool neutral);
 
 // "59.7%": the favourite's chance as the windows show it beside a line.
 std::string ChanceText(double chance);
-// The chance column beside the block predictions list, line for line with it: the favourite's
-// chance where the list shows a prediction, a blank beside every other line (" ", as the list's own
-// blank lines, so a row keeps its height).
+// The chance column beside the block predictions list, line for line with it: its heading beside the
+// list's opening blank line, the favourite's chance where the list shows a prediction, a blank beside
+// every other line (" ", as the list's own blank lines, so a row keeps its height).
 std::vector<std::string> BlockChanceColumn(NBA& nba, SeasonView view,
                                            const std::vector<BlockLine>& blockLines);
 

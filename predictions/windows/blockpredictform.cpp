@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
 #include "platform/list_text.h"
@@ -12,11 +14,10 @@
 #include "platform/twips.h"
 #include "predictions/block_predictions.h"
 #include "predictions/win_chance.h"
+#include "predictions/windows/chance_column.h"
 
 namespace tavix {
 namespace {
-
-constexpr int kChanceWidth = 1080;  // twips: "100.0%" at 9 points with the list's frame
 
 // The hourglass for as long as the object lives.
 class BusyPointer {
@@ -32,34 +33,33 @@ class BusyPointer {
 BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<BlockLine> blockLines)
     : ctx_(ctx), BlockLines(std::move(blockLines)) {
     setWindowTitle("Tavix Predictions");
-    // The chance column widens the classic window to the right of its list.
-    setFixedSize(TwipsSize(9360 + kChanceWidth, 6240));
 
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
     List1->setAccessibleName("Predictions");
     List1->setFont(FixedPitchFont(9));
-    List1->setGeometry(TwipsRect(120, 120, 9120, 5280));
-    ChanceList = new QListWidget(this);
-    ChanceList->setObjectName("ChanceList");
-    ChanceList->setAccessibleName("Favourite's chance of winning");
-    ChanceList->setToolTip("The favourite's chance of winning");
-    ChanceList->setFont(FixedPitchFont(9));
-    ChanceList->setFocusPolicy(Qt::NoFocus);
-    ChanceList->setSelectionMode(QAbstractItemView::NoSelection);
-    ChanceList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ChanceList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ChanceList->setGeometry(TwipsRect(120 + 9120, 120, kChanceWidth, 5280));
-    // The column moves with the list, line beside line.
-    connect(List1->verticalScrollBar(), &QScrollBar::valueChanged, ChanceList->verticalScrollBar(),
-            &QScrollBar::setValue);
+    List1->setTextElideMode(Qt::ElideNone);
+    ChanceList = MakeChanceColumn(this, List1);
 
-    PrintButton =
-        PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsRect(120, 5535, 615, 495));
+    PrintButton = PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsRect(0, 0, 615, 495));
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
     DoneButton = PictureButton(this, "DoneButton", Glyph::DoorOut, "close prediction window",
-                               TwipsRect(9240 + kChanceWidth - 615, 5535, 615, 495));
+                               TwipsRect(0, 0, 615, 495));
     connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
+
+    auto* layout = new QVBoxLayout(this);
+    auto* lists = new QHBoxLayout;
+    lists->setSpacing(0);
+    lists->addWidget(List1, 1);
+    lists->addWidget(ChanceList);
+    lists->addStretch(0);
+    layout->addLayout(lists, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(PrintButton);
+    buttons->addStretch(1);
+    buttons->addWidget(DoneButton);
+    layout->addLayout(buttons);
+    resize(TwipsSize(9360 + 1080, 6240));
 
     Form_Load();
     // A list that opens with the focus frames its first line as if it were picked; the list is
@@ -72,11 +72,12 @@ void BlockPredictForm::Form_Load() {
     lines_ = BuildBlockPredictionList(ctx_.nba, ctx_.seasonView, BlockLines, ctx_.clock.Today());
     List1->clear();
     AddLines(List1, lines_);
+    size_t longest = 0;
+    for (const std::string& line : lines_) longest = std::max(longest, line.size());
+    SizeForLines(this, List1, 30, static_cast<int>(longest));
     std::vector<std::string> chances = BlockChanceColumn(ctx_.nba, ctx_.seasonView, BlockLines);
     chances.resize(lines_.size(), " ");
-    ChanceList->clear();
-    AddLines(ChanceList, chances);
-    for (int i = 0; i < ChanceList->count(); ++i) ChanceList->item(i)->setTextAlignment(Qt::AlignRight);
+    ShowChanceColumn(ChanceList, chances);
 }
 
 void BlockPredictForm::PrintButton_Click() {

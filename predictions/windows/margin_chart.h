@@ -18,6 +18,12 @@ class MarginChart : public QWidget {
     const std::array<MarginBucket, kMarginBuckets>& Buckets() const { return buckets_; }
     std::optional<double> HomeRate() const { return homeRate_; }
 
+    struct Colours {
+        QColor bar, home, onBar;
+    };
+    // The bars', the home line's and the in-bar figures' colours on a light or a dark `background`.
+    static Colours ColoursOn(const QColor& background);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,22 +13,20 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <utility>
 
 #include "platform/accessible.h"
 #include "platform/list_text.h"
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
+#include "predictions/windows/chance_column.h"
 
 namespace tavix {
 namespace {
 
-constexpr double kListWidth = 4875;  // twips at scroll value 0, in a window of the classic width
-constexpr double kWindowWidth = 10440, kWindowHeight = 6000;
-constexpr double kInfoLeft = 120 + kListWidth - 495;
-constexpr double kFrame1Left = 5160, kFrame2Left = 7800;
-constexpr double kListTop = 600, kListHeight = 3255;
-constexpr int kLongestLine = 82;  // the rule under the window's first heading
+constexpr int kLongestLine = 82;       // the rule under the window's first heading
+constexpr int kFewestCharacters = 30;  // the list's narrowest: the teams of a line
 
 }  // namespace
 
@@ -44,87 +43,85 @@ predictions::predictions(AppContext& ctx) : ctx_(ctx), session_(ctx.nba), longes
 }
 
 void predictions::BuildControls() {
-    // The window may grow sideways, and the list with it, until the longest line fits; the
-    // height stays as designed.
-    setMinimumSize(TwipsSize(kWindowWidth, kWindowHeight));
-    setMaximumHeight(minimumHeight());
-
     DateLabel = new QLabel(this);
     DateLabel->setObjectName("DateLabel");
-    DateLabel->setGeometry(TwipsRect(120, 180, 4200, 285));
 
-    InfoButton = PictureButton(this, "InfoButton", Glyph::Info, "Help on Predictions",
-                               TwipsRect(kInfoLeft, 60, 495, 495));
+    InfoButton =
+        PictureButton(this, "InfoButton", Glyph::Info, "Help on Predictions", TwipsRect(0, 0, 495, 495));
     connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
 
-    listClip_ = new QWidget(this);
-    listClip_->setGeometry(TwipsRect(120, kListTop, kListWidth, kListHeight));
-    List1 = new QListWidget(listClip_);
+    List1 = new QListWidget(this);
     List1->setObjectName("List1");
     List1->setAccessibleName("Predictions");
     List1->setFont(FixedPitchFont(9));
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List1->setTextElideMode(Qt::ElideNone);  // HScroll1 brings the rest of a line into view
-    List1->setGeometry(0, 0, Twips(kListWidth), Twips(kListHeight));
-
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName("HScroll1");
-    HScroll1->setAccessibleName("Slide the predictions sideways");
-    HScroll1->setGeometry(TwipsRect(120, kListTop + kListHeight, kListWidth, 255));
-    // One step is one character of the list font; the end shows the last column of the longest line.
-    const QFontMetrics metrics(List1->font());
-    const double charTwips = metrics.horizontalAdvance(QLatin1Char('0')) * 1440.0 / logicalDpiX();
-    FitListRange();
-    HScroll1->setSingleStep(std::max(1, static_cast<int>(charTwips)));
-    HScroll1->setPageStep(static_cast<int>(kListWidth / 2));
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this](int v) { HScroll1_Change(v); });
+    List1->setTextElideMode(Qt::ElideNone);
+    ChanceList = MakeChanceColumn(this, List1);
 
     gamebox = new QFrame(this);
     gamebox->setObjectName("gamebox");
     gamebox->setFrameShape(QFrame::Box);
-    gamebox->setGeometry(TwipsRect(120, 4245, kListWidth, 960));
     GameLabel = new QLabel(gamebox);
     GameLabel->setObjectName("GameLabel");
-    GameLabel->setGeometry(TwipsRect(120, 75, kListWidth - 240, 300));
     QFont gameFont = GameLabel->font();
     gameFont.setBold(true);
     GameLabel->setFont(gameFont);
     Neutralcheck = new QCheckBox("Neutral Site Game", gamebox);
     Neutralcheck->setObjectName("Neutralcheck");
-    Neutralcheck->setGeometry(TwipsRect(120, 480, 2400, 375));
     // The tick belongs to the game being built: choosing teams or reversing them keeps it.
     connect(Neutralcheck, &QCheckBox::toggled, this, [this](bool on) { session_.SetNeutral(on); });
     Reversebutton = new QPushButton("Reverse", gamebox);
     Reversebutton->setObjectName("Reversebutton");
-    Reversebutton->setGeometry(TwipsRect(kListWidth - 1335, 450, 1215, 405));
     connect(Reversebutton, &QPushButton::clicked, this, [this] { Reversebutton_Click(); });
+    auto* gameLayout = new QGridLayout(gamebox);
+    gameLayout->addWidget(GameLabel, 0, 0, 1, 3);
+    gameLayout->addWidget(Neutralcheck, 1, 0);
+    gameLayout->setColumnStretch(1, 1);
+    gameLayout->addWidget(Reversebutton, 1, 2);
 
-    const double row = 5355;
     PredictButton = new QPushButton("Predict", this);
     PredictButton->setObjectName("PredictButton");
     PredictButton->setToolTip("Make Prediction");
-    PredictButton->setGeometry(TwipsRect(120, row, 1215, 495));
     connect(PredictButton, &QPushButton::clicked, this, [this] { PredictButton_Click(); });
-    PrintButton =
-        PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsRect(1455, row, 615, 495));
+    PrintButton = PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsRect(0, 0, 615, 495));
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
     RemoveButton = new QPushButton("Remove", this);
     RemoveButton->setObjectName("RemoveButton");
     RemoveButton->setToolTip("Remove Selected Line");
-    RemoveButton->setGeometry(TwipsRect(2190, row, 1215, 495));
     connect(RemoveButton, &QPushButton::clicked, this, [this] { RemoveButton_Click(); });
-    ClearButton = PictureButton(this, "ClearButton", Glyph::ClearList, "Clear Entire List",
-                                TwipsRect(3525, row, 615, 495));
+    ClearButton =
+        PictureButton(this, "ClearButton", Glyph::ClearList, "Clear Entire List", TwipsRect(0, 0, 615, 495));
     connect(ClearButton, &QToolButton::clicked, this, [this] { ClearButton_Click(); });
-    DoneButton = PictureButton(this, "DoneButton", Glyph::DoorOut, "Close Predictions",
-                               TwipsRect(4380, row, 615, 495));
+    DoneButton =
+        PictureButton(this, "DoneButton", Glyph::DoorOut, "Close Predictions", TwipsRect(0, 0, 615, 495));
     connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
+
+    // Left: the date and help, the list with its chance column, the game box and the buttons.
+    auto* left = new QVBoxLayout;
+    auto* top = new QHBoxLayout;
+    top->addWidget(DateLabel, 1);
+    top->addWidget(InfoButton);
+    left->addLayout(top);
+    auto* lists = new QHBoxLayout;
+    lists->setSpacing(0);
+    lists->addWidget(List1, 1);
+    lists->addWidget(ChanceList);
+    lists->addStretch(0);
+    left->addLayout(lists, 1);
+    left->addWidget(gamebox);
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* button :
+         std::initializer_list<QWidget*>{PredictButton, PrintButton, RemoveButton, ClearButton})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(DoneButton);
+    left->addLayout(buttons);
+    auto* whole = new QHBoxLayout(this);
+    whole->addLayout(left, 1);
 
     // The two conferences, each one column of team labels under its division headings.
     struct Block {
         QGroupBox*& frame;
         const char* caption;
-        double left;
         QLabel*& heading1;
         const char* name1;
         const char* text1;
@@ -135,46 +132,46 @@ void predictions::BuildControls() {
         int first2, last2;
     };
     Block blocks[] = {
-        {Frame1, "Eastern Conference", kFrame1Left, Label1, "Label1", "Atlantic Division", 1, 7, Label2,
-         "Label2", "Central Division", 8, 15},
-        {Frame2, "Western Conference", kFrame2Left, Label3, "Label3", "Midwest Division", 16, 22, Label4,
-         "Label4", "Pacific Division", 23, 29},
+        {Frame1, "Eastern Conference", Label1, "Label1", "Atlantic Division", 1, 7, Label2, "Label2",
+         "Central Division", 8, 15},
+        {Frame2, "Western Conference", Label3, "Label3", "Midwest Division", 16, 22, Label4, "Label4",
+         "Pacific Division", 23, 29},
     };
-    const double rowHeight = 285, labelWidth = 2280;
     for (Block& b : blocks) {
         b.frame = new QGroupBox(b.caption, this);
         b.frame->setObjectName(b.frame == Frame1 ? "Frame1" : "Frame2");
-        b.frame->setGeometry(TwipsRect(b.left, 60, 2520, 5790));
-        double top = 330;
+        auto* column = new QVBoxLayout(b.frame);
+        column->setSpacing(1);
         auto heading = [&](QLabel*& label, const char* name, const char* text) {
             label = new QLabel(text, b.frame);
             label->setObjectName(name);
             QFont font = label->font();
             font.setBold(true);
             label->setFont(font);
-            label->setGeometry(TwipsRect(120, top, labelWidth, rowHeight));
-            top += rowHeight + 30;
+            column->addSpacing(4);
+            column->addWidget(label);
         };
         auto teams = [&](int first, int last) {
             for (int t = first; t <= last; ++t) {
                 auto* label = new QLabel(b.frame);
                 label->setObjectName(QString("Clabel(%1)").arg(t));
                 label->setProperty("index", t);
-                label->setGeometry(TwipsRect(120, top, labelWidth, rowHeight - 30));
                 label->setCursor(Qt::PointingHandCursor);
                 label->setFocusPolicy(Qt::TabFocus);  // Space or Enter chooses, as a click does
                 label->setFrameShape(QFrame::NoFrame);
+                label->setMargin(1);
                 SetAccessible(label, QAccessible::Button);
                 label->installEventFilter(this);
                 Clabel[t] = label;
-                top += rowHeight;
+                column->addWidget(label);
             }
-            top += 120;
         };
         heading(b.heading1, b.name1, b.text1);
         teams(b.first1, b.last1);
         heading(b.heading2, b.name2, b.text2);
         teams(b.first2, b.last2);
+        column->addStretch(1);
+        whole->addWidget(b.frame, 0, Qt::AlignTop);
     }
 
     // The keyboard starts on the first team and meets the teams before what acts on them.
@@ -183,13 +180,14 @@ void predictions::BuildControls() {
         if (previous) setTabOrder(previous, Clabel[t]);
         previous = Clabel[t];
     }
-    for (QWidget* next : std::initializer_list<QWidget*>{Neutralcheck, Reversebutton, PredictButton,
-                                                         PrintButton, RemoveButton, ClearButton, DoneButton,
-                                                         List1, HScroll1, InfoButton}) {
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{Neutralcheck, Reversebutton, PredictButton, PrintButton,
+                                         RemoveButton, ClearButton, DoneButton, List1, InfoButton}) {
         setTabOrder(previous, next);
         previous = next;
     }
     Clabel[1]->setFocus();
+    SizeForLines(this, List1, kFewestCharacters, longest_);
 }
 
 void predictions::Form_Load() {
@@ -253,39 +251,6 @@ void predictions::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-int predictions::ShiftToShow(int characters) const {
-    return std::max(0, WidthBeyondList(characters) - grown_);
-}
-
-int predictions::WidthBeyondList(int characters) const {
-    // Two characters more than the text leave room for the item's padding; the frames and a
-    // vertical scroll bar take their share of the visible width too.
-    const QFontMetrics metrics(List1->font());
-    const int pixels = metrics.horizontalAdvance(QString(characters + 2, QLatin1Char('0'))) +
-                       2 * List1->frameWidth() + List1->verticalScrollBar()->sizeHint().width();
-    return std::max(0, static_cast<int>(pixels * 1440.0 / logicalDpiX()) - static_cast<int>(kListWidth));
-}
-
-void predictions::FitListRange() {
-    HScroll1->setRange(0, ShiftToShow(longest_));
-    setMaximumWidth(Twips(kWindowWidth + WidthBeyondList(longest_)));
-}
-
-void predictions::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    // The list takes all the width the window grows by; the help button and the team frames
-    // keep to its right.
-    const int extra = std::max(0, width() - Twips(kWindowWidth));
-    grown_ = static_cast<int>(extra * 1440.0 / logicalDpiX());
-    listClip_->resize(Twips(kListWidth) + extra, listClip_->height());
-    HScroll1->resize(Twips(kListWidth) + extra, HScroll1->height());
-    InfoButton->move(Twips(kInfoLeft) + extra, InfoButton->y());
-    Frame1->move(Twips(kFrame1Left) + extra, Frame1->y());
-    Frame2->move(Twips(kFrame2Left) + extra, Frame2->y());
-    FitListRange();
-    HScroll1_Change(HScroll1->value());
-}
-
 void predictions::ShowGameState() {
     for (int t = 1; t <= kLeagueTeams; ++t) {
         const bool chosen = session_.LabelChosen(t);
@@ -307,6 +272,7 @@ void predictions::ShowGameState() {
 void predictions::FillList() {
     List1->clear();
     AddLines(List1, session_.List());
+    ShowChanceColumn(ChanceList, session_.ChanceColumn());
 }
 
 void predictions::Clabel_Click(int team) {
@@ -325,23 +291,27 @@ void predictions::PredictButton_Click() {
         return;
     }
     const auto& list = session_.List();
-    for (size_t i = static_cast<size_t>(List1->count()); i < list.size(); ++i)
+    for (size_t i = static_cast<size_t>(List1->count()); i < list.size(); ++i) {
         List1->addItem(Latin1(list[i]));
-    // The answer (favourite, margin, total) stands at the right end of the new line: bring it in.
+        auto* chance = new QListWidgetItem(Latin1(session_.ChanceColumn()[i]), ChanceList);
+        chance->setTextAlignment(Qt::AlignRight);
+    }
     List1->scrollToBottom();
     const int length = static_cast<int>(list.back().size());
     if (length > longest_) {  // a line made long by long names
         longest_ = length;
-        FitListRange();
+        SizeForLines(this, List1, kFewestCharacters, longest_);
     }
-    HScroll1->setValue(ShiftToShow(length));
+    AnnounceNewestLine();
     ShowGameState();
 }
 
 void predictions::RemoveButton_Click() {
     const int row = List1->currentRow();
     if (row < 0 || !List1->item(row)->isSelected()) return;
-    if (session_.Remove(row)) delete List1->takeItem(row);
+    if (!session_.Remove(row)) return;
+    delete List1->takeItem(row);
+    delete ChanceList->takeItem(row);
 }
 
 void predictions::ClearButton_Click() {
@@ -362,11 +332,17 @@ void predictions::DoneButton_Click() { ctx_.host.CloseSubWindow(this); }
 
 void predictions::InfoButton_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Predictions); }
 
-void predictions::HScroll1_Change(int value) {
-    // Sliding the list left inside its visible area and widening it by as much brings the
-    // right-hand columns into view while the rows stay where they are.
-    ScrollShift = value;
-    List1->setGeometry(-Twips(ScrollShift), 0, Twips(ScrollShift) + listClip_->width(), Twips(kListHeight));
+void predictions::AnnounceNewestLine() {
+    // A screen reader reads the new line with its chance, as a sighted user sees it appear.
+    const int row = List1->count() - 1;
+    const QString spoken = List1->item(row)->text().simplified() + ", " + ChanceList->item(row)->text() +
+                           " chance for the favourite";
+    List1->setAccessibleDescription("Newest prediction: " + spoken);
+    QAccessibleEvent created(List1, QAccessible::ObjectCreated);
+    created.setChild(row);
+    QAccessible::updateAccessibility(&created);
+    QAccessibleEvent alert(List1, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void predictions::Leave() { DoneButton_Click(); }

@@ -15,7 +15,6 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QScrollBar;
 class QToolButton;
 
 namespace tavix {
@@ -35,7 +34,6 @@ class predictions : public SubWindow {
 
   protected:
     void Leave() override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -50,22 +48,14 @@ class predictions : public SubWindow {
     void PrintButton_Click();
     void DoneButton_Click();
     void InfoButton_Click();
-    void HScroll1_Change(int value);
-    // How far (twips) the list must slide for a line of `characters` to show to its last column.
-    int ShiftToShow(int characters) const;
-    // How much wider (twips) than its classic width the list must be to show such a line whole.
-    int WidthBeyondList(int characters) const;
-    void FitListRange();   // the scroll range and the window's widest, for the longest line
-    void ShowGameState();  // labels, game box and caption as the session has them
+    void AnnounceNewestLine();  // tells a screen reader what Predict added
+    void ShowGameState();       // labels, game box and caption as the session has them
     void FillList();
 
     AppContext& ctx_;
     PredictionSession session_;
-    int ScrollShift = 0;
-    bool swallowRelease_ = false;
-    int grown_ = 0;  // twips the list is wider than its classic width, as the window grew
-    int longest_;  // characters in the longest line the list has had  // the release that ends a double click
-                   // on a team label
+    bool swallowRelease_ = false;  // the release that ends a double click on a team label
+    int longest_;                  // characters in the longest line the list has had
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -74,9 +64,8 @@ class predictions : public SubWindow {
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     std::array<QLabel*, kNameSlots> Clabel{};  // 1..29
-    QWidget* listClip_ = nullptr;              // the list's visible area; the list slides inside it
     QListWidget* List1 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
+    QListWidget* ChanceList = nullptr;  // the favourite's chance beside each line
     QFrame* gamebox = nullptr;
     QLabel* GameLabel = nullptr;
     QCheckBox* Neutralcheck = nullptr;

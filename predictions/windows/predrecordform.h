@@ -7,7 +7,9 @@
 #include "platform/sub_window.h"
 #include "predictions/prediction_record.h"
 
+class QLabel;
 class QListWidget;
+class QSplitter;
 class QToolButton;
 
 namespace tavix {
@@ -33,9 +35,13 @@ class PredRecordForm : public SubWindow {
     AppContext& ctx_;
     std::vector<RecordedGame> record_;
 
-    QListWidget* List2 = nullptr;  // the summary
+    QSplitter* Splitter = nullptr;  // summary, chart and games share the height
+    QListWidget* List2 = nullptr;   // the summary
     MarginChart* Chart1 = nullptr;
-    QListWidget* List1 = nullptr;  // the games, day by day
+    QLabel* CalibrationLabel = nullptr;  // beside the chart: how often the favourite won, by chance
+    QLabel* GamesHeading = nullptr;
+    QListWidget* List1 = nullptr;       // the games, day by day
+    QListWidget* ChanceList = nullptr;  // the favourite's chance beside each game
     QToolButton* PrintButton = nullptr;
     QToolButton* InfoButton = nullptr;
     QToolButton* DoneButton = nullptr;

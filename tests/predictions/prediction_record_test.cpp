@@ -11,6 +11,7 @@
 #include "core/data_files.h"
 #include "predictions/block_predictions.h"
 #include "tests/support/leagues.h"
+#include "tests/support/recording_printer.h"
 
 namespace tavix {
 namespace {
@@ -142,13 +143,36 @@ TEST_F(SuppliedSeason, EveryPlayedGameIsTheBlockWindowsLineOfItsMorning) {
     int monthGames = 0;
     for (int m = 0; m < 6; ++m) monthGames += SummariseRecord(record, m).games;
     EXPECT_EQ(monthGames, 725);  // every game in one of the schedule's months
-    int bucketGames = 0, bucketWins = 0;
-    for (const MarginBucket& b : MarginBuckets(record)) {
-        bucketGames += b.games;
-        bucketWins += b.favouriteWins;
+    // The chart's margins and the calibration's chances each hold every game with a favourite once.
+    const Calibration calibration = CalibrateChances(record);
+    int games[2] = {}, wins[2] = {};
+    for (const MarginBucket& b : MarginBuckets(record)) games[0] += b.games, wins[0] += b.favouriteWins;
+    for (const ChanceBand& b : calibration.bands) games[1] += b.games, wins[1] += b.favouriteWins;
+    for (int i : {0, 1})
+        EXPECT_EQ(std::make_pair(games[i], wins[i]),
+                  std::make_pair(all.games - all.picks, all.favouriteWins));
+    EXPECT_LT(calibration.brier, kCoinBrier);  // the season's chances beat a coin
+}
+
+// Every printed page says what it is and which page of how many; a page that opens inside the game
+// list repeats the columns' headings, and the game list starts under them.
+TEST_F(SuppliedSeason, PrintedPagesAreTitledNumberedAndHeaded) {
+    const std::vector<std::string> lines = RecordPrintLines(*record_);
+    testing::RecordingPrinter printer;
+    SendList(PredictionRecordPrintScheme(lines), {lines, {}}, "", printer);
+    const int pages = printer.PageCount(0);
+    ASSERT_GT(pages, 10);
+    const std::string heading = "     " + RecordGameHeading();
+    for (int p = 0; p < pages; ++p) {
+        const std::vector<std::string> page = printer.Page(0, p);
+        const size_t top = p == 0 ? 4 : 5;  // under the header, or under a new page's blank lines
+        ASSERT_GT(page.size(), top + 2);
+        EXPECT_EQ(page[top], "     Tavix Prediction Record   page " + std::to_string(p + 1) + " of " +
+                                 std::to_string(pages));
+        EXPECT_EQ(page[top + 2] == heading, p >= 1) << p;  // the games start on the first page
     }
-    EXPECT_EQ(bucketGames, all.games - all.picks);
-    EXPECT_EQ(bucketWins, all.favouriteWins);
+    EXPECT_EQ(lines[std::find(lines.begin(), lines.end(), RecordGameHeading()) - lines.begin() + 1],
+              "Friday, February 5, 1999");
 }
 
 // A user's own files: Boston renamed, a schedule typed with the days out of order, a game played
@@ -216,6 +240,16 @@ TEST(TypedSchedule, RenamedTeamAndOwnResultsGiveTheRecordWorkedOutByHand) {
     EXPECT_EQ(std::make_pair(buckets[2].games, buckets[2].favouriteWins), std::make_pair(1, 0));  // 4-7: 6.0
     EXPECT_EQ(std::make_pair(buckets[3].games, buckets[3].favouriteWins), std::make_pair(2, 1));  // 7-10
 
+    // Chances by hand from the normal curve: 7.0 points 72.0%, 6.0 69.1%, 8.5 76.1%. Brier: the home
+    // team's chance against what happened, (1 - .720)^2 + .691^2 + (.239 - 1)^2 over 3 = 0.378.
+    const Calibration c = CalibrateChances(record);
+    EXPECT_EQ(std::make_tuple(c.bands[1].games, c.bands[1].favouriteWins), std::make_tuple(1, 0));
+    EXPECT_EQ(std::make_tuple(c.bands[2].games, c.bands[2].favouriteWins), std::make_tuple(2, 1));
+    EXPECT_NEAR(c.bands[2].chanceSum, 0.7202 + 0.7606, 1e-4);
+    EXPECT_NEAR(c.brier, 0.3783, 1e-4);
+    EXPECT_EQ(RecordChanceColumn(record),
+              (std::vector<std::string>{" ", "72.0%", "69.1%", " ", " ", "76.1%"}));
+
     const std::vector<std::string> lines = RecordGameLines(record);
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "Friday, February 5, 1999");
@@ -241,6 +275,12 @@ TEST(TypedSchedule, SummaryAndChartRowsShowTheFigures) {
     // 7-10: one of two won, 25 of the 50 bar characters; the home team's 66.7% stands at 33.
     EXPECT_EQ(chart[5], "7-10        2    50.0%  " + std::string(25, '#') + std::string(8, ' ') + "|");
     EXPECT_EQ(chart[2], "0-2         0     0.0%  " + std::string(33, ' ') + "|");
+
+    const std::vector<std::string> calibration = CalibrationLines(record);
+    ASSERT_EQ(calibration.size(), 9u);
+    EXPECT_EQ(calibration[2], "50-60%        0    0.0%       -");
+    EXPECT_EQ(calibration[4], "70-80%        2   50.0%   74.0%");
+    EXPECT_EQ(calibration[7], "Brier score 0.378 over 3 games");
 }
 
 TEST(TypedSchedule, NoResultsGiveAnEmptyRecordWithoutDividingByZero) {
@@ -255,6 +295,7 @@ TEST(TypedSchedule, NoResultsGiveAnEmptyRecordWithoutDividingByZero) {
     EXPECT_EQ(RecordSummaryLines(record).at(0),
               "Prediction record: no game of the schedule has a final score yet.");
     for (const MarginBucket& b : MarginBuckets(record)) EXPECT_EQ(b.games, 0);
+    EXPECT_EQ(CalibrateChances(record).brier, 0.0);
     EXPECT_EQ(RecordPrintLines(record), RecordSummaryLines(record));
 }
 

@@ -7,6 +7,7 @@
 
 #include "predictions/prediction_rule.h"
 #include "predictions/ratings.h"
+#include "predictions/win_chance.h"
 #include "tests/support/leagues.h"
 #include "tests/support/recording_printer.h"
 
@@ -119,9 +120,15 @@ TEST(PredictionSession, PredictAppendsBlankAndLineAndRemoveSparesTheFirstThreeLi
         PredictionsLoadHeading(),        PredictionsLoadRule(), " ", Expected(kBoston, kNewYork, true), " ",
         Expected(kUtah, kChicago, false)};
     EXPECT_EQ(session.List(), expected);
+    NBA rated = RatedLeague();
+    ComputeRatings(rated, SeasonView::Current);
+    const std::string utah =
+        ChanceText(FavouriteChance(PredictGame(rated, kUtah, kChicago, false, TotalPrecision::Single)));
     for (int index : {-1, 0, 1, 2, 6}) EXPECT_FALSE(session.Remove(index)) << index;
     EXPECT_TRUE(session.Remove(3));
     EXPECT_EQ(session.List().size(), 5u);
+    // The chance column keeps step with the lines it stands beside.
+    EXPECT_EQ(session.ChanceColumn(), (std::vector<std::string>{"Chance", " ", " ", " ", utah}));
     EXPECT_TRUE(session.ClearNeedsQuestion());
     session.Clear();
     EXPECT_EQ(session.List(), (std::vector<std::string>{PredictionsClearHeading(), PredictionsClearRule()}));

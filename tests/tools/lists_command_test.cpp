@@ -193,7 +193,8 @@ TEST(ListsCommand, HelpAndVersionGoToStandardOutputWithoutReadingData) {
         EXPECT_EQ(r.out.rfind(expected, 0), 0u) << r.out;
         EXPECT_EQ(r.err, "");
     }
-    EXPECT_NE(Lists({"record", "--help"}).out.find("output: text, --print\n"), std::string::npos);
+    EXPECT_NE(Lists({"record", "--help"}).out.find("output: text, --print, --format csv|json\n"),
+              std::string::npos);
     EXPECT_EQ(Lists({"--", "standings"}).out, Lists({"standings"}).out);
 }
 
@@ -438,6 +439,18 @@ const TextCheck kOddsCheck{
         EXPECT_EQ(NumbersIn(l.substr(0, 4) + l.substr(34)), shown) << l;
     }};
 
+// A game of the record: its date, the morning's prediction line, the final score and the pick's fate.
+const TextCheck kRecordGameCheck{
+    [](const std::string&) { return true; },
+    [](const std::string& l, const Row& r) {
+        const std::string date = r.at("date");
+        EXPECT_EQ(l.substr(0, 10), date.substr(5, 2) + "-" + date.substr(8, 2) + "-" + date.substr(0, 4));
+        const size_t pick = l.rfind(' '), score = l.rfind(' ', pick - 1);
+        kPredictionCheck.agrees(l.substr(11, score - 11), r);
+        EXPECT_EQ(NumbersIn(l.substr(score, pick - score)), Figures(r, {"road_score", "home_score"})) << l;
+        EXPECT_EQ(l.substr(pick + 1), r.at("pick")) << l;
+    }};
+
 const TextCheck kForecastCheck{[](const std::string&) { return true; },
                                [](const std::string& l, const Row& r) {
                                    EXPECT_EQ(r.at("team").is_null(), l.empty());
@@ -480,6 +493,7 @@ const std::vector<FormatCase>& FormatCases() {
                                      {{"predict", "5", "12"}, &kPredictionCheck},
                                      {{"predict", "22", "10", "--neutral"}, &kPredictionCheck},
                                      {{"block", "--today", "03-01-1999"}, &kPredictionCheck},
+                                     {{"record", "--games"}, &kRecordGameCheck},
                                      {{"forecast"}, &kForecastCheck},
                                      {{"odds", "--simulations", "1000"}, &kOddsCheck},
                                      {{"schedule", "second"}, &kScheduleCheck},

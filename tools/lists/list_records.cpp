@@ -113,6 +113,21 @@ RecordTable BlockRecords(NBA& nba, const std::vector<BlockLine>& blockLines) {
     return table;
 }
 
+RecordTable RecordGameRecords(const NBA& nba, const std::vector<RecordedGame>& games) {
+    RecordTable table{kPredictionFields, {}};
+    table.fields.insert(table.fields.begin(), "date");
+    for (const char* field : {"road_score", "home_score", "pick"}) table.fields.emplace_back(field);
+    for (const RecordedGame& r : games) {
+        auto record = PredictionFields(nba, r.game.road, r.game.home, r.prediction);
+        record.insert(record.begin(), IsoDate(r.game.date));
+        record.emplace_back(static_cast<long>(r.game.roadPoints));
+        record.emplace_back(static_cast<long>(r.game.homePoints));
+        record.emplace_back(std::string(PickOutcomeWord(r.pick)));
+        table.records.push_back(std::move(record));
+    }
+    return table;
+}
+
 RecordTable ForecastRecords(const NBA& nba, const PlayoffForecast& forecast) {
     static const char* const kPlaces[kForecastBoxes] = {
         "Eastern seed 1",   "Eastern seed 2",   "Western seed 1", "Western seed 2",

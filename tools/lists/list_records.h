@@ -10,6 +10,7 @@
 #include "core/number_format.h"
 #include "forecast/playoff_forecast.h"
 #include "predictions/block_predictions.h"
+#include "predictions/prediction_record.h"
 #include "statistics/ratings_view.h"
 #include "ui/main/schedule_views.h"
 
@@ -31,6 +32,8 @@ RecordTable RatingsRecords(const NBA& nba, RatingsOrder order, SeasonView view, 
 RecordTable PredictionRecords(const NBA& nba, int road, int home, bool neutral);
 // The games among the block's lines, each with its day.
 RecordTable BlockRecords(NBA& nba, const std::vector<BlockLine>& blockLines);
+// Each game of the prediction record with its final score and what became of the pick.
+RecordTable RecordGameRecords(const NBA& nba, const std::vector<RecordedGame>& games);
 RecordTable ForecastRecords(const NBA& nba, const PlayoffForecast& forecast);
 // The games among a schedule view's lines, each with its day.
 RecordTable ScheduleRecords(const NBA& nba, const ScheduleList& view);

@@ -292,12 +292,13 @@ Listing Record(NBA& nba, Arguments& a, Date&) {
     Listing l;
     if (games) {
         for (const RecordedGame& r : record) l.lines.push_back(RecordListLine(r));
+        l.records = [&nba, record] { return RecordGameRecords(nba, record); };
     } else {
         l.lines = RecordSummaryLines(record);
     }
     // The window prints its summary, chart and games whichever of them the command lists.
     l.printLines = RecordPrintLines(record);
-    l.print = PredictionRecordPrintScheme();
+    l.print = PredictionRecordPrintScheme(l.printLines);
     return l;
 }
 
@@ -355,8 +356,8 @@ const Command kCommands[] = {
      true},
     {"record", "[--games] [--month N]",
      "how the predictions fared: the summary, or with --games one line per game;\n"
-     "--month N keeps one month (no --format: the record holds no records)",
-     Record, true, false},
+     "--month N keeps one month (--format with --games only)",
+     Record, true, true},
     {"odds", "[--simulations N] [--seed S]",
      "each team's chance of the play-offs, its conference title and the title,\n"
      "from N simulated seasons (100,000 unless told); one seed gives the same odds",
@@ -510,8 +511,12 @@ int Run(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostream
         NBA empty;
         empty.TeamCount = kLeagueTeams;
         try {
-            command->run(empty, probe, today);
+            const Listing probed = command->run(empty, probe, today);
             probe.ExpectEnd();
+            // A command whose figures depend on its arguments (the record's summary has none).
+            if ((options.output == Output::Csv || options.output == Output::Json) && !probed.records)
+                throw UsageError{std::string("the ") + command->name +
+                                 " list holds no records for --format (see --help)"};
         } catch (UsageError& e) {
             e.command = command->name;
             throw;

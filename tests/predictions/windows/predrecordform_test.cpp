@@ -2,11 +2,13 @@
 // its help and its return to the main window.
 #include "predictions/windows/predrecordform.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 
 #include "predictions/windows/margin_chart.h"
 #include "tests/support/qt/test_context.h"
@@ -72,7 +74,7 @@ class PredRecordFormTest : public QObject {
         const RecordingPrinter& printer = app->printers.Last();
         const std::vector<std::string> first = printer.Page(0, 0);
         QCOMPARE(first[2], std::string("      Tavix Prediction Record"));
-        QCOMPARE(first[4], "     " + Items("List2")[0]);
+        QCOMPARE(first[6], "     " + Items("List2")[0]);  // under the page line and a blank
         const std::vector<std::string> texts = printer.Texts();
         const auto chartTitle = std::find_if(texts.begin(), texts.end(), [](const std::string& t) {
             return t.find("How often the favourite won") != std::string::npos;
@@ -96,6 +98,33 @@ class PredRecordFormTest : public QObject {
         for (const MarginBucket& b : chart->Buckets()) QCOMPARE(b.games, 0);
         QVERIFY(!chart->HomeRate());  // no line at a rate no game gave
         QVERIFY(window->grab().save(QString(TAVIX_BINARY_DIR) + "/predrecordform-empty.png"));
+    }
+
+    // On a light or a dark theme's box the bars and the home line stand 3:1 from the ground and the
+    // figures in a bar 4.5:1 from the bar (the Web Content Accessibility Guidelines' measures).
+    void chartColoursReadOnAnyGround() {
+        auto luminance = [](const QColor& c) {
+            auto channel = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+        };
+        auto contrast = [&](const QColor& a, const QColor& b) {
+            const double x = luminance(a), y = luminance(b);
+            return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+        };
+        for (const QColor ground :
+             {QColor(Qt::white), QColor(240, 240, 240), QColor(53, 53, 53), QColor(25, 25, 25)}) {
+            const MarginChart::Colours c = MarginChart::ColoursOn(ground);
+            QVERIFY2(contrast(c.bar, ground) >= 3 && contrast(c.home, ground) >= 3,
+                     qPrintable(ground.name()));
+            QVERIFY2(contrast(c.onBar, c.bar) >= 4.5, qPrintable(ground.name()));
+        }
+        // The figures are there as words too, for a screen reader.
+        Open();
+        const QString told = window->findChild<MarginChart*>("Chart1")->accessibleDescription();
+        QVERIFY2(told.contains("0-2") && told.contains("10+") && told.contains('%'), qPrintable(told));
+        QVERIFY(window->findChild<QLabel*>("CalibrationLabel")->text().contains("Brier score"));
     }
 
     void helpOpensItsTopicAndDoneReturns() {

@@ -178,7 +178,7 @@ class DesktopMannersTest : public QObject {
         QTest::newRow("rules") << "Plmenu" << true;
         QTest::newRow("web sites") << "websitemenu" << false;
         QTest::newRow("addresses") << "addressmenu" << true;
-        QTest::newRow("prediction record") << "recordmenu" << false;
+        QTest::newRow("prediction record") << "recordmenu" << true;
         QTest::newRow("replay calendar") << "replaydaymenu" << false;
     }
 
