@@ -130,7 +130,7 @@ bool RunPrintJob(PrinterProvider& printers, const std::string& documentName,
 PrintOutcome PrintList(const PrintScheme& scheme, const ListContents& list, const std::string& fontName,
                        Dialogs& dialogs, PrinterProvider& printers, const std::function<void()>& onStart,
                        std::string* failure) {
-    if (!IsPositive(dialogs.Show(scheme.confirmText, scheme.confirmTitle, Buttons::OkCancel, Icon::None)))
+    if (!IsPositive(dialogs.Show(scheme.confirmText, scheme.confirmTitle, Buttons::OkCancel, Icon::Question)))
         return PrintOutcome::Cancelled;
     if (onStart) onStart();
     bool ok = RunPrintJob(

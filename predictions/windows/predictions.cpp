@@ -317,7 +317,7 @@ void predictions::RemoveButton_Click() {
 void predictions::ClearButton_Click() {
     if (!session_.ClearNeedsQuestion()) return;
     if (ctx_.dialogs.Show("Is it Ok to Clear Prediction list?", "Tavix Schedule", Buttons::YesNo,
-                          Icon::None) != Answer::Yes)
+                          Icon::Question) != Answer::Yes)
         return;
     session_.Clear();
     FillList();
