@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/calendar.h"
+
 namespace tavix {
 
 OddsJob::OddsJob(Work work, long total) : total_(total) {
@@ -37,10 +39,13 @@ std::unique_ptr<OddsJob> StartEveningOdds(const NBA& nba, std::vector<SeasonGame
 }
 
 std::unique_ptr<OddsJob> StartOddsThroughSeason(const NBA& nba, std::vector<SeasonGame> games,
-                                                long simulations, uint64_t seed) {
+                                                long simulations, uint64_t seed, const Date& through) {
     auto league = std::make_shared<const NBA>(nba);
     auto season = std::make_shared<const std::vector<SeasonGame>>(std::move(games));
-    auto days = std::make_shared<const std::vector<Date>>(SeasonGameDays(*season));
+    std::vector<Date> allDays = SeasonGameDays(*season);
+    allDays.erase(std::remove_if(allDays.begin(), allDays.end(), [&](const Date& d) { return through < d; }),
+                  allDays.end());
+    auto days = std::make_shared<const std::vector<Date>>(std::move(allDays));
     return std::make_unique<OddsJob>(
         [league, season, days, simulations, seed](const SimulationControl& control) {
             return OddsThroughSeason(

@@ -40,9 +40,10 @@ class OddsJob {
 // The odds on the evening of `evening`, as one point.
 std::unique_ptr<OddsJob> StartEveningOdds(const NBA& nba, std::vector<SeasonGame> games, const Date& evening,
                                           long simulations, uint64_t seed);
-// The odds on the morning of every game day of the season, one point per day. The job works on
-// copies of the league and the games, so they may change while it runs.
+// The odds on the morning of every game day of the season up to `through`, one point per day. The
+// job works on copies of the league and the games, so they may change while it runs.
 std::unique_ptr<OddsJob> StartOddsThroughSeason(const NBA& nba, std::vector<SeasonGame> games,
-                                                long simulations, uint64_t seed);
+                                                long simulations, uint64_t seed,
+                                                const Date& through = Date{9999, 12, 31});
 
 }  // namespace tavix
