@@ -11,6 +11,10 @@ OddsJob::OddsJob(Work work, long total) : total_(total) {
         SimulationControl control;
         control.cancel = &cancel_;
         control.done = &done_;
+        control.dayDone = [this](const SeasonOdds& day) {
+            const std::lock_guard<std::mutex> lock(partialMutex_);
+            partial_.push_back(day);
+        };
         result_ = work(control);
         finished_ = true;
     });
@@ -19,6 +23,11 @@ OddsJob::OddsJob(Work work, long total) : total_(total) {
 OddsJob::~OddsJob() {
     Cancel();
     thread_.join();
+}
+
+std::vector<SeasonOdds> OddsJob::Partial() const {
+    const std::lock_guard<std::mutex> lock(partialMutex_);
+    return partial_;
 }
 
 double OddsJob::Progress() const {

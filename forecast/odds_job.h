@@ -5,6 +5,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -28,12 +29,16 @@ class OddsJob {
     bool Cancelled() const { return cancel_.load(); }
     // Once finished: the odds, one entry per point (fewer when cancelled).
     const std::vector<SeasonOdds>& Result() const { return result_; }
+    // While running: the days finished so far, so a chart can grow as they come.
+    std::vector<SeasonOdds> Partial() const;
 
   private:
     std::atomic<bool> cancel_{false}, finished_{false};
     std::atomic<long> done_{0};
     long total_;
     std::vector<SeasonOdds> result_;
+    mutable std::mutex partialMutex_;
+    std::vector<SeasonOdds> partial_;
     std::thread thread_;
 };
 

@@ -27,10 +27,10 @@ OddsChart::OddsChart(QWidget* parent) : QWidget(parent) {
 }
 
 QSize OddsChart::sizeHint() const {
-    return {fontMetrics().averageCharWidth() * 80, fontMetrics().height() * 14};
+    return {fontMetrics().averageCharWidth() * 80, fontMetrics().height() * 11};
 }
 QSize OddsChart::minimumSizeHint() const {
-    return {fontMetrics().averageCharWidth() * 40, fontMetrics().height() * 9};
+    return {fontMetrics().averageCharWidth() * 40, fontMetrics().height() * 7};
 }
 
 void OddsChart::SetSeason(std::vector<Date> days, std::vector<SeasonOdds> odds) {

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
@@ -293,6 +294,11 @@ Pseason::Pseason(AppContext& ctx) : ctx_(ctx) {
 }
 
 void Pseason::Form_Load() {
+    // On a low screen the lists give up height first; the bracket keeps its size.
+    if (const QScreen* shown = screen()) {
+        const int room = shown->availableGeometry().height() - 2 * fontMetrics().height();
+        if (height() > room) resize(width(), std::max(minimumSizeHint().height(), room));
+    }
     CentreOnScreen(this);
     forecast_ = ForecastPlayoffs(ctx_.nba, ctx_.seasonView);
     QStringList boxes;
@@ -343,7 +349,6 @@ void Pseason::Form_Load() {
 void Pseason::ShowEveningOdds(const SeasonOdds& odds) {
     OddsList->clear();
     AddLines(OddsList, OddsLines(ctx_.nba, odds));
-    OddsList->setCurrentRow(ChartTeam->currentIndex() + 1);
     PrintButton->setEnabled(true);
 }
 
@@ -367,6 +372,10 @@ void Pseason::StartChart() {
 void Pseason::Poll() {
     if (!job_) return poll_->Stop();
     if (!job_->Finished()) {
+        if (working_ == Work::Chart) {
+            std::vector<SeasonOdds> sofar = job_->Partial();
+            if (sofar.size() != Chart->Points()) ShowChart(sofar);
+        }
         if (++polls_ >= kBlinkPolls) {
             OddsProgress->setFormat(working_ == Work::Evening ? "Odds on the evening: %p%"
                                                               : "Chances through the season: %p%");
@@ -397,6 +406,7 @@ void Pseason::Poll() {
         Keep(chartKey_, job->Result());
         ShowChart(job->Result());
     } else {
+        ShowChart({});
         Chart->SetNote("Cancelled. Show this page again to work the chances out.");
     }
 }
