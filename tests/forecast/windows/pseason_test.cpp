@@ -120,6 +120,10 @@ class PseasonTest : public QObject {
         auto* again = app->Open<Pseason>();
         QVERIFY(!again->RunningJob() && Items(again->OddsList) == Lines(OddsLines(nba, odds)));
         again->close();
+        app->nba.OffenseAve[3] += 0.1;  // changed statistics are worked out afresh
+        auto* changed = app->Open<Pseason>();
+        QVERIFY(changed->RunningJob());
+        changed->close();
 
         Pseason::simulations = 50000000;
         auto* slow = app->Open<Pseason>();
