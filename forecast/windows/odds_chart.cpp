@@ -101,7 +101,9 @@ void OddsChart::paintEvent(QPaintEvent*) {
     // The scale: faint rules in the text colour, so they follow a dark theme too.
     QColor rule = text;
     rule.setAlpha(60);
-    for (int pct = 0; pct <= 100; pct += 25) {
+    // Quarters where there is room for their figures, halves on a low chart.
+    const int step = (bottom - top) / 4 >= line ? 25 : 50;
+    for (int pct = 0; pct <= 100; pct += step) {
         const double y = yOf(pct / 100.0);
         p.setPen(rule);
         p.drawLine(QPointF(left, y), QPointF(right, y));
