@@ -69,6 +69,14 @@ std::vector<std::string> OddsLines(const NBA& nba, const SeasonOdds& odds) {
     return lines;
 }
 
+std::string GroupedCount(long count) {
+    std::string digits = std::to_string(count);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0 && digits[static_cast<size_t>(at) - 1] != '-';
+         at -= 3)
+        digits.insert(static_cast<size_t>(at), ",");
+    return digits;
+}
+
 PrintScheme OddsPrintScheme(const Date& evening, long simulations) {
     PrintScheme scheme;
     scheme.documentName = "Play-Off Odds";
@@ -79,7 +87,7 @@ PrintScheme OddsPrintScheme(const Date& evening, long simulations) {
     scheme.headerSize = 14;
     scheme.bodySize = 10;
     scheme.margin = "    ";
-    scheme.footerLines = {" ", "Chances from " + PlainInteger(simulations) +
+    scheme.footerLines = {" ", "Chances from " + GroupedCount(simulations) +
                                    " simulations of the games still to play and of the play-offs."};
     return scheme;
 }

@@ -28,6 +28,9 @@ std::string OddsKey(const NBA& nba, const std::vector<SeasonGame>& games, const 
 // a heading line.
 std::vector<std::string> OddsLines(const NBA& nba, const SeasonOdds& odds);
 
+// 100000 as "100,000", the same in every locale.
+std::string GroupedCount(long count);
+
 // The printout of the list: its title names the evening the odds start from.
 PrintScheme OddsPrintScheme(const Date& evening, long simulations);
 

@@ -30,7 +30,7 @@ QSize OddsChart::sizeHint() const {
     return {fontMetrics().averageCharWidth() * 80, fontMetrics().height() * 11};
 }
 QSize OddsChart::minimumSizeHint() const {
-    return {fontMetrics().averageCharWidth() * 40, fontMetrics().height() * 7};
+    return {fontMetrics().averageCharWidth() * 40, fontMetrics().height() * 6};
 }
 
 void OddsChart::SetSeason(std::vector<Date> days, std::vector<SeasonOdds> odds) {

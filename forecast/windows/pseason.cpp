@@ -140,14 +140,6 @@ const std::vector<SeasonOdds>* KeptOdds(const std::string& key) {
     return found == Kept().end() ? nullptr : &found->second;
 }
 
-// 100000 as "100,000", the same in every locale.
-std::string Thousands(long n) {
-    std::string digits = std::to_string(n);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<size_t>(at), ",");
-    return digits;
-}
-
 constexpr int kPollMs = 50;
 constexpr int kBlinkPolls = 4;  // work still running after 0.2 s shows its progress
 
@@ -209,12 +201,13 @@ Pseason::Pseason(AppContext& ctx) : ctx_(ctx) {
 
     OddsCaption = new QLabel(this);
     OddsCaption->setObjectName("OddsCaption");
-    OddsCaption->setWordWrap(true);
+    // One line: a wrapped label would ask the layout for height it cannot foresee, and squeeze
+    // the bracket on a low screen.
     OddsList = new QListWidget(this);
     OddsList->setObjectName("OddsList");
     OddsList->setAccessibleName("Play-off, conference and title chances");
     OddsList->setFont(FixedPitchFont(10));
-    OddsList->setMinimumHeight(OddsList->fontMetrics().height() * 6);
+    OddsList->setMinimumHeight(OddsList->fontMetrics().height() * 4);
     auto* oddsPage = new QWidget;
     auto* oddsBox = new QVBoxLayout(oddsPage);
     oddsBox->addWidget(OddsCaption);
@@ -296,7 +289,8 @@ Pseason::Pseason(AppContext& ctx) : ctx_(ctx) {
 void Pseason::Form_Load() {
     // On a low screen the lists give up height first; the bracket keeps its size.
     if (const QScreen* shown = screen()) {
-        const int room = shown->availableGeometry().height() - 2 * fontMetrics().height();
+        const int room =
+            shown->availableGeometry().height() - 4 * fontMetrics().height();  // and the title bar
         if (height() > room) resize(width(), std::max(minimumSizeHint().height(), room));
     }
     CentreOnScreen(this);
@@ -326,10 +320,8 @@ void Pseason::Form_Load() {
     games_ = SeasonGamesOf(ctx_.nba);
     const QString when =
         IsRealDay(evening_) ? "the evening of " + Latin1(LongDate(evening_)) : "the season's end";
-    OddsCaption->setText(
-        "Each team's chance of the play-offs, of winning its conference and of the title, "
-        "from " +
-        Latin1(Thousands(simulations)) + " simulations of the season from " + when + ".");
+    OddsCaption->setText("Chances from " + Latin1(GroupedCount(simulations)) + " simulated seasons, from " +
+                         when + ":");
     eveningKey_ = "evening " + OddsKey(ctx_.nba, games_, evening_, simulations, kOddsSeed);
     chartKey_ = "chart " + eveningKey_.substr(8);
     Chart->SetSeason(SeasonGameDays(games_), {});
