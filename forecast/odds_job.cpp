@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/calendar.h"
+
 namespace tavix {
 
 OddsJob::OddsJob(Work work, long total) : total_(total) {
@@ -9,6 +11,10 @@ OddsJob::OddsJob(Work work, long total) : total_(total) {
         SimulationControl control;
         control.cancel = &cancel_;
         control.done = &done_;
+        control.dayDone = [this](const SeasonOdds& day) {
+            const std::lock_guard<std::mutex> lock(partialMutex_);
+            partial_.push_back(day);
+        };
         result_ = work(control);
         finished_ = true;
     });
@@ -17,6 +23,11 @@ OddsJob::OddsJob(Work work, long total) : total_(total) {
 OddsJob::~OddsJob() {
     Cancel();
     thread_.join();
+}
+
+std::vector<SeasonOdds> OddsJob::Partial() const {
+    const std::lock_guard<std::mutex> lock(partialMutex_);
+    return partial_;
 }
 
 double OddsJob::Progress() const {
@@ -37,10 +48,13 @@ std::unique_ptr<OddsJob> StartEveningOdds(const NBA& nba, std::vector<SeasonGame
 }
 
 std::unique_ptr<OddsJob> StartOddsThroughSeason(const NBA& nba, std::vector<SeasonGame> games,
-                                                long simulations, uint64_t seed) {
+                                                long simulations, uint64_t seed, const Date& through) {
     auto league = std::make_shared<const NBA>(nba);
     auto season = std::make_shared<const std::vector<SeasonGame>>(std::move(games));
-    auto days = std::make_shared<const std::vector<Date>>(SeasonGameDays(*season));
+    std::vector<Date> allDays = SeasonGameDays(*season);
+    allDays.erase(std::remove_if(allDays.begin(), allDays.end(), [&](const Date& d) { return through < d; }),
+                  allDays.end());
+    auto days = std::make_shared<const std::vector<Date>>(std::move(allDays));
     return std::make_unique<OddsJob>(
         [league, season, days, simulations, seed](const SimulationControl& control) {
             return OddsThroughSeason(

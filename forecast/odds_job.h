@@ -5,6 +5,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -28,21 +29,26 @@ class OddsJob {
     bool Cancelled() const { return cancel_.load(); }
     // Once finished: the odds, one entry per point (fewer when cancelled).
     const std::vector<SeasonOdds>& Result() const { return result_; }
+    // While running: the days finished so far, so a chart can grow as they come.
+    std::vector<SeasonOdds> Partial() const;
 
   private:
     std::atomic<bool> cancel_{false}, finished_{false};
     std::atomic<long> done_{0};
     long total_;
     std::vector<SeasonOdds> result_;
+    mutable std::mutex partialMutex_;
+    std::vector<SeasonOdds> partial_;
     std::thread thread_;
 };
 
 // The odds on the evening of `evening`, as one point.
 std::unique_ptr<OddsJob> StartEveningOdds(const NBA& nba, std::vector<SeasonGame> games, const Date& evening,
                                           long simulations, uint64_t seed);
-// The odds on the morning of every game day of the season, one point per day. The job works on
-// copies of the league and the games, so they may change while it runs.
+// The odds on the morning of every game day of the season up to `through`, one point per day. The
+// job works on copies of the league and the games, so they may change while it runs.
 std::unique_ptr<OddsJob> StartOddsThroughSeason(const NBA& nba, std::vector<SeasonGame> games,
-                                                long simulations, uint64_t seed);
+                                                long simulations, uint64_t seed,
+                                                const Date& through = Date{9999, 12, 31});
 
 }  // namespace tavix

@@ -287,6 +287,7 @@ std::vector<SeasonOdds> OddsThroughSeason(size_t dayCount,
         SeasonOdds odds = SimulateSeasonOdds(morningOf(day), simulations, seed, control);
         if (odds.cancelled) break;
         days.push_back(odds);
+        if (control.dayDone) control.dayDone(days.back());
     }
     return days;
 }

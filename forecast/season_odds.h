@@ -29,11 +29,15 @@ struct SeasonStanding {
     ChanceTable playoffHomeChance{};  // [home][road]: the home team's chance in a play-off game
 };
 
+struct SeasonOdds;
+
 // A running simulation can be stopped, and tells how far it has come.
 struct SimulationControl {
     const std::atomic<bool>* cancel = nullptr;  // set from anywhere to stop soon
     std::atomic<long>* done = nullptr;          // simulations finished so far are added here
     unsigned threads = 0;                       // 0: every core
+    // Called with each day's odds as soon as they are finished (on the simulating thread).
+    std::function<void(const SeasonOdds&)> dayDone;
 };
 
 struct SeasonOdds {

@@ -70,7 +70,7 @@ TEST(SeasonOdds, CountsAddUpAndRepeat) {
 }
 
 // In the background a job reports its progress and ends with one point per game day, each the
-// odds of that morning; cancelled, it stops early.
+// odds of that morning, each handed out as it is finished; cancelled, it stops early.
 TEST(SeasonOdds, BackgroundJobFinishesOrStops) {
     const SuppliedSeason& s = Season();
     const auto wait = [](const OddsJob& job) {
@@ -81,6 +81,10 @@ TEST(SeasonOdds, BackgroundJobFinishesOrStops) {
     EXPECT_EQ(job->Progress(), 1.0);
     ASSERT_EQ(job->Result().size(), s.days.size());
     EXPECT_EQ(job->Result()[45].title, SimulateSeasonOdds(s.Morning(45), 200, 1).title);
+    EXPECT_EQ(job->Partial().size(), s.days.size());  // the days as they came, for a growing chart
+    auto upToDay10 = StartOddsThroughSeason(s.nba, s.games, 10, 1, s.days[9]);
+    wait(*upToDay10);
+    EXPECT_EQ(upToDay10->Result().size(), 10u);
     auto stopped = StartOddsThroughSeason(s.nba, s.games, 100000, 1);
     stopped->Cancel();
     wait(*stopped);

@@ -322,6 +322,7 @@ Listing Odds(NBA& nba, Arguments& a, Date&) {
         nba.FirstHalfCount + nba.SecondHalfCount ? LeagueOdds(nba, options) : SeasonOdds{};
     Listing l;
     l.lines = OddsLines(nba, odds);
+    l.print = OddsPrintScheme(OddsEvening(nba), options.simulations);
     l.records = [&nba, odds] { return OddsRecords(nba, odds); };
     return l;
 }
@@ -361,7 +362,7 @@ const Command kCommands[] = {
     {"odds", "[--simulations N] [--seed S]",
      "each team's chance of the play-offs, its conference title and the title,\n"
      "from N simulated seasons (100,000 unless told); one seed gives the same odds",
-     Odds, false, true},
+     Odds, true, true},
 };
 
 const Command* FindCommand(const std::string& name) {

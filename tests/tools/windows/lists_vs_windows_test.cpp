@@ -38,6 +38,17 @@ QStringList Companion(const TestApp& app, const QStringList& args) {
     return text.split('\n');
 }
 
+// The last printout's lines, with a form feed between pages.
+QStringList Printed(TestApp& app) {
+    QStringList printed;
+    int page = 0;
+    for (const auto& line : app.printers.Last().lines) {
+        for (; page < line.page; ++page) printed << "\f";
+        printed << QString::fromLatin1(line.text.c_str());
+    }
+    return printed;
+}
+
 }  // namespace
 
 class ListsVsWindowsTest : public QObject {
@@ -146,13 +157,7 @@ class ListsVsWindowsTest : public QObject {
         main->findChild<QAction*>(menu)->trigger();
         Control<QAbstractButton>(main.w.get(), button)->click();
         QCOMPARE(app.printers.jobs.size(), size_t(1));
-        QStringList printed;
-        int page = 0;
-        for (const auto& line : app.printers.Last().lines) {
-            for (; page < line.page; ++page) printed << "\f";
-            printed << QString::fromLatin1(line.text.c_str());
-        }
-        QCOMPARE(printed, Companion(app, args.split(' ')));
+        QCOMPARE(Printed(app), Companion(app, args.split(' ')));
     }
 
     void forecast() {
@@ -166,6 +171,17 @@ class ListsVsWindowsTest : public QObject {
                          ->text()
                          .section(QRegularExpression("[\r\n]+"), -1);
         QCOMPARE(boxes, Companion(app, {"forecast"}));
+        window->close();
+        // The odds beside the bracket, and their printout, are the companion's at the same count and seed.
+        Pseason::simulations = 300;
+        main->findChild<QAction*>("pseasonmenu")->trigger();
+        window = OpenWindow<Pseason>(*main.w);
+        QTRY_VERIFY(window->RunningJob() && window->RunningJob()->Finished());
+        app.timers.Advance(50);
+        QCOMPARE(Items(window->OddsList), Companion(app, {"odds", "--simulations", "300"}));
+        Control<QAbstractButton>(window, "PrintButton")->click();
+        QCOMPARE(Printed(app), Companion(app, {"odds", "--simulations", "300", "--print"}));
+        Pseason::simulations = kOddsSimulations;
     }
 };
 

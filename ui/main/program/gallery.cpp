@@ -17,13 +17,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QTabWidget>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <cstdio>
 #include <memory>
 
 #include "core/data_files.h"
+#include "forecast/windows/pseason.h"
 #include "platform/app_paths.h"
 #include "platform/help_viewer.h"
 #include "platform/program_style.h"
@@ -260,7 +263,15 @@ int Run(const QString& dataDir) {
     ShootSubWindow(main, main.ratingmenu, "vstatsform-current");
     ShootSubWindow(main, main.ratingmenu, "vstatsform-previous",
                    [](QWidget* window) { Click(Child<QPushButton>(window, "seasonbutton")); });
-    ShootSubWindow(main, main.pseasonmenu, "pseason");
+    // The forecast once its odds are worked out, then a team's chances through the season.
+    const auto oddsDone = [](QWidget* window) {
+        for (auto* f = qobject_cast<Pseason*>(window); f && f->RunningJob(); QThread::msleep(20)) Settle();
+    };
+    ShootSubWindow(main, main.pseasonmenu, "pseason", oddsDone);
+    ShootSubWindow(main, main.pseasonmenu, "pseason-chart", [&](QWidget* window) {
+        if (auto* f = qobject_cast<Pseason*>(window)) f->OddsTabs->setCurrentIndex(1);
+        oddsDone(window);
+    });
     // The prediction record, and its printout (a PDF file with no printer).
     if (auto* record = Child<QAction>(&main, "recordmenu")) {
         ShootSubWindow(main, record, "prediction-record",

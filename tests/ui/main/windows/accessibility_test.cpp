@@ -182,8 +182,8 @@ class AccessibilityTest : public QObject {
                                     << "Previous year";
         QTest::newRow("wins box") << Sub(&Form2::updatemenu) << "wintext" << QAccessible::EditableText
                                   << "Wins";
-        QTest::newRow("bracket line")
-            << Sub(&Form2::pseasonmenu) << "Line2(0)" << QAccessible::Separator << QString();
+        QTest::newRow("odds chart") << Sub(&Form2::pseasonmenu) << "OddsChart" << QAccessible::Chart
+                                    << "Chances through the season";
         QTest::newRow("topic panel") << Sub(&Form2::Plmenu) << "Topiclabel(1)" << QAccessible::Button
                                      << QString();
         QTest::newRow("full court") << court << "Image2" << QAccessible::Graphic << QString();

@@ -173,7 +173,7 @@ class DesktopMannersTest : public QObject {
         QTest::newRow("predictions") << "Predictionsmenu" << true;  // it widens to show whole lines
         QTest::newRow("ratings") << "ratingmenu" << true;
         QTest::newRow("statistics") << "updatemenu" << false;
-        QTest::newRow("forecast") << "pseasonmenu" << false;
+        QTest::newRow("forecast") << "pseasonmenu" << true;
         QTest::newRow("rosters") << "Rostermenu" << true;
         QTest::newRow("rules") << "Plmenu" << true;
         QTest::newRow("web sites") << "websitemenu" << false;
