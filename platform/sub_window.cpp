@@ -1,10 +1,12 @@
 #include "platform/sub_window.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QStyle>
 #include <algorithm>
 #include <memory>
@@ -86,6 +88,12 @@ void RememberPlace(const QWidget* window) {
 SubWindow::SubWindow(QWidget* parent, Qt::WindowFlags flags) : QWidget(parent, flags) {}
 
 void SubWindow::SetHelpTopic(const char* keyword) { SetHelpKeyword(this, keyword); }
+
+void SubWindow::PrintWith(QAbstractButton* button) {
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, button, [button] {
+        if (button->isEnabled() && button->isVisible()) button->click();
+    });
+}
 
 void SubWindow::KeepOneSize(const QSize& size) {
     setFixedSize(size);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+class QAbstractButton;
 class QLayout;
 
 namespace tavix {
@@ -43,6 +44,8 @@ class SubWindow : public QWidget {
     void SetHelpTopic(const char* keyword);
     // A window that must stay one size: fixed at `size`, and its frame offers no maximise button.
     void KeepOneSize(const QSize& size);
+    // Ctrl+P (the desktop's Print key) anywhere in the window presses `button`, while it can be pressed.
+    void PrintWith(QAbstractButton* button);
 
   protected:
     // Leaving the window the way its own Done (Exit, OK...) does: the window may ask first, and may

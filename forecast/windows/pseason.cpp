@@ -271,6 +271,7 @@ Pseason::Pseason(AppContext& ctx) : ctx_(ctx) {
     setTabOrder(InfoButton, DoneButton);
 
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
+    PrintWith(PrintButton);
     connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
     connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });

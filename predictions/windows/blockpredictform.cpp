@@ -43,6 +43,7 @@ BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<BlockLine> block
 
     PrintButton = PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsRect(0, 0, 615, 495));
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
+    PrintWith(PrintButton);
     DoneButton = PictureButton(this, "DoneButton", Glyph::DoorOut, "close prediction window",
                                TwipsRect(0, 0, 615, 495));
     connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });

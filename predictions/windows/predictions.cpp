@@ -84,6 +84,7 @@ void predictions::BuildControls() {
     connect(PredictButton, &QPushButton::clicked, this, [this] { PredictButton_Click(); });
     PrintButton = PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsRect(0, 0, 615, 495));
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
+    PrintWith(PrintButton);
     RemoveButton = new QPushButton("Remove", this);
     RemoveButton->setObjectName("RemoveButton");
     RemoveButton->setToolTip("Remove Selected Line");

@@ -87,6 +87,7 @@ PredRecordForm::PredRecordForm(AppContext& ctx) : ctx_(ctx) {
 
     PrintButton = PictureButton(this, "PrintButton", Glyph::Printer, "Print List", TwipsRect(0, 0, 615, 495));
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
+    PrintWith(PrintButton);
     InfoButton = PictureButton(this, "InfoButton", Glyph::Info, "Help on the Prediction Record",
                                TwipsRect(0, 0, 615, 495));
     connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });

@@ -40,6 +40,7 @@ Addresses::Addresses(AppContext& ctx) : ctx_(ctx) {
     Printbutton = PictureButton(this, "Printbutton", Glyph::Printer, "Print Listing", TwipsSize(1095, 375));
     Donebutton = PictureButton(this, "Donebutton", Glyph::Door, "Close Listing", TwipsSize(1095, 375));
     connect(Printbutton, &QToolButton::clicked, this, [this] { Printbutton_Click(); });
+    PrintWith(Printbutton);
     connect(Donebutton, &QToolButton::clicked, this, [this] { Donebutton_Click(); });
 
     NoteLabel = new QLabel(kAddressesNotOnFileNote, this);

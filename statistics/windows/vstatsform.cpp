@@ -77,6 +77,7 @@ void VStatsform::BuildControls() {
 
     PrintButton = PictureButton(this, "PrintButton", Glyph::Printer, "Print listing", TwipsSize(555, 495));
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
+    PrintWith(PrintButton);
     donebutton =
         PictureButton(this, "donebutton", Glyph::Tick, "Close Statistic window", TwipsSize(555, 495));
     connect(donebutton, &QToolButton::clicked, this, [this] { donebutton_Click(); });

@@ -1,5 +1,6 @@
 #include "ui/main/windows/form2.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QSessionManager>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -410,6 +412,12 @@ void Form2::BuildStandingsList() {
     StandPrintButton =
         PictureButton(page, "StandPrintButton", Glyph::Printer, "Print Standings", TwipsRect(0, 0, 615, 495));
     connect(StandPrintButton, &QToolButton::clicked, this, [this] { StandPrintButton_Click(); });
+    // Ctrl+P prints the list on show, as its printer button does.
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, [this] {
+        for (QAbstractButton* print :
+             {static_cast<QAbstractButton*>(SchPrintButton), static_cast<QAbstractButton*>(StandPrintButton)})
+            if (print->isVisible() && print->isEnabled()) return print->click();
+    });
     StandingDoneButton = TextButton(page, "StandingDoneButton", "&Done", TwipsRect(0, 0, 1320, 495));
     connect(StandingDoneButton, &QPushButton::clicked, this, [this] { StandingDoneButton_Click(); });
     for (QWidget* w : std::initializer_list<QWidget*>{StandPrintButton, StandingDoneButton}) {

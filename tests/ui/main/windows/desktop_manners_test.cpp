@@ -325,30 +325,32 @@ class DesktopMannersTest : public QObject {
         QCOMPARE(Control<QLineEdit>(stats, "wintext")->text(), QString("77"));
     }
 
-    // F1 in a window opens that window's help, as its help button does.
+    // F1 in a window opens that window's help, as its help button does; Ctrl+P prints its list.
     void f1OpensTheHelpOfTheWindow_data() {
         QTest::addColumn<QString>("item");   // the menu item opening the window; empty: the main window
         QTest::addColumn<QString>("view");   // a view shown in the main window first
         QTest::addColumn<bool>("onMain");    // F1 pressed in the (greyed) main window
         QTest::addColumn<QString>("topic");  // the help topic; empty when none
-        const std::tuple<const char*, const char*, const char*, bool, const char*> rows[] = {
-            {"main window", "", "", false, HelpKeyword::Contents},
-            {"schedule list", "", "schedule", false, HelpKeyword::Printing},
-            {"standings", "", "standings", false, HelpKeyword::Standings},
-            {"statistics", "updatemenu", "", false, HelpKeyword::Statistics},
-            {"predictions", "Predictionsmenu", "", false, HelpKeyword::Predictions},
-            {"forecast", "pseasonmenu", "", false, HelpKeyword::Forecast},
-            {"rosters", "Rostermenu", "", false, HelpKeyword::Printing},
-            {"settings", "Settingsmenu", "", false, HelpKeyword::Settings},
-            {"ratings, no help button", "ratingmenu", "", false, HelpKeyword::Ratings},
-            {"addresses", "addressmenu", "", false, HelpKeyword::Addresses},
-            {"web sites", "websitemenu", "", false, HelpKeyword::WebSites},
-            {"rules", "Plmenu", "", false, HelpKeyword::Rules},
-            {"programming information", "programmingmenu", "", false, HelpKeyword::Programming},
-            {"names editor: its notes", "Namesmenu", "", false, ""},
-            {"greyed main window under statistics", "updatemenu", "", true, HelpKeyword::Statistics}};
-        for (auto [name, item, view, onMain, topic] : rows)
-            QTest::newRow(name) << QString(item) << QString(view) << onMain << QString(topic);
+        QTest::addColumn<bool>("prints");    // Ctrl+P prints the window's list
+        const std::tuple<const char*, const char*, const char*, bool, const char*, bool> rows[] = {
+            {"main window", "", "", false, HelpKeyword::Contents, false},
+            {"schedule list", "", "schedule", false, HelpKeyword::Printing, true},
+            {"standings", "", "standings", false, HelpKeyword::Standings, true},
+            {"statistics", "updatemenu", "", false, HelpKeyword::Statistics, false},
+            {"predictions", "Predictionsmenu", "", false, HelpKeyword::Predictions, true},
+            {"record", "recordmenu", "", false, HelpKeyword::PredictionRecord, true},
+            {"forecast", "pseasonmenu", "", false, HelpKeyword::Forecast, true},
+            {"rosters", "Rostermenu", "", false, HelpKeyword::Printing, false},
+            {"settings", "Settingsmenu", "", false, HelpKeyword::Settings, false},
+            {"ratings, no help button", "ratingmenu", "", false, HelpKeyword::Ratings, true},
+            {"addresses", "addressmenu", "", false, HelpKeyword::Addresses, true},
+            {"web sites", "websitemenu", "", false, HelpKeyword::WebSites, false},
+            {"rules", "Plmenu", "", false, HelpKeyword::Rules, false},
+            {"programming information", "programmingmenu", "", false, HelpKeyword::Programming, false},
+            {"names editor: its notes", "Namesmenu", "", false, "", false},
+            {"greyed main window under statistics", "updatemenu", "", true, HelpKeyword::Statistics, false}};
+        for (auto [name, item, view, onMain, topic, prints] : rows)
+            QTest::newRow(name) << QString(item) << QString(view) << onMain << QString(topic) << prints;
     }
 
     void f1OpensTheHelpOfTheWindow() {
@@ -356,8 +358,9 @@ class DesktopMannersTest : public QObject {
         QFETCH(QString, view);
         QFETCH(bool, onMain);
         QFETCH(QString, topic);
+        QFETCH(bool, prints);
         Program p;
-        if (view == "schedule") p.w->Monthlyschedulemenu[0]->trigger();
+        if (view == "schedule") p.w->Sechalfmenu->trigger();
         if (view == "standings") p.w->standingsmenu->trigger();
         QWidget* window = item.isEmpty() ? p.w.get() : p.Open(item);
         PressIn(onMain ? p.w.get() : window, Qt::Key_F1);
@@ -365,6 +368,8 @@ class DesktopMannersTest : public QObject {
             topic.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{topic.toStdString()};
         QCOMPARE(p.app.help.topics, topics);
         if (item == "Namesmenu") QCOMPARE(p.Questions(), std::vector<std::string>{NamesInformationText()});
+        PressIn(onMain ? p.w.get() : window, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(!p.app.printers.jobNames.empty(), prints);
     }
 };
 

@@ -1,0 +1,155 @@
+#!/bin/sh
+# A whole evening with Tavix by keyboard alone, on a real X display with openbox: no pointer moves.
+#   1. Single Game Predictions: Space chooses the first team the focus starts on, Tab and Space a
+#      second, Enter predicts, Ctrl+P prints the list (to a PDF file, as no printer is installed)
+#      and the printout holds the prediction; Esc closes the window.
+#   2. Update Statistics: the first club's wins and losses typed, the date moved a day on with its
+#      arrow by Tab and Space, Ctrl+S records both to the statistics file; Esc closes.
+#   3. Edit Names & Locations: Vancouver renamed Memphis by Tab and typing; Esc asks, Enter saves,
+#      and the schedule lists then hold all the club's games under its new name.
+#   4. Recommended Web Sites: Tab to the first address and Ctrl+C puts it on the clipboard.
+#   5. Replay: a day picked in the replay calendar by Enter, Ctrl+Right steps a game day on, and
+#      End Replay brings back today's league.
+#
+#   tests/journeys/an_evening_by_keyboard.sh TAVIX TAVIX_LISTS [PICTURES_DIR]
+#
+# Exits 77 (skipped) when Xvfb, openbox, xdotool, wmctrl, xprop, xclip or pdftotext is missing.
+set -eu
+
+TAVIX=$(realpath "$1")
+LISTS=$(realpath "$2")
+PICTURES=${3:-}
+for tool in xclip pdftotext; do
+    command -v "$tool" > /dev/null || { echo "journey: $tool is not installed: skipped"; exit 77; }
+done
+. "$(dirname "$0")/desktop.inc"
+
+(
+    cd "$WORK/data"
+    unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DOCUMENTS_DIR
+    HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" CUPS_SERVER="$WORK/no-cups.sock" \
+        QT_QPA_PLATFORM=xcb exec "$TAVIX"
+) > "$WORK/tavix.log" 2>&1 &
+APP_PID=$!
+
+wait_for 20 has_window Tavix || fail "no splash"
+SPLASH=$(window_titled Tavix)
+xdotool windowactivate --sync "$SPLASH" 2> /dev/null || true
+xdotool key space
+wait_for 10 has_window Tavix "$SPLASH" || fail "no main window after the splash"
+MAIN=$(window_titled Tavix "$SPLASH")
+
+# The newest visible window whose title holds $1.
+titled_like() { xdotool search --onlyvisible --name "$1" 2> /dev/null | tail -n 1; }
+active_is() { [ "$(xdotool getactivewindow 2> /dev/null)" = "$1" ]; }
+# Opens a menu by its access key and an item by its own; waits for a window titled like $3.
+open_by_menu() {
+    xdotool windowactivate --sync "$MAIN" 2> /dev/null || true
+    xdotool key "alt+$1"
+    sleep 0.4
+    xdotool key "$2"
+    wait_for 10 sh -c "xdotool search --onlyvisible --name '$3' | grep -q ." || fail "$3 did not open"
+    OPENED=$(titled_like "$3")
+    wait_for 10 active_is "$OPENED" || fail "$3 did not take the keyboard"
+    sleep 0.3
+}
+# Answers the message box over the window with Enter (its default button).
+answer_box() {
+    wait_for 10 sh -c "[ \$(xdotool search --onlyvisible --class . | wc -l) -gt $1 ]" || fail "$2: no message"
+    sleep 0.3
+    shot "$3"
+    xdotool key Return
+    sleep 0.5
+}
+closed() { ! xdotool search --onlyvisible --name "$1" 2> /dev/null | grep -q .; }
+back_to_main() {
+    xdotool key Escape
+    wait_for 10 closed "$1" || fail "Esc did not close $1"
+}
+
+# 1. A prediction chosen, made and printed by keyboard.
+open_by_menu t p "Predictions"
+xdotool key space Tab space Return
+sleep 0.5
+shot 1-predicted
+BEFORE=$(popups)
+xdotool key ctrl+p
+answer_box "$BEFORE" "Ctrl+P" 1-print-asked
+wait_for 20 sh -c "find '$WORK/home' -name '*.pdf' | grep -q ." || fail "Ctrl+P printed nothing"
+sleep 1
+PDF=$(find "$WORK/home" -name '*.pdf' | head -n 1)
+pdftotext -layout "$PDF" - | grep -Eq 'Heat +by' || fail "the printout holds no prediction: $(pdftotext "$PDF" - | head)"
+xdotool key Return 2> /dev/null || true  # the note saying where the PDF went, if any
+sleep 0.3
+back_to_main "Predictions"
+echo "journey: two teams chosen, predicted and printed by keyboard ($(basename "$PDF"))"
+
+# 2. A club's figures and the date, recorded by keyboard.
+boston() { sed -n '19,21p' "$WORK/data/TavixSE.dat" | tr -d '\r' | tr '\n' ' '; }
+dated() { tail -n 1 "$WORK/data/TavixSE.dat" | tr -d '\r'; }
+DATE_BEFORE=$(dated)
+open_by_menu t u "Statistics"
+STATS=$OPENED
+xdotool key ctrl+a
+xdotool type 20
+xdotool key Tab ctrl+a
+xdotool type 30
+# On through the fields to the day's up arrow, then Space on it.
+for _ in $(seq 40); do
+    xdotool key Tab
+    [ "$(xdotool getactivewindow)" = "$STATS" ] || fail "Tab left the statistics window"
+done
+shot 2-statistics-typed
+BEFORE=$(popups)
+xdotool key ctrl+s
+answer_box "$BEFORE" "Ctrl+S" 2-recorded
+[ "$(boston)" = "20 0 30 " ] || fail "the figures typed are not in the file: $(boston)"
+back_to_main "Statistics"
+echo "journey: wins and losses typed and recorded by keyboard (date $DATE_BEFORE -> $(dated))"
+
+# 3. Vancouver becomes Memphis: the 43rd field in reading order is its city.
+open_by_menu e n "Names"
+for _ in $(seq 42); do xdotool key Tab; done
+xdotool key ctrl+a
+xdotool type Memphis
+shot 3-renamed
+BEFORE=$(popups)
+xdotool key Escape
+answer_box "$BEFORE" "Esc in the names editor" 3-asked
+wait_for 10 closed "Names" || fail "saving did not close the names editor"
+grep -q '"Memphis"' "$WORK/data/TavixNM.dat" || fail "the new name is not in TavixNM.dat"
+GAMES=$("$LISTS" --data "$WORK/data" --format csv schedule second | grep -c 'Memphis')
+[ "$GAMES" -eq 50 ] || fail "Memphis has $GAMES games in the schedule, not 50"
+echo "journey: Vancouver renamed Memphis by keyboard; its 50 games follow the new name"
+
+# 4. A web address copied by keyboard.
+open_by_menu r w "Web Sites"
+xdotool key Tab
+sleep 0.2
+xdotool key ctrl+c
+sleep 0.3
+COPIED=$(xclip -o -selection clipboard 2> /dev/null || true)
+shot 4-address-copied
+case "$COPIED" in
+    https://*) ;;
+    *) fail "Ctrl+C on an address copied \"$COPIED\"" ;;
+esac
+back_to_main "Web Sites"
+echo "journey: $COPIED copied by keyboard"
+
+# 5. A day replayed and stepped through.
+open_by_menu p r "Replay"
+xdotool key Return
+wait_for 10 closed "Replay" || fail "Enter did not start the replay"
+xdotool windowactivate --sync "$MAIN" 2> /dev/null || true
+TITLE1=$(xdotool getwindowname "$MAIN")
+xdotool key ctrl+Right
+sleep 0.5
+TITLE2=$(xdotool getwindowname "$MAIN")
+shot 5-replay-stepped
+echo "journey: replay titles \"$TITLE1\" then \"$TITLE2\""
+xdotool key ctrl+q
+wait_for 10 sh -c "! kill -0 $APP_PID" || fail "Ctrl+Q did not end the program"
+wait "$APP_PID" || fail "the program ended with a failure"
+APP_PID=""
+echo "journey: a whole evening by keyboard alone"
