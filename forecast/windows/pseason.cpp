@@ -180,6 +180,7 @@ Pseason::Pseason(AppContext& ctx) : ctx_(ctx) {
     connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
 
     Form_Load();
+    ctx_.dayFollowers.Add(this, [this] { Form_Load(); });
 }
 
 void Pseason::Form_Load() {

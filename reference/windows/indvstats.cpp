@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "core/schedule_model.h"
 #include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
@@ -42,11 +43,16 @@ IndvSTATS::IndvSTATS(AppContext& ctx) : ctx_(ctx) {
     connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
 
     Form_Load();
+    // A replay's coaches are those of the evening shown, and follow it when the day steps.
+    ctx_.dayFollowers.Add(this, [this] {
+        List1->clear();
+        Form_Load();
+    });
 }
 
 void IndvSTATS::Form_Load() {
     const RosterFile rosters = ReadRosterFile(ctx_.dataDir);
-    AddLines(List1, rosters.lines);
+    AddLines(List1, ctx_.replayDay ? RostersAsOf(rosters.lines, *ScheduleOf(ctx_.nba)) : rosters.lines);
     if (!rosters.problem.empty())
         ctx_.dialogs.Show("The rosters file is damaged; what could be read is shown.\n" + rosters.problem,
                           "Tavix", Buttons::Ok, Icon::Exclamation);
