@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "platform/app_context.h"
+#include "reference/rosters.h"
 
 class QFrame;
 class QListWidget;
@@ -34,6 +35,9 @@ class IndvSTATS : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The file's lines, during a replay with the coaches of the evening shown.
+    std::vector<std::string> Rosters(const RosterFile& file) const;
+
     AppContext& ctx_;
 };
 

@@ -94,7 +94,8 @@ class ReplayTest : public QObject {
         single->close();
 
         // Rosters and the record name the day in their titles and step it with Ctrl+Left/Right, the
-        // coaches following: on the 24th the Nets' second coach is not hired yet (20 games on). A printout names it.
+        // coaches following: on the 24th the Nets' second coach is not hired yet (20 games on). A printout
+        // names it.
         TAVIX_STEP(main.Rostermenu->trigger());
         auto* rosters = OpenWindow<IndvSTATS>(main);
         QVERIFY(rosters);
