@@ -25,7 +25,13 @@ std::vector<std::string_view> Words(std::string_view text) {
     return words;
 }
 
-bool SameWord(std::string_view word, const char* name) { return ToLower(word) == ToLower(name); }
+// Letter by letter: a schedule's every line is tried as a day heading, so nothing is allocated.
+bool SameWord(std::string_view word, std::string_view name) {
+    if (word.size() != name.size()) return false;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (LowerChar(word[i]) != LowerChar(name[i])) return false;
+    return true;
+}
 
 }  // namespace
 

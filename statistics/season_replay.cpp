@@ -83,7 +83,20 @@ void SeasonReplay::ShowDay(const Date& day) {
     nba_.UpdateMonth = static_cast<int16_t>(day.month);
     nba_.UpdateDay = static_cast<int16_t>(day.day);
     nba_.UpdateYear = static_cast<int16_t>(day.year);
-    nba_.schedule = ScheduleAsOf(*fileModel_, day);
+    // The evening's model is set in place, saving a copy of the season's games each step, unless
+    // someone still holds the previous evening's (a list built from it).
+    if (!shownModel_ || shownModel_.use_count() > (nba_.schedule == shownModel_ ? 2 : 1))
+        shownModel_ = std::make_shared<ScheduleModel>(*fileModel_);
+    for (size_t i = 0; i < games_.size(); ++i) {
+        ScheduledGame& shown = shownModel_->games[i];
+        const ScheduledGame& onFile = fileModel_->games[i];
+        const bool played = onFile.played && onFile.date <= day;
+        shown.played = played;
+        shown.roadPoints = played ? onFile.roadPoints : 0;
+        shown.homePoints = played ? onFile.homePoints : 0;
+        shown.overtimes = played ? onFile.overtimes : 0;
+    }
+    nba_.schedule = shownModel_;
     for (size_t i = 0; i < games_.size(); ++i) {
         std::string& line = GameLine(nba_, games_[i]);
         const std::string& now = LineNow(i);

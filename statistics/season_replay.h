@@ -57,6 +57,7 @@ class SeasonReplay {
     NBA& nba_;
     std::shared_ptr<const NBA> onFile_;
     std::shared_ptr<const ScheduleModel> fileModel_;
+    std::shared_ptr<ScheduleModel> shownModel_;  // the evening's games, the league's while on show
     std::vector<ScheduledGame> games_;
     std::vector<GameResult> results_;
     std::vector<Date> days_;
