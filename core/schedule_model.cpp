@@ -25,10 +25,22 @@ const char* const kSuppliedNicknames[kLeagueTeams + 1] = {
 
 bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 
+// LowerChar by table: every position of every game line goes through it.
+const std::array<char, 256>& LowerTable() {
+    static const std::array<char, 256> table = [] {
+        std::array<char, 256> t{};
+        for (int c = 0; c < 256; ++c) t[static_cast<size_t>(c)] = LowerChar(static_cast<char>(c));
+        return t;
+    }();
+    return table;
+}
+
+char Lower(char c) { return LowerTable()[static_cast<unsigned char>(c)]; }
+
 bool CityStandsAt(const std::string& line, size_t start, const std::string& lowerCity) {
     if (start + lowerCity.size() > line.size()) return false;
     for (size_t i = 0; i < lowerCity.size(); ++i)
-        if (LowerChar(line[start + i]) != lowerCity[i]) return false;
+        if (Lower(line[start + i]) != lowerCity[i]) return false;
     return true;
 }
 
@@ -53,7 +65,7 @@ class TellingCities {
         int found = 0;
         for (int p = std::max(first, 1); p <= last && static_cast<size_t>(p) <= line.size(); ++p) {
             const size_t start = static_cast<size_t>(p - 1);
-            for (const auto& [team, city] : byFirst_[static_cast<unsigned char>(LowerChar(line[start]))])
+            for (const auto& [team, city] : byFirst_[static_cast<unsigned char>(Lower(line[start]))])
                 if ((found == 0 || team < found) && CityStandsAt(line, start, city)) found = team;
         }
         return found;
