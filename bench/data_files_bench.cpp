@@ -9,6 +9,7 @@
 
 #include "core/data_files.h"
 #include "core/safe_file.h"
+#include "core/schedule_model.h"
 
 namespace {
 
@@ -41,6 +42,14 @@ void BM_ParseAll(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ParseAll)->Unit(benchmark::kMicrosecond);
+
+// The schedule lines read into the model once the names are known, as every load does.
+void BM_ReadScheduleModel(benchmark::State& state) {
+    tavix::NBA nba;
+    tavix::LoadLeague(kData, "/nonexistent/TVX.ini", nba);
+    for (auto _ : state) benchmark::DoNotOptimize(tavix::BuildScheduleModel(nba));
+}
+BENCHMARK(BM_ReadScheduleModel)->Unit(benchmark::kMicrosecond);
 
 void BM_StatisticsText(benchmark::State& state) {
     tavix::NBA nba;

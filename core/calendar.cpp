@@ -25,7 +25,13 @@ std::vector<std::string_view> Words(std::string_view text) {
     return words;
 }
 
-bool SameWord(std::string_view word, const char* name) { return ToLower(word) == ToLower(name); }
+// Letter by letter: a schedule's every line is tried as a day heading, so nothing is allocated.
+bool SameWord(std::string_view word, std::string_view name) {
+    if (word.size() != name.size()) return false;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (LowerChar(word[i]) != LowerChar(name[i])) return false;
+    return true;
+}
 
 }  // namespace
 
@@ -92,15 +98,20 @@ std::string LongDate(const Date& d) {
 
 std::optional<Date> ParseLongDate(std::string_view text) {
     if (text.size() > 60) return std::nullopt;
+    // Most lines tried are game lines: the first word tells them apart before the line is split.
+    const size_t first = text.find_first_not_of(" ,");
+    if (first == std::string_view::npos) return std::nullopt;
+    const std::string_view start = text.substr(first, text.find_first_of(" ,", first) - first);
+    bool weekday = false;
+    for (int w = 0; w < 7 && !weekday; ++w) weekday = SameWord(start, WeekdayName(w));
+    if (!weekday) return std::nullopt;
     const auto words = Words(text);
     if (words.size() != 4) return std::nullopt;
-    bool weekday = false;
-    for (int w = 0; w < 7 && !weekday; ++w) weekday = SameWord(words[0], WeekdayName(w));
     int month = 0;
     for (int m = 1; m <= 12 && month == 0; ++m)
         if (SameWord(words[1], MonthName(m))) month = m;
     auto day = ParseDigits(words[2]), year = ParseDigits(words[3]);
-    if (!weekday || month == 0 || !day || !year) return std::nullopt;
+    if (month == 0 || !day || !year) return std::nullopt;
     Date date{*year, month, *day};
     if (!IsRealDay(date)) return std::nullopt;
     return date;

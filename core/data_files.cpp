@@ -162,13 +162,13 @@ bool ParseSchedule(const std::string& bytes, NBA& nba, FileProblems* problems) {
     // Lines beyond the two counts are never read, so they are not judged either.
     for (size_t i = 0; i < std::min(wanted, lines.size()); ++i) {
         // Control bytes in a line would reach lists and printouts as they are.
-        const std::string line = Showable(lines[i].text);
+        std::string line = Showable(lines[i].text);
+        if (std::string problem = ScheduleLineProblem(line); !problem.empty())
+            ok = report(lines[i].number, problem);
         const int n = static_cast<int>(i) + 1;
         (n <= nba.FirstHalfCount ? nba.FirstHalfSchedule[static_cast<size_t>(n)]
                                  : nba.SecondHalfSchedule[static_cast<size_t>(n - nba.FirstHalfCount)]) =
-            line;
-        if (std::string problem = ScheduleLineProblem(line); !problem.empty())
-            ok = report(lines[i].number, problem);
+            std::move(line);
     }
     if (lines.size() < wanted)
         return report(static_cast<int>(lines.size()), "the file ends after " + std::to_string(lines.size()) +

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <string_view>
 
 namespace tavix {
@@ -180,20 +181,24 @@ bool SameLettersIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {
+std::optional<std::string> ExistingFileIgnoringCase(const std::string& folder, const std::string& name) {
+    namespace fs = std::filesystem;
     const std::string exact = JoinPath(folder, name);
-    struct stat st {};
-    if (::lstat(exact.c_str(), &st) == 0) return exact;
-    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (!dir) return exact;
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(exact, error))) return exact;
     // Of several spellings the first in byte order wins, so the same one is found every time.
     std::string found;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (SameLettersIgnoringCase(entry->d_name, name) && (found.empty() || entry->d_name < found))
-            found = entry->d_name;
+    for (fs::directory_iterator it(folder.empty() ? "." : folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string entry = it->path().filename().string();
+        if (SameLettersIgnoringCase(entry, name) && (found.empty() || entry < found)) found = entry;
     }
-    ::closedir(dir);
-    return found.empty() ? exact : JoinPath(folder, found);
+    if (found.empty()) return std::nullopt;
+    return JoinPath(folder, found);
+}
+
+std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {
+    return ExistingFileIgnoringCase(folder, name).value_or(JoinPath(folder, name));
 }
 
 namespace {

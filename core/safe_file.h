@@ -44,6 +44,8 @@ std::optional<std::string> KeepDamagedCopy(const std::string& path, std::string&
 // first; otherwise `name` itself, for a file still to be made. An empty folder is the working
 // directory.
 std::string FindFileIgnoringCase(const std::string& folder, const std::string& name);
+// The same, but nothing when no spelling of `name` is there.
+std::optional<std::string> ExistingFileIgnoringCase(const std::string& folder, const std::string& name);
 
 // Joins a folder and a file name; an empty folder means the working directory.
 std::string JoinPath(const std::string& folder, const std::string& name);

@@ -34,17 +34,28 @@ bool AllDigits(std::string_view text) {
     return true;
 }
 
-bool SameName(std::string_view word, const char* name) { return ToLower(word) == ToLower(name); }
+// Letter by letter, without copies: every line of the schedule is tried as a day heading.
+bool SameName(std::string_view word, std::string_view name) {
+    if (word.size() != name.size()) return false;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (LowerChar(word[i]) != LowerChar(name[i])) return false;
+    return true;
+}
 
 std::string DayHeadingProblem(std::string_view line) {
-    const auto words = Words(line, " ,");
-    if (words.size() != 4 || !AllDigits(words[2]) || !AllDigits(words[3])) return {};
+    // Most lines are games: a heading's first word names a weekday, so the rest waits for one.
+    const size_t first = line.find_first_not_of(" ,");
+    if (first == std::string_view::npos) return {};
+    const std::string_view start = line.substr(first, line.find_first_of(" ,", first) - first);
     int weekday = -1, month = 0;
     for (int w = 0; w < 7; ++w)
-        if (SameName(words[0], WeekdayName(w))) weekday = w;
+        if (SameName(start, WeekdayName(w))) weekday = w;
+    if (weekday < 0) return {};
+    const auto words = Words(line, " ,");
+    if (words.size() != 4 || !AllDigits(words[2]) || !AllDigits(words[3])) return {};
     for (int m = 1; m <= 12; ++m)
         if (SameName(words[1], MonthName(m))) month = m;
-    if (weekday < 0 || month == 0) return {};
+    if (month == 0) return {};
     const Date day{*ParseDigits(words[3].substr(0, 6)), month, *ParseDigits(words[2].substr(0, 6))};
     const std::string named =
         std::string(MonthName(month)) + " " + std::string(words[2]) + ", " + std::string(words[3]);

@@ -1,6 +1,7 @@
 #include "core/schedule_model.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/data_files.h"
@@ -24,34 +25,55 @@ const char* const kSuppliedNicknames[kLeagueTeams + 1] = {
 
 bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 
+// LowerChar by table: every position of every game line goes through it.
+const std::array<char, 256>& LowerTable() {
+    static const std::array<char, 256> table = [] {
+        std::array<char, 256> t{};
+        for (int c = 0; c < 256; ++c) t[static_cast<size_t>(c)] = LowerChar(static_cast<char>(c));
+        return t;
+    }();
+    return table;
+}
+
+char Lower(char c) { return LowerTable()[static_cast<unsigned char>(c)]; }
+
 bool CityStandsAt(const std::string& line, size_t start, const std::string& lowerCity) {
     if (start + lowerCity.size() > line.size()) return false;
     for (size_t i = 0; i < lowerCity.size(); ++i)
-        if (LowerChar(line[start + i]) != lowerCity[i]) return false;
+        if (Lower(line[start + i]) != lowerCity[i]) return false;
     return true;
 }
 
 // The cities that tell a team, lower-cased, lowest team first: a blank city or one two teams hold
-// says nothing about which of them plays.
-std::vector<std::pair<int, std::string>> TellingCities(const std::vector<std::string>& cities) {
-    std::vector<std::pair<int, std::string>> telling;
-    for (size_t t = 1; t < cities.size(); ++t) {
-        if (IsBlank(cities[t])) continue;
-        const std::string lower = ToLower(cities[t]);
-        bool shared = false;
-        for (size_t o = 1; o < cities.size() && !shared; ++o) shared = o != t && ToLower(cities[o]) == lower;
-        if (!shared) telling.emplace_back(static_cast<int>(t), lower);
+// says nothing about which of them plays. They are filed by their first letter, so a position in a
+// line is tried only against the cities that could start there.
+class TellingCities {
+  public:
+    explicit TellingCities(const std::vector<std::string>& cities) {
+        std::vector<std::string> lower;
+        for (const std::string& city : cities) lower.push_back(ToLower(city));
+        for (size_t t = 1; t < cities.size(); ++t) {
+            if (IsBlank(cities[t])) continue;
+            bool shared = false;
+            for (size_t o = 1; o < cities.size() && !shared; ++o) shared = o != t && lower[o] == lower[t];
+            if (!shared)
+                byFirst_[static_cast<unsigned char>(lower[t][0])].emplace_back(static_cast<int>(t), lower[t]);
+        }
     }
-    return telling;
-}
+    // The lowest team whose city starts at one of the positions first..last (1-based); 0 for none.
+    int Find(const std::string& line, int first, int last) const {
+        int found = 0;
+        for (int p = std::max(first, 1); p <= last && static_cast<size_t>(p) <= line.size(); ++p) {
+            const size_t start = static_cast<size_t>(p - 1);
+            for (const auto& [team, city] : byFirst_[static_cast<unsigned char>(Lower(line[start]))])
+                if ((found == 0 || team < found) && CityStandsAt(line, start, city)) found = team;
+        }
+        return found;
+    }
 
-int FindCity(const std::vector<std::pair<int, std::string>>& cities, const std::string& line, int first,
-             int last) {
-    for (const auto& [team, city] : cities)
-        for (int p = std::max(first, 1); p <= last; ++p)
-            if (CityStandsAt(line, static_cast<size_t>(p - 1), city)) return team;
-    return 0;
-}
+  private:
+    std::array<std::vector<std::pair<int, std::string>>, 256> byFirst_;
+};
 
 // Finds teams by the league's cities and, failing that, by the supplied ones.
 class TeamFinder {
@@ -61,12 +83,12 @@ class TeamFinder {
         std::vector<std::string> now(1), supplied(1);
         for (int t = 1; t <= teams; ++t) now.push_back(nba.CityNames[static_cast<size_t>(t)]);
         for (int t = 1; t <= kLeagueTeams; ++t) supplied.push_back(kSuppliedCities[t]);
-        now_ = TellingCities(now);
-        supplied_ = TellingCities(supplied);
+        now_ = std::make_unique<TellingCities>(now);
+        supplied_ = std::make_unique<TellingCities>(supplied);
     }
     int Find(const std::string& line, int first, int last) const {
-        if (int t = FindCity(now_, line, first, last)) return t;
-        const int supplied = FindCity(supplied_, line, first, last);
+        if (int t = now_->Find(line, first, last)) return t;
+        const int supplied = supplied_->Find(line, first, last);
         return supplied == 0 ? 0 : SuppliedTeamNow(supplied);
     }
 
@@ -81,7 +103,7 @@ class TeamFinder {
     }
 
     const NBA& nba_;
-    std::vector<std::pair<int, std::string>> now_, supplied_;
+    std::unique_ptr<TellingCities> now_, supplied_;
 };
 
 std::optional<int> Points(std::string_view text) {

@@ -2,8 +2,14 @@
 // Everything a window needs from the program: the league data, the platform services and the
 // mechanism that opens and closes sub-windows. The program builds one; tests build their own.
 
+#include <QPointer>
+#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "core/calendar.h"
 #include "core/dialogs.h"
 #include "core/league.h"
 #include "core/print_list.h"
@@ -13,6 +19,17 @@
 #include "platform/window_host.h"
 
 namespace tavix {
+
+// The open windows whose figures follow the replayed day: each is filled again when the day
+// changes, and forgotten once it is gone.
+class DayFollowers {
+  public:
+    void Add(QObject* window, std::function<void()> refill);
+    void DayChanged();
+
+  private:
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> followers_;
+};
 
 struct AppContext {
     NBA& nba;
@@ -25,7 +42,17 @@ struct AppContext {
     std::string dataDir;  // the folder the data files are read from and saved to
     // The ratings window's season switch; every ComputeRatings caller passes it.
     SeasonView seasonView = SeasonView::Current;
+    // The evening a season replay shows; nothing outside a replay.
+    std::optional<Date> replayDay{};
+    DayFollowers dayFollowers{};
 };
+
+// "Replay: Wednesday, February 24, 1999" while a replay is on, for window titles and printouts;
+// empty outside a replay.
+std::string ReplayDayText(const AppContext& ctx);
+// A printout's header names the replayed day under its own lines, so a page never passes for the
+// season's figures; outside a replay the scheme is as given.
+PrintScheme ForShownDay(const AppContext& ctx, PrintScheme scheme);
 
 // Prints a list the way every print button does: asks, shows the hourglass, prints, and tells
 // the user when the printer failed. Returns the outcome.

@@ -23,22 +23,9 @@ void EnsureApplicationNames() {
 
 std::string ToStd(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-QString ExecutableDir() {
-    QString dir = QCoreApplication::applicationDirPath();
-    return dir.isEmpty() ? QDir::currentPath() : dir;
+bool HoldsStatistics(const QDir& dir) {
+    return ExistingFileIgnoringCase(ToStd(dir.path()), kStatisticsFile).has_value();
 }
-
-// A file of that name in `dir`, whatever the case of its letters (the data came from a system
-// that ignored case).
-QString FindFileIgnoringCase(const QDir& dir, const QString& name) {
-    if (dir.exists(name)) return dir.filePath(name);
-    for (const QString& entry : dir.entryList(QDir::Files)) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
-    }
-    return QString();
-}
-
-bool HoldsStatistics(const QDir& dir) { return !FindFileIgnoringCase(dir, kStatisticsFile).isEmpty(); }
 
 // The source folder recorded in the CMake cache of the build folder the program runs from.
 QString SourceDirOfBuild(const QDir& buildDir) {
@@ -99,7 +86,7 @@ std::string ChooseDataFolder(std::string* problem) {
     if (!supplied.isEmpty() && trouble.empty()) {
         // Only what is missing: the user's statistics and names must never be replaced.
         for (const QFileInfo& file : QDir(supplied).entryInfoList(QDir::Files)) {
-            if (!FindFileIgnoringCase(target, file.fileName()).isEmpty()) continue;
+            if (ExistingFileIgnoringCase(ToStd(folder), ToStd(file.fileName()))) continue;
             const QString copy = target.filePath(file.fileName());
             QFile source(file.filePath());
             if (source.copy(copy)) {
@@ -117,39 +104,6 @@ std::string ChooseDataFolder(std::string* problem) {
     }
     if (problem) *problem = trouble;
     return ToStd(target.absolutePath());
-}
-
-std::string PrintoutFolder() {
-    const QByteArray overridden = qgetenv("TAVIX_PRINTOUT_DIR");
-    if (!overridden.isEmpty()) return overridden.toStdString();
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty()) documents = QDir::homePath();
-    return ToStd(QDir(documents).filePath("Tavix printouts"));
-}
-
-QString FindHelpCollection() {
-    const QDir exeDir(ExecutableDir());
-    const QString installed = exeDir.filePath("../share/tavix/help/tavix.qhc");
-    if (QFileInfo::exists(installed)) return QFileInfo(installed).canonicalFilePath();
-    // From a build folder: the program sits in ui/main/program and the tests deeper in tests/;
-    // the help is compiled into help/ at the top of the build folder.
-    QDir dir = exeDir;
-    for (int depth = 0; depth < 8; ++depth) {
-        const QString candidate = dir.filePath("help/tavix.qhc");
-        if (QFileInfo::exists(candidate)) return QFileInfo(candidate).canonicalFilePath();
-        if (!dir.cdUp()) break;
-    }
-    return QString();
-}
-
-std::string FindDesktopModule() {
-    const QDir exeDir(ExecutableDir());
-    for (const QString& candidate :
-         {exeDir.filePath("libtavix_desktop.so"),
-          exeDir.filePath(QStringLiteral(TAVIX_DESKTOP_MODULE_DIR "/libtavix_desktop.so"))}) {
-        if (QFileInfo::exists(candidate)) return QFileInfo(candidate).canonicalFilePath().toStdString();
-    }
-    return std::string();
 }
 
 }  // namespace tavix

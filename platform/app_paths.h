@@ -27,6 +27,9 @@ QString FindHelpCollection();
 // program's own library folder once installed; empty when not found.
 std::string FindDesktopModule();
 
+// The folder the program runs from (the working directory when Qt cannot say).
+QString ExecutableDir();
+
 // The folder of the supplied data files (TavixSE.dat ...) that came with the program; empty when
 // not found.
 QString FindSuppliedDataFolder();

@@ -1,15 +1,21 @@
 #include "platform/program_keys.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 
 namespace tavix {
 
 ProgramKeys::ProgramKeys(std::function<void(QWidget*)> help, std::function<void()> quit,
-                         std::function<bool(QWidget*)> leave, QObject* parent)
-    : QObject(parent), help_(std::move(help)), quit_(std::move(quit)), leave_(std::move(leave)) {
+                         std::function<bool(QWidget*)> leave, std::function<bool(int)> step, QObject* parent)
+    : QObject(parent),
+      help_(std::move(help)),
+      quit_(std::move(quit)),
+      leave_(std::move(leave)),
+      step_(std::move(step)) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -30,6 +36,9 @@ bool ProgramKeys::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (pressed == QKeyCombination(Qt::Key_Escape)) return leave_(static_cast<QWidget*>(watched)->window());
+    const bool typing = qobject_cast<QLineEdit*>(watched) || qobject_cast<QAbstractSpinBox*>(watched);
+    for (const auto& [arrow, days] : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_Right, 1}})
+        if (pressed == QKeyCombination(Qt::ControlModifier, arrow) && !typing && step_) return step_(days);
     // Enter presses the focused text button, as Space does (picture buttons take Enter themselves):
     // the windows are not dialogs, where Qt would do it.
     auto* button = qobject_cast<QPushButton*>(watched);

@@ -9,6 +9,10 @@
 #include "core/print_list.h"
 
 namespace tavix {
+struct ScheduleModel;
+}
+
+namespace tavix {
 
 // One list line per line of the file, each behind one added space. A line ends at CR LF, LF or a
 // lone CR; a last line without a line break still counts, an empty file gives no lines.
@@ -26,6 +30,13 @@ struct RosterFile {
 };
 RosterFile ReadRosterFile(const std::string& dataDir);
 RosterFile RosterFileOf(const std::string& path, std::string_view bytes);
+
+// The list as it stood on the evening whose scores `evening` holds: each team's head coaches are
+// those who had taken charge by then, each with his record in the games he had coached so far. The
+// file gives every coach's season record in the order they led the team, so a coach's games are the
+// team's next W+L games; the teams stand in team-number order. A coach not yet hired is left out;
+// a team whose coach lines do not read that way is shown as the file has it.
+std::vector<std::string> RostersAsOf(std::vector<std::string> lines, const ScheduleModel& evening);
 
 // The print values: 18-point header, 9-point body behind five blanks, a new page every 65
 // covered lines, and a selection of two or more lines printing only those.

@@ -61,6 +61,10 @@ SeasonReplay::SeasonReplay(NBA& nba) : nba_(nba) {
     games_ = fileModel_->games;
     results_ = PlayedGames(games_);
     days_ = GameDays(games_);
+    byDate_.resize(games_.size());
+    for (size_t i = 0; i < games_.size(); ++i) byDate_[i] = i;
+    std::stable_sort(byDate_.begin(), byDate_.end(),
+                     [this](size_t a, size_t b) { return games_[a].date < games_[b].date; });
     fullLines_.reserve(games_.size());
     bareLines_.reserve(games_.size());
     for (size_t i = 0; i < games_.size(); ++i) {
@@ -83,12 +87,42 @@ void SeasonReplay::ShowDay(const Date& day) {
     nba_.UpdateMonth = static_cast<int16_t>(day.month);
     nba_.UpdateDay = static_cast<int16_t>(day.day);
     nba_.UpdateYear = static_cast<int16_t>(day.year);
-    nba_.schedule = ScheduleAsOf(*fileModel_, day);
-    for (size_t i = 0; i < games_.size(); ++i) {
+    // The evening's model is set in place, saving a copy of the season's games each step, unless
+    // someone still holds the previous evening's (a list built from it). Only the games between the
+    // two evenings change.
+    if (!shownModel_ || shownModel_.use_count() > (nba_.schedule == shownModel_ ? 2 : 1)) {
+        shownModel_ = std::make_shared<ScheduleModel>(*fileModel_);
+        modelDay_ = days_.empty() ? std::nullopt : std::optional<Date>(days_.back());
+    }
+    for (auto [at, end] = ChangedBetween(modelDay_, day); at < end; ++at) {
+        const size_t i = byDate_[at];
+        ScheduledGame& shown = shownModel_->games[i];
+        const ScheduledGame& onFile = fileModel_->games[i];
+        const bool played = onFile.played && onFile.date <= day;
+        shown.played = played;
+        shown.roadPoints = played ? onFile.roadPoints : 0;
+        shown.homePoints = played ? onFile.homePoints : 0;
+        shown.overtimes = played ? onFile.overtimes : 0;
+    }
+    modelDay_ = day;
+    nba_.schedule = shownModel_;
+    for (auto [at, end] = ChangedBetween(linesDay_, day); at < end; ++at) {
+        const size_t i = byDate_[at];
         std::string& line = GameLine(nba_, games_[i]);
         const std::string& now = LineNow(i);
         if (line != now) line = now;
     }
+    linesDay_ = day;
+}
+
+std::pair<size_t, size_t> SeasonReplay::ChangedBetween(const std::optional<Date>& from,
+                                                       const Date& to) const {
+    if (!from) return {0, byDate_.size()};
+    const Date lo = std::min(*from, to), hi = std::max(*from, to);
+    auto later = [this](const Date& d, size_t game) { return d < games_[game].date; };
+    const auto first = std::upper_bound(byDate_.begin(), byDate_.end(), lo, later);
+    const auto last = std::upper_bound(first, byDate_.end(), hi, later);
+    return {static_cast<size_t>(first - byDate_.begin()), static_cast<size_t>(last - byDate_.begin())};
 }
 
 const std::string& SeasonReplay::LineNow(size_t game) const {
@@ -126,6 +160,7 @@ void SeasonReplay::End() {
     if (!on_) return;
     CopyFileFigures(*onFile_, nba_);
     nba_.statisticsOnFile.reset();
+    linesDay_.reset();
     on_ = false;
 }
 

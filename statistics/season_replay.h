@@ -53,10 +53,16 @@ class SeasonReplay {
 
   private:
     const std::string& LineNow(size_t game) const;
+    // The places in byDate_ of the games whose day lies after one evening and up to the other:
+    // those a step between them changes. All of them when nothing is known of `from`.
+    std::pair<size_t, size_t> ChangedBetween(const std::optional<Date>& from, const Date& to) const;
 
     NBA& nba_;
     std::shared_ptr<const NBA> onFile_;
     std::shared_ptr<const ScheduleModel> fileModel_;
+    std::shared_ptr<ScheduleModel> shownModel_;  // the evening's games, the league's while on show
+    std::vector<size_t> byDate_;                 // the games in the order of their days
+    std::optional<Date> modelDay_, linesDay_;    // the evenings shownModel_ and the lines stand at
     std::vector<ScheduledGame> games_;
     std::vector<GameResult> results_;
     std::vector<Date> days_;

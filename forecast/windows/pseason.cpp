@@ -285,6 +285,7 @@ Pseason::Pseason(AppContext& ctx) : ctx_(ctx) {
     adjustSize();
 
     Form_Load();
+    ctx_.dayFollowers.Add(this, [this] { Form_Load(); });
 }
 
 void Pseason::Form_Load() {

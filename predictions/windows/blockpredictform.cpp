@@ -63,6 +63,7 @@ BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<BlockLine> block
     resize(TwipsSize(9360 + 1080, 6240));
 
     Form_Load();
+    ctx_.dayFollowers.Add(this, [this] { Form_Load(); });
     // A list that opens with the focus frames its first line as if it were picked; the list is
     // for reading and printing, so the focus starts on Done.
     DoneButton->setFocus();
@@ -89,8 +90,8 @@ void BlockPredictForm::PrintButton_Click() {
     {
         std::unique_ptr<BusyPointer> busy;
         outcome = PrintList(
-            BlockPredictionsPrintScheme(), {lines_, {}}, ctx_.nba.PrinterFontName, ctx_.dialogs,
-            ctx_.printers, [&] { busy = std::make_unique<BusyPointer>(); }, &failure);
+            ForShownDay(ctx_, BlockPredictionsPrintScheme()), {lines_, {}}, ctx_.nba.PrinterFontName,
+            ctx_.dialogs, ctx_.printers, [&] { busy = std::make_unique<BusyPointer>(); }, &failure);
     }
     if (outcome == PrintOutcome::Failed) ReportPrintFailure(ctx_, failure);
 }

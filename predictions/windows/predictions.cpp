@@ -40,6 +40,7 @@ predictions::predictions(AppContext& ctx) : ctx_(ctx), session_(ctx.nba), longes
     setWindowTitle("Tavix Predictions");
     BuildControls();
     Form_Load();
+    ctx_.dayFollowers.Add(this, [this] { Form_Load(); });
 }
 
 void predictions::BuildControls() {

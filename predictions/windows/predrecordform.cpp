@@ -113,11 +113,14 @@ PredRecordForm::PredRecordForm(AppContext& ctx) : ctx_(ctx) {
 
     Form_Load();
     DoneButton->setFocus();
+    ctx_.dayFollowers.Add(this, [this] { Form_Load(); });
 }
 
 void PredRecordForm::Form_Load() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     record_ = BuildPredictionRecord(ctx_.nba);
+    List1->clear();
+    List2->clear();
     AddLines(List2, RecordSummaryLines(record_));
     const RecordSummary all = SummariseRecord(record_);
     Chart1->SetData(MarginBuckets(record_),

@@ -5,8 +5,10 @@
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 
+#include "core/schedule_model.h"
 #include "platform/list_text.h"
 #include "platform/panel_frame.h"
 #include "platform/picture_buttons.h"
@@ -56,17 +58,28 @@ IndvSTATS::IndvSTATS(AppContext& ctx) : ctx_(ctx) {
     resize(TwipsSize(9135, 5190).expandedTo(sizeHint()));
 
     Form_Load();
+    // A replay's coaches are those of the evening shown, and follow it when the day steps.
+    ctx_.dayFollowers.Add(this, [this] {
+        const int top = List1->verticalScrollBar()->value();
+        List1->clear();
+        AddLines(List1, Rosters(ReadRosterFile(ctx_.dataDir)));
+        List1->verticalScrollBar()->setValue(top);
+    });
 }
 
 void IndvSTATS::Form_Load() {
     const RosterFile rosters = ReadRosterFile(ctx_.dataDir);
-    AddLines(List1, rosters.lines);
+    AddLines(List1, Rosters(rosters));
     if (!rosters.problem.empty())
         ctx_.dialogs.Show("The rosters file is damaged; what could be read is shown.\n" + rosters.problem,
                           "Tavix", Buttons::Ok, Icon::Exclamation);
     // A list that opens with the focus frames its first line as if it were picked; the focus
     // starts on Done instead, and a click in the list takes it there.
     DoneButton->setFocus();
+}
+
+std::vector<std::string> IndvSTATS::Rosters(const RosterFile& file) const {
+    return ctx_.replayDay ? RostersAsOf(file.lines, *ScheduleOf(ctx_.nba)) : file.lines;
 }
 
 void IndvSTATS::PrintButton_Click() {

@@ -6,6 +6,7 @@
 
 #include "platform/app_context.h"
 #include "platform/sub_window.h"
+#include "reference/rosters.h"
 
 class QFrame;
 class QListWidget;
@@ -35,6 +36,9 @@ class IndvSTATS : public SubWindow {
     void Leave() override;
 
   private:
+    // The file's lines, during a replay with the coaches of the evening shown.
+    std::vector<std::string> Rosters(const RosterFile& file) const;
+
     AppContext& ctx_;
 };
 

@@ -36,6 +36,11 @@ VStatsform::VStatsform(AppContext& ctx) : ctx_(ctx) {
     SetHelpKeyword(this, HelpKeyword::Ratings);
     BuildControls();
     Form_Load();
+    // A replay's ratings are those of the day shown, in the order picked.
+    ctx_.dayFollowers.Add(this, [this] {
+        for (size_t i = 0; i < Option1.size(); ++i)
+            if (Option1[i]->isChecked()) Option1_Click(static_cast<int>(i));
+    });
 }
 
 void VStatsform::BuildControls() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/number_format.h"
+#include "core/schedule_model.h"
 #include "tests/support/recording_printer.h"
 
 namespace tavix {
@@ -37,6 +39,49 @@ TEST(RosterFile, DamageIsNamedAndWhatIsSoundShown) {
         EXPECT_EQ(file.lines, lines);
         EXPECT_EQ(file.problem.substr(0, problem.size()), problem);
         EXPECT_EQ(file.problem.empty(), problem.empty());
+    }
+}
+
+// A replayed evening shows each team's coaches hired by then, each with his record in the games he
+// had coached; the team is its block's place in the file, and lines that are no coach's stay.
+TEST(RostersAsOf, CoachesHiredByTheEveningWithTheirRecordSoFar) {
+    auto coach = [](std::string label, std::string name, std::string record) {
+        return " " + PaddedTo(label, 16) + PaddedTo(name, 30) + std::string(5 - record.size(), ' ') + record;
+    };
+    const std::string rule = " " + std::string(75, '=');
+    const Lines file = {rule,
+                        " HAWKS",
+                        rule,
+                        coach("Head coach:", "Ann Lee", "1-0"),
+                        " ",
+                        rule,
+                        " CELTICS",
+                        rule,
+                        coach("Head coaches:", "Bo Day", "1-1"),
+                        coach("", "Cy Fox", "1-0"),
+                        " Executive:      Cy Fox"};
+    // Team 2 wins, loses, wins; team 1 wins its only game on the third day.
+    const std::tuple<int, Lines> cases[] = {
+        {0, {coach("Head coach:", "Ann Lee", "0-0"), coach("Head coach:", "Bo Day", "0-0")}},
+        {2, {coach("Head coach:", "Ann Lee", "0-0"), coach("Head coach:", "Bo Day", "1-1")}},
+        {3, {file[3], file[8], file[9]}},
+    };
+    for (const auto& [days, coaches] : cases) {
+        ScheduleModel evening;
+        auto game = [&](int day, int road, int home, int roadPoints, int homePoints) {
+            ScheduledGame g;
+            g.date = Date{1999, 2, day};
+            g.road = road, g.home = home, g.played = day <= days;
+            g.roadPoints = roadPoints, g.homePoints = homePoints;
+            evening.games.push_back(g);
+        };
+        for (int d = 1; d <= 3; ++d) game(d, 3, 2, 90, d == 2 ? 80 : 95);
+        game(3, 4, 1, 70, 71);
+        Lines want = file;
+        want[3] = coaches[0];
+        want.erase(want.begin() + 8, want.begin() + 10);
+        want.insert(want.begin() + 8, coaches.begin() + 1, coaches.end());
+        EXPECT_EQ(RostersAsOf(file, evening), want) << days;
     }
 }
 

@@ -126,7 +126,7 @@ Form2::Form2(NBA& nba, Dialogs& dialogs, Clock& clock, Timers& timers, PrinterPr
                         window->close();
                         return true;
                     },
-                    this);
+                    [this](int days) { return replay_->StepDays(days); }, this);
     // The desktop session ending is one more way of leaving: typed work gets its questions first.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
         if (!session.allowsInteraction()) {

@@ -1,6 +1,7 @@
 #include "ui/main/windows/replay_commands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTextCharFormat>
 #include <QToolButton>
@@ -28,6 +30,16 @@ QDate ToQDate(const Date& d) { return QDate(d.year, d.month, d.day); }
 Date FromQDate(const QDate& d) { return Date{d.year(), d.month(), d.day()}; }
 
 bool Showing(const QWidget* widget) { return widget && !widget->isHidden(); }
+
+// A window with a title bar of its own; message boxes keep their plain titles.
+bool Titled(const QWidget* widget) {
+    const Qt::WindowType type = widget->windowType();
+    return (type == Qt::Window || type == Qt::Dialog) && !qobject_cast<const QMessageBox*>(widget);
+}
+
+// A window's own title, kept while the replay adds the day to it, and the title as shown.
+const char kOwnTitle[] = "tavixOwnTitle";
+const char kShownTitle[] = "tavixShownTitle";
 
 }  // namespace
 
@@ -74,9 +86,35 @@ ReplayCommands::ReplayCommands(Form2& form) : QObject(&form), form_(form) {
     pal.setColor(QPalette::WindowText, darkGround ? QColor(255, 150, 150) : QColor(160, 30, 30));
     ReplayLabel->setPalette(pal);
     ShowState();
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 ReplayCommands::~ReplayCommands() = default;
+
+bool ReplayCommands::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::WindowTitleChange || event->type() == QEvent::Show) && Replaying() &&
+        watched->isWidgetType()) {
+        auto* window = static_cast<QWidget*>(watched);
+        if (Titled(window) && window != &form_) Retitle(window);
+    }
+    return false;
+}
+
+// A title the window sets itself, at opening or later, becomes its own title; the day goes after it
+// while a replay is on, and goes again when it ends.
+void ReplayCommands::Retitle(QWidget* window) {
+    const QString title = window->windowTitle();
+    if (window->property(kShownTitle).toString() != title || title.isEmpty())
+        window->setProperty(kOwnTitle, title);
+    const QString own = window->property(kOwnTitle).toString();
+    const QString shown = Replaying() ? own + " - " + Latin1(ReplayDayText(form_.Context())) : own;
+    window->setProperty(kShownTitle, shown);
+    if (shown != title) window->setWindowTitle(shown);
+    if (!Replaying()) {
+        window->setProperty(kOwnTitle, QVariant());
+        window->setProperty(kShownTitle, QVariant());
+    }
+}
 
 void ReplayCommands::replaydaymenu_Click() {
     AppContext& ctx = form_.Context();
@@ -86,16 +124,23 @@ void ReplayCommands::replaydaymenu_Click() {
         ctx.dialogs.Show("The schedule holds no games to replay.", kTitle, Buttons::Ok, Icon::Exclamation);
         return;
     }
-    std::optional<Date> shown;
-    if (Replaying()) shown = replay_->Day();
-    ctx.host.OpenSubWindow(new ReplayPicker(*this, ctx, std::move(days), shown));
+    ctx.host.OpenSubWindow(new ReplayPicker(*this, ctx, std::move(days), lastShown_));
 }
 
 void ReplayCommands::ShowDay(const Date& day) {
     if (!replay_) replay_ = std::make_unique<SeasonReplay>(form_.Context().nba);
     replay_->ShowDay(day);
+    lastShown_ = day;
+    form_.Context().replayDay = day;
     ShowState();
     RefreshMainLists();
+    form_.Context().dayFollowers.DayChanged();
+}
+
+bool ReplayCommands::StepDays(int days) {
+    if (!Replaying()) return false;
+    days < 0 ? replayprevmenu_Click() : replaynextmenu_Click();
+    return true;
 }
 
 void ReplayCommands::Step(const std::optional<Date>& day) {
@@ -114,9 +159,11 @@ void ReplayCommands::replaynextmenu_Click() { Step(Replaying() ? replay_->NextDa
 void ReplayCommands::replayendmenu_Click() {
     if (!replay_) return;
     replay_->End();
+    form_.Context().replayDay.reset();
     ShowState();
     RefreshMainLists();  // the schedule on show gets its scores back
     replay_.reset();
+    form_.Context().dayFollowers.DayChanged();
 }
 
 bool ReplayCommands::ConfirmEndBefore(const char* command) {
@@ -145,6 +192,10 @@ void ReplayCommands::ShowState() {
         ReplayLabel->hide();
         form_.setWindowTitle("Tavix");
     }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (Titled(window) && window != &form_ &&
+            (window->property(kOwnTitle).isValid() || (on && window->isVisible())))
+            Retitle(window);
 }
 
 // The list on show follows the day: the standings are built again, a schedule keeps its lines and

@@ -46,18 +46,26 @@ class ReplayCommands : public QObject {
     void replaynextmenu_Click();
     // The file's statistics and schedule lines come back exactly.
     void replayendmenu_Click();
+    // Ctrl+Left (-1) or Ctrl+Right (+1) in any window: true when a replay took the key.
+    bool StepDays(int days);
 
     // Before a command that changes the statistics: true when no replay is on, or the user agreed
     // to end it first (`command` names the command in the question).
     bool ConfirmEndBefore(const char* command);
 
+  protected:
+    // Every other window's title names the replayed day after its own.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void Retitle(QWidget* window);
     void Step(const std::optional<Date>& day);
     void ShowState();
     void RefreshMainLists();
 
     Form2& form_;
     std::unique_ptr<SeasonReplay> replay_;
+    std::optional<Date> lastShown_;  // where the day chooser opens, also after a replay ended
 };
 
 // The day chooser: a calendar of the season on which only game days can be taken.

@@ -18,6 +18,9 @@
 #include "predictions/block_predictions.h"
 #include "predictions/windows/blockpredictform.h"
 #include "predictions/windows/predictions.h"
+#include "predictions/windows/predrecordform.h"
+#include "reference/rosters.h"
+#include "reference/windows/indvstats.h"
 #include "statistics/season_replay.h"
 #include "statistics/standings.h"
 #include "statistics/windows/statform.h"
@@ -89,6 +92,29 @@ class ReplayTest : public QObject {
         QCOMPARE(tavix::testing::Control<QLabel>(single, "DateLabel")->text(),
                  QString("Statistics were updated on 2/24/1999"));
         single->close();
+
+        // Rosters and the record name the day in their titles and step it with Ctrl+Left/Right, the
+        // coaches following: on the 24th the Nets' second coach is not hired yet (20 games on). A printout
+        // names it.
+        TAVIX_STEP(main.Rostermenu->trigger());
+        auto* rosters = OpenWindow<IndvSTATS>(main);
+        QVERIFY(rosters);
+        const QStringList feb24Rosters = Items(rosters->List1);
+        QCOMPARE(rosters->windowTitle(), QString("NBA Team Rosters - Replay: Wednesday, February 24, 1999"));
+        QVERIFY(feb24Rosters.contains(" Head coach:     John Calipari                   2-9"));
+        TAVIX_STEP(QTest::keyClick(rosters->List1, Qt::Key_Right, Qt::ControlModifier));
+        QCOMPARE(rosters->windowTitle(), QString("NBA Team Rosters - Replay: Thursday, February 25, 1999"));
+        QVERIFY(Items(rosters->List1) != feb24Rosters);
+        QCOMPARE(ForShownDay(main.Context(), RosterPrintScheme()).headerLines[3],
+                 std::string("      Replay: Thursday, February 25, 1999"));
+        rosters->close();
+        TAVIX_STEP(main.findChild<QAction*>("recordmenu")->trigger());
+        auto* record = OpenWindow<PredRecordForm>(main);
+        QVERIFY(record);
+        TAVIX_STEP(QTest::keyClick(record, Qt::Key_Left, Qt::ControlModifier));
+        QCOMPARE(record->windowTitle(),
+                 QString("Tavix Prediction Record - Replay: Wednesday, February 24, 1999"));
+        record->close();
 
         // The standings follow each step, taken with the keyboard while they are on show.
         TAVIX_STEP(main.standingsmenu_Click());
