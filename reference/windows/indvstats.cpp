@@ -40,6 +40,7 @@ IndvSTATS::IndvSTATS(AppContext& ctx) : ctx_(ctx) {
     DoneButton = PictureButton(this, "DoneButton", Glyph::Door, "Close Rosters", TwipsSize(1095, 495));
     connect(InfoButton, &QToolButton::clicked, this, [this] { InfoButton_Click(); });
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButton_Click(); });
+    PrintWith(PrintButton);
     connect(DoneButton, &QToolButton::clicked, this, [this] { DoneButton_Click(); });
 
     // The list takes the room the window is given; the buttons keep to the left, middle and right.

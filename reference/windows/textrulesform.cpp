@@ -4,6 +4,7 @@
 
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -120,7 +121,13 @@ textrulesform::textrulesform(AppContext& ctx) : ctx_(ctx) {
     for (const TopicPlace& place : kTopicPlaces) {
         auto* panel = new TopicPanel(ShownCaption(place.caption), this);
         panel->setObjectName(QString("Topiclabel(%1)").arg(place.index));
-        panel->setMinimumSize(TwipsSize(1905, 345));
+        // Never narrower than its caption in bold, as it is shown while its topic is on show.
+        QFont bold = panel->font();
+        bold.setBold(true);
+        const int captionWidth = QFontMetrics(bold).horizontalAdvance(panel->text()) +
+                                 2 * (panel->margin() + panel->frameWidth()) +
+                                 panel->fontMetrics().averageCharWidth();
+        panel->setMinimumSize(TwipsSize(1905, 345).expandedTo(QSize(captionWidth, 0)));
         ShowTopicAs(panel, false);
         const int index = place.index;
         connect(panel, &TopicPanel::clicked, this, [this, index] { Topiclabel_Click(index); });

@@ -84,28 +84,28 @@ sleep 0.3
 back_to_main "Predictions"
 echo "journey: two teams chosen, predicted and printed by keyboard ($(basename "$PDF"))"
 
-# 2. A club's figures and the date, recorded by keyboard.
+# 2. A club's figures and the date, recorded by keyboard. The window opens on today's date; from
+# the losses, Tab passes the two averages and the month's arrows to the day's up arrow.
 boston() { sed -n '19,21p' "$WORK/data/TavixSE.dat" | tr -d '\r' | tr '\n' ' '; }
-dated() { tail -n 1 "$WORK/data/TavixSE.dat" | tr -d '\r'; }
+dated() { sed -n '339,341p' "$WORK/data/TavixSE.dat" | tr -d '\r' | tr '\n' '/'; }
 DATE_BEFORE=$(dated)
 open_by_menu t u "Statistics"
-STATS=$OPENED
 xdotool key ctrl+a
 xdotool type 20
 xdotool key Tab ctrl+a
 xdotool type 30
-# On through the fields to the day's up arrow, then Space on it.
-for _ in $(seq 40); do
-    xdotool key Tab
-    [ "$(xdotool getactivewindow)" = "$STATS" ] || fail "Tab left the statistics window"
-done
+xdotool key Tab Tab Tab Tab Tab space
 shot 2-statistics-typed
 BEFORE=$(popups)
 xdotool key ctrl+s
 answer_box "$BEFORE" "Ctrl+S" 2-recorded
 [ "$(boston)" = "20 0 30 " ] || fail "the figures typed are not in the file: $(boston)"
+MONTH=$(date +%-m) DAY=$(date +%-d) YEAR=$(date +%Y)
+DATE_AFTER=$(dated)
+[ "$DATE_AFTER" != "$MONTH/$DAY/$YEAR/" ] || fail "the day's arrow did not move the date on from today"
+case "$DATE_AFTER" in "$MONTH/"*"/$YEAR/") ;; *) fail "the date recorded is not a day of this month: $DATE_AFTER" ;; esac
 back_to_main "Statistics"
-echo "journey: wins and losses typed and recorded by keyboard (date $DATE_BEFORE -> $(dated))"
+echo "journey: wins, losses and the date set and recorded by keyboard ($DATE_BEFORE -> $DATE_AFTER)"
 
 # 3. Vancouver becomes Memphis: the 43rd field in reading order is its city.
 open_by_menu e n "Names"
@@ -138,16 +138,18 @@ back_to_main "Web Sites"
 echo "journey: $COPIED copied by keyboard"
 
 # 5. A day replayed and stepped through.
-open_by_menu p r "Replay"
+open_by_menu p r "^Season Replay"
 xdotool key Return
-wait_for 10 closed "Replay" || fail "Enter did not start the replay"
+wait_for 10 closed "^Season Replay" || fail "Enter did not start the replay"
 xdotool windowactivate --sync "$MAIN" 2> /dev/null || true
 TITLE1=$(xdotool getwindowname "$MAIN")
 xdotool key ctrl+Right
 sleep 0.5
 TITLE2=$(xdotool getwindowname "$MAIN")
 shot 5-replay-stepped
-echo "journey: replay titles \"$TITLE1\" then \"$TITLE2\""
+case "$TITLE1" in *"Replay: "*) ;; *) fail "the main window's title does not name the replayed day: $TITLE1" ;; esac
+[ "$TITLE1" != "$TITLE2" ] || fail "Ctrl+Right did not step the replay: $TITLE2"
+echo "journey: replayed \"$TITLE1\", then by Ctrl+Right \"$TITLE2\""
 xdotool key ctrl+q
 wait_for 10 sh -c "! kill -0 $APP_PID" || fail "Ctrl+Q did not end the program"
 wait "$APP_PID" || fail "the program ended with a failure"

@@ -29,8 +29,6 @@ QWidget* OpenSplash(LoadedMain& p) {
     return nullptr;
 }
 
-namespace {
-
 // The sub-window the menu item of that object name opened.
 Opener ByName(const char* item) {
     return [item](LoadedMain& p) {
@@ -39,8 +37,6 @@ Opener ByName(const char* item) {
         return window;
     };
 }
-
-}  // namespace
 
 std::vector<std::pair<const char*, Opener>> EveryWindow() {
     auto view = [](std::function<void(Form2&)> show) {

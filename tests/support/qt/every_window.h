@@ -19,6 +19,8 @@ using Opener = std::function<QWidget*(LoadedMain&)>;
 // The sub-window `command` opened; after it, `then` runs on it.
 Opener Sub(QAction* Form2::*command, std::function<void(QWidget*)> then = {});
 QWidget* OpenSplash(LoadedMain& p);  // as About opens it
+// The sub-window the menu item of that object name opened.
+Opener ByName(const char* item);
 
 // The main window in each of its views and every sub-window, by name.
 std::vector<std::pair<const char*, Opener>> EveryWindow();

@@ -118,6 +118,12 @@ Form2::Form2(NBA& nba, Dialogs& dialogs, Clock& clock, Timers& timers, PrinterPr
     BuildControls();
     replay_ = new ReplayCommands(*this);
     KeepMenusInView();
+    // Ctrl+P prints the list on show, as its printer button does (the lists are made when first shown).
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, [this] {
+        for (QAbstractButton* print :
+             {static_cast<QAbstractButton*>(SchPrintButton), static_cast<QAbstractButton*>(StandPrintButton)})
+            if (print && print->isVisible() && print->isEnabled()) return print->click();
+    });
     resize(TwipsSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
     // Esc leaves a sub-window the way its close button does, through its own questions.
     new ProgramKeys([this](QWidget* window) { ShowWindowHelp(window); }, [this] { Exitmenu_Click(); },
@@ -412,12 +418,6 @@ void Form2::BuildStandingsList() {
     StandPrintButton =
         PictureButton(page, "StandPrintButton", Glyph::Printer, "Print Standings", TwipsRect(0, 0, 615, 495));
     connect(StandPrintButton, &QToolButton::clicked, this, [this] { StandPrintButton_Click(); });
-    // Ctrl+P prints the list on show, as its printer button does.
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, [this] {
-        for (QAbstractButton* print :
-             {static_cast<QAbstractButton*>(SchPrintButton), static_cast<QAbstractButton*>(StandPrintButton)})
-            if (print->isVisible() && print->isEnabled()) return print->click();
-    });
     StandingDoneButton = TextButton(page, "StandingDoneButton", "&Done", TwipsRect(0, 0, 1320, 495));
     connect(StandingDoneButton, &QPushButton::clicked, this, [this] { StandingDoneButton_Click(); });
     for (QWidget* w : std::initializer_list<QWidget*>{StandPrintButton, StandingDoneButton}) {

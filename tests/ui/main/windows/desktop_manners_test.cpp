@@ -339,8 +339,9 @@ class DesktopMannersTest : public QObject {
             {"statistics", "updatemenu", "", false, HelpKeyword::Statistics, false},
             {"predictions", "Predictionsmenu", "", false, HelpKeyword::Predictions, true},
             {"record", "recordmenu", "", false, HelpKeyword::PredictionRecord, true},
-            {"forecast", "pseasonmenu", "", false, HelpKeyword::Forecast, true},
-            {"rosters", "Rostermenu", "", false, HelpKeyword::Printing, false},
+            {"forecast: prints once its odds are out", "pseasonmenu", "", false, HelpKeyword::Forecast,
+             false},
+            {"rosters", "Rostermenu", "", false, HelpKeyword::Printing, true},
             {"settings", "Settingsmenu", "", false, HelpKeyword::Settings, false},
             {"ratings, no help button", "ratingmenu", "", false, HelpKeyword::Ratings, true},
             {"addresses", "addressmenu", "", false, HelpKeyword::Addresses, true},
@@ -368,6 +369,9 @@ class DesktopMannersTest : public QObject {
             topic.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{topic.toStdString()};
         QCOMPARE(p.app.help.topics, topics);
         if (item == "Namesmenu") QCOMPARE(p.Questions(), std::vector<std::string>{NamesInformationText()});
+        // Shortcuts reach only the active window, as on a desktop.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
         PressIn(onMain ? p.w.get() : window, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(!p.app.printers.jobNames.empty(), prints);
     }
