@@ -24,20 +24,7 @@ for tool in xclip pdftotext; do
 done
 . "$(dirname "$0")/desktop.inc"
 
-(
-    cd "$WORK/data"
-    unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DOCUMENTS_DIR
-    HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" CUPS_SERVER="$WORK/no-cups.sock" \
-        QT_QPA_PLATFORM=xcb exec "$TAVIX"
-) > "$WORK/tavix.log" 2>&1 &
-APP_PID=$!
-
-wait_for 20 has_window Tavix || fail "no splash"
-SPLASH=$(window_titled Tavix)
-xdotool windowactivate --sync "$SPLASH" 2> /dev/null || true
-xdotool key space
-wait_for 10 has_window Tavix "$SPLASH" || fail "no main window after the splash"
-MAIN=$(window_titled Tavix "$SPLASH")
+start_tavix
 
 # The newest visible window whose title holds $1.
 titled_like() { xdotool search --onlyvisible --name "$1" 2> /dev/null | tail -n 1; }

@@ -23,20 +23,7 @@ locale -a | grep -qix 'de_DE.utf-\?8' || { echo "journey: no de_DE.UTF-8 locale:
 
 # ---- the program -----------------------------------------------------------------------------
 
-(
-    cd "$WORK/data"
-    unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
-    HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" CUPS_SERVER="$WORK/no-cups.sock" \
-        LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QT_QPA_PLATFORM=xcb exec "$TAVIX"
-) > "$WORK/tavix.log" 2>&1 &
-APP_PID=$!
-
-wait_for 20 has_window Tavix || fail "no splash"
-SPLASH=$(window_titled Tavix)
-xdotool windowactivate --sync "$SPLASH" 2> /dev/null || true
-xdotool key space
-wait_for 10 has_window Tavix "$SPLASH" || fail "no main window after the splash"
-MAIN=$(window_titled Tavix "$SPLASH")
+start_tavix LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8
 
 # The statistics file's figures of the first club (Boston): wins, ties, losses, points scored and
 # allowed, after the header of 2 counts, 8 month ranges and the date.

@@ -31,19 +31,7 @@ export DBUS_SESSION_BUS_ADDRESS
 LAUNCHER_PID=$!
 trap 'kill $LAUNCHER_PID $BUS_PID 2> /dev/null || true; cleanup' EXIT
 
-(
-    cd "$WORK/data"
-    unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
-    HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" CUPS_SERVER="$WORK/no-cups.sock" \
-        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb exec "$TAVIX"
-) > "$WORK/tavix.log" 2>&1 &
-APP_PID=$!
-
-wait_for 20 has_window Tavix || fail "no splash"
-SPLASH=$(window_titled Tavix)
-xdotool windowactivate --sync "$SPLASH" 2> /dev/null || true
-xdotool key space
-wait_for 10 has_window Tavix "$SPLASH" || fail "no main window after the splash"
+start_tavix QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 
 /usr/bin/python3 "$HERE/read_by_name.py" "Utah Jazz" "Miami Heat" || fail "read by name"
 shot screen-reader-prediction

@@ -22,20 +22,7 @@ PICTURES=${3:-}
 
 # ---- the program -----------------------------------------------------------------------------
 
-(
-    cd "$WORK/data"
-    unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
-    HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" CUPS_SERVER="$WORK/no-cups.sock" \
-        QT_QPA_PLATFORM=xcb exec "$TAVIX"
-) > "$WORK/tavix.log" 2>&1 &
-APP_PID=$!
-
-wait_for 20 has_window Tavix || fail "no splash"
-SPLASH=$(window_titled Tavix)
-xdotool windowactivate --sync "$SPLASH" 2> /dev/null || true
-xdotool key space
-wait_for 10 has_window Tavix "$SPLASH" || fail "no main window after the splash"
-MAIN=$(window_titled Tavix "$SPLASH")
+start_tavix
 
 # Statistics > Update Statistics, from the keyboard; a figure typed into the wins field.
 xdotool windowactivate --sync "$MAIN"
