@@ -23,7 +23,7 @@ void ComputeRatings(NBA& nba, SeasonView view) {
         const int games = nba.Wins[t] + nba.Losses[t];
         double offense = nba.OffenseAve[t];
         double defense = nba.DefenseAve[t];
-        if (games <= EarlySeasonGames) {
+        if (RatingBlended(nba, t)) {
             offense = Blend(nba.PrevOffenseAve[t], nba.OffenseAve[t]);
             defense = Blend(nba.PrevDefenseAve[t], nba.DefenseAve[t]);
         }

@@ -7,7 +7,7 @@
 
 namespace tavix {
 
-const char kNamesWindowTitle[] = "Tavix  City & Team Names";
+const char kNamesWindowTitle[] = "City & Team Names - Tavix";
 const char kNamesSaveQuestion[] = "Are you Sure you want to alter the City & Team Names?";
 const char kNamesSaveQuestionTitle[] = "City & Team Names";
 const char kNamesSaveFailed[] = "Unable to Save file - check disk, write protect etc..";

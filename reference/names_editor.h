@@ -13,7 +13,7 @@ namespace tavix {
 
 constexpr int kNameBoxLength = 12;
 
-extern const char kNamesWindowTitle[];  // "Tavix  City & Team Names"
+extern const char kNamesWindowTitle[];  // "City & Team Names - Tavix"
 extern const char kNamesSaveQuestion[];
 extern const char kNamesSaveQuestionTitle[];
 extern const char kNamesSaveFailed[];

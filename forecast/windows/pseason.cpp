@@ -147,7 +147,7 @@ constexpr int kBlinkPolls = 4;  // work still running after 0.2 s shows its prog
 
 Pseason::Pseason(AppContext& ctx) : ctx_(ctx) {
     setObjectName("Pseason");
-    setWindowTitle("Play-Off Forecast - Tavix");
+    SetWindowName("Play-Off Forecast");
 
     Bracket = new BracketCanvas(this);
     QFont bracketFont = font();

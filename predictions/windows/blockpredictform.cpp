@@ -32,7 +32,7 @@ class BusyPointer {
 
 BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<BlockLine> blockLines)
     : ctx_(ctx), BlockLines(std::move(blockLines)) {
-    setWindowTitle("Tavix Predictions");
+    SetWindowName("Block Predictions");
 
     List1 = new QListWidget(this);
     List1->setObjectName("List1");

@@ -37,7 +37,7 @@ QColor predictions::ChosenColour(const QColor& background) {
 }
 
 predictions::predictions(AppContext& ctx) : ctx_(ctx), session_(ctx.nba), longest_(kLongestLine) {
-    setWindowTitle("Tavix Predictions");
+    SetWindowName("Single Game Predictions");
     BuildControls();
     Form_Load();
     ctx_.dayFollowers.Add(this, [this] { Form_Load(); });

@@ -21,7 +21,7 @@ namespace tavix {
 
 PredRecordForm::PredRecordForm(AppContext& ctx) : ctx_(ctx) {
     setObjectName("PredRecordForm");
-    setWindowTitle("Tavix Prediction Record");
+    SetWindowName("Prediction Record");
 
     List2 = new QListWidget(this);
     List2->setObjectName("List2");

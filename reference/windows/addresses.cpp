@@ -18,7 +18,7 @@
 namespace tavix {
 
 Addresses::Addresses(AppContext& ctx) : ctx_(ctx) {
-    setWindowTitle("NBA Team Addresses");
+    SetWindowName("Team Mailing Addresses");
     SetHelpKeyword(this, HelpKeyword::Addresses);
 
     Panel3D1 = new QFrame(this);

@@ -18,7 +18,7 @@
 namespace tavix {
 
 IndvSTATS::IndvSTATS(AppContext& ctx) : ctx_(ctx) {
-    setWindowTitle("NBA Team Rosters");
+    SetWindowName("NBA Team Rosters");
 
     Panel3D1 = new QFrame(this);
     Panel3D1->setObjectName("Panel3D1");

@@ -18,7 +18,7 @@
 
 namespace tavix {
 programmers::programmers(AppContext& ctx) : ctx_(ctx) {
-    setWindowTitle("Programming Information - Tavix");
+    SetWindowName("Programming Information");
     SetHelpKeyword(this, HelpKeyword::Programming);
     setAccessibleName("Programming Information");
 

@@ -93,7 +93,7 @@ void TopicPanel::keyPressEvent(QKeyEvent* event) {
 
 textrulesform::textrulesform(AppContext& ctx) : ctx_(ctx) {
     setObjectName("textrulesform");
-    setWindowTitle("Tavix Basic Rules & Information for Beginners");
+    SetWindowName("Basic Rules & Information for Beginners");
     SetHelpKeyword(this, HelpKeyword::Rules);
 
     Image1 = new QLabel(this);

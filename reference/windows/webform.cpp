@@ -37,7 +37,7 @@ QFont ArialFont(double points, bool bold = false, bool underline = false) {
 }  // namespace
 
 webform::webform(AppContext& ctx) : ctx_(ctx) {
-    setWindowTitle("Recommended Web Sites - Tavix");
+    SetWindowName("Recommended Web Sites");
     SetHelpKeyword(this, HelpKeyword::WebSites);
 
     Command1 = new QPushButton(this);

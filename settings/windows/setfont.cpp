@@ -57,7 +57,7 @@ QStringList Setfont::PrinterFonts() {
 Setfont::Setfont(AppContext& ctx, std::function<void()> fontSaved)
     : ctx_(ctx), fontSaved_(std::move(fontSaved)) {
     setObjectName("Setfont");
-    setWindowTitle("Tavix Printer Font");
+    SetWindowName("Printer Font");
 
     List1 = new QListWidget(this);
     List1->setObjectName("List1");

@@ -15,7 +15,7 @@ namespace tavix {
 
 Settingsform::Settingsform(AppContext& ctx) : ctx_(ctx), savedFont_(ctx.nba.PrinterFontName) {
     setObjectName("Settingsform");
-    setWindowTitle("Tavix Settings");
+    SetWindowName("Settings");
 
     Command1 = new QPushButton("Printer Font", this);
     Command1->setObjectName("Command1");

@@ -127,7 +127,7 @@ statform::~statform() {
 
 statform::statform(AppContext& ctx)
     : ctx_(ctx), seasonGames_(SeasonGames(ctx.nba)), decimalPoint_(UserDecimalPoint()) {
-    setWindowTitle("NBA Team Statistics");
+    SetWindowName("NBA Team Statistics");
     BuildControls();
     Form_Load();
 }

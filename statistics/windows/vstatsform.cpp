@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -17,14 +18,15 @@
 #include "platform/picture_buttons.h"
 #include "platform/twips.h"
 #include "platform/window_help.h"
+#include "predictions/ratings.h"
 
 namespace tavix {
 namespace {
 
 const char kShowPrevious[] = "View Previous Season";
 const char kShowCurrent[] = "View Current Season";
-const char kCurrentCaption[] = "Tavix Statistics  (Current Season)";
-const char kPreviousCaption[] = "Tavix Statistics  (Previous Season)";
+const char kCurrentCaption[] = "Team Ratings, Current Season - Tavix";
+const char kPreviousCaption[] = "Team Ratings, Previous Season - Tavix";
 
 constexpr double kListLeft = 90, kListTop = 90, kListWidth = 9255, kListHeight = 4770;  // twips
 constexpr int kLongestLine = 72;  // the 70-character headings and a club line with a long name
@@ -60,6 +62,11 @@ void VStatsform::BuildControls() {
     HScroll1->setObjectName("HScroll1");
     HScroll1->setAccessibleName("Slide the ratings sideways");
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int v) { HScroll1_Change(v); });
+
+    BlendNote = new QLabel(this);
+    BlendNote->setObjectName("BlendNote");
+    BlendNote->setWordWrap(true);
+    BlendNote->hide();
 
     Frame1 = new QGroupBox("Teams Sorted by...", this);
     Frame1->setObjectName("Frame1");
@@ -105,6 +112,7 @@ void VStatsform::BuildControls() {
     layout->setSpacing(0);
     layout->addWidget(listArea_, 1);
     layout->addWidget(HScroll1);
+    layout->addWidget(BlendNote);
     layout->addSpacing(Twips(135));
     layout->addLayout(bottom);
     resize(TwipsSize(9435, 6390).expandedTo(sizeHint()));
@@ -119,6 +127,27 @@ SeasonView VStatsform::ShownSeason() const {
 void VStatsform::ShowLines(const std::vector<std::string>& lines) {
     List1->clear();
     AddLines(List1, lines);
+    ShowBlendNote();
+}
+
+void VStatsform::ShowBlendNote() {
+    QStringList clubs;
+    const NBA& nba = ctx_.nba;
+    for (int t = 1; t <= nba.TeamCount && t < kTeamSlots; ++t)
+        if (RatingBlended(nba, t)) clubs << Latin1(nba.TeamNames[t]);
+    const bool shown = ShownSeason() == SeasonView::Current && !clubs.isEmpty();
+    const QString why =
+        QString(
+            "rated half on last season's averages, having played %1 games or fewer, so it need "
+            "not be the difference of the averages shown")
+            .arg(EarlySeasonGames);
+    if (!shown)
+        BlendNote->clear();
+    else if (clubs.size() == nba.TeamCount)
+        BlendNote->setText("Every club's margin (SCO) is " + why + ".");
+    else
+        BlendNote->setText("The margin (SCO) of these clubs is " + why + ": " + clubs.join(", ") + ".");
+    BlendNote->setVisible(shown);
 }
 
 void VStatsform::Form_Load() {

@@ -10,6 +10,7 @@
 
 class QButtonGroup;
 class QGroupBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -42,12 +43,15 @@ class VStatsform : public SubWindow {
     void donebutton_Click();
     SeasonView ShownSeason() const;
     void ShowLines(const std::vector<std::string>& lines);
+    // Names the clubs whose margin is rated half on last season's averages, so the list adds up.
+    void ShowBlendNote();
 
     AppContext& ctx_;
 
     QWidget* listArea_ = nullptr;  // the room the list slides sideways in
     QListWidget* List1 = nullptr;
     QScrollBar* HScroll1 = nullptr;
+    QLabel* BlendNote = nullptr;
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 4> Option1{};
     QButtonGroup* optionGroup_ = nullptr;

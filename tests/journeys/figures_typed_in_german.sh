@@ -35,8 +35,8 @@ xdotool windowactivate --sync "$MAIN"
 xdotool key alt+t
 sleep 0.3
 xdotool key u
-wait_for 10 has_window "NBA Team Statistics" || fail "the statistics window did not open"
-STATS=$(window_titled "NBA Team Statistics")
+wait_for 10 has_window "NBA Team Statistics - Tavix" || fail "the statistics window did not open"
+STATS=$(window_titled "NBA Team Statistics - Tavix")
 sleep 0.3
 xdotool type 20
 xdotool key Tab

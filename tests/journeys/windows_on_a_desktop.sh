@@ -31,8 +31,8 @@ xdotool key alt+t
 wait_for 10 sh -c "[ \$(xdotool search --onlyvisible --class . 2> /dev/null | wc -l) -gt $POPUPS ]" ||
     fail "the Statistics menu did not open"
 xdotool key u
-wait_for 10 has_window "NBA Team Statistics" || fail "the statistics window did not open"
-STATS=$(window_titled "NBA Team Statistics")
+wait_for 10 has_window "NBA Team Statistics - Tavix" || fail "the statistics window did not open"
+STATS=$(window_titled "NBA Team Statistics - Tavix")
 wait_for 10 sh -c "[ \"\$(xdotool getactivewindow)\" = $STATS ]" || fail "the statistics window did not take the keyboard"
 xdotool type 18
 shot 1-statistics-open
@@ -60,7 +60,7 @@ xdotool key Escape
 wait_for 10 sh -c "! xdotool search --onlyvisible --name '^Tavix\$' | grep -qx $QUESTION" || fail "Cancel left the question up"
 sleep 0.5
 running || fail "Cancel ended the program"
-has_window "NBA Team Statistics" || fail "Cancel closed the statistics window"
+has_window "NBA Team Statistics - Tavix" || fail "Cancel closed the statistics window"
 has_window Tavix "$SPLASH" || fail "Cancel closed the main window"
 shot 4-after-cancel
 echo "journey: closing the main window asked the statistics window's question; Cancel kept the program"

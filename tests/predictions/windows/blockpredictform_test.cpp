@@ -42,7 +42,7 @@ class BlockPredictFormTest : public QObject {
         NBA copy = app->nba;
         const auto expected = BuildBlockPredictionList(copy, SeasonView::Current, lines, app->clock.Today());
         Open(lines);
-        QCOMPARE(window->windowTitle(), QString("Tavix Predictions"));
+        QCOMPARE(window->windowTitle(), QString("Block Predictions - Tavix"));
         QCOMPARE(Items(), expected);
         QCOMPARE(Items().back(), std::string("Predictions made 03-14-1999"));
         QVERIFY(app->host.MainWindow()->isHidden());

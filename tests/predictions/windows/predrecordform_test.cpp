@@ -36,7 +36,7 @@ class PredRecordFormTest : public QObject {
     void showsTheSummaryTheGamesAndTheChart() {
         const std::vector<RecordedGame> record = BuildPredictionRecord(app->nba);
         Open();
-        QCOMPARE(window->windowTitle(), QString("Tavix Prediction Record"));
+        QCOMPARE(window->windowTitle(), QString("Prediction Record - Tavix"));
         QCOMPARE(Items("List2"), RecordSummaryLines(record));
         const std::vector<std::string> gameLines = Items("List1");
         QCOMPARE(gameLines, RecordGameLines(record));

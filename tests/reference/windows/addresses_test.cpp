@@ -27,7 +27,7 @@ class AddressesTest : public QObject {
 
     // Every line is seen whole without sliding the list sideways; the note says what is missing.
     void showsTheWholeListAndTheNote() {
-        QCOMPARE(form_->windowTitle(), QString("NBA Team Addresses"));
+        QCOMPARE(form_->windowTitle(), QString("Team Mailing Addresses - Tavix"));
         QCOMPARE(testing::ItemTexts(form_->List1), AddressList());
         QTRY_COMPARE(form_->List1->horizontalScrollBar()->maximum(), 0);
         QVERIFY(form_->NoteLabel->isVisible() && form_->NoteLabel->text().contains("not on file"));

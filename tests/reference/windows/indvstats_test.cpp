@@ -40,7 +40,7 @@ class IndvSTATSTest : public QObject {
         const QStringList lines{" HAWKS", " ", " Petrovi\u00e6 Dra\u00be"};
         QCOMPARE(form_->List1->count(), lines.size());
         for (int i = 0; i < lines.size(); ++i) QCOMPARE(form_->List1->item(i)->text(), lines[i]);
-        QCOMPARE(form_->windowTitle(), QString("NBA Team Rosters"));
+        QCOMPARE(form_->windowTitle(), QString("NBA Team Rosters - Tavix"));
         QVERIFY(QFontInfo(form_->List1->font()).fixedPitch());
         QCOMPARE(form_->List1->selectionMode(), QAbstractItemView::ExtendedSelection);
     }

@@ -49,7 +49,7 @@ class NamesformTest : public QObject {
 
     // Each team's boxes sit in its division block, below the division's label, in team order.
     void showsEveryTeamInItsDivisionBlock() {
-        QCOMPARE(form_->windowTitle(), QString("Tavix  City & Team Names"));
+        QCOMPARE(form_->windowTitle(), QString("City & Team Names - Tavix"));
         const QLabel* labels[] = {form_->Label1, form_->Label3, form_->Label4, form_->Label6};
         const int firstOfBlock[] = {1, 8, 16, 23, 30};
         for (int block = 0; block < 4; ++block) {

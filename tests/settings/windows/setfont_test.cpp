@@ -51,7 +51,7 @@ class SetfontTest : public QObject {
             if (!expected.contains(Plain(family))) expected << Plain(family);
         QCOMPARE(items, expected);
         QVERIFY(items.contains("Nimbus Mono PS"));  // offered by two foundries here
-        QCOMPARE(window->windowTitle(), QString("Tavix Printer Font"));
+        QCOMPARE(window->windowTitle(), QString("Printer Font - Tavix"));
         Press("Command1");
         QCOMPARE(app->help.topics, std::vector<std::string>{"Program Settings, Fonts"});
         QDir().mkpath(TAVIX_BINARY_DIR "/grabs");

@@ -67,7 +67,7 @@ class SettingsformTest : public QObject {
         app->nba.IniPath = app->DataDir() + "/no such folder/TVX.ini";
         app->dialogs.answers.push_back(Answer::Ok);
         Open("DejaVu Sans Mono");
-        QCOMPARE(window->windowTitle(), QString("Tavix Settings"));
+        QCOMPARE(window->windowTitle(), QString("Settings - Tavix"));
         QDir().mkpath(TAVIX_BINARY_DIR "/grabs");
         QVERIFY(window->grab().save(TAVIX_BINARY_DIR "/grabs/settingsform.png"));
         Press(window, "InfoButton");

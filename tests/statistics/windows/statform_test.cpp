@@ -58,7 +58,7 @@ class StatformTest : public QObject {
 
     void opensOnTheFirstClubAndToday() {
         const NBA& nba = app->nba;
-        QCOMPARE(window->windowTitle(), QString("NBA Team Statistics"));
+        QCOMPARE(window->windowTitle(), QString("NBA Team Statistics - Tavix"));
         QCOMPARE(Shown("Namelabel"), Latin1(FullName(nba, 1)));
         QCOMPARE(Control<QPushButton>("teamupbutton")->text(), "> " + Latin1(nba.TeamNames[2]));
         QCOMPARE(Shown("Monthlabel") + Shown("daylabel") + Shown("yearlabel"), QString("Mar41999"));

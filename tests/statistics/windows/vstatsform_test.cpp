@@ -3,6 +3,7 @@
 #include "statistics/windows/vstatsform.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -48,8 +49,24 @@ class VStatsformTest : public QObject {
     }
     void cleanup() { app.reset(); }
 
+    // A club in its first games is rated half on last season's averages: the note names it, so its
+    // margin need not be the difference of the averages shown; the previous season has no such note.
+    void blendedClubsNamed() {
+        auto* note = Control<QLabel>("BlendNote");
+        QVERIFY(!note->isVisible());  // every club has played its 50 games
+        app->nba.Wins[2] = 5;
+        app->nba.Losses[2] = 6;  // 11 games: still blended
+        app->nba.Wins[3] = 6;    // 12 games: no longer
+        app->nba.Losses[3] = 6;
+        Pick(1);
+        QVERIFY(note->isVisible());
+        QVERIFY2(note->text().endsWith(": Heat."), qPrintable(note->text()));
+        Press("seasonbutton");
+        QVERIFY(!note->isVisible());
+    }
+
     void opensOnTheCurrentSeasonByMargin() {
-        QCOMPARE(window->windowTitle(), QString("Tavix Statistics  (Current Season)"));
+        QCOMPARE(window->windowTitle(), QString("Team Ratings, Current Season - Tavix"));
         QVERIFY(Option(0)->isChecked());
         QCOMPARE(Items(), Expected(RatingsOrder::Scoring, SeasonView::Current, RatingsRebuild::Load));
         QVERIFY(List()->font().fixedPitch());
@@ -79,7 +96,7 @@ class VStatsformTest : public QObject {
         Pick(2);
         Press("seasonbutton");
         QCOMPARE(app->ctx->seasonView, SeasonView::Previous);
-        QCOMPARE(window->windowTitle(), QString("Tavix Statistics  (Previous Season)"));
+        QCOMPARE(window->windowTitle(), QString("Team Ratings, Previous Season - Tavix"));
         QVERIFY(Option(0)->isChecked());
         QCOMPARE(Items(),
                  Expected(RatingsOrder::Scoring, SeasonView::Previous, RatingsRebuild::SeasonSwitch));

@@ -248,7 +248,7 @@ class EveningCupsTest : public QObject {
         QCOMPARE(table->item(5)->text(),
                  QString(" Knicks           45      5     0.900     101.5      88.2      +13.3"));
         TAVIX_CHECKED(Click(Control(ratings, "seasonbutton"), "seasonbutton"));
-        QCOMPARE(ratings->windowTitle(), QString("Tavix Statistics  (Previous Season)"));
+        QCOMPARE(ratings->windowTitle(), QString("Team Ratings, Previous Season - Tavix"));
         const QString previous = QString(" Knicks           %1     %2")
                                      .arg(nba.PrevWins[kKnicks], 2)
                                      .arg(nba.PrevLosses[kKnicks], 2);

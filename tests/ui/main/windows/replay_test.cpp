@@ -100,10 +100,12 @@ class ReplayTest : public QObject {
         auto* rosters = OpenWindow<IndvSTATS>(main);
         QVERIFY(rosters);
         const QStringList feb24Rosters = Items(rosters->List1);
-        QCOMPARE(rosters->windowTitle(), QString("NBA Team Rosters - Replay: Wednesday, February 24, 1999"));
+        QCOMPARE(rosters->windowTitle(),
+                 QString("NBA Team Rosters - Tavix - Replay: Wednesday, February 24, 1999"));
         QVERIFY(feb24Rosters.contains(" Head coach:     John Calipari                   2-9"));
         TAVIX_STEP(QTest::keyClick(rosters->List1, Qt::Key_Right, Qt::ControlModifier));
-        QCOMPARE(rosters->windowTitle(), QString("NBA Team Rosters - Replay: Thursday, February 25, 1999"));
+        QCOMPARE(rosters->windowTitle(),
+                 QString("NBA Team Rosters - Tavix - Replay: Thursday, February 25, 1999"));
         QVERIFY(Items(rosters->List1) != feb24Rosters);
         QCOMPARE(ForShownDay(main.Context(), RosterPrintScheme()).headerLines[3],
                  std::string("      Replay: Thursday, February 25, 1999"));
@@ -113,7 +115,7 @@ class ReplayTest : public QObject {
         QVERIFY(record);
         TAVIX_STEP(QTest::keyClick(record, Qt::Key_Left, Qt::ControlModifier));
         QCOMPARE(record->windowTitle(),
-                 QString("Tavix Prediction Record - Replay: Wednesday, February 24, 1999"));
+                 QString("Prediction Record - Tavix - Replay: Wednesday, February 24, 1999"));
         record->close();
 
         // The standings follow each step, taken with the keyboard while they are on show.
