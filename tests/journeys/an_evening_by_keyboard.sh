@@ -62,9 +62,9 @@ shot 1-predicted
 BEFORE=$(popups)
 xdotool key ctrl+p
 answer_box "$BEFORE" "Ctrl+P" 1-print-asked
-wait_for 20 sh -c "find '$WORK/home' -name '*.pdf' | grep -q ." || fail "Ctrl+P printed nothing"
+wait_for 20 sh -c "find '$WORK/printouts' -name '*.pdf' | grep -q ." || fail "Ctrl+P printed nothing"
 sleep 1
-PDF=$(find "$WORK/home" -name '*.pdf' | head -n 1)
+PDF=$(find "$WORK/printouts" -name '*.pdf' | head -n 1)
 pdftotext -layout "$PDF" - | grep -Eq 'Heat +by' || fail "the printout holds no prediction: $(pdftotext "$PDF" - | head)"
 xdotool key Return 2> /dev/null || true  # the note saying where the PDF went, if any
 sleep 0.3
