@@ -66,7 +66,8 @@ TEST(RostersAsOf, CoachesHiredByTheEveningWithTheirRecordSoFar) {
         {2, {coach("Head coach:", "Ann Lee", "0-0"), coach("Head coach:", "Bo Day", "1-1")}},
         {3, {file[3], file[8], file[9]}},
     };
-    for (const auto& [days, coaches] : cases) {
+    for (const auto& [evenings, coaches] : cases) {
+        const int days = evenings;  // a lambda may not capture a structured binding before C++20
         ScheduleModel evening;
         auto game = [&](int day, int road, int home, int roadPoints, int homePoints) {
             ScheduledGame g;
