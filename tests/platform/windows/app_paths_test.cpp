@@ -1,6 +1,7 @@
 // Where the program finds and keeps its files: settings, data, PDF printouts and the help.
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -25,6 +26,14 @@ QByteArray ReadAll(const QString& path) {
 bool Write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Whether the lock file names process `pid` as its holder.
+bool LockHeldBy(const QString& path, qint64 pid) {
+    QLockFile lock(path);
+    qint64 holder = 0;
+    QString host, program;
+    return lock.getLockInfo(&holder, &host, &program) && holder == pid;
 }
 
 }  // namespace
@@ -117,7 +126,8 @@ class AppPathsTest : public QObject {
         first.setWorkingDirectory(work.path());
         first.start(TAVIX_BINARY_DIR "/ui/main/program/tavix", {});
         QVERIFY(first.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(work.filePath(kDataFolderLockFile)), 30000);
+        // Held once the lock names its holder: the file is made first and written a moment later.
+        QTRY_VERIFY_WITH_TIMEOUT(LockHeldBy(work.filePath(kDataFolderLockFile), first.processId()), 30000);
 
         const QByteArray before = ReadAll(work.filePath(kStatisticsFile));
         testing::ScriptedDialogs dialogs;
