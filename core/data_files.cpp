@@ -354,10 +354,8 @@ std::string LoadingMessage(const LoadReport& report) {
 }
 
 WriteResult SaveStatistics(const std::string& dataDir, NBA& nba) {
-    // During a replay the league shows another day's figures; the file keeps its own.
-    const NBA& figures = nba.statisticsOnFile ? *nba.statisticsOnFile : nba;
-    return SaveKeepingDamaged(DataFilePath(dataDir, kStatisticsFile), StatisticsText(figures),
-                              nba.StatisticsFile, nba.readOnly);
+    return SaveKeepingDamaged(DataFilePath(dataDir, kStatisticsFile), StatisticsText(nba), nba.StatisticsFile,
+                              nba.readOnly);
 }
 
 WriteResult SaveSettings(NBA& nba) {

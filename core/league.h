@@ -71,10 +71,6 @@ struct NBA {
 
     // Derived by ComputeRatings; never saved.
     std::array<float, kTeamSlots> WinPct{}, SeasonOffense{}, SeasonDefense{}, PointDiff{};
-
-    // While a season replay shows the league as it stood on a past day, the league as the statistics
-    // file holds it. Saving the statistics writes these figures, so a replay's never reach the file.
-    std::shared_ptr<const NBA> statisticsOnFile;
 };
 
 // "City Nickname", as the combined displays show a team.

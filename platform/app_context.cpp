@@ -39,7 +39,7 @@ void ReportPrintFailure(AppContext& ctx, const std::string& reason) {
 PrintOutcome PrintListWithMessages(AppContext& ctx, const PrintScheme& scheme, const ListContents& list) {
     std::string failure;
     PrintOutcome outcome = PrintList(
-        ForShownDay(ctx, scheme), list, ctx.nba.PrinterFontName, ctx.dialogs, ctx.printers,
+        ForShownDay(ctx, scheme), list, ctx.ownLeague.PrinterFontName, ctx.dialogs, ctx.printers,
         [&] { ctx.host.StartWait(); }, &failure);
     if (outcome == PrintOutcome::Failed) ReportPrintFailure(ctx, failure);
     return outcome;

@@ -32,7 +32,9 @@ class DayFollowers {
 };
 
 struct AppContext {
-    NBA& nba;
+    // The user's league: what the data files hold, and the one saving, renaming, a new season and
+    // the settings change. A replay never touches it.
+    NBA& ownLeague;
     Dialogs& dialogs;
     Clock& clock;
     Timers& timers;
@@ -42,9 +44,15 @@ struct AppContext {
     std::string dataDir;  // the folder the data files are read from and saved to
     // The ratings window's season switch; every ComputeRatings caller passes it.
     SeasonView seasonView = SeasonView::Current;
-    // The evening a season replay shows; nothing outside a replay.
+    // The evening a season replay shows, and the league as it stood then (owned by the replay);
+    // nothing outside a replay.
     std::optional<Date> replayDay{};
+    NBA* replayLeague = nullptr;
     DayFollowers dayFollowers{};
+
+    // The league the windows show: the replayed evening's while a replay is on, else the user's.
+    NBA& League() { return replayLeague ? *replayLeague : ownLeague; }
+    const NBA& League() const { return replayLeague ? *replayLeague : ownLeague; }
 };
 
 // "Replay: Wednesday, February 24, 1999" while a replay is on, for window titles and printouts;

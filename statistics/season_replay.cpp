@@ -11,32 +11,6 @@ auto& GameLine(League& nba, const ScheduledGame& g) {
                        : nba.SecondHalfSchedule[static_cast<size_t>(g.line)];
 }
 
-// Everything the statistics file holds, and the schedule lines, from one league into another; the
-// names, settings and derived ratings stay.
-void CopyFileFigures(const NBA& from, NBA& to) {
-    to.Wins = from.Wins;
-    to.Losses = from.Losses;
-    to.Ties = from.Ties;
-    to.OffenseAve = from.OffenseAve;
-    to.DefenseAve = from.DefenseAve;
-    to.PrevWins = from.PrevWins;
-    to.PrevLosses = from.PrevLosses;
-    to.PrevTies = from.PrevTies;
-    to.PrevOffenseAve = from.PrevOffenseAve;
-    to.PrevDefenseAve = from.PrevDefenseAve;
-    to.TeamReserve = from.TeamReserve;
-    to.UpdateMonth = from.UpdateMonth;
-    to.UpdateDay = from.UpdateDay;
-    to.UpdateYear = from.UpdateYear;
-    to.FirstHalfCount = from.FirstHalfCount;
-    to.SecondHalfCount = from.SecondHalfCount;
-    to.MonthStart = from.MonthStart;
-    to.MonthEnd = from.MonthEnd;
-    to.FirstHalfSchedule = from.FirstHalfSchedule;
-    to.SecondHalfSchedule = from.SecondHalfSchedule;
-    to.schedule = from.schedule;
-}
-
 }  // namespace
 
 std::vector<Date> GameDays(const std::vector<ScheduledGame>& games) {
@@ -54,10 +28,10 @@ std::string ReplayCaption(const Date& day, int dayNumber, int dayCount) {
     return caption;
 }
 
-SeasonReplay::SeasonReplay(NBA& nba) : nba_(nba) {
-    // A replay started during another keeps the first one's file figures.
-    onFile_ = nba.statisticsOnFile ? nba.statisticsOnFile : std::make_shared<const NBA>(nba);
-    fileModel_ = ScheduleOf(*onFile_);
+SeasonReplay::SeasonReplay(const NBA& own) : shown_(own) {
+    // The evening's figures are never the user's: a save of this league is refused, with the reason.
+    shown_.readOnly = "it holds a season replay's evening, not your statistics";
+    fileModel_ = ScheduleOf(own);
     games_ = fileModel_->games;
     results_ = PlayedGames(games_);
     days_ = GameDays(games_);
@@ -68,29 +42,22 @@ SeasonReplay::SeasonReplay(NBA& nba) : nba_(nba) {
     fullLines_.reserve(games_.size());
     bareLines_.reserve(games_.size());
     for (size_t i = 0; i < games_.size(); ++i) {
-        const ScheduledGame& g = games_[i];
-        const std::string& line = GameLine(*onFile_, g);
+        const std::string& line = GameLine(own, games_[i]);
         fullLines_.push_back(line);
         bareLines_.push_back(WithoutScore(line));
     }
 }
 
-SeasonReplay::~SeasonReplay() { End(); }
-
 void SeasonReplay::ShowDay(const Date& day) {
-    if (!on_) {
-        nba_.statisticsOnFile = onFile_;
-        on_ = true;
-    }
     day_ = day;
-    SetCurrentSeason(nba_, TotalsThrough(results_, day));
-    nba_.UpdateMonth = static_cast<int16_t>(day.month);
-    nba_.UpdateDay = static_cast<int16_t>(day.day);
-    nba_.UpdateYear = static_cast<int16_t>(day.year);
+    SetCurrentSeason(shown_, TotalsThrough(results_, day));
+    shown_.UpdateMonth = static_cast<int16_t>(day.month);
+    shown_.UpdateDay = static_cast<int16_t>(day.day);
+    shown_.UpdateYear = static_cast<int16_t>(day.year);
     // The evening's model is set in place, saving a copy of the season's games each step, unless
     // someone still holds the previous evening's (a list built from it). Only the games between the
     // two evenings change.
-    if (!shownModel_ || shownModel_.use_count() > (nba_.schedule == shownModel_ ? 2 : 1)) {
+    if (!shownModel_ || shownModel_.use_count() > (shown_.schedule == shownModel_ ? 2 : 1)) {
         shownModel_ = std::make_shared<ScheduleModel>(*fileModel_);
         modelDay_ = days_.empty() ? std::nullopt : std::optional<Date>(days_.back());
     }
@@ -105,10 +72,10 @@ void SeasonReplay::ShowDay(const Date& day) {
         shown.overtimes = played ? onFile.overtimes : 0;
     }
     modelDay_ = day;
-    nba_.schedule = shownModel_;
+    shown_.schedule = shownModel_;
     for (auto [at, end] = ChangedBetween(linesDay_, day); at < end; ++at) {
         const size_t i = byDate_[at];
-        std::string& line = GameLine(nba_, games_[i]);
+        std::string& line = GameLine(shown_, games_[i]);
         const std::string& now = LineNow(i);
         if (line != now) line = now;
     }
@@ -146,33 +113,22 @@ std::optional<Date> SeasonReplay::NextDay() const {
     return *it;
 }
 
-void SeasonReplay::RefreshScheduleItems(std::vector<std::string>& items,
-                                        const std::vector<int>& games) const {
+void RefreshScheduleItems(const NBA& league, std::vector<std::string>& items, const std::vector<int>& games) {
+    const std::vector<ScheduledGame>& all = ScheduleOf(league)->games;
     for (size_t i = 0; i < items.size() && i < games.size(); ++i) {
-        if (games[i] < 0 || static_cast<size_t>(games[i]) >= games_.size()) continue;
-        const std::string& now = GameLine(nba_, games_[static_cast<size_t>(games[i])]);
+        if (games[i] < 0 || static_cast<size_t>(games[i]) >= all.size()) continue;
+        const std::string& now = GameLine(league, all[static_cast<size_t>(games[i])]);
         if (items[i].size() != now.size() + 2 || items[i].compare(2, std::string::npos, now) != 0)
             items[i] = "  " + now;
     }
 }
 
-void SeasonReplay::End() {
-    if (!on_) return;
-    CopyFileFigures(*onFile_, nba_);
-    nba_.statisticsOnFile.reset();
-    linesDay_.reset();
-    on_ = false;
-}
-
 void ShowLeagueAsOf(NBA& nba, const Date& day) {
     SeasonReplay replay(nba);
     replay.ShowDay(day);
-    replay.Keep();
-}
-
-void SeasonReplay::Keep() {
-    nba_.statisticsOnFile.reset();
-    on_ = false;
+    const std::string readOnly = nba.readOnly;
+    nba = std::move(replay.League());
+    nba.readOnly = readOnly;
 }
 
 }  // namespace tavix

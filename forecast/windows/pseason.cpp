@@ -215,7 +215,7 @@ Pseason::Pseason(AppContext& ctx) : ctx_(ctx) {
 
     ChartTeam = new QComboBox(this);
     ChartTeam->setObjectName("ChartTeam");
-    for (int t = 1; t <= kLeagueTeams; ++t) ChartTeam->addItem(Latin1(FullName(ctx_.nba, t)), t);
+    for (int t = 1; t <= kLeagueTeams; ++t) ChartTeam->addItem(Latin1(FullName(ctx_.League(), t)), t);
     auto* teamLabel = new QLabel("&Team on the chart:", this);
     teamLabel->setBuddy(ChartTeam);
     Chart = new OddsChart(this);
@@ -296,11 +296,11 @@ void Pseason::Form_Load() {
         if (height() > room) resize(width(), std::max(minimumSizeHint().height(), room));
     }
     CentreOnScreen(this);
-    forecast_ = ForecastPlayoffs(ctx_.nba, ctx_.seasonView);
+    forecast_ = ForecastPlayoffs(ctx_.League(), ctx_.seasonView);
     QStringList boxes;
     for (int box = 1; box <= kForecastBoxes; ++box) {
         // The box text puts the city on the second line; the label wants a plain line break.
-        QString text = QString::fromLatin1(BoxText(ctx_.nba, forecast_.BoxTeam(box)));
+        QString text = QString::fromLatin1(BoxText(ctx_.League(), forecast_.BoxTeam(box)));
         text.replace("\r\n", "\n");
         label[box]->setText(text);
         // Read out as one line that says what the box stands for, not as a bare line break.
@@ -318,13 +318,13 @@ void Pseason::Form_Load() {
 
     // The odds start from the evening the league stands on: the statistics date, or the day a
     // replay shows.
-    evening_ = OddsEvening(ctx_.nba);
-    games_ = SeasonGamesOf(ctx_.nba);
+    evening_ = OddsEvening(ctx_.League());
+    games_ = SeasonGamesOf(ctx_.League());
     const QString when =
         IsRealDay(evening_) ? "the evening of " + Latin1(LongDate(evening_)) : "the season's end";
     OddsCaption->setText("Chances from " + Latin1(GroupedCount(simulations)) + " simulated seasons, from " +
                          when + ":");
-    eveningKey_ = "evening " + OddsKey(ctx_.nba, games_, evening_, simulations, kOddsSeed);
+    eveningKey_ = "evening " + OddsKey(ctx_.League(), games_, evening_, simulations, kOddsSeed);
     chartKey_ = "chart " + eveningKey_.substr(8);
     Chart->SetSeason(SeasonGameDays(games_), {});
     Chart->SetNote("The chances through the season are worked out when this page is first shown.");
@@ -334,7 +334,7 @@ void Pseason::Form_Load() {
         return;
     }
     OddsList->addItem("Working out the odds...");
-    job_ = StartEveningOdds(ctx_.nba, games_, evening_, simulations, kOddsSeed);
+    job_ = StartEveningOdds(ctx_.League(), games_, evening_, simulations, kOddsSeed);
     working_ = Work::Evening;
     polls_ = 0;
     poll_->Start();
@@ -342,7 +342,7 @@ void Pseason::Form_Load() {
 
 void Pseason::ShowEveningOdds(const SeasonOdds& odds) {
     OddsList->clear();
-    AddLines(OddsList, OddsLines(ctx_.nba, odds));
+    AddLines(OddsList, OddsLines(ctx_.League(), odds));
     PrintButton->setEnabled(true);
 }
 
@@ -357,7 +357,7 @@ void Pseason::StartChart() {
         return;
     }
     Chart->SetNote("Working out the chances through the season...");
-    job_ = StartOddsThroughSeason(ctx_.nba, games_, simulations, kOddsSeed, evening_);
+    job_ = StartOddsThroughSeason(ctx_.League(), games_, simulations, kOddsSeed, evening_);
     working_ = Work::Chart;
     polls_ = 0;
     poll_->Start();

@@ -71,13 +71,13 @@ BlockPredictForm::BlockPredictForm(AppContext& ctx, std::vector<BlockLine> block
 
 void BlockPredictForm::Form_Load() {
     BusyPointer busy;
-    lines_ = BuildBlockPredictionList(ctx_.nba, ctx_.seasonView, BlockLines, ctx_.clock.Today());
+    lines_ = BuildBlockPredictionList(ctx_.League(), ctx_.seasonView, BlockLines, ctx_.clock.Today());
     List1->clear();
     AddLines(List1, lines_);
     size_t longest = 0;
     for (const std::string& line : lines_) longest = std::max(longest, line.size());
     SizeForLines(this, List1, 30, static_cast<int>(longest));
-    std::vector<std::string> chances = BlockChanceColumn(ctx_.nba, ctx_.seasonView, BlockLines);
+    std::vector<std::string> chances = BlockChanceColumn(ctx_.League(), ctx_.seasonView, BlockLines);
     chances.resize(lines_.size(), " ");
     ShowChanceColumn(ChanceList, chances);
 }
@@ -90,7 +90,7 @@ void BlockPredictForm::PrintButton_Click() {
     {
         std::unique_ptr<BusyPointer> busy;
         outcome = PrintList(
-            ForShownDay(ctx_, BlockPredictionsPrintScheme()), {lines_, {}}, ctx_.nba.PrinterFontName,
+            ForShownDay(ctx_, BlockPredictionsPrintScheme()), {lines_, {}}, ctx_.ownLeague.PrinterFontName,
             ctx_.dialogs, ctx_.printers, [&] { busy = std::make_unique<BusyPointer>(); }, &failure);
     }
     if (outcome == PrintOutcome::Failed) ReportPrintFailure(ctx_, failure);

@@ -36,7 +36,7 @@ QColor predictions::ChosenColour(const QColor& background) {
     return background.lightness() < 128 ? QColor(255, 128, 128) : QColor(192, 0, 0);
 }
 
-predictions::predictions(AppContext& ctx) : ctx_(ctx), session_(ctx.nba), longest_(kLongestLine) {
+predictions::predictions(AppContext& ctx) : ctx_(ctx), session_(ctx.League()), longest_(kLongestLine) {
     SetWindowName("Single Game Predictions");
     BuildControls();
     Form_Load();
@@ -199,9 +199,9 @@ void predictions::Form_Load() {
         Clabel[t]->setForegroundRole(QPalette::Text);
         Clabel[t]->setAutoFillBackground(true);
     }
-    DateLabel->setText(Latin1(UpdateDateCaption(ctx_.nba)));
+    DateLabel->setText(Latin1(UpdateDateCaption(ctx_.League())));
     FillList();
-    for (int t = 1; t <= kLeagueTeams; ++t) Clabel[t]->setText(Latin1(TeamLabelCaption(ctx_.nba, t)));
+    for (int t = 1; t <= kLeagueTeams; ++t) Clabel[t]->setText(Latin1(TeamLabelCaption(ctx_.League(), t)));
     ShowGameState();
 }
 

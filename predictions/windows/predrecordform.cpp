@@ -118,7 +118,7 @@ PredRecordForm::PredRecordForm(AppContext& ctx) : ctx_(ctx) {
 
 void PredRecordForm::Form_Load() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    record_ = BuildPredictionRecord(ctx_.nba);
+    record_ = BuildPredictionRecord(ctx_.League());
     List1->clear();
     List2->clear();
     AddLines(List2, RecordSummaryLines(record_));

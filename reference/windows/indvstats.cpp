@@ -80,7 +80,7 @@ void IndvSTATS::Form_Load() {
 }
 
 std::vector<std::string> IndvSTATS::Rosters(const RosterFile& file) const {
-    return ctx_.replayDay ? RostersAsOf(file.lines, *ScheduleOf(ctx_.nba)) : file.lines;
+    return ctx_.replayDay ? RostersAsOf(file.lines, *ScheduleOf(ctx_.League())) : file.lines;
 }
 
 void IndvSTATS::PrintButton_Click() {

@@ -142,8 +142,8 @@ QLineEdit* Namesform::MakeNameBox(QWidget* frame, const char* array, int team) {
 
 void Namesform::Form_Load() {
     for (int t = 1; t <= kLeagueTeams; ++t) {
-        const std::string& city = ctx_.nba.CityNames[t];
-        const std::string& nick = ctx_.nba.TeamNames[t];
+        const std::string& city = ctx_.ownLeague.CityNames[t];
+        const std::string& nick = ctx_.ownLeague.TeamNames[t];
         // The limit is raised before the text goes in, so a longer name from the file is not cut.
         Text1[t]->setMaxLength(NameBoxLimit(city));
         Text1[t]->setText(Latin1(city));
@@ -155,13 +155,13 @@ void Namesform::Form_Load() {
 void Namesform::savebutton_Click() { SaveEdits(true); }
 
 bool Namesform::SaveEdits(bool ask) {
-    NameArray cities = ctx_.nba.CityNames;
-    NameArray teams = ctx_.nba.TeamNames;
+    NameArray cities = ctx_.ownLeague.CityNames;
+    NameArray teams = ctx_.ownLeague.TeamNames;
     for (int t = 1; t <= kLeagueTeams; ++t) {
         cities[t] = ToLatin1(Text1[t]->text());
         teams[t] = ToLatin1(Text2[t]->text());
     }
-    if (const auto problem = CheckEditedNames(ctx_.nba, cities, teams)) {
+    if (const auto problem = CheckEditedNames(ctx_.ownLeague, cities, teams)) {
         ctx_.dialogs.Show(problem->message, kNamesSaveQuestionTitle, Buttons::Ok, Icon::Exclamation);
         QLineEdit* box = problem->city ? Text1[problem->team] : Text2[problem->team];
         box->setFocus();
@@ -171,13 +171,18 @@ bool Namesform::SaveEdits(bool ask) {
     if (ask && ctx_.dialogs.Show(kNamesSaveQuestion, kNamesSaveQuestionTitle, Buttons::YesNo,
                                  Icon::Question) != Answer::Yes)
         return false;
-    WriteResult result = StoreEditedNames(ctx_.dataDir, ctx_.nba, cities, teams);
+    WriteResult result = StoreEditedNames(ctx_.dataDir, ctx_.ownLeague, cities, teams);
     if (!result.ok) {
         // The edits stay in the boxes so the user can try again once the disk is writable.
         ctx_.dialogs.Beep();
         ctx_.dialogs.Show(kNamesSaveFailed + SaveFailureReason(result), "Tavix", Buttons::Ok,
                           Icon::Exclamation);
         return false;
+    }
+    // A replay on show keeps its evening's figures and takes the new names at once.
+    if (ctx_.replayLeague) {
+        ctx_.replayLeague->CityNames = ctx_.ownLeague.CityNames;
+        ctx_.replayLeague->TeamNames = ctx_.ownLeague.TeamNames;
     }
     if (!result.keptCopy.empty())
         ctx_.dialogs.Show("The names were saved to disk." + KeptCopyText(result), "Tavix", Buttons::Ok,
@@ -200,8 +205,8 @@ void Namesform::Command1_Click() {
 
 bool Namesform::NamesEdited() const {
     for (int t = 1; t <= kLeagueTeams; ++t) {
-        if (ToLatin1(Text1[t]->text()) != ctx_.nba.CityNames[t] ||
-            ToLatin1(Text2[t]->text()) != ctx_.nba.TeamNames[t])
+        if (ToLatin1(Text1[t]->text()) != ctx_.ownLeague.CityNames[t] ||
+            ToLatin1(Text2[t]->text()) != ctx_.ownLeague.TeamNames[t])
             return true;
     }
     return false;

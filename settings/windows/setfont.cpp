@@ -124,7 +124,7 @@ void Setfont::ShowCurrentFont(const QString& name) {
 
 void Setfont::Form_Load() {
     CentreOnScreen(this);
-    const QString current = Latin1(ctx_.nba.PrinterFontName);
+    const QString current = Latin1(ctx_.ownLeague.PrinterFontName);
     ShowCurrentFont(current);
     List1->addItems(PrinterFonts());
     // Marking the current font shows its sample too; a font the printer does not offer is
@@ -150,7 +150,7 @@ void Setfont::List1_Click() {
 void Setfont::Command1_Click() { ctx_.help.ShowHelpTopic(HelpKeyword::Settings); }
 
 void Setfont::donebutton_Click() {
-    ctx_.nba.PrinterFontName = ToLatin1(fontlabel->text());
+    ctx_.ownLeague.PrinterFontName = ToLatin1(fontlabel->text());
     ctx_.host.CloseSubWindow(this);
 }
 
@@ -158,13 +158,14 @@ void Setfont::donebutton_Click() {
 // clicked and not taken is saved, dropped or kept open for, as the user answers.
 void Setfont::Leave() {
     const std::string chosen = ToLatin1(fontlabel->text());
-    if (chosen != ctx_.nba.PrinterFontName &&
-        !MayLeave(ctx_.dialogs, SettingsUnsavedText(ctx_.nba.PrinterFontName, chosen), "Tavix Setup", [&] {
-            ctx_.nba.PrinterFontName = chosen;
-            SaveSettingsAndTell(ctx_);
-            if (fontSaved_) fontSaved_();
-            return true;
-        }))
+    if (chosen != ctx_.ownLeague.PrinterFontName &&
+        !MayLeave(ctx_.dialogs, SettingsUnsavedText(ctx_.ownLeague.PrinterFontName, chosen), "Tavix Setup",
+                  [&] {
+                      ctx_.ownLeague.PrinterFontName = chosen;
+                      SaveSettingsAndTell(ctx_);
+                      if (fontSaved_) fontSaved_();
+                      return true;
+                  }))
         return;
     ctx_.host.CloseSubWindow(this);
 }

@@ -13,7 +13,7 @@
 
 namespace tavix {
 
-Settingsform::Settingsform(AppContext& ctx) : ctx_(ctx), savedFont_(ctx.nba.PrinterFontName) {
+Settingsform::Settingsform(AppContext& ctx) : ctx_(ctx), savedFont_(ctx.ownLeague.PrinterFontName) {
     setObjectName("Settingsform");
     SetWindowName("Settings");
 
@@ -48,11 +48,11 @@ void Settingsform::Command1_Click() {
     ctx_.host.StartWait();
     // The font chooser keeps this window disabled until it closes; a font it saves on the way out
     // is saved for this window too.
-    ctx_.host.OpenSubWindow(new Setfont(ctx_, [this] { savedFont_ = ctx_.nba.PrinterFontName; }), this);
+    ctx_.host.OpenSubWindow(new Setfont(ctx_, [this] { savedFont_ = ctx_.ownLeague.PrinterFontName; }), this);
 }
 
 void SaveSettingsAndTell(AppContext& ctx) {
-    const WriteResult saved = SaveSettings(ctx.nba);
+    const WriteResult saved = SaveSettings(ctx.ownLeague);
     if (!saved.ok) {
         ctx.dialogs.Beep();
         ctx.dialogs.Show("Unable to save settings to disk" + SaveFailureReason(saved), "Tavix Setup",
@@ -82,14 +82,14 @@ void Settingsform::OkButton_Click() {
 // chosen and not saved is saved, dropped or kept open for, as the user answers.
 void Settingsform::Leave() {
     // Save is the OK button, which closes the window itself.
-    if (ctx_.nba.PrinterFontName != savedFont_ &&
+    if (ctx_.ownLeague.PrinterFontName != savedFont_ &&
         !MayLeave(
-            ctx_.dialogs, SettingsUnsavedText(savedFont_, ctx_.nba.PrinterFontName), "Tavix Setup",
+            ctx_.dialogs, SettingsUnsavedText(savedFont_, ctx_.ownLeague.PrinterFontName), "Tavix Setup",
             [this] {
                 OkButton_Click();
                 return false;
             },
-            [this] { ctx_.nba.PrinterFontName = savedFont_; }))
+            [this] { ctx_.ownLeague.PrinterFontName = savedFont_; }))
         return;
     ctx_.host.CloseSubWindow(this);
 }

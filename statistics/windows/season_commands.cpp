@@ -4,7 +4,7 @@
 
 namespace tavix {
 
-void RunNewSeason(AppContext& ctx) { NewSeasonSetup(ctx.nba, ctx.dialogs, ctx.dataDir); }
+void RunNewSeason(AppContext& ctx) { NewSeasonSetup(ctx.ownLeague, ctx.dialogs, ctx.dataDir); }
 
 void PrintGatheringForm(AppContext& ctx) {
     if (!IsPositive(ctx.dialogs.Show(GatheringFormConfirmText(), kGatheringFormTitle, Buttons::OkCancel,
@@ -12,7 +12,7 @@ void PrintGatheringForm(AppContext& ctx) {
         return;
     ctx.host.StartWait();
     PrintJobWithMessages(ctx, "Statistics Form", [&](Printer& printer) {
-        SendGatheringForm(ctx.nba, ctx.nba.PrinterFontName, printer);
+        SendGatheringForm(ctx.League(), ctx.ownLeague.PrinterFontName, printer);
     });
 }
 

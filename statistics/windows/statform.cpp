@@ -126,7 +126,7 @@ statform::~statform() {
 }
 
 statform::statform(AppContext& ctx)
-    : ctx_(ctx), seasonGames_(SeasonGames(ctx.nba)), decimalPoint_(UserDecimalPoint()) {
+    : ctx_(ctx), seasonGames_(SeasonGames(ctx.ownLeague)), decimalPoint_(UserDecimalPoint()) {
     SetWindowName("NBA Team Statistics");
     BuildControls();
     Form_Load();
@@ -269,7 +269,7 @@ void statform::Form_Load() {
     CentreOnScreen(this);
     CurrentTeam_ = 1;
     teamdnbutton->setText("        <");
-    teamupbutton->setText(Latin1("> " + ctx_.nba.TeamNames[2]));
+    teamupbutton->setText(Latin1("> " + ctx_.ownLeague.TeamNames[2]));
 
     const EntryDate today = EntryDateFrom(ctx_.clock.Today());
     CurrentMonth = today.month;
@@ -278,12 +278,12 @@ void statform::Form_Load() {
     yearlabel->setText(Latin1(today.year));
 
     ShowTeam();
-    saved_ = TakeEntrySnapshot(ctx_.nba, ShownDate());
+    saved_ = TakeEntrySnapshot(ctx_.ownLeague, ShownDate());
     wintext->setFocus();
 }
 
 void statform::ShowTeam() {
-    const NBA& nba = ctx_.nba;
+    const NBA& nba = ctx_.ownLeague;
     const int t = CurrentTeam_;
     Namelabel->setText(Latin1(nba.CityNames[t] + " " + nba.TeamNames[t]));
     wintext->setText(Latin1(PlainInteger(nba.Wins[t])));
@@ -301,12 +301,12 @@ void statform::ShowTeam() {
 }
 
 void statform::SetMoveCaptions() {
-    teamdnbutton->setText(Latin1(ctx_.nba.TeamNames[CurrentTeam_ - 1] + "  <"));
-    teamupbutton->setText(Latin1(">  " + ctx_.nba.TeamNames[CurrentTeam_ + 1]));
+    teamdnbutton->setText(Latin1(ctx_.ownLeague.TeamNames[CurrentTeam_ - 1] + "  <"));
+    teamupbutton->setText(Latin1(">  " + ctx_.ownLeague.TeamNames[CurrentTeam_ + 1]));
 }
 
 std::array<statform::FigureField, 4> statform::FigureFields() const {
-    const NBA& nba = ctx_.nba;
+    const NBA& nba = ctx_.ownLeague;
     const int t = CurrentTeam_;
     return {FigureField{wintext, "number of wins", true, double(nba.Wins[t])},
             FigureField{losstext, "number of losses", true, double(nba.Losses[t])},
@@ -337,7 +337,7 @@ void statform::Refuse(QLineEdit* field, const std::string& message) {
 bool statform::StoreTeamFields() {
     // A club is stored whole or not at all, so it is never left half stored; the user corrects the
     // field and goes on.
-    const std::string team = FullName(ctx_.nba, CurrentTeam_);
+    const std::string team = FullName(ctx_.ownLeague, CurrentTeam_);
     std::array<double, 4> values{};
     const auto fields = FigureFields();
     for (size_t i = 0; i < fields.size(); ++i) {
@@ -359,7 +359,7 @@ bool statform::StoreTeamFields() {
         Refuse(lossesTyped ? losstext : wintext, GamesRefusalText(team, wins, losses, seasonGames_));
         return false;
     }
-    NBA& nba = ctx_.nba;
+    NBA& nba = ctx_.ownLeague;
     nba.Wins[CurrentTeam_] = static_cast<int16_t>(wins);
     nba.Losses[CurrentTeam_] = static_cast<int16_t>(losses);
     nba.OffenseAve[CurrentTeam_] = values[2];
@@ -368,7 +368,7 @@ bool statform::StoreTeamFields() {
 }
 
 bool statform::ChangesDetected() const {
-    if (EntryChangesFound(ctx_.nba, saved_, ShownDate())) return true;
+    if (EntryChangesFound(ctx_.ownLeague, saved_, ShownDate())) return true;
     for (const FigureField& f : FigureFields()) {
         if (Text(f.field) == ShownText(f)) continue;
         const TypedFigure figure = ReadField(f);
@@ -476,7 +476,7 @@ void statform::Yearspin_SpinDown() {
 bool statform::Record() {
     ctx_.host.StartWait();
     if (!StoreTeamFields()) return false;
-    NBA& nba = ctx_.nba;
+    NBA& nba = ctx_.ownLeague;
     nba.UpdateYear = ReadWholeNumber(Text(yearlabel)).value_or(0);
     nba.UpdateDay = ReadWholeNumber(Text(daylabel)).value_or(0);
     nba.UpdateMonth = static_cast<int16_t>(CurrentMonth);
@@ -499,7 +499,7 @@ bool statform::Record() {
 void statform::Exitbutton_Click() {
     if (ChangesDetected() && !MayLeave(
                                  ctx_.dialogs, UnrecordedChangesText(), "Tavix", [this] { return Record(); },
-                                 [this] { RestoreEntrySnapshot(ctx_.nba, saved_); }))
+                                 [this] { RestoreEntrySnapshot(ctx_.ownLeague, saved_); }))
         return;
     ctx_.host.CloseSubWindow(this);
 }

@@ -132,7 +132,7 @@ void VStatsform::ShowLines(const std::vector<std::string>& lines) {
 
 void VStatsform::ShowBlendNote() {
     QStringList clubs;
-    const NBA& nba = ctx_.nba;
+    const NBA& nba = ctx_.League();
     for (int t = 1; t <= nba.TeamCount && t < kTeamSlots; ++t)
         if (RatingBlended(nba, t)) clubs << Latin1(nba.TeamNames[t]);
     const bool shown = ShownSeason() == SeasonView::Current && !clubs.isEmpty();
@@ -154,15 +154,16 @@ void VStatsform::Form_Load() {
     CentreOnScreen(this);
     ctx_.seasonView = SeasonView::Current;
     Option1[0]->setChecked(true);
-    ShowLines(BuildRatingsView(ctx_.nba, RatingsOrder::Scoring, SeasonView::Current, RatingsRebuild::Load));
+    ShowLines(
+        BuildRatingsView(ctx_.League(), RatingsOrder::Scoring, SeasonView::Current, RatingsRebuild::Load));
     // A list that opens with the focus frames its first line as if it were picked; the focus
     // starts where a click in the list sends it.
     donebutton->setFocus();
 }
 
 void VStatsform::Option1_Click(int index) {
-    ShowLines(
-        BuildRatingsView(ctx_.nba, static_cast<RatingsOrder>(index), ShownSeason(), RatingsRebuild::Option));
+    ShowLines(BuildRatingsView(ctx_.League(), static_cast<RatingsOrder>(index), ShownSeason(),
+                               RatingsRebuild::Option));
 }
 
 void VStatsform::seasonbutton_Click() {
@@ -175,8 +176,8 @@ void VStatsform::seasonbutton_Click() {
     }
     ctx_.seasonView = ShownSeason();
     Option1[0]->setChecked(true);  // no click: the switch lists by the finer margin below
-    ShowLines(
-        BuildRatingsView(ctx_.nba, RatingsOrder::Scoring, ctx_.seasonView, RatingsRebuild::SeasonSwitch));
+    ShowLines(BuildRatingsView(ctx_.League(), RatingsOrder::Scoring, ctx_.seasonView,
+                               RatingsRebuild::SeasonSwitch));
 }
 
 void VStatsform::HScroll1_Change(int value) {

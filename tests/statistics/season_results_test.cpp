@@ -151,7 +151,7 @@ TEST_F(SuppliedSchedule, TheLastEveningGivesTheSuppliedStatistics) {
 
 bool HasScore(const std::string& line) { return ScorePosition(line) != std::string::npos; }
 
-TEST_F(SuppliedSchedule, ReplayShowsTheEveningOfADayAndEndsOnTheFilesOwnFigures) {
+TEST_F(SuppliedSchedule, ReplayShowsTheEveningOfADayInALeagueOfItsOwn) {
     const NBA before = nba;
     const std::string fileText = StatisticsText(nba);
     const auto games = ScheduledGames(nba);
@@ -171,40 +171,39 @@ TEST_F(SuppliedSchedule, ReplayShowsTheEveningOfADayAndEndsOnTheFilesOwnFigures)
     };
     // One replay jumps back and forth, as the calendar and the keys make it.
     SeasonReplay replay(nba);
+    const NBA& shown = replay.League();
     for (const auto& c : cases) {
         SCOPED_TRACE(LongDate(c.day));
         replay.ShowDay(c.day);
-        ASSERT_TRUE(replay.On());
         const auto totals = TotalsThrough(PlayedGames(games), c.day);
         for (int t = 1; t <= kLeagueTeams; ++t) {
-            EXPECT_EQ(std::make_tuple(nba.Wins[t], nba.Losses[t], nba.Ties[t]),
+            EXPECT_EQ(std::make_tuple(shown.Wins[t], shown.Losses[t], shown.Ties[t]),
                       std::make_tuple(totals[t].wins, totals[t].losses, 0));
-            EXPECT_EQ(nba.OffenseAve[t], NewspaperAverage(totals[t].pointsFor, totals[t].games));
+            EXPECT_EQ(shown.OffenseAve[t], NewspaperAverage(totals[t].pointsFor, totals[t].games));
         }
-        EXPECT_EQ(std::make_tuple(nba.UpdateMonth, nba.UpdateDay, nba.UpdateYear),
+        EXPECT_EQ(std::make_tuple(shown.UpdateMonth, shown.UpdateDay, shown.UpdateYear),
                   std::make_tuple(c.day.month, c.day.day, c.day.year));
-        EXPECT_EQ(nba.PrevWins, before.PrevWins);
-        EXPECT_EQ(nba.PrevDefenseAve, before.PrevDefenseAve);
-        EXPECT_EQ(nba.TeamReserve, before.TeamReserve);
+        EXPECT_EQ(shown.PrevWins, before.PrevWins);
+        EXPECT_EQ(shown.PrevDefenseAve, before.PrevDefenseAve);
+        EXPECT_EQ(shown.TeamReserve, before.TeamReserve);
         for (size_t i = 0; i < games.size(); ++i) {
             const ScheduledGame& g = games[i];
             const std::string& line =
-                g.firstHalf ? nba.FirstHalfSchedule[g.line] : nba.SecondHalfSchedule[g.line];
+                g.firstHalf ? shown.FirstHalfSchedule[g.line] : shown.SecondHalfSchedule[g.line];
             ASSERT_EQ(HasScore(line), g.date <= c.day) << line;
-            ASSERT_EQ(nba.schedule->games[i].played, g.date <= c.day) << line;
+            ASSERT_EQ(shown.schedule->games[i].played, g.date <= c.day) << line;
         }
         const int number = replay.DayNumber();
         EXPECT_EQ(replay.Caption(), number == 0
                                         ? std::string(c.caption)
                                         : c.caption + (number == 1 ? "" : std::to_string(number) + " of ") +
                                               std::to_string(days.size()));
+        // The user's league is never touched.
+        ASSERT_EQ(StatisticsText(nba), fileText);
+        ASSERT_EQ(nba.SecondHalfSchedule, before.SecondHalfSchedule);
+        ASSERT_EQ(nba.schedule, before.schedule);
     }
-    replay.End();
-    EXPECT_FALSE(replay.On());
-    EXPECT_EQ(StatisticsText(nba), fileText);
-    EXPECT_EQ(nba.SecondHalfSchedule, before.SecondHalfSchedule);
     EXPECT_EQ(nba.FirstHalfSchedule, before.FirstHalfSchedule);
-    EXPECT_FALSE(nba.statisticsOnFile);
 }
 
 TEST_F(SuppliedSchedule, ReplayStepsThroughEveryGameDayAndStopsAtBothEnds) {
@@ -228,23 +227,27 @@ TEST_F(SuppliedSchedule, ReplayStepsThroughEveryGameDayAndStopsAtBothEnds) {
               std::make_tuple(0, std::optional<Date>(days.back()), std::optional<Date>()));
 }
 
-// Nothing saves a replay's figures: a save while one is on writes the league the file held, and
-// a replay dropped without End (the program closing) still puts the figures back.
-TEST_F(SuppliedSchedule, SavingDuringAReplayWritesTheFilesFigures) {
+// Nothing saves a replay's figures: its league, or a copy of it, refuses every save and says why;
+// the user's league saves its own figures while a replay is on.
+TEST_F(SuppliedSchedule, AReplaysLeagueIsNeverSaved) {
     const std::string fileText = StatisticsText(nba);
     const testing::TempFolder folder;
     const std::string& dir = folder.path;
-    {
-        SeasonReplay replay(nba);
-        replay.ShowDay(Date{1999, 3, 1});
-        ASSERT_NE(StatisticsText(nba), fileText);
-        ASSERT_TRUE(SaveStatistics(dir, nba).ok);
-        EXPECT_EQ(*ReadWholeFile(JoinPath(dir, kStatisticsFile)), fileText);
-        NBA copy = nba;  // a copy taken during the replay saves the same
-        ASSERT_TRUE(SaveStatistics(dir, copy).ok);
-        EXPECT_EQ(*ReadWholeFile(JoinPath(dir, kStatisticsFile)), fileText);
+    SeasonReplay replay(nba);
+    replay.ShowDay(Date{1999, 3, 1});
+    NBA copy = replay.League();
+    for (NBA* evening : {&replay.League(), &copy}) {
+        const WriteResult saved = SaveStatistics(dir, *evening);
+        EXPECT_FALSE(saved.ok);
+        EXPECT_NE(saved.error.find("season replay"), std::string::npos) << saved.error;
+        EXPECT_FALSE(SaveSettings(*evening).ok);
     }
-    EXPECT_EQ(StatisticsText(nba), fileText);
+    EXPECT_FALSE(ReadWholeFile(JoinPath(dir, kStatisticsFile)));
+    ASSERT_TRUE(SaveStatistics(dir, nba).ok);
+    EXPECT_EQ(*ReadWholeFile(JoinPath(dir, kStatisticsFile)), fileText);
+    // The companion's --as-of keeps the league it was given savable.
+    ShowLeagueAsOf(nba, Date{1999, 3, 1});
+    EXPECT_TRUE(SaveStatistics(dir, nba).ok);
 }
 
 // A schedule view on show follows a step: its items become what the same view built on the new day
@@ -267,15 +270,11 @@ TEST_F(SuppliedSchedule, ScheduleItemsFollowTheShownDay) {
         for (const auto& [from, to] : steps) {
             SeasonReplay replay(nba);
             replay.ShowDay(from);
-            const ScheduleList built = views[v](nba);
+            const ScheduleList built = views[v](replay.League());
             std::vector<std::string> items = built.lines;
-            if (to) {
-                replay.ShowDay(*to);
-            } else {
-                replay.End();
-            }
-            replay.RefreshScheduleItems(items, built.games);
-            EXPECT_EQ(items, views[v](nba).lines)
+            if (to) replay.ShowDay(*to);
+            RefreshScheduleItems(to ? replay.League() : nba, items, built.games);
+            EXPECT_EQ(items, views[v](to ? replay.League() : nba).lines)
                 << "view " << v << " to " << (to ? LongDate(*to) : "the end");
         }
         EXPECT_EQ(views[v](nba).lines, fileView(v).lines);

@@ -137,7 +137,7 @@ Form2::Form2(NBA& nba, Dialogs& dialogs, Clock& clock, Timers& timers, PrinterPr
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
         if (!session.allowsInteraction()) {
             // No question may be asked now: the settings are kept, typed figures stay unrecorded.
-            SaveSettings(ctx_.nba);
+            SaveSettings(ctx_.ownLeague);
             return;
         }
         if (!LeaveProgram()) session.cancel();
@@ -157,10 +157,10 @@ LoadReport Form2::Form_Load(const std::string& settingsPath) {
         CentreOnScreen(this);
     }
     KeepOnScreen(this);
-    LoadReport report = LoadLeague(ctx_.dataDir, settingsPath, ctx_.nba);
+    LoadReport report = LoadLeague(ctx_.dataDir, settingsPath, ctx_.ownLeague);
     if (report.NeedsLoadingMessage())
         ctx_.dialogs.Show(LoadingMessage(report), kLoadingMessageTitle, Buttons::Ok, Icon::Exclamation);
-    else if (const std::string unknown = UnknownGamesMessage(*ctx_.nba.schedule); !unknown.empty())
+    else if (const std::string unknown = UnknownGamesMessage(*ctx_.ownLeague.schedule); !unknown.empty())
         ctx_.dialogs.Show(unknown, kLoadingMessageTitle, Buttons::Ok, Icon::Exclamation);
     return report;
 }
@@ -752,7 +752,7 @@ bool Form2::LeaveProgram() {
     // and the user may still choose to stay.
     if (!LeaveSubWindows()) return false;
     // A read-only run told the user so when it opened; leaving is no attempt to save.
-    if (ctx_.nba.readOnly.empty()) SaveSettingsAndTell(ctx_);
+    if (ctx_.ownLeague.readOnly.empty()) SaveSettingsAndTell(ctx_);
     RememberPlace(this);
     return true;
 }
@@ -799,17 +799,17 @@ void Form2::ListSchedule(ScheduleList list) {
 
 void Form2::fhalfschmenu_Click() {
     ShowScheduleList();
-    ListSchedule(FirstHalfLines(ctx_.nba));
+    ListSchedule(FirstHalfLines(ctx_.League()));
 }
 
 void Form2::Sechalfmenu_Click() {
     ShowScheduleList();
-    ListSchedule(SecondHalfLines(ctx_.nba));
+    ListSchedule(SecondHalfLines(ctx_.League()));
 }
 
 void Form2::Monthlyschedulemenu_Click(int index) {
     ShowScheduleList();
-    ListSchedule(MonthLines(ctx_.nba, index));
+    ListSchedule(MonthLines(ctx_.League(), index));
 }
 
 void Form2::OpenTeamPanel() {
@@ -818,7 +818,7 @@ void Form2::OpenTeamPanel() {
     Combo1->clear();
     Combo1->setMaxVisibleItems(std::max(4, Twips(2595) / std::max(1, Combo1->fontMetrics().height() + 4)));
     QStringList items;
-    for (const auto& item : TeamComboItems(ctx_.nba)) items << Latin1(item);
+    for (const auto& item : TeamComboItems(ctx_.League())) items << Latin1(item);
     Combo1->addItems(items);
     teamPanel->show();
     teamPanel->raise();
@@ -853,7 +853,7 @@ void Form2::teamschedulemenu_Click() {
     List1->clear();
     CloseTeamPanel();
     SchInfobutton->hide();
-    ctx_.nba.SelectedTeam = 0;
+    ctx_.ownLeague.SelectedTeam = 0;
     OpenTeamPanel();
     Combo1->setEditText(QString::fromLatin1(kSelectTeamPrompt));
     Combo1->lineEdit()->selectAll();
@@ -872,14 +872,14 @@ void Form2::TeamSelButton_Click() {
     CloseTeamPanel();
     if (schtype[1]->isChecked()) teamScheduleMode_ = TeamScheduleMode::Home;
     if (schtype[2]->isChecked()) teamScheduleMode_ = TeamScheduleMode::Road;
-    ctx_.nba.SelectedTeam = static_cast<int16_t>(TeamFromComboText(ctx_.nba, text));
-    if (ctx_.nba.SelectedTeam == 0) {
+    ctx_.ownLeague.SelectedTeam = static_cast<int16_t>(TeamFromComboText(ctx_.League(), text));
+    if (ctx_.ownLeague.SelectedTeam == 0) {
         LeaveEmptyList();
         return;
     }
     StartWait();
     ShowScheduleList();
-    ListSchedule(TeamScheduleLines(ctx_.nba, ctx_.nba.SelectedTeam, teamScheduleMode_));
+    ListSchedule(TeamScheduleLines(ctx_.League(), ctx_.ownLeague.SelectedTeam, teamScheduleMode_));
 }
 
 void Form2::TeamSelectCancel_Click() {
@@ -929,7 +929,7 @@ void Form2::standingsmenu_Click() {
         w->show();
     }
     StartWait();
-    AddLines(List2, BuildStandings(ctx_.nba, ctx_.seasonView));
+    AddLines(List2, BuildStandings(ctx_.League(), ctx_.seasonView));
 }
 
 void Form2::StandPrintButton_Click() {

@@ -119,7 +119,7 @@ void ReplayCommands::Retitle(QWidget* window) {
 void ReplayCommands::replaydaymenu_Click() {
     AppContext& ctx = form_.Context();
     // The chooser offers the days of the file's schedule, also while a replay hides later scores.
-    std::vector<Date> days = replay_ ? replay_->Days() : GameDays(ScheduledGames(ctx.nba));
+    std::vector<Date> days = replay_ ? replay_->Days() : GameDays(ScheduledGames(ctx.ownLeague));
     if (days.empty()) {
         ctx.dialogs.Show("The schedule holds no games to replay.", kTitle, Buttons::Ok, Icon::Exclamation);
         return;
@@ -128,10 +128,12 @@ void ReplayCommands::replaydaymenu_Click() {
 }
 
 void ReplayCommands::ShowDay(const Date& day) {
-    if (!replay_) replay_ = std::make_unique<SeasonReplay>(form_.Context().nba);
+    AppContext& ctx = form_.Context();
+    if (!replay_) replay_ = std::make_unique<SeasonReplay>(ctx.ownLeague);
     replay_->ShowDay(day);
     lastShown_ = day;
-    form_.Context().replayDay = day;
+    ctx.replayDay = day;
+    ctx.replayLeague = &replay_->League();
     ShowState();
     RefreshMainLists();
     form_.Context().dayFollowers.DayChanged();
@@ -158,12 +160,13 @@ void ReplayCommands::replaynextmenu_Click() { Step(Replaying() ? replay_->NextDa
 
 void ReplayCommands::replayendmenu_Click() {
     if (!replay_) return;
-    replay_->End();
-    form_.Context().replayDay.reset();
+    AppContext& ctx = form_.Context();
+    ctx.replayDay.reset();
+    ctx.replayLeague = nullptr;
+    replay_.reset();
     ShowState();
     RefreshMainLists();  // the schedule on show gets its scores back
-    replay_.reset();
-    form_.Context().dayFollowers.DayChanged();
+    ctx.dayFollowers.DayChanged();
 }
 
 bool ReplayCommands::ConfirmEndBefore(const char* command) {
@@ -203,11 +206,11 @@ void ReplayCommands::ShowState() {
 void ReplayCommands::RefreshMainLists() {
     if (Showing(form_.List2)) {
         form_.List2->clear();
-        AddLines(form_.List2, BuildStandings(form_.Context().nba, form_.Context().seasonView));
+        AddLines(form_.List2, BuildStandings(form_.Context().League(), form_.Context().seasonView));
     }
     if (Showing(form_.List1) && form_.List1->count() > 0) {
         std::vector<std::string> items = form_.shownSchedule_.lines;
-        if (replay_) replay_->RefreshScheduleItems(items, form_.shownSchedule_.games);
+        RefreshScheduleItems(form_.Context().League(), items, form_.shownSchedule_.games);
         for (int i = 0; i < form_.List1->count() && i < static_cast<int>(items.size()); ++i) {
             const QString text = Latin1(items[static_cast<size_t>(i)]);
             if (form_.List1->item(i)->text() != text) form_.List1->item(i)->setText(text);

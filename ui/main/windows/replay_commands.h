@@ -34,17 +34,17 @@ class ReplayCommands : public QObject {
     QAction *replaydaymenu, *replayprevmenu, *replaynextmenu, *replayendmenu;
     QLabel* ReplayLabel;  // on the tool bar panel while a replay is on
 
-    bool Replaying() const { return replay_ && replay_->On(); }
+    bool Replaying() const { return replay_ != nullptr; }
     const SeasonReplay* Replay() const { return replay_.get(); }
 
     // Opens the day chooser; a message instead when the schedule holds no games.
     void replaydaymenu_Click();
-    // Every window shows the league as it stood after the games of `day`; the main window's list
-    // follows at once.
+    // Every window shows the league as it stood after the games of `day`, a league of the replay's
+    // own; the main window's list follows at once.
     void ShowDay(const Date& day);
     void replayprevmenu_Click();
     void replaynextmenu_Click();
-    // The file's statistics and schedule lines come back exactly.
+    // The windows show the user's own league again; the replayed one is dropped.
     void replayendmenu_Click();
     // Ctrl+Left (-1) or Ctrl+Right (+1) in any window: true when a replay took the key.
     bool StepDays(int days);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -21,6 +22,7 @@
 #include "predictions/windows/predrecordform.h"
 #include "reference/rosters.h"
 #include "reference/windows/indvstats.h"
+#include "reference/windows/namesform.h"
 #include "statistics/season_replay.h"
 #include "statistics/standings.h"
 #include "statistics/windows/statform.h"
@@ -147,6 +149,9 @@ class ReplayTest : public QObject {
         const auto last = ForecastOn(main, Date{1999, 5, 5});
         TAVIX_CHECKED();
         QVERIFY(first != last);
+        // The evenings are the replay's own league: the user's never held them.
+        QCOMPARE(QByteArray::fromStdString(StatisticsText(main.Context().ownLeague)), fileBefore_);
+        QVERIFY(&main.Context().League() != &main.Context().ownLeague);
 
         // Update Statistics waits for the replay to end; Cancel keeps both as they are.
         program_->dialogs.answers = {Answer::Cancel};
@@ -168,7 +173,7 @@ class ReplayTest : public QObject {
         NBA file;
         LoadLeague(dir_.path().toStdString(), "/nonexistent/TVX.ini", file);
         QCOMPARE(Items(main.List1), Lines(MonthLines(file, 4).lines));
-        QCOMPARE(StatisticsText(main.Context().nba), StatisticsText(file));
+        QCOMPARE(StatisticsText(main.Context().ownLeague), StatisticsText(file));
         QCOMPARE(FileBytes(dir_.filePath(kStatisticsFile)), fileBefore_);
     }
 
@@ -193,6 +198,29 @@ class ReplayTest : public QObject {
         QCOMPARE(saved.OffenseAve, file.OffenseAve);
     }
 
+    // Names edited during a replay are the user's: saved, and shown by the replay at once; the
+    // evening's figures and the statistics file stay as they were.
+    void namesEditedDuringAReplayAreSavedAndShown() {
+        Form2& main = *program_->main;
+        main.Replay().ShowDay(Date{1999, 3, 10});
+        const std::string evening = StatisticsText(main.Context().League());
+        TAVIX_STEP(main.Namesmenu->trigger());
+        auto* names = OpenWindow<Namesform>(main);
+        QVERIFY(names);
+        names->Text1[22]->setText("Memphis");
+        program_->dialogs.answers = {Answer::Yes};
+        TAVIX_STEP(names->savebutton_Click());
+        names->close();
+        QVERIFY(main.Replay().Replaying());
+        for (const NBA* league : {&main.Context().League(), &main.Context().ownLeague})
+            QCOMPARE(FullName(*league, 22), std::string("Memphis Grizzlies"));
+        QCOMPARE(StatisticsText(main.Context().League()), evening);
+        NBA file;
+        LoadLeague(dir_.path().toStdString(), "/nonexistent/TVX.ini", file);
+        QCOMPARE(FullName(file, 22), std::string("Memphis Grizzlies"));
+        QCOMPARE(FileBytes(dir_.filePath(kStatisticsFile)), fileBefore_);
+    }
+
   private:
     NBA AsOf(const QDate& day) {
         NBA nba;
@@ -215,7 +243,7 @@ class ReplayTest : public QObject {
             QTest::qFail("no forecast window", __FILE__, __LINE__);
             return {};
         }
-        auto lines = ForecastLines(main.Context().nba, window->Forecast());
+        auto lines = ForecastLines(main.Context().League(), window->Forecast());
         NBA expected = AsOf(QDate(day.year, day.month, day.day));
         if (lines != ForecastLines(expected, ForecastPlayoffs(expected, SeasonView::Current)))
             QTest::qFail("the forecast differs from the day's rule", __FILE__, __LINE__);
