@@ -29,24 +29,33 @@ start_tavix
 # The newest visible window whose title holds $1.
 titled_like() { xdotool search --onlyvisible --name "$1" 2> /dev/null | tail -n 1; }
 active_is() { [ "$(xdotool getactivewindow 2> /dev/null)" = "$1" ]; }
-# Opens a menu by its access key and an item by its own; waits for a window titled like $3.
+# Opens a menu by its access key and an item by its own; waits for a window titled like $3 to take
+# the keyboard. Keys typed into one window arrive in order; only a new window is waited for.
 open_by_menu() {
     xdotool windowactivate --sync "$MAIN" 2> /dev/null || true
+    MAPPED=$(popups)
     xdotool key "alt+$1"
-    sleep 0.4
+    wait_for 10 sh -c "[ \$(xdotool search --onlyvisible --class . 2> /dev/null | wc -l) -gt $MAPPED ]" ||
+        fail "the menu of alt+$1 did not open"
     xdotool key "$2"
     wait_for 10 sh -c "xdotool search --onlyvisible --name '$3' | grep -q ." || fail "$3 did not open"
     OPENED=$(titled_like "$3")
     wait_for 10 active_is "$OPENED" || fail "$3 did not take the keyboard"
-    sleep 0.3
 }
-# Answers the message box over the window with Enter (its default button).
+# The active window, when it is a message box over window $1.
+box_over() {
+    box=$(xdotool getactivewindow 2> /dev/null) && [ "$box" != "$1" ] &&
+        [ "$(transient_for "$box")" = "$(hex "$1")" ] && echo "$box"
+}
+# Answers the message box that comes up over the window just opened with Enter (its default
+# button), and waits until it is gone.
 answer_box() {
-    wait_for 10 sh -c "[ \$(xdotool search --onlyvisible --class . | wc -l) -gt $1 ]" || fail "$2: no message"
-    sleep 0.3
-    shot "$3"
+    wait_for 10 box_over "$OPENED" || fail "$1: no message"
+    BOX=$(box_over "$OPENED")
+    shot "$2"
     xdotool key Return
-    sleep 0.5
+    wait_for 10 sh -c "! xdotool search --onlyvisible --class . 2> /dev/null | grep -qx $BOX" ||
+        fail "$1: Enter left the message up"
 }
 closed() { ! xdotool search --onlyvisible --name "$1" 2> /dev/null | grep -q .; }
 back_to_main() {
@@ -57,17 +66,14 @@ back_to_main() {
 # 1. A prediction chosen, made and printed by keyboard.
 open_by_menu t p "Predictions"
 xdotool key space Tab space Return
-sleep 0.5
 shot 1-predicted
-BEFORE=$(popups)
 xdotool key ctrl+p
-answer_box "$BEFORE" "Ctrl+P" 1-print-asked
-wait_for 20 sh -c "find '$WORK/printouts' -name '*.pdf' | grep -q ." || fail "Ctrl+P printed nothing"
-sleep 1
+answer_box "Ctrl+P" 1-print-asked
+# Without a printer the printout becomes a PDF file, and a note says where once it is written.
+answer_box "the printout" 1-printed
 PDF=$(find "$WORK/printouts" -name '*.pdf' | head -n 1)
+[ -n "$PDF" ] || fail "Ctrl+P printed nothing"
 pdftotext -layout "$PDF" - | grep -Eq 'Heat +by' || fail "the printout holds no prediction: $(pdftotext "$PDF" - | head)"
-xdotool key Return 2> /dev/null || true  # the note saying where the PDF went, if any
-sleep 0.3
 back_to_main "Predictions"
 echo "journey: two teams chosen, predicted and printed by keyboard ($(basename "$PDF"))"
 
@@ -83,9 +89,8 @@ xdotool key Tab ctrl+a
 xdotool type 30
 xdotool key Tab Tab Tab Tab Tab space
 shot 2-statistics-typed
-BEFORE=$(popups)
 xdotool key ctrl+s
-answer_box "$BEFORE" "Ctrl+S" 2-recorded
+answer_box "Ctrl+S" 2-recorded
 [ "$(boston)" = "20 0 30 " ] || fail "the figures typed are not in the file: $(boston)"
 MONTH=$(date +%-m) DAY=$(date +%-d) YEAR=$(date +%Y)
 DATE_AFTER=$(dated)
@@ -100,9 +105,8 @@ for _ in $(seq 42); do xdotool key Tab; done
 xdotool key ctrl+a
 xdotool type Memphis
 shot 3-renamed
-BEFORE=$(popups)
 xdotool key Escape
-answer_box "$BEFORE" "Esc in the names editor" 3-asked
+answer_box "Esc in the names editor" 3-asked
 wait_for 10 closed "Names" || fail "saving did not close the names editor"
 grep -q '"Memphis"' "$WORK/data/TavixNM.dat" || fail "the new name is not in TavixNM.dat"
 GAMES=$("$LISTS" --data "$WORK/data" --format csv schedule second | grep -c 'Memphis')
@@ -111,10 +115,9 @@ echo "journey: Vancouver renamed Memphis by keyboard; its 50 games follow the ne
 
 # 4. A web address copied by keyboard.
 open_by_menu r w "Web Sites"
-xdotool key Tab
-sleep 0.2
-xdotool key ctrl+c
-sleep 0.3
+xdotool key Tab ctrl+c
+copied() { xclip -o -selection clipboard 2> /dev/null | grep -q .; }
+wait_for 10 copied || fail "Ctrl+C on an address copied nothing"
 COPIED=$(xclip -o -selection clipboard 2> /dev/null || true)
 shot 4-address-copied
 case "$COPIED" in
@@ -131,7 +134,7 @@ wait_for 10 closed "^Season Replay" || fail "Enter did not start the replay"
 xdotool windowactivate --sync "$MAIN" 2> /dev/null || true
 TITLE1=$(xdotool getwindowname "$MAIN")
 xdotool key ctrl+Right
-sleep 0.5
+wait_for 10 sh -c "[ \"\$(xdotool getwindowname $MAIN)\" != \"$TITLE1\" ]" || fail "Ctrl+Right did not step the replay"
 TITLE2=$(xdotool getwindowname "$MAIN")
 shot 5-replay-stepped
 case "$TITLE1" in *"Replay: "*) ;; *) fail "the main window's title does not name the replayed day: $TITLE1" ;; esac

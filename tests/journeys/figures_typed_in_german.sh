@@ -32,12 +32,14 @@ boston() { sed -n '19,23p' "$WORK/data/TavixSE.dat" | tr -d '\r' | tr '\n' ' '; 
 
 # 1. Statistics > Update Statistics; the first club's figures typed, the averages with a comma.
 xdotool windowactivate --sync "$MAIN"
+MAPPED=$(popups)
 xdotool key alt+t
-sleep 0.3
+wait_for 10 sh -c "[ \$(xdotool search --onlyvisible --class . 2> /dev/null | wc -l) -gt $MAPPED ]" ||
+    fail "the Statistics menu did not open"
 xdotool key u
 wait_for 10 has_window "NBA Team Statistics - Tavix" || fail "the statistics window did not open"
 STATS=$(window_titled "NBA Team Statistics - Tavix")
-sleep 0.3
+wait_for 10 sh -c "[ \"\$(xdotool getactivewindow)\" = $STATS ]" || fail "the statistics window did not take the keyboard"
 xdotool type 20
 xdotool key Tab
 xdotool type 30
@@ -68,7 +70,6 @@ echo "journey: figures typed with a decimal comma were recorded as 94.5 and 88.3
 # Back from the defensive average to the wins field, which selects its figure on the way in.
 xdotool windowactivate --sync "$STATS"
 xdotool key shift+Tab shift+Tab shift+Tab
-sleep 0.2
 xdotool type 1,5
 record
 wait_for 10 has_window Tavix "$SPLASH" "$MAIN" || fail "a count of 1,5 was taken without a word"
@@ -76,13 +77,13 @@ REFUSED=$(window_titled Tavix "$SPLASH" "$MAIN")
 shot 3-refused
 xdotool windowactivate --sync "$REFUSED"
 xdotool key Return
+wait_for 10 sh -c "! xdotool search --onlyvisible --name '^Tavix\$' | grep -qx $REFUSED" || fail "the refusal stayed"
 [ "$(boston)" = "20 0 30 94.5 88.3 " ] || fail "the refused count reached the file: $(boston)"
 echo "journey: a count of 1,5 was refused and the file kept its figures"
 
 # 3. Back to the recorded figure, and Ctrl+Q ends the program with nothing to ask.
 # The refusal left the focus in the wins field.
 xdotool windowactivate --sync "$STATS"
-sleep 0.2
 xdotool key ctrl+a
 xdotool type 20
 xdotool key ctrl+q
