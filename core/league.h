@@ -69,9 +69,6 @@ struct NBA {
     std::string readOnly;
     int16_t SelectedTeam = 0;
 
-    // Derived by ComputeRatings; never saved.
-    std::array<float, kTeamSlots> WinPct{}, SeasonOffense{}, SeasonDefense{}, PointDiff{};
-
     // While a season replay shows the league as it stood on a past day, the league as the statistics
     // file holds it. Saving the statistics writes these figures, so a replay's never reach the file.
     std::shared_ptr<const NBA> statisticsOnFile;
