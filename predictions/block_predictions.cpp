@@ -53,7 +53,8 @@ std::vector<std::string> BuildBlockPredictionList(const NBA& nba, SeasonView vie
             list.push_back(blockLines[g].text);
             continue;
         }
-        list.push_back(FormatPredictionLine(nba, ratings, game.road, game.home, false, TotalPrecision::Double));
+        list.push_back(
+            FormatPredictionLine(nba, ratings, game.road, game.home, false, TotalPrecision::Double));
         ++predictions;
     }
     list.push_back(" ");

@@ -21,7 +21,8 @@ double CurrentTotal(const NBA& nba, int road, int home, TotalPrecision precision
 
 }  // namespace
 
-Prediction PredictGame(const NBA& nba, const Ratings& ratings, int road, int home, bool neutral, TotalPrecision precision) {
+Prediction PredictGame(const NBA& nba, const Ratings& ratings, int road, int home, bool neutral,
+                       TotalPrecision precision) {
     Prediction result;
     float dr = ratings.PointDiff[road];
     float dh = ratings.PointDiff[home];
@@ -58,7 +59,8 @@ Prediction PredictGame(const NBA& nba, const Ratings& ratings, int road, int hom
 
 std::string FormatPredictionLine(const NBA& nba, const Ratings& ratings, int road, int home, bool neutral,
                                  TotalPrecision precision) {
-    return FormatPredictionLine(nba, road, home, neutral, PredictGame(nba, ratings, road, home, neutral, precision));
+    return FormatPredictionLine(nba, road, home, neutral,
+                                PredictGame(nba, ratings, road, home, neutral, precision));
 }
 
 std::string FormatPredictionLine(const NBA& nba, int road, int home, bool neutral, const Prediction& p) {

@@ -29,7 +29,8 @@ struct Prediction {
 };
 
 // The pick, margin and total without the text.
-Prediction PredictGame(const NBA& nba, const Ratings& ratings, int road, int home, bool neutral, TotalPrecision precision);
+Prediction PredictGame(const NBA& nba, const Ratings& ratings, int road, int home, bool neutral,
+                       TotalPrecision precision);
 
 // One prediction line: road team, " at " (" vs " at a neutral site) and home team, the favoured
 // nickname and margin (or "--  Pick"), and the over/under total; columns 1, 54, 68 and 79 with

@@ -15,7 +15,7 @@ inline bool RatingBlended(const NBA& nba, int team) {
     return nba.Wins[team] + nba.Losses[team] <= EarlySeasonGames;
 }
 
-// Derived from a league's figures and never saved; slots above TeamCount stay 0.
+// Derived from a league's figures and never saved; slot 0 and the slots above TeamCount stay 0.
 struct Ratings {
     std::array<float, kTeamSlots> WinPct{}, SeasonOffense{}, SeasonDefense{}, PointDiff{};
 };

@@ -36,7 +36,8 @@ std::vector<std::string> BuildStandings(const NBA& nba, SeasonView view);
 
 // One club's line: name, wins, losses, percentage, games behind `leader` and scoring margin.
 // Reads Wins, Losses and CityNames of `team` from the league, WinPct and PointDiff from `ratings`.
-std::string FormatStandingsLine(const NBA& nba, const Ratings& ratings, int team, const DivisionLeader& leader);
+std::string FormatStandingsLine(const NBA& nba, const Ratings& ratings, int team,
+                                const DivisionLeader& leader);
 
 // Games behind the leader: whole or half games, negative for a better record than the leader's.
 float GamesBehind(int wins, int losses, const DivisionLeader& leader);

@@ -109,8 +109,9 @@ RecordTable BlockRecords(const NBA& nba, const std::vector<BlockLine>& blockLine
     for (size_t g = 0; g < blockLines.size(); ++g) {
         const BlockGame game = RecognizeBlockGame(*model, blockLines[g]);
         if (!game.Recognised()) continue;
-        auto record = PredictionFields(nba, game.road, game.home,
-                                       PredictGame(nba, ratings, game.road, game.home, false, TotalPrecision::Double));
+        auto record =
+            PredictionFields(nba, game.road, game.home,
+                             PredictGame(nba, ratings, game.road, game.home, false, TotalPrecision::Double));
         record.insert(record.begin(), IsoDate(model->games[static_cast<size_t>(blockLines[g].game)].date));
         table.records.push_back(record);
     }

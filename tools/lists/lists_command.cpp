@@ -189,7 +189,8 @@ Listing Predict(const NBA& nba, Arguments& a, Date& today) {
         throw UsageError{"a team cannot play itself: road and home team are both " + std::to_string(road)};
     bool neutral = a.TakeIf("--neutral");
     Listing l;
-    std::string line = FormatPredictionLine(nba, ComputeRatings(nba, SeasonView::Current), road, home, neutral, TotalPrecision::Single);
+    std::string line = FormatPredictionLine(nba, ComputeRatings(nba, SeasonView::Current), road, home,
+                                            neutral, TotalPrecision::Single);
     l.lines = {line};
     // The window prints its whole list: the heading, the rule and the prediction under its blank line.
     PrintScheme scheme = SinglePredictionsPrintScheme(today);
