@@ -68,11 +68,11 @@ BENCHMARK(BM_BlockPredictWholeSeasonInChunks)->Unit(benchmark::kMicrosecond);
 
 // One prediction line, ratings already computed.
 void BM_FormatPredictionLine(benchmark::State& state) {
-    NBA nba = SuppliedLeague();
-    ComputeRatings(nba, SeasonView::Current);
+    const NBA& nba = SuppliedLeague();
+    const Ratings ratings = ComputeRatings(nba, SeasonView::Current);
     int road = 1, home = 2;
     for (auto _ : state) {
-        std::string line = FormatPredictionLine(nba, road, home, false, TotalPrecision::Single);
+        std::string line = FormatPredictionLine(nba, ratings, road, home, false, TotalPrecision::Single);
         benchmark::DoNotOptimize(line.data());
         road = road % 29 + 1;
         home = home % 29 + 1;
@@ -81,10 +81,10 @@ void BM_FormatPredictionLine(benchmark::State& state) {
 BENCHMARK(BM_FormatPredictionLine);
 
 void BM_ComputeRatings(benchmark::State& state) {
-    NBA nba = SuppliedLeague();
+    const NBA& nba = SuppliedLeague();
     for (auto _ : state) {
-        ComputeRatings(nba, SeasonView::Current);
-        benchmark::DoNotOptimize(nba.PointDiff.data());
+        const Ratings ratings = ComputeRatings(nba, SeasonView::Current);
+        benchmark::DoNotOptimize(ratings.PointDiff.data());
     }
 }
 BENCHMARK(BM_ComputeRatings);

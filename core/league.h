@@ -68,9 +68,6 @@ struct NBA {
     // the message of every save it refuses.
     std::string readOnly;
     int16_t SelectedTeam = 0;
-
-    // Derived by ComputeRatings; never saved.
-    std::array<float, kTeamSlots> WinPct{}, SeasonOffense{}, SeasonDefense{}, PointDiff{};
 };
 
 // "City Nickname", as the combined displays show a team.

@@ -13,8 +13,8 @@ bool Valid(int team) { return team >= 1 && team <= kLeagueTeams; }
 
 // `league` holds the records and averages that stand; `played` says which games are over.
 template <typename Played>
-SeasonStanding Standing(NBA league, const std::vector<SeasonGame>& games, Played played) {
-    ComputeRatings(league, SeasonView::Current);
+SeasonStanding Standing(const NBA& league, const std::vector<SeasonGame>& games, Played played) {
+    const Ratings ratings = ComputeRatings(league, SeasonView::Current);
     SeasonStanding s;
     for (size_t t = 1; t <= kLeagueTeams; ++t) {
         s.wins[t] = league.Wins[t];
@@ -28,14 +28,14 @@ SeasonStanding Standing(NBA league, const std::vector<SeasonGame>& games, Played
                                        [static_cast<size_t>(roadWon ? g.home : g.road)];
             if (won < UINT8_MAX) ++won;
         } else {
-            s.toPlay.push_back({g.road, g.home, HomeWinChance(league, g.road, g.home, false)});
+            s.toPlay.push_back({g.road, g.home, HomeWinChance(league, ratings, g.road, g.home, false)});
         }
     }
     for (int home = 1; home <= kLeagueTeams; ++home)
         for (int road = 1; road <= kLeagueTeams; ++road)
             if (home != road)
                 s.playoffHomeChance[static_cast<size_t>(home)][static_cast<size_t>(road)] =
-                    HomeWinChance(league, road, home, false);
+                    HomeWinChance(league, ratings, road, home, false);
     return s;
 }
 
@@ -66,7 +66,7 @@ SeasonStanding StandingOnMorning(const NBA& nba, const std::vector<SeasonGame>& 
         if (g.played && g.date < day) results.push_back({g.date, g.road, g.home, g.roadPoints, g.homePoints});
     NBA morning = nba;
     SetCurrentSeason(morning, TotalsOfAll(results));
-    return Standing(std::move(morning), games, [&](const SeasonGame& g) { return g.played && g.date < day; });
+    return Standing(morning, games, [&](const SeasonGame& g) { return g.played && g.date < day; });
 }
 
 }  // namespace tavix

@@ -81,9 +81,8 @@ PlayoffForecast SelectPlayoffTeams(const std::array<float, kTeamSlots>& pointDif
     return f;
 }
 
-PlayoffForecast ForecastPlayoffs(NBA& nba, SeasonView view) {
-    ComputeRatings(nba, view);
-    return SelectPlayoffTeams(nba.PointDiff, nba.TeamCount);
+PlayoffForecast ForecastPlayoffs(const NBA& nba, SeasonView view) {
+    return SelectPlayoffTeams(ComputeRatings(nba, view).PointDiff, nba.TeamCount);
 }
 
 std::string BoxText(const NBA& nba, int team) {

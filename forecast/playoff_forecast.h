@@ -37,8 +37,8 @@ struct PlayoffForecast {
 // Runs the selection on the strength ratings of teams 1..teamCount (slots above 29 hold no team).
 PlayoffForecast SelectPlayoffTeams(const std::array<float, kTeamSlots>& pointDiff, int teamCount);
 
-// Recomputes the ratings for the season the ratings window shows, then selects.
-PlayoffForecast ForecastPlayoffs(NBA& nba, SeasonView view);
+// Computes the ratings for the season the ratings window shows, then selects.
+PlayoffForecast ForecastPlayoffs(const NBA& nba, SeasonView view);
 
 // A box's text: the city on the second line ("\r\n" + city), or nothing for an empty box.
 std::string BoxText(const NBA& nba, int team);

@@ -42,7 +42,7 @@ struct AppContext {
     HelpLauncher& help;
     WindowHost& host;
     std::string dataDir;  // the folder the data files are read from and saved to
-    // The ratings window's season switch; every ComputeRatings caller passes it.
+    // The ratings window's season switch; every ComputeRatings caller in a window passes it.
     SeasonView seasonView = SeasonView::Current;
     // The evening a season replay shows, and the league as it stood then (owned by the replay);
     // nothing outside a replay.
@@ -51,7 +51,7 @@ struct AppContext {
     DayFollowers dayFollowers{};
 
     // The league the windows show: the replayed evening's while a replay is on, else the user's.
-    NBA& League() { return replayLeague ? *replayLeague : ownLeague; }
+    // Windows only read it; what changes a league changes ownLeague.
     const NBA& League() const { return replayLeague ? *replayLeague : ownLeague; }
 };
 

@@ -37,7 +37,7 @@ const std::vector<std::string>& NoGamesSelectedMessage() {
     return message;
 }
 
-std::vector<std::string> BuildBlockPredictionList(NBA& nba, SeasonView view,
+std::vector<std::string> BuildBlockPredictionList(const NBA& nba, SeasonView view,
                                                   const std::vector<BlockLine>& blockLines,
                                                   const Date& today) {
     const size_t count = std::min(blockLines.size(), static_cast<size_t>(kBlockLineLimit));
@@ -46,14 +46,15 @@ std::vector<std::string> BuildBlockPredictionList(NBA& nba, SeasonView view,
     list.push_back(" ");
     int predictions = 0;
     const auto model = ScheduleOf(nba);
+    const Ratings ratings = ComputeRatings(nba, view);
     for (size_t g = 0; g < count; ++g) {
         const BlockGame game = RecognizeBlockGame(*model, blockLines[g]);
         if (!game.Recognised()) {
             list.push_back(blockLines[g].text);
             continue;
         }
-        ComputeRatings(nba, view);
-        list.push_back(FormatPredictionLine(nba, game.road, game.home, false, TotalPrecision::Double));
+        list.push_back(
+            FormatPredictionLine(nba, ratings, game.road, game.home, false, TotalPrecision::Double));
         ++predictions;
     }
     list.push_back(" ");

@@ -32,10 +32,9 @@ struct BlockGame {
 BlockGame RecognizeBlockGame(const ScheduleModel& model, const BlockLine& line);
 
 // The block window's list: a blank line, each line unchanged or, when it holds a game, its
-// prediction (ratings recomputed for each), a blank line, and "Predictions made "
-// with the date, or the "No games were selected" message when nothing was predicted.
-// At most the first 300 lines are used.
-std::vector<std::string> BuildBlockPredictionList(NBA& nba, SeasonView view,
+// prediction, a blank line, and "Predictions made " with the date, or the "No games were
+// selected" message when nothing was predicted. At most the first 300 lines are used.
+std::vector<std::string> BuildBlockPredictionList(const NBA& nba, SeasonView view,
                                                   const std::vector<BlockLine>& blockLines,
                                                   const Date& today);
 

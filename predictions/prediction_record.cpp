@@ -33,11 +33,12 @@ int ShownTotal(double total) {
     return static_cast<int>(std::clamp<long>(WholeNumber(shown), INT_MIN, INT_MAX));
 }
 
-RecordedGame Judge(const NBA& morning, const LeagueTotals& totals, const ScheduledGame& g) {
+RecordedGame Judge(const NBA& morning, const Ratings& ratings, const LeagueTotals& totals,
+                   const ScheduledGame& g) {
     RecordedGame r;
     r.game = g;
     r.month = g.month;
-    r.prediction = PredictGame(morning, g.road, g.home, false, TotalPrecision::Double);
+    r.prediction = PredictGame(morning, ratings, g.road, g.home, false, TotalPrecision::Double);
     r.line = FormatPredictionLine(morning, g.road, g.home, false, r.prediction);
 
     const double margin = r.prediction.favoured == Favoured::None ? 0 : ShownMargin(r.prediction.margin);
@@ -112,10 +113,10 @@ std::vector<RecordedGame> BuildPredictionRecord(const NBA& nba) {
         size_t end = first;
         while (end < played.size() && played[end].date == day) ++end;
         SetCurrentSeason(morning, totals);
-        // The block window recomputes the ratings before every game; the statistics do not change
-        // within a morning, so once gives the same figures.
-        ComputeRatings(morning, SeasonView::Current);
-        for (size_t i = first; i < end; ++i) record.push_back(Judge(morning, totals, played[i]));
+        // The rule reads the morning's records and averages as well as its ratings, so the morning
+        // is a league of its own, not only its ratings.
+        const Ratings ratings = ComputeRatings(morning, SeasonView::Current);
+        for (size_t i = first; i < end; ++i) record.push_back(Judge(morning, ratings, totals, played[i]));
         for (size_t i = first; i < end; ++i) {
             const ScheduledGame& g = played[i];
             AddGameResult(totals, {g.date, g.road, g.home, g.roadPoints, g.homePoints});

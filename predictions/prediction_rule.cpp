@@ -21,10 +21,11 @@ double CurrentTotal(const NBA& nba, int road, int home, TotalPrecision precision
 
 }  // namespace
 
-Prediction PredictGame(const NBA& nba, int road, int home, bool neutral, TotalPrecision precision) {
+Prediction PredictGame(const NBA& nba, const Ratings& ratings, int road, int home, bool neutral,
+                       TotalPrecision precision) {
     Prediction result;
-    float dr = nba.PointDiff[road];
-    float dh = nba.PointDiff[home];
+    float dr = ratings.PointDiff[road];
+    float dh = ratings.PointDiff[home];
     if (!neutral) dh += HomeCourtEdge;
 
     // Ratings within the band call the game even; the band's sums are single precision too.
@@ -56,8 +57,10 @@ Prediction PredictGame(const NBA& nba, int road, int home, bool neutral, TotalPr
     return result;
 }
 
-std::string FormatPredictionLine(const NBA& nba, int road, int home, bool neutral, TotalPrecision precision) {
-    return FormatPredictionLine(nba, road, home, neutral, PredictGame(nba, road, home, neutral, precision));
+std::string FormatPredictionLine(const NBA& nba, const Ratings& ratings, int road, int home, bool neutral,
+                                 TotalPrecision precision) {
+    return FormatPredictionLine(nba, road, home, neutral,
+                                PredictGame(nba, ratings, road, home, neutral, precision));
 }
 
 std::string FormatPredictionLine(const NBA& nba, int road, int home, bool neutral, const Prediction& p) {

@@ -1,10 +1,11 @@
 #pragma once
 // The handicapping rule: favoured team, margin and over/under total for one game, written as one
-// fixed-column line. The caller computes the ratings (ComputeRatings) just before.
+// fixed-column line. The caller computes the ratings (ComputeRatings) of the league it passes.
 
 #include <string>
 
 #include "core/league.h"
+#include "predictions/ratings.h"
 
 namespace tavix {
 
@@ -28,12 +29,14 @@ struct Prediction {
 };
 
 // The pick, margin and total without the text.
-Prediction PredictGame(const NBA& nba, int road, int home, bool neutral, TotalPrecision precision);
+Prediction PredictGame(const NBA& nba, const Ratings& ratings, int road, int home, bool neutral,
+                       TotalPrecision precision);
 
 // One prediction line: road team, " at " (" vs " at a neutral site) and home team, the favoured
 // nickname and margin (or "--  Pick"), and the over/under total; columns 1, 54, 68 and 79 with
 // names of ordinary length, and nothing is ever cut.
-std::string FormatPredictionLine(const NBA& nba, int road, int home, bool neutral, TotalPrecision precision);
+std::string FormatPredictionLine(const NBA& nba, const Ratings& ratings, int road, int home, bool neutral,
+                                 TotalPrecision precision);
 // The same line for a prediction already made, for callers that also need the figures.
 std::string FormatPredictionLine(const NBA& nba, int road, int home, bool neutral, const Prediction& p);
 

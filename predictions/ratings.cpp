@@ -17,7 +17,8 @@ double Blend(double previous, double current) {
 
 }  // namespace
 
-void ComputeRatings(NBA& nba, SeasonView view) {
+Ratings ComputeRatings(const NBA& nba, SeasonView view) {
+    Ratings r;
     const int teams = std::min<int>(nba.TeamCount, kTeamSlots - 1);
     for (int t = 1; t <= teams; ++t) {
         const int games = nba.Wins[t] + nba.Losses[t];
@@ -27,26 +28,27 @@ void ComputeRatings(NBA& nba, SeasonView view) {
             offense = Blend(nba.PrevOffenseAve[t], nba.OffenseAve[t]);
             defense = Blend(nba.PrevDefenseAve[t], nba.DefenseAve[t]);
         }
-        nba.SeasonOffense[t] = ToSingle(nba.OffenseAve[t]);
-        nba.SeasonDefense[t] = ToSingle(nba.DefenseAve[t]);
-        nba.PointDiff[t] = ToSingle(offense - defense);
+        r.SeasonOffense[t] = ToSingle(nba.OffenseAve[t]);
+        r.SeasonDefense[t] = ToSingle(nba.DefenseAve[t]);
+        r.PointDiff[t] = ToSingle(offense - defense);
         // Counts read from a file may be negative; no games, or fewer than none, give 0.
-        nba.WinPct[t] = games > 0 ? ToSingle(static_cast<double>(nba.Wins[t]) / games) : 0;
+        r.WinPct[t] = games > 0 ? ToSingle(static_cast<double>(nba.Wins[t]) / games) : 0;
     }
-    if (view == SeasonView::Current) return;
+    if (view == SeasonView::Current) return r;
 
     for (int t = 1; t <= teams; ++t) {
         const int games = nba.PrevWins[t] + nba.PrevLosses[t];
         if (nba.PrevWins[t] == 0 || games <= 0)
-            nba.WinPct[t] = 0;
+            r.WinPct[t] = 0;
         else
-            nba.WinPct[t] = ToSingle(static_cast<double>(nba.PrevWins[t]) / games);
+            r.WinPct[t] = ToSingle(static_cast<double>(nba.PrevWins[t]) / games);
     }
     for (int t = 1; t <= teams; ++t) {
-        nba.SeasonOffense[t] = ToSingle(nba.PrevOffenseAve[t]);
-        nba.SeasonDefense[t] = ToSingle(nba.PrevDefenseAve[t]);
-        nba.PointDiff[t] = ToSingle(nba.PrevOffenseAve[t] - nba.PrevDefenseAve[t]);
+        r.SeasonOffense[t] = ToSingle(nba.PrevOffenseAve[t]);
+        r.SeasonDefense[t] = ToSingle(nba.PrevDefenseAve[t]);
+        r.PointDiff[t] = ToSingle(nba.PrevOffenseAve[t] - nba.PrevDefenseAve[t]);
     }
+    return r;
 }
 
 }  // namespace tavix

@@ -2,6 +2,8 @@
 // Derived team ratings: winning percentage, season averages and the strength rating PointDiff,
 // blending the previous season into a team's first games of a new one.
 
+#include <array>
+
 #include "core/league.h"
 
 namespace tavix {
@@ -13,8 +15,13 @@ inline bool RatingBlended(const NBA& nba, int team) {
     return nba.Wins[team] + nba.Losses[team] <= EarlySeasonGames;
 }
 
-// Overwrites WinPct, SeasonOffense, SeasonDefense and PointDiff for teams 1..TeamCount.
-// Every caller passes the season the ratings window currently shows (Current when it is closed).
-void ComputeRatings(NBA& nba, SeasonView view);
+// Derived from a league's figures and never saved; slot 0 and the slots above TeamCount stay 0.
+struct Ratings {
+    std::array<float, kTeamSlots> WinPct{}, SeasonOffense{}, SeasonDefense{}, PointDiff{};
+};
+
+// The ratings of teams 1..TeamCount. Every caller passes the season the ratings window currently
+// shows (Current when it is closed).
+Ratings ComputeRatings(const NBA& nba, SeasonView view);
 
 }  // namespace tavix

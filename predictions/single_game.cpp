@@ -49,12 +49,12 @@ PrintScheme SinglePredictionsPrintScheme(const Date& today) {
     return scheme;
 }
 
-PredictionSession::PredictionSession(NBA& nba) : nba_(nba) {
+PredictionSession::PredictionSession() {
     list_ = {PredictionsLoadHeading(), PredictionsLoadRule()};
     chances_ = {"Chance", " "};
 }
 
-void PredictionSession::Clabel_Click(int t) {
+void PredictionSession::Clabel_Click(const NBA& nba, int t) {
     if (t < 1 || t >= kNameSlots) return;
     if (chosen_[t]) {
         gameBoxEnabled_ = false;
@@ -79,34 +79,34 @@ void PredictionSession::Clabel_Click(int t) {
     chosen_[t] = true;
     ++teamsChosen_;
     if (teamsChosen_ == 1) {
-        gameCaption_ = nba_.CityNames[t] + " " + nba_.TeamNames[t] + " at ";
+        gameCaption_ = nba.CityNames[t] + " " + nba.TeamNames[t] + " at ";
         roadTeam_ = t;
     } else if (teamsChosen_ == 2) {
-        gameCaption_ += nba_.CityNames[t] + " " + nba_.TeamNames[t];
+        gameCaption_ += nba.CityNames[t] + " " + nba.TeamNames[t];
         homeTeam_ = t;
         gameBoxEnabled_ = true;
     }
 }
 
-bool PredictionSession::Reverse() {
+bool PredictionSession::Reverse(const NBA& nba) {
     if (!gameBoxEnabled_) return false;
     std::swap(roadTeam_, homeTeam_);
     // The caption says " at " also for a neutral-site game; the flag only changes the prediction.
-    gameCaption_ = FullName(nba_, roadTeam_) + " at " + FullName(nba_, homeTeam_);
+    gameCaption_ = FullName(nba, roadTeam_) + " at " + FullName(nba, homeTeam_);
     return true;
 }
 
-bool PredictionSession::Predict(SeasonView view) {
+bool PredictionSession::Predict(const NBA& nba, SeasonView view) {
     if (!gameBoxEnabled_) return false;
     gameBoxEnabled_ = false;
     chosen_[roadTeam_] = false;
     chosen_[homeTeam_] = false;
     gameCaption_.clear();
     teamsChosen_ = 0;
-    ComputeRatings(nba_, view);
+    const Ratings ratings = ComputeRatings(nba, view);
     list_.push_back(" ");
-    const Prediction p = PredictGame(nba_, roadTeam_, homeTeam_, neutral_, TotalPrecision::Single);
-    list_.push_back(FormatPredictionLine(nba_, roadTeam_, homeTeam_, neutral_, p));
+    const Prediction p = PredictGame(nba, ratings, roadTeam_, homeTeam_, neutral_, TotalPrecision::Single);
+    list_.push_back(FormatPredictionLine(nba, roadTeam_, homeTeam_, neutral_, p));
     chances_.insert(chances_.end(), {" ", ChanceText(FavouriteChance(p))});
     neutral_ = false;
     return true;

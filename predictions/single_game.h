@@ -27,19 +27,20 @@ std::string UpdateDateCaption(const NBA& nba);
 // Title block at 18 points with today's date, the whole list at 10 points behind seven blanks.
 PrintScheme SinglePredictionsPrintScheme(const Date& today);
 
-// Choosing a game by clicking team labels, predicting it and keeping the list.
+// Choosing a game by clicking team labels, predicting it and keeping the list. The session holds
+// team numbers only; each call that names or predicts a team reads the league the window shows then.
 class PredictionSession {
   public:
-    explicit PredictionSession(NBA& nba);
+    PredictionSession();
 
     // A click on team label t (1..TeamCount). Clicking a chosen team un-chooses it; with two
     // chosen, the other one becomes the first choice of a new game; a third team is ignored.
-    void Clabel_Click(int t);
+    void Clabel_Click(const NBA& nba, int t);
     // Swaps road and home while a complete game is chosen; false (nothing done) otherwise.
-    bool Reverse();
+    bool Reverse(const NBA& nba);
     // Appends a blank line and the prediction of the chosen game; false (the caller beeps) when
     // fewer than two teams are chosen.
-    bool Predict(SeasonView view);
+    bool Predict(const NBA& nba, SeasonView view);
     // Removes list line `index` when it is a line below the heading, rule and first blank line.
     bool Remove(int index);
     // Clear asks first whenever the list holds more than one line.
@@ -62,7 +63,6 @@ class PredictionSession {
     const std::vector<std::string>& ChanceColumn() const { return chances_; }
 
   private:
-    NBA& nba_;
     int teamsChosen_ = 0;
     int roadTeam_ = 0;
     int homeTeam_ = 0;

@@ -20,25 +20,25 @@ double HomeChance(const Prediction& p) {
     return p.favoured == Favoured::Road ? 1 - favourite : favourite;
 }
 
-double HomeWinChance(const NBA& nba, int road, int home, bool neutral) {
-    return HomeChance(PredictGame(nba, road, home, neutral, TotalPrecision::Double));
+double HomeWinChance(const NBA& nba, const Ratings& ratings, int road, int home, bool neutral) {
+    return HomeChance(PredictGame(nba, ratings, road, home, neutral, TotalPrecision::Double));
 }
 
 std::string ChanceText(double chance) { return FormatPicture(chance * 100, "##0.0") + "%"; }
 
-std::vector<std::string> BlockChanceColumn(NBA& nba, SeasonView view,
+std::vector<std::string> BlockChanceColumn(const NBA& nba, SeasonView view,
                                            const std::vector<BlockLine>& blockLines) {
     const size_t count = std::min(blockLines.size(), static_cast<size_t>(kBlockLineLimit));
     std::vector<std::string> column(1, "Chance");  // its heading, beside the list's opening blank line
+    const Ratings ratings = ComputeRatings(nba, view);
     for (size_t g = 0; g < count; ++g) {
         const BlockGame game = RecognizeBlockGame(*ScheduleOf(nba), blockLines[g]);
         if (!game.Recognised()) {
             column.emplace_back(" ");
             continue;
         }
-        ComputeRatings(nba, view);
         column.push_back(ChanceText(
-            FavouriteChance(PredictGame(nba, game.road, game.home, false, TotalPrecision::Double))));
+            FavouriteChance(PredictGame(nba, ratings, game.road, game.home, false, TotalPrecision::Double))));
     }
     return column;
 }

@@ -22,16 +22,16 @@ double FavouriteChance(double margin);
 double FavouriteChance(const Prediction& p);
 // The home team's chance in the same prediction.
 double HomeChance(const Prediction& p);
-// The home team's chance when `road` plays at `home`, the home edge acting as in the line; the
-// caller computes the ratings just before.
-double HomeWinChance(const NBA& nba, int road, int home, bool neutral);
+// The home team's chance when `road` plays at `home`, the home edge acting as in the line, on the
+// ratings the caller computed for this league.
+double HomeWinChance(const NBA& nba, const Ratings& ratings, int road, int home, bool neutral);
 
 // "59.7%": the favourite's chance as the windows show it beside a line.
 std::string ChanceText(double chance);
 // The chance column beside the block predictions list, line for line with it: its heading beside the
 // list's opening blank line, the favourite's chance where the list shows a prediction, a blank beside
 // every other line (" ", as the list's own blank lines, so a row keeps its height).
-std::vector<std::string> BlockChanceColumn(NBA& nba, SeasonView view,
+std::vector<std::string> BlockChanceColumn(const NBA& nba, SeasonView view,
                                            const std::vector<BlockLine>& blockLines);
 
 }  // namespace tavix

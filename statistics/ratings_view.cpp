@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/number_format.h"
-#include "predictions/ratings.h"
 
 namespace tavix {
 namespace {
@@ -57,7 +56,8 @@ std::vector<std::string> RatingsHeader(RatingsOrder order) {
             " - Teams -       Wins  Losses    Pct.    Offense   Defense      SCO", kUnderscores70};
 }
 
-std::vector<int> RatingsTeamOrder(const NBA& nba, RatingsOrder order, SeasonView view, RatingsRebuild cause) {
+std::vector<int> RatingsTeamOrder(const NBA& nba, const Ratings& ratings, RatingsOrder order, SeasonView view,
+                                  RatingsRebuild cause) {
     const int teams = TeamsOf(nba);
     const bool previous = view == SeasonView::Previous;
     if (cause == RatingsRebuild::SeasonSwitch) order = RatingsOrder::Scoring;
@@ -66,10 +66,10 @@ std::vector<int> RatingsTeamOrder(const NBA& nba, RatingsOrder order, SeasonView
     auto scaled = [&](int t) -> double {
         switch (order) {
             case RatingsOrder::Scoring:
-                return static_cast<double>(nba.PointDiff[t]) *
+                return static_cast<double>(ratings.PointDiff[t]) *
                        (cause == RatingsRebuild::SeasonSwitch ? 100 : 10);
             case RatingsOrder::Percentage:
-                return static_cast<double>(nba.WinPct[t]) * 1000;
+                return static_cast<double>(ratings.WinPct[t]) * 1000;
             case RatingsOrder::Offense:
                 return (previous ? nba.PrevOffenseAve[t] : nba.OffenseAve[t]) * 100;
             case RatingsOrder::Defense:
@@ -101,7 +101,7 @@ std::vector<int> RatingsTeamOrder(const NBA& nba, RatingsOrder order, SeasonView
     return clubs;
 }
 
-std::string RatingsLine(const NBA& nba, int t, SeasonView view) {
+std::string RatingsLine(const NBA& nba, const Ratings& ratings, int t, SeasonView view) {
     const bool previous = view == SeasonView::Previous;
     const int w = previous ? nba.PrevWins[t] : nba.Wins[t];
     const int l = previous ? nba.PrevLosses[t] : nba.Losses[t];
@@ -112,24 +112,25 @@ std::string RatingsLine(const NBA& nba, int t, SeasonView view) {
     line += PlainInteger(w) + "     ";
     if (l < 10) line += ' ';
     line += PlainInteger(l) + "     ";
-    line += FormatPicture(nba.WinPct[t], "0.000") + "     ";
-    AppendAverage(line, nba.SeasonOffense[t]);
+    line += FormatPicture(ratings.WinPct[t], "0.000") + "     ";
+    AppendAverage(line, ratings.SeasonOffense[t]);
     line += "     ";
-    AppendAverage(line, nba.SeasonDefense[t]);
+    AppendAverage(line, ratings.SeasonDefense[t]);
     line += "      ";
-    const float x = nba.PointDiff[t];
+    const float x = ratings.PointDiff[t];
     if (x > 0) line += '+';
     if (x == 0) line += ' ';
     line += FormatPicture(x, "0.0");
     return line;
 }
 
-std::vector<std::string> BuildRatingsView(NBA& nba, RatingsOrder order, SeasonView view,
+std::vector<std::string> BuildRatingsView(const NBA& nba, RatingsOrder order, SeasonView view,
                                           RatingsRebuild cause) {
     if (cause == RatingsRebuild::SeasonSwitch) order = RatingsOrder::Scoring;
-    ComputeRatings(nba, view);
+    const Ratings ratings = ComputeRatings(nba, view);
     std::vector<std::string> lines = RatingsHeader(order);
-    for (int t : RatingsTeamOrder(nba, order, view, cause)) lines.push_back(RatingsLine(nba, t, view));
+    for (int t : RatingsTeamOrder(nba, ratings, order, view, cause))
+        lines.push_back(RatingsLine(nba, ratings, t, view));
     return lines;
 }
 

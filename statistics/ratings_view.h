@@ -7,6 +7,7 @@
 
 #include "core/league.h"
 #include "core/print_list.h"
+#include "predictions/ratings.h"
 #include "statistics/sort_keys.h"
 
 namespace tavix {
@@ -24,18 +25,19 @@ enum class RatingsRebuild {
 const char* RatingsOptionCaption(RatingsOrder order);
 const char* RatingsOrderName(RatingsOrder order);
 
-// Runs ComputeRatings for `view` and returns the five heading lines and one line per club.
+// Computes the ratings for `view` and returns the five heading lines and one line per club.
 // A season switch always lists by scoring margin, whatever `order` says.
-std::vector<std::string> BuildRatingsView(NBA& nba, RatingsOrder order, SeasonView view,
+std::vector<std::string> BuildRatingsView(const NBA& nba, RatingsOrder order, SeasonView view,
                                           RatingsRebuild cause);
 
-// The clubs from the first line listed to the last (the sort of the list above); ComputeRatings
-// must have run for `view`.
-std::vector<int> RatingsTeamOrder(const NBA& nba, RatingsOrder order, SeasonView view, RatingsRebuild cause);
+// The clubs from the first line listed to the last (the sort of the list above); `ratings` are
+// those ComputeRatings gives for `view`.
+std::vector<int> RatingsTeamOrder(const NBA& nba, const Ratings& ratings, RatingsOrder order, SeasonView view,
+                                  RatingsRebuild cause);
 
 std::vector<std::string> RatingsHeader(RatingsOrder order);
 // One club's line; W and L come from the season shown, the other figures from the ratings.
-std::string RatingsLine(const NBA& nba, int team, SeasonView view);
+std::string RatingsLine(const NBA& nba, const Ratings& ratings, int team, SeasonView view);
 
 // The values of the ratings print (no selected-lines rule, no page breaks).
 PrintScheme RatingsPrintScheme();

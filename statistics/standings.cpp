@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/number_format.h"
-#include "predictions/ratings.h"
 #include "statistics/sort_keys.h"
 
 namespace tavix {
@@ -26,11 +25,12 @@ DivisionLeader LeaderOf(const NBA& nba, const SortKeys& order, Division division
     return leader;
 }
 
-void AddDivision(const NBA& nba, const std::vector<StandingsEntry>& entries, Division division,
-                 bool withColumnHeading, std::vector<std::string>& lines) {
+void AddDivision(const NBA& nba, const RankedStandings& ranked, Division division, bool withColumnHeading,
+                 std::vector<std::string>& lines) {
     if (withColumnHeading) lines.emplace_back(kColumnHeading);
-    for (const StandingsEntry& e : entries) {
-        if (DivisionOf(e.team) == division) lines.push_back(FormatStandingsLine(nba, e.team, e.leader));
+    for (const StandingsEntry& e : ranked.entries) {
+        if (DivisionOf(e.team) == division)
+            lines.push_back(FormatStandingsLine(nba, ranked.ratings, e.team, e.leader));
     }
 }
 
@@ -49,7 +49,7 @@ float GamesBehind(int wins, int losses, const DivisionLeader& leader) {
     return static_cast<float>(((leader.wins - wins) + (losses - (leader.games - leader.wins))) / 2.0);
 }
 
-std::string FormatStandingsLine(const NBA& nba, int t, const DivisionLeader& leader) {
+std::string FormatStandingsLine(const NBA& nba, const Ratings& ratings, int t, const DivisionLeader& leader) {
     const int w = nba.Wins[t];
     const int l = nba.Losses[t];
     const float gb = GamesBehind(w, l, leader);
@@ -68,12 +68,12 @@ std::string FormatStandingsLine(const NBA& nba, int t, const DivisionLeader& lea
     line += PlainInteger(w) + "     ";
     if (l < 10) line += ' ';
     line += PlainInteger(l) + "    ";
-    line += FormatPicture(nba.WinPct[t], "0.000") + "  ";
+    line += FormatPicture(ratings.WinPct[t], "0.000") + "  ";
     if (gb < 10) line += ' ';
     line += gb == 0 ? std::string("-   ") : PlainNumber(gb);
     PadTo(line, 46);
 
-    const float x = nba.PointDiff[t];
+    const float x = ratings.PointDiff[t];
     if (x > -10 && x < 10) line += ' ';
     if (x < 100) line += ' ';
     if (x > 0) line += '+';
@@ -82,44 +82,44 @@ std::string FormatStandingsLine(const NBA& nba, int t, const DivisionLeader& lea
     return line;
 }
 
-std::vector<StandingsEntry> RankStandings(NBA& nba, SeasonView view) {
-    ComputeRatings(nba, view);
+RankedStandings RankStandings(const NBA& nba, SeasonView view) {
+    RankedStandings ranked{{}, ComputeRatings(nba, view)};
+    auto& pct = ranked.ratings.WinPct;
     const int teams = std::min<int>(nba.TeamCount, kTeamSlots - 1);
     SortKeys order{};
     for (int i = 1; i <= teams; ++i) {
-        nba.WinPct[i] = StandingsPct(nba.Wins[i], nba.Losses[i], nba.Ties[i]);
+        pct[i] = StandingsPct(nba.Wins[i], nba.Losses[i], nba.Ties[i]);
         // The key is taken from the single-precision percentage, so 7-3 (0.6999999881) keys as 699.
-        order[i] = TeamKey(static_cast<double>(nba.WinPct[i]) * 1000, i);
+        order[i] = TeamKey(static_cast<double>(pct[i]) * 1000, i);
     }
     SortTeamKeys(order, teams);
 
-    std::vector<StandingsEntry> entries;
     for (Division division : {Division::Atlantic, Division::Central, Division::Midwest, Division::Pacific}) {
         const DivisionLeader leader = LeaderOf(nba, order, division);
         for (int p = nba.TeamCount; p >= 1; --p) {
             const int t = static_cast<int>(order[p]);
-            if (DivisionOf(t) == division) entries.push_back({t, leader});
+            if (DivisionOf(t) == division) ranked.entries.push_back({t, leader});
         }
     }
-    return entries;
+    return ranked;
 }
 
-std::vector<std::string> BuildStandings(NBA& nba, SeasonView view) {
-    const std::vector<StandingsEntry> entries = RankStandings(nba, view);
+std::vector<std::string> BuildStandings(const NBA& nba, SeasonView view) {
+    const RankedStandings ranked = RankStandings(nba, view);
     std::vector<std::string> lines = {" ",
                                       "              NATIONAL BASKETBALL LEAGUE STANDINGS",
                                       " ",
                                       "   EASTERN CONFERENCE",
                                       kConferenceRule,
                                       "   Atlantic Division"};
-    AddDivision(nba, entries, Division::Atlantic, true, lines);
+    AddDivision(nba, ranked, Division::Atlantic, true, lines);
     lines.insert(lines.end(), {" ", "   Central Division"});
-    AddDivision(nba, entries, Division::Central, false, lines);
+    AddDivision(nba, ranked, Division::Central, false, lines);
     lines.insert(lines.end(),
                  {" ", " ", " ", "   WESTERN CONFERENCE", kConferenceRule, "   Midwest Division"});
-    AddDivision(nba, entries, Division::Midwest, true, lines);
+    AddDivision(nba, ranked, Division::Midwest, true, lines);
     lines.insert(lines.end(), {" ", "   Pacific Division"});
-    AddDivision(nba, entries, Division::Pacific, false, lines);
+    AddDivision(nba, ranked, Division::Pacific, false, lines);
     lines.insert(lines.end(), {" ", " "});
     return lines;
 }

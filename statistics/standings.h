@@ -5,6 +5,7 @@
 
 #include "core/league.h"
 #include "core/print_list.h"
+#include "predictions/ratings.h"
 
 namespace tavix {
 
@@ -20,17 +21,23 @@ struct StandingsEntry {
     DivisionLeader leader;
 };
 
-// Runs ComputeRatings for `view`, replaces WinPct by the standings percentage and returns the
-// clubs division by division (Atlantic, Central, Midwest, Pacific), best percentage first.
-std::vector<StandingsEntry> RankStandings(NBA& nba, SeasonView view);
+// The clubs in standings order and the figures their lines show: the ratings for the season
+// asked for, with WinPct the standings percentage (ties count as half a win).
+struct RankedStandings {
+    std::vector<StandingsEntry> entries;  // division by division (Atlantic, Central, Midwest, Pacific)
+    Ratings ratings;
+};
 
-// Runs ComputeRatings for `view`, replaces WinPct by the standings percentage (ties count as
-// half a win) and returns the lines.
-std::vector<std::string> BuildStandings(NBA& nba, SeasonView view);
+// Ranks each division's clubs, best standings percentage first.
+RankedStandings RankStandings(const NBA& nba, SeasonView view);
+
+// The standings list: the headings and each division's lines.
+std::vector<std::string> BuildStandings(const NBA& nba, SeasonView view);
 
 // One club's line: name, wins, losses, percentage, games behind `leader` and scoring margin.
-// Reads Wins, Losses, CityNames, WinPct and PointDiff of `team`.
-std::string FormatStandingsLine(const NBA& nba, int team, const DivisionLeader& leader);
+// Reads Wins, Losses and CityNames of `team` from the league, WinPct and PointDiff from `ratings`.
+std::string FormatStandingsLine(const NBA& nba, const Ratings& ratings, int team,
+                                const DivisionLeader& leader);
 
 // Games behind the leader: whole or half games, negative for a better record than the leader's.
 float GamesBehind(int wins, int losses, const DivisionLeader& leader);

@@ -36,7 +36,7 @@ QColor predictions::ChosenColour(const QColor& background) {
     return background.lightness() < 128 ? QColor(255, 128, 128) : QColor(192, 0, 0);
 }
 
-predictions::predictions(AppContext& ctx) : ctx_(ctx), session_(ctx.League()), longest_(kLongestLine) {
+predictions::predictions(AppContext& ctx) : ctx_(ctx), longest_(kLongestLine) {
     SetWindowName("Single Game Predictions");
     BuildControls();
     Form_Load();
@@ -278,17 +278,17 @@ void predictions::FillList() {
 }
 
 void predictions::Clabel_Click(int team) {
-    session_.Clabel_Click(team);
+    session_.Clabel_Click(ctx_.League(), team);
     ShowGameState();
 }
 
 void predictions::Reversebutton_Click() {
-    session_.Reverse();
+    session_.Reverse(ctx_.League());
     ShowGameState();
 }
 
 void predictions::PredictButton_Click() {
-    if (!session_.Predict(ctx_.seasonView)) {
+    if (!session_.Predict(ctx_.League(), ctx_.seasonView)) {
         ctx_.dialogs.Beep();
         return;
     }

@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                        tavix::RatingsRebuild::Option);
             if (lines.size() != 5u + tavix::kLeagueTeams) std::abort();
             std::set<int> clubs;
-            for (int t : tavix::RatingsTeamOrder(nba, static_cast<tavix::RatingsOrder>(order), view,
+            for (int t : tavix::RatingsTeamOrder(nba, tavix::ComputeRatings(nba, view),
+                                                 static_cast<tavix::RatingsOrder>(order), view,
                                                  tavix::RatingsRebuild::Load))
                 if (t >= 1 && t <= tavix::kLeagueTeams) clubs.insert(t);
             if (clubs.size() != static_cast<size_t>(tavix::kLeagueTeams)) std::abort();

@@ -82,9 +82,9 @@ NBA RatedLeague() {
 }
 
 std::string Predicted(int road, int home) {
-    NBA nba = RatedLeague();
-    ComputeRatings(nba, SeasonView::Current);
-    return FormatPredictionLine(nba, road, home, false, TotalPrecision::Double);
+    const NBA nba = RatedLeague();
+    return FormatPredictionLine(nba, ComputeRatings(nba, SeasonView::Current), road, home, false,
+                                TotalPrecision::Double);
 }
 
 // The block window's list for schedule file lines selected as the main list shows them.

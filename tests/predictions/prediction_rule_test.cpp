@@ -16,12 +16,18 @@ std::string Cols(const std::string& line, size_t from, size_t to = std::string::
     return line.substr(from - 1, to == std::string::npos ? std::string::npos : to - from + 1);
 }
 
-// Boston at New York with ratings set directly, as ComputeRatings would leave them. The previous
-// season's averages make the total 199 while team 1 has played fewer than 10 games.
-NBA BostonAtNewYork(float roadDiff, float homeDiff) {
+// Boston's and New York's strength ratings set directly, as ComputeRatings could give them.
+Ratings Rated(float roadDiff, float homeDiff) {
+    Ratings r;
+    r.PointDiff[kBoston] = roadDiff;
+    r.PointDiff[kNewYork] = homeDiff;
+    return r;
+}
+
+// Boston at New York: the previous season's averages make the total 199 while team 1 has played
+// fewer than 10 games.
+NBA BostonAtNewYork() {
     NBA nba = testing::SmallLeague();
-    nba.PointDiff[kBoston] = roadDiff;
-    nba.PointDiff[kNewYork] = homeDiff;
     for (int t : {kBoston, kNewYork}) {
         nba.PrevOffenseAve[t] = 100;
         nba.PrevDefenseAve[t] = 99.6;
@@ -41,13 +47,14 @@ TEST(PredictionLine, WorkedExamples) {
          "Boston Celtics           at New York Knicks          Knicks        by  16.0   186"},
     };
     for (const auto& c : cases) {
-        NBA nba = BostonAtNewYork(c.road, c.home);
+        NBA nba = BostonAtNewYork();
         nba.Wins[1] = static_cast<int16_t>(c.total1Games);
         for (int t : {kBoston, kNewYork}) {
             nba.OffenseAve[t] = 95;
             nba.DefenseAve[t] = 91;
         }
-        const std::string line = FormatPredictionLine(nba, kBoston, kNewYork, false, TotalPrecision::Single);
+        const std::string line = FormatPredictionLine(nba, Rated(c.road, c.home), kBoston, kNewYork, false,
+                                                      TotalPrecision::Single);
         EXPECT_EQ(line, c.expected);
         EXPECT_EQ(line.size(), 81u);
     }
@@ -75,9 +82,8 @@ TEST(PredictionLine, PickAndMarginInColumns54To78) {
                  // 0.1f + 1.0f is exactly 1.1f in single precision, so this is within the band.
                  {1.1f, 0.1f, true, "--  Pick                 "}};
     for (const auto& c : cases) {
-        NBA nba = BostonAtNewYork(c.road, c.home);
-        const std::string line =
-            FormatPredictionLine(nba, kBoston, kNewYork, c.neutral, TotalPrecision::Double);
+        const std::string line = FormatPredictionLine(BostonAtNewYork(), Rated(c.road, c.home), kBoston,
+                                                      kNewYork, c.neutral, TotalPrecision::Double);
         EXPECT_EQ(Cols(line, 54, 78), c.from54) << line;
         EXPECT_EQ(Cols(line, 25, 28), c.neutral ? " vs " : " at ");
     }
@@ -125,21 +131,22 @@ TEST(PredictionLine, OverUnderFollowsTheGamesOfTeamOne) {
         nba.DefenseAve[road] = c.def[0];
         nba.OffenseAve[home] = c.off[1];
         nba.DefenseAve[home] = c.def[1];
-        const std::string line = FormatPredictionLine(nba, road, home, false, c.precision);
+        const std::string line = FormatPredictionLine(nba, Ratings{}, road, home, false, c.precision);
         EXPECT_EQ(Cols(line, 76), std::string("   ") + c.total) << line;
     }
 }
 
 TEST(PredictionLine, LongNamesPushLaterColumnsWithoutCutting) {
-    NBA nba = BostonAtNewYork(6.0f, 1.0f);
+    NBA nba = BostonAtNewYork();
     nba.CityNames[kBoston] = "North Massachusetts";  // 19 + 1 + 7 = 27 characters
-    std::string line = FormatPredictionLine(nba, kBoston, kNewYork, false, TotalPrecision::Double);
+    std::string line =
+        FormatPredictionLine(nba, Rated(6.0f, 1.0f), kBoston, kNewYork, false, TotalPrecision::Double);
     // The home field still ends at 53, so the prediction keeps its column.
     EXPECT_EQ(Cols(line, 1, 60), "North Massachusetts Celtics at New York Knicks       Celtics");
 
     // A home name that runs past column 53 pushes everything after it.
     nba.TeamNames[kNewYork] = "Knickerbockers of Manhattan";
-    line = FormatPredictionLine(nba, kBoston, kNewYork, false, TotalPrecision::Double);
+    line = FormatPredictionLine(nba, Rated(6.0f, 1.0f), kBoston, kNewYork, false, TotalPrecision::Double);
     const std::string home = "New York Knickerbockers of Manhattan";
     EXPECT_EQ(Cols(line, 32, 31 + home.size()), home);
     EXPECT_EQ(Cols(line, 68, 74), "Celtics");
@@ -149,11 +156,11 @@ TEST(PredictionLine, LongNamesPushLaterColumnsWithoutCutting) {
 
 TEST(PredictionLine, PickAndMarginFollowTheRatingsTheTotalDoesNot) {
     // The current-season total uses the averages as typed, whatever the ratings say.
-    NBA nba = BostonAtNewYork(0.0f, 0.0f);
+    NBA nba = BostonAtNewYork();
     nba.Wins[1] = 20;
     nba.OffenseAve[kBoston] = nba.DefenseAve[kBoston] = 100;
     nba.OffenseAve[kNewYork] = nba.DefenseAve[kNewYork] = 95;
-    const Prediction p = PredictGame(nba, kBoston, kNewYork, false, TotalPrecision::Double);
+    const Prediction p = PredictGame(nba, Ratings{}, kBoston, kNewYork, false, TotalPrecision::Double);
     EXPECT_EQ(p.favoured, Favoured::Home);
     EXPECT_FLOAT_EQ(p.margin, 2.0f);
     EXPECT_DOUBLE_EQ(p.total, 195);

@@ -63,18 +63,18 @@ TEST(PredictionSession, FollowsTheClicks) {
         {"1 4 x 10 21 1", 2, false, C + " at Utah Jazz", {1, 4, 10, 21}},
         {"1 4 x p", 0, false, "", {}}};
     for (const auto& c : cases) {
-        NBA nba = SmallLeague();
-        PredictionSession session(nba);
+        const NBA nba = SmallLeague();
+        PredictionSession session;
         std::istringstream script(c.script);
         for (std::string step; script >> step;) {
             if (step == "r")
-                session.Reverse();
+                session.Reverse(nba);
             else if (step == "p")
-                session.Predict(SeasonView::Current);
+                session.Predict(nba, SeasonView::Current);
             else if (step == "x")
                 session.Clear();
             else
-                session.Clabel_Click(std::stoi(step));
+                session.Clabel_Click(nba, std::stoi(step));
         }
         std::vector<int> red;
         for (int t = 1; t <= kLeagueTeams; ++t)
@@ -98,32 +98,30 @@ NBA RatedLeague() {
 }
 
 std::string Expected(int road, int home, bool neutral) {
-    NBA nba = RatedLeague();
-    ComputeRatings(nba, SeasonView::Current);
-    return FormatPredictionLine(nba, road, home, neutral, TotalPrecision::Single);
+    const NBA nba = RatedLeague();
+    return FormatPredictionLine(nba, ComputeRatings(nba, SeasonView::Current), road, home, neutral,
+                                TotalPrecision::Single);
 }
 
 TEST(PredictionSession, PredictAppendsBlankAndLineAndRemoveSparesTheFirstThreeLines) {
-    NBA nba = RatedLeague();
-    PredictionSession session(nba);
-    EXPECT_FALSE(session.Predict(SeasonView::Current));
-    session.Clabel_Click(kBoston);
-    session.Clabel_Click(kNewYork);
+    const NBA nba = RatedLeague();
+    PredictionSession session;
+    EXPECT_FALSE(session.Predict(nba, SeasonView::Current));
+    session.Clabel_Click(nba, kBoston);
+    session.Clabel_Click(nba, kNewYork);
     session.SetNeutral(true);
-    ASSERT_TRUE(session.Predict(SeasonView::Current));
+    ASSERT_TRUE(session.Predict(nba, SeasonView::Current));
     EXPECT_FALSE(session.Neutral());
-    session.Clabel_Click(kChicago);
-    session.Clabel_Click(kUtah);
-    session.Reverse();
-    ASSERT_TRUE(session.Predict(SeasonView::Current));
+    session.Clabel_Click(nba, kChicago);
+    session.Clabel_Click(nba, kUtah);
+    session.Reverse(nba);
+    ASSERT_TRUE(session.Predict(nba, SeasonView::Current));
     const std::vector<std::string> expected = {
         PredictionsLoadHeading(),        PredictionsLoadRule(), " ", Expected(kBoston, kNewYork, true), " ",
         Expected(kUtah, kChicago, false)};
     EXPECT_EQ(session.List(), expected);
-    NBA rated = RatedLeague();
-    ComputeRatings(rated, SeasonView::Current);
-    const std::string utah =
-        ChanceText(FavouriteChance(PredictGame(rated, kUtah, kChicago, false, TotalPrecision::Single)));
+    const std::string utah = ChanceText(FavouriteChance(PredictGame(
+        nba, ComputeRatings(nba, SeasonView::Current), kUtah, kChicago, false, TotalPrecision::Single)));
     for (int index : {-1, 0, 1, 2, 6}) EXPECT_FALSE(session.Remove(index)) << index;
     EXPECT_TRUE(session.Remove(3));
     EXPECT_EQ(session.List().size(), 5u);

@@ -32,13 +32,14 @@ TEST(WinChance, FollowsTheMargin) {
 
 // The home edge and the neutral site act through the margin, as in the line.
 TEST(WinChance, HomeEdgeActsThroughTheMargin) {
-    NBA nba = testing::SmallLeague();
-    nba.PointDiff[testing::kBoston] = 3;
-    nba.PointDiff[testing::kNewYork] = 3;
-    EXPECT_DOUBLE_EQ(HomeWinChance(nba, testing::kBoston, testing::kNewYork, true), 0.5);
-    EXPECT_DOUBLE_EQ(HomeWinChance(nba, testing::kBoston, testing::kNewYork, false), FavouriteChance(2.0));
-    nba.PointDiff[testing::kBoston] = 4.5;  // within the pick band once the home edge is added
-    EXPECT_DOUBLE_EQ(HomeWinChance(nba, testing::kBoston, testing::kNewYork, false), 0.5);
+    const NBA nba = testing::SmallLeague();
+    Ratings r;
+    r.PointDiff[testing::kBoston] = 3;
+    r.PointDiff[testing::kNewYork] = 3;
+    EXPECT_DOUBLE_EQ(HomeWinChance(nba, r, testing::kBoston, testing::kNewYork, true), 0.5);
+    EXPECT_DOUBLE_EQ(HomeWinChance(nba, r, testing::kBoston, testing::kNewYork, false), FavouriteChance(2.0));
+    r.PointDiff[testing::kBoston] = 4.5;  // within the pick band once the home edge is added
+    EXPECT_DOUBLE_EQ(HomeWinChance(nba, r, testing::kBoston, testing::kNewYork, false), 0.5);
 }
 
 }  // namespace

@@ -42,11 +42,12 @@ TEST(RatingsLine, BuildsTheColumns) {
         NBA nba;
         nba.TeamNames[4] = c.team;
         SetRecord(nba, 4, c.wins, c.losses);
-        nba.WinPct[4] = c.pct;
-        nba.SeasonOffense[4] = c.offense;
-        nba.SeasonDefense[4] = c.defense;
-        nba.PointDiff[4] = c.margin;
-        EXPECT_EQ(RatingsLine(nba, 4, SeasonView::Current), c.expected);
+        Ratings r;
+        r.WinPct[4] = c.pct;
+        r.SeasonOffense[4] = c.offense;
+        r.SeasonDefense[4] = c.defense;
+        r.PointDiff[4] = c.margin;
+        EXPECT_EQ(RatingsLine(nba, r, 4, SeasonView::Current), c.expected);
     }
     // The column heads stand over the columns above.
     EXPECT_EQ(RatingsHeader(RatingsOrder::Offense)[3],

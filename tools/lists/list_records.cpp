@@ -58,16 +58,18 @@ const std::vector<std::string> kPredictionFields = {"road_team", "road_name",   
 
 }  // namespace
 
-RecordTable StandingsRecords(NBA& nba) {
+RecordTable StandingsRecords(const NBA& nba) {
     RecordTable table{
         {"team", "name", "conference", "division", "wins", "losses", "pct", "games_behind", "margin"}, {}};
-    for (const StandingsEntry& e : RankStandings(nba, SeasonView::Current)) {
+    const RankedStandings ranked = RankStandings(nba, SeasonView::Current);
+    const Ratings& ratings = ranked.ratings;
+    for (const StandingsEntry& e : ranked.entries) {
         const int t = e.team;
         table.records.push_back({Team(t), Name(nba, t), std::string(ConferenceName(t)),
                                  std::string(DivisionName(DivisionOf(t))), static_cast<long>(nba.Wins[t]),
-                                 static_cast<long>(nba.Losses[t]), Shown(nba.WinPct[t], "0.000"),
+                                 static_cast<long>(nba.Losses[t]), Shown(ratings.WinPct[t], "0.000"),
                                  static_cast<double>(GamesBehind(nba.Wins[t], nba.Losses[t], e.leader)),
-                                 Shown(nba.PointDiff[t], "0.00")});
+                                 Shown(ratings.PointDiff[t], "0.00")});
     }
     return table;
 }
@@ -75,13 +77,14 @@ RecordTable StandingsRecords(NBA& nba) {
 RecordTable RatingsRecords(const NBA& nba, RatingsOrder order, SeasonView view, RatingsRebuild cause) {
     RecordTable table{{"rank", "team", "name", "wins", "losses", "pct", "offense", "defense", "margin"}, {}};
     const bool previous = view == SeasonView::Previous;
+    const Ratings ratings = ComputeRatings(nba, view);
     long rank = 0;
-    for (int t : RatingsTeamOrder(nba, order, view, cause)) {
+    for (int t : RatingsTeamOrder(nba, ratings, order, view, cause)) {
         table.records.push_back({++rank, Team(t), Name(nba, t),
                                  static_cast<long>(previous ? nba.PrevWins[t] : nba.Wins[t]),
                                  static_cast<long>(previous ? nba.PrevLosses[t] : nba.Losses[t]),
-                                 Shown(nba.WinPct[t], "0.000"), Shown(nba.SeasonOffense[t], "0.0"),
-                                 Shown(nba.SeasonDefense[t], "0.0"), Shown(nba.PointDiff[t], "0.0")});
+                                 Shown(ratings.WinPct[t], "0.000"), Shown(ratings.SeasonOffense[t], "0.0"),
+                                 Shown(ratings.SeasonDefense[t], "0.0"), Shown(ratings.PointDiff[t], "0.0")});
     }
     return table;
 }
@@ -89,24 +92,26 @@ RecordTable RatingsRecords(const NBA& nba, RatingsOrder order, SeasonView view, 
 RecordTable PredictionRecords(const NBA& nba, int road, int home, bool neutral) {
     RecordTable table{kPredictionFields, {}};
     table.fields.insert(table.fields.begin() + 4, "neutral");
-    auto record =
-        PredictionFields(nba, road, home, PredictGame(nba, road, home, neutral, TotalPrecision::Single));
+    const Ratings ratings = ComputeRatings(nba, SeasonView::Current);
+    auto record = PredictionFields(nba, road, home,
+                                   PredictGame(nba, ratings, road, home, neutral, TotalPrecision::Single));
     record.insert(record.begin() + 4, neutral);
     table.records.push_back(record);
     return table;
 }
 
-RecordTable BlockRecords(NBA& nba, const std::vector<BlockLine>& blockLines) {
+RecordTable BlockRecords(const NBA& nba, const std::vector<BlockLine>& blockLines) {
     RecordTable table{kPredictionFields, {}};
     table.fields.insert(table.fields.begin(), "date");
     const auto model = ScheduleOf(nba);
+    const Ratings ratings = ComputeRatings(nba, SeasonView::Current);
     // The window's 300-line limit is the window's: the companion lists any range whole.
     for (size_t g = 0; g < blockLines.size(); ++g) {
         const BlockGame game = RecognizeBlockGame(*model, blockLines[g]);
         if (!game.Recognised()) continue;
-        ComputeRatings(nba, SeasonView::Current);
-        auto record = PredictionFields(nba, game.road, game.home,
-                                       PredictGame(nba, game.road, game.home, false, TotalPrecision::Double));
+        auto record =
+            PredictionFields(nba, game.road, game.home,
+                             PredictGame(nba, ratings, game.road, game.home, false, TotalPrecision::Double));
         record.insert(record.begin(), IsoDate(model->games[static_cast<size_t>(blockLines[g].game)].date));
         table.records.push_back(record);
     }

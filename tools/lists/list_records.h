@@ -25,13 +25,12 @@ struct RecordTable {
     std::vector<std::vector<RecordValue>> records;
 };
 
-// Each reads the league as the text list of the same command has just left it (ratings computed
-// for the season shown).
-RecordTable StandingsRecords(NBA& nba);
+// Each computes the ratings it shows for the season shown, as the text list of the same command does.
+RecordTable StandingsRecords(const NBA& nba);
 RecordTable RatingsRecords(const NBA& nba, RatingsOrder order, SeasonView view, RatingsRebuild cause);
 RecordTable PredictionRecords(const NBA& nba, int road, int home, bool neutral);
 // The games among the block's lines, each with its day.
-RecordTable BlockRecords(NBA& nba, const std::vector<BlockLine>& blockLines);
+RecordTable BlockRecords(const NBA& nba, const std::vector<BlockLine>& blockLines);
 // Each game of the prediction record with its final score and what became of the pick.
 RecordTable RecordGameRecords(const NBA& nba, const std::vector<RecordedGame>& games);
 RecordTable ForecastRecords(const NBA& nba, const PlayoffForecast& forecast);

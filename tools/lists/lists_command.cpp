@@ -127,7 +127,7 @@ class Arguments {
     size_t pos_ = 0;
 };
 
-Listing Schedule(NBA& nba, Arguments& a, Date&) {
+Listing Schedule(const NBA& nba, Arguments& a, Date&) {
     Listing l;
     l.print = SchedulePrintScheme();
     std::string view = a.Take("schedule view");
@@ -155,7 +155,7 @@ Listing Schedule(NBA& nba, Arguments& a, Date&) {
     return l;
 }
 
-Listing Ratings(NBA& nba, Arguments& a, Date&) {
+Listing Ratings(const NBA& nba, Arguments& a, Date&) {
     RatingsOrder order = RatingsOrder::Scoring;
     SeasonView view = SeasonView::Current;
     RatingsRebuild cause = RatingsRebuild::Load;
@@ -182,15 +182,15 @@ Listing Ratings(NBA& nba, Arguments& a, Date&) {
     return l;
 }
 
-Listing Predict(NBA& nba, Arguments& a, Date& today) {
+Listing Predict(const NBA& nba, Arguments& a, Date& today) {
     int road = TeamArgument(a.Take("road team"));
     int home = TeamArgument(a.Take("home team"));
     if (road == home)
         throw UsageError{"a team cannot play itself: road and home team are both " + std::to_string(road)};
     bool neutral = a.TakeIf("--neutral");
-    ComputeRatings(nba, SeasonView::Current);
     Listing l;
-    std::string line = FormatPredictionLine(nba, road, home, neutral, TotalPrecision::Single);
+    std::string line = FormatPredictionLine(nba, ComputeRatings(nba, SeasonView::Current), road, home,
+                                            neutral, TotalPrecision::Single);
     l.lines = {line};
     // The window prints its whole list: the heading, the rule and the prediction under its blank line.
     PrintScheme scheme = SinglePredictionsPrintScheme(today);
@@ -202,7 +202,7 @@ Listing Predict(NBA& nba, Arguments& a, Date& today) {
 
 // The window predicts at most 300 lines at once; the companion predicts any range in blocks of
 // that size and joins them into one list, closed as the last block that predicted a game closes.
-std::vector<std::string> WholeBlockList(NBA& nba, const std::vector<BlockLine>& blockLines,
+std::vector<std::string> WholeBlockList(const NBA& nba, const std::vector<BlockLine>& blockLines,
                                         const Date& today) {
     std::vector<std::string> list = {" "}, tail;
     size_t at = 0;
@@ -220,7 +220,7 @@ std::vector<std::string> WholeBlockList(NBA& nba, const std::vector<BlockLine>& 
     return list;
 }
 
-Listing Block(NBA& nba, Arguments& a, Date& today) {
+Listing Block(const NBA& nba, Arguments& a, Date& today) {
     std::optional<std::pair<int, int>> range;
     std::string rangeText;
     while (!a.Empty()) {
@@ -254,7 +254,7 @@ Listing Block(NBA& nba, Arguments& a, Date& today) {
     return l;
 }
 
-Listing Forecast(NBA& nba, Arguments&, Date&) {
+Listing Forecast(const NBA& nba, Arguments&, Date&) {
     Listing l;
     const PlayoffForecast forecast = ForecastPlayoffs(nba, SeasonView::Current);
     auto lines = ForecastLines(nba, forecast);
@@ -263,7 +263,7 @@ Listing Forecast(NBA& nba, Arguments&, Date&) {
     return l;
 }
 
-Listing Standings(NBA& nba, Arguments&, Date&) {
+Listing Standings(const NBA& nba, Arguments&, Date&) {
     Listing l;
     l.lines = BuildStandings(nba, SeasonView::Current);
     l.print = StandingsPrintScheme();
@@ -272,7 +272,7 @@ Listing Standings(NBA& nba, Arguments&, Date&) {
 }
 
 // How the rule fared on the schedule's results: the summary, or one line per game.
-Listing Record(NBA& nba, Arguments& a, Date&) {
+Listing Record(const NBA& nba, Arguments& a, Date&) {
     bool games = false;
     int month = -1;
     while (!a.Empty()) {
@@ -302,7 +302,7 @@ Listing Record(NBA& nba, Arguments& a, Date&) {
     return l;
 }
 
-Listing Odds(NBA& nba, Arguments& a, Date&) {
+Listing Odds(const NBA& nba, Arguments& a, Date&) {
     OddsOptions options;
     for (bool more = true; more && !a.Empty();) {
         std::optional<int> n;
@@ -329,7 +329,7 @@ Listing Odds(NBA& nba, Arguments& a, Date&) {
 
 // The commands by name; each reads its own arguments and builds its list. A new command is one
 // more line here: its help and its checks follow from it.
-using CommandRun = Listing (*)(NBA&, Arguments&, Date& today);
+using CommandRun = Listing (*)(const NBA&, Arguments&, Date& today);
 struct Command {
     const char* name;
     const char* synopsis;  // its own words, as the help shows them

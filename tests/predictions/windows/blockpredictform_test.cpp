@@ -39,8 +39,8 @@ class BlockPredictFormTest : public QObject {
 
     void showsThePredictionsOfTheLinesGiven() {
         const auto lines = Shown(1, 127);
-        NBA copy = app->nba;
-        const auto expected = BuildBlockPredictionList(copy, SeasonView::Current, lines, app->clock.Today());
+        const auto expected =
+            BuildBlockPredictionList(app->nba, SeasonView::Current, lines, app->clock.Today());
         Open(lines);
         QCOMPARE(window->windowTitle(), QString("Block Predictions - Tavix"));
         QCOMPARE(Items(), expected);

@@ -26,11 +26,10 @@ using namespace tavix::testing;
 
 namespace {
 
-// The prediction line the window should show, worked out on a copy of the league data.
+// The prediction line the window should show.
 std::string ExpectedLine(const NBA& league, int road, int home, bool neutral) {
-    NBA copy = league;
-    ComputeRatings(copy, SeasonView::Current);
-    return FormatPredictionLine(copy, road, home, neutral, TotalPrecision::Single);
+    return FormatPredictionLine(league, ComputeRatings(league, SeasonView::Current), road, home, neutral,
+                                TotalPrecision::Single);
 }
 
 }  // namespace
