@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <utility>
 
 #include "core/data_files.h"
 #include "forecast/playoff_forecast.h"
@@ -212,7 +213,7 @@ class ReplayTest : public QObject {
         TAVIX_STEP(names->savebutton_Click());
         names->close();
         QVERIFY(main.Replay().Replaying());
-        for (const NBA* league : {&main.Context().League(), &main.Context().ownLeague})
+        for (const NBA* league : {&main.Context().League(), &std::as_const(main.Context().ownLeague)})
             QCOMPARE(FullName(*league, 22), std::string("Memphis Grizzlies"));
         QCOMPARE(StatisticsText(main.Context().League()), evening);
         NBA file;
