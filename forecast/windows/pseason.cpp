@@ -333,6 +333,8 @@ void Pseason::Form_Load() {
         ShowEveningOdds(kept->front());
         return;
     }
+    // A step of the replay comes here with the last day's odds, or their working note, still shown.
+    OddsList->clear();
     OddsList->addItem("Working out the odds...");
     job_ = StartEveningOdds(ctx_.League(), games_, evening_, simulations, kOddsSeed);
     working_ = Work::Evening;
