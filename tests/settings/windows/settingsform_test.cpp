@@ -2,7 +2,6 @@
 // and read back at the next start, and a save that fails.
 #include "settings/windows/settingsform.h"
 
-#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPointer>
@@ -68,10 +67,7 @@ class SettingsformTest : public QObject {
         app->dialogs.answers.push_back(Answer::Ok);
         Open("DejaVu Sans Mono");
         QCOMPARE(window->windowTitle(), QString("Settings - Tavix"));
-        QDir().mkpath(TAVIX_BINARY_DIR "/grabs");
-        QVERIFY(window->grab().save(TAVIX_BINARY_DIR "/grabs/settingsform.png"));
-        Press(window, "InfoButton");
-        QCOMPARE(app->help.topics, std::vector<std::string>{"Program Settings, Fonts"});
+        QVERIFY(SaveGrab(window, "settingsform"));
         Press(window, "OkButton");
         QCOMPARE(app->dialogs.beeps, 1);
         QCOMPARE(app->dialogs.shown.size(), size_t(1));
