@@ -787,16 +787,5 @@ TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
     }
 }
 
-// The record's print is the window's: summary, chart and every game, whether or not --games is asked.
-TEST(ListsCommand, RecordPrintCarriesSummaryChartAndGames) {
-    const RunResult summary = Lists({"record", "--print"});
-    ASSERT_EQ(summary.status, 0) << summary.err;
-    EXPECT_EQ(summary.out, Lists({"record", "--games", "--print"}).out);
-    for (const char* expected : {"\n      Tavix Prediction Record\n", "\n     All games     725",
-                                 "\n     How often the favourite won, by predicted margin",
-                                 "\n     Friday, February 5, 1999\n", "\f"})
-        EXPECT_NE(summary.out.find(expected), std::string::npos) << expected;
-}
-
 }  // namespace
 }  // namespace tavix
