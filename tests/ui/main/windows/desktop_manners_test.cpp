@@ -119,6 +119,13 @@ const Change kChanges[] = {
     {"wins", "updatemenu", false, "Exitbutton", [](QWidget* w) { return Type(w, "wintext", "7"); },
      [](TestApp& a) { return StatisticsHold(a, [](const NBA& n) { return n.Wins[1] == 7; }); },
      [](TestApp& a) { return a.nba.Wins[1] == 7; }},
+    {"losses", "updatemenu", false, "Exitbutton", [](QWidget* w) { return Type(w, "losstext", "20"); },
+     [](TestApp& a) { return StatisticsHold(a, [](const NBA& n) { return n.Losses[1] == 20; }); },
+     [](TestApp& a) { return a.nba.Losses[1] == 20; }},
+    {"points allowed", "updatemenu", false, "Exitbutton",
+     [](QWidget* w) { return Type(w, "GAtext", "101.5"); },
+     [](TestApp& a) { return StatisticsHold(a, [](const NBA& n) { return n.DefenseAve[1] == 101.5; }); },
+     [](TestApp& a) { return a.nba.DefenseAve[1] == 101.5; }},
     {"date", "updatemenu", false, "Exitbutton",
      [](QWidget* w) {
          Control<QWidget>(w, "Dayspin")->findChild<QToolButton*>("up")->click();
