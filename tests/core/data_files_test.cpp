@@ -431,10 +431,6 @@ TEST(SafeSave, ReplacesTheFileFoundAndKeepsWhatItIs) {
          [](const TempFolder& d) { fs::rename(d.File(kStatisticsFile), d.File("TAVIXSE.DAT")); },
          {"TAVIXSE.DAT", "TavixNM.dat", "TavixSC.dat", "TVX.ini"},
          "TAVIXSE.DAT"},
-        {"small letters",
-         [](const TempFolder& d) { fs::rename(d.File(kStatisticsFile), d.File("tavixse.dat")); },
-         {"TavixNM.dat", "TavixSC.dat", "TVX.ini", "tavixse.dat"},
-         "tavixse.dat"},
         {"link",
          [](const TempFolder& d) {
              fs::create_directory(d.File("real"));

@@ -28,6 +28,7 @@
 #include "tests/support/leagues.h"
 #include "tests/support/lists_run.h"
 #include "tools/datagen/csv.h"
+#include "tools/datagen/league_files.h"
 #include "tools/lists/record_writers.h"
 #include "ui/main/schedule_views.h"
 
@@ -349,15 +350,7 @@ struct TextCheck {
 
 std::string Utf8(const std::string& text) { return Latin1ToUtf8(text); }
 // The text lists come out in UTF-8 but their columns are laid out in the files' Latin-1.
-std::string Latin1(const std::string& utf8) {
-    std::string text;
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const auto u = static_cast<unsigned char>(utf8[i]);
-        text += u >= 0xc0 && i + 1 < utf8.size() ? static_cast<char>((u & 0x03) << 6 | (utf8[++i] & 0x3f))
-                                                 : utf8[i];
-    }
-    return text;
-}
+std::string Latin1(const std::string& utf8) { return datagen::ToLatin1(utf8).value_or("<not Latin-1>"); }
 
 const TextCheck kStandingsCheck{
     [](const std::string& l) { return StartsWith(l, "     ") && l.size() > 5 && l[5] != ' '; },
