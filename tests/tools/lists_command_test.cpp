@@ -683,9 +683,10 @@ TEST(RecordWriters, CsvQuotesWhatNeedsItAndBothFormatsCarryTheSameUtf8Text) {
     EXPECT_EQ(Latin1ToUtf8(std::string("\x80\xff", 2)), "\xc2\x80\xc3\xbf");
 }
 
-// Every command on every kind of damaged or odd data folder finishes with 0 or 1,
-// never by a signal; where the figures load, however absurd, the standings and the ratings list
-// every club.
+// Every command on damaged or odd data folders finishes with 0 or 1, never by a signal, and shows
+// no control byte; where the figures load, however absurd, the standings and the ratings list every
+// club. (Each kind of damage a file may have is the data-file tests'; one that stops the loading is
+// enough here, as every command is refused alike.)
 TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
     namespace fs = std::filesystem;
     const NBA supplied = testing::SuppliedLeague();
@@ -717,11 +718,7 @@ TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
              for (auto& e : fs::directory_iterator(d)) fs::remove(e.path());
          }},
         {"statistics cut", replaced(kStatisticsFile, text("50\r\n60\r\n1\r\n"))},
-        {"statistics garbage", replaced(kStatisticsFile, text(std::string("\0\xff\"\r,\n\x1b", 7)))},
         {"statistics a pipe", replaced(kStatisticsFile, pipe)},
-        {"statistics two megabytes", replaced(kStatisticsFile, text(std::string(2u << 20, '1')))},
-        {"names cut short",
-         replaced(kNamesFile, text("\"\x1b[31m\"\r\n\"\x07\"," + std::string(3000, '"') + "\r\n"))},
         {"names with control bytes and extra names", replaced(kNamesFile, text(controlNames))},
         {"schedule with control bytes",
          [](const std::string& d) {
