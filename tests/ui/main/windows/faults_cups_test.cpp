@@ -1,6 +1,7 @@
-// When things go wrong around the program: a damaged statistics file at start-up and at the next
-// Record, a print queue that is stopped or rejects jobs. Each gets one clear message and loses
-// nothing: the old file stays, the lists stay on screen and reach the paper once the fault is gone. Real
+// When things go wrong around the program: a damaged statistics file recorded over, a print queue
+// that is stopped or rejects jobs. Each gets one clear message and loses nothing: the old file is
+// kept aside, the lists stay on screen and reach the paper once the fault is gone. (Damaged files at
+// start-up are the main window's test.) Real
 // windows (offscreen), the desktop printer and a cups-pdf queue: eval "$(.ci/cups.sh start DIR)".
 #include <QAbstractButton>
 #include <QDir>
@@ -86,46 +87,6 @@ class FaultsCupsTest : public QObject {
         cupsSkip_ = cups.skip;
         queue_ = cups.queue;
         out_ = cups.out;
-    }
-
-    void damagedStatisticsFile_data() {
-        QTest::addColumn<int>("keepBytes");  // how much of the statistics file is left; -1: half
-        QTest::newRow("cut in the team figures") << -1;
-        QTest::newRow("cut in the line counts") << 3;
-        QTest::newRow("empty") << 0;
-    }
-    void damagedStatisticsFile() {
-        QFETCH(int, keepBytes);
-        Setup s;
-        QFile stats(s.Statistics());
-        QVERIFY(stats.resize(keepBytes < 0 ? stats.size() / 2 : keepBytes));
-        const QByteArray damaged = Bytes(s.Statistics());
-        Program& app = *s.app;
-        app.dialogs.answers.push_back(Answer::Ok);
-        TAVIX_CHECKED(Load(app));
-        QVERIFY(app.dialogs.answers.empty() && !app.report.statisticsOk);
-        QCOMPARE(app.dialogs.shown.size(), size_t(1));
-        QCOMPARE(app.dialogs.shown[0].title, std::string("Tavix Loading...."));
-        QVERIFY2(app.dialogs.shown[0].text.find(s.Statistics().toStdString()) != std::string::npos &&
-                     app.dialogs.shown[0].text.find("the file ends after") != std::string::npos,
-                 app.dialogs.shown[0].text.c_str());
-        QCOMPARE(app.dialogs.shown[0].icon, Icon::Exclamation);
-
-        // The program runs on what it has (a forecast from figures that may all be 0 must still
-        // finish), and nothing more is said about the file.
-        Form2& w = *app.main;
-        const std::pair<QAction*, const char*> views[] = {{w.Sechalfmenu, "SchDoneButton"},
-                                                          {w.standingsmenu, "StandingDoneButton"},
-                                                          {w.pseasonmenu, "DoneButton"},
-                                                          {w.updatemenu, "Exitbutton"}};
-        for (const auto& [open, done] : views) {
-            TAVIX_CHECKED(Do(w, open));
-            TAVIX_CHECKED(
-                Do(w, w.OpenSubWindows().empty() ? w.findChild<QAbstractButton*>(done) : In(w, done)));
-            QVERIFY(w.OpenSubWindows().empty() && !Shown(w.List1) && !Shown(w.List2));
-        }
-        QCOMPARE(app.dialogs.shown.size(), size_t(1));
-        QCOMPARE(Bytes(s.Statistics()), damaged);  // nothing rewrote it
     }
 
     // One damaged value: the figures after it never loaded, so recording writes what is in

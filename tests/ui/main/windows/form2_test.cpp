@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "core/data_files.h"
+#include "core/safe_file.h"
 #include "platform/twips.h"
 #include "predictions/windows/blockpredictform.h"
 #include "tests/support/qt/journey.h"
@@ -293,32 +294,58 @@ class Form2Test : public QObject {
         if (!text.isEmpty()) QCOMPARE(read(), text);
     }
 
+    // Whatever is missing or damaged, one message says so; the program then runs on what it has (a
+    // forecast from figures that may all be 0 must still finish), says nothing more and rewrites
+    // nothing.
     void loadingMessageOnce_data() {
         QTest::addColumn<QStringList>("missing");
-        QTest::newRow("schedule missing") << QStringList{kScheduleFile};
-        QTest::newRow("statistics missing") << QStringList{kStatisticsFile};
-        QTest::newRow("every file missing") << QStringList{kStatisticsFile, kScheduleFile, kNamesFile};
-        QTest::newRow("nothing missing") << QStringList{};
+        QTest::addColumn<int>("keepBytes");  // of the statistics file: -1 all of it, -2 half
+        QTest::newRow("schedule missing") << QStringList{kScheduleFile} << -1;
+        QTest::newRow("statistics missing") << QStringList{kStatisticsFile} << -1;
+        QTest::newRow("every file missing") << QStringList{kStatisticsFile, kScheduleFile, kNamesFile} << -1;
+        QTest::newRow("statistics cut in the team figures") << QStringList{} << -2;
+        QTest::newRow("statistics cut in the line counts") << QStringList{} << 3;
+        QTest::newRow("statistics empty") << QStringList{} << 0;
+        QTest::newRow("nothing missing") << QStringList{} << -1;
     }
 
     void loadingMessageOnce() {
         QFETCH(QStringList, missing);
+        QFETCH(int, keepBytes);
         TestApp app;
         for (const QString& name : missing) QVERIFY(QFile::remove(app.dir.filePath(name)));
+        QFile stats(app.dir.filePath(kStatisticsFile));
+        if (keepBytes != -1) QVERIFY(stats.resize(keepBytes == -2 ? stats.size() / 2 : keepBytes));
+        const std::optional<std::string> before = ReadWholeFile(stats.fileName().toStdString());
         NBA fresh;
         Form2 w(fresh, app.dialogs, app.clock, app.timers, app.printers, app.help, app.DataDir());
         w.Form_Load(app.DataDir() + "/TVX.ini");
-        QCOMPARE(app.dialogs.shown.size(), size_t(missing.isEmpty() ? 0 : 1));
-        if (missing.isEmpty()) {
+        const bool whole = missing.isEmpty() && keepBytes == -1;
+        QCOMPARE(app.dialogs.shown.size(), size_t(whole ? 0 : 1));
+        if (whole) {
             QCOMPARE(fresh.SecondHalfCount, app.nba.SecondHalfCount);
             return;
         }
-        // The fixed words come first; what is missing follows, named.
-        QCOMPARE(app.dialogs.shown[0].title +
-                     app.dialogs.shown[0].text.substr(0, std::strlen(kLoadingMessageText)),
-                 std::string(kLoadingMessageTitle) + kLoadingMessageText);
+        // For a missing file the fixed words come first; what is missing follows, named.
+        QCOMPARE(app.dialogs.shown[0].title, std::string(kLoadingMessageTitle));
+        if (!missing.isEmpty())
+            QCOMPARE(app.dialogs.shown[0].text.substr(0, std::strlen(kLoadingMessageText)),
+                     std::string(kLoadingMessageText));
         QCOMPARE(app.dialogs.shown[0].icon, Icon::Exclamation);
         QCOMPARE(w.size(), TwipsSize(9555, 6315));
+        w.show();
+        const std::pair<QAction*, const char*> views[] = {{w.Sechalfmenu, "SchDoneButton"},
+                                                          {w.standingsmenu, "StandingDoneButton"},
+                                                          {w.pseasonmenu, "DoneButton"},
+                                                          {w.updatemenu, "Exitbutton"}};
+        for (const auto& [open, done] : views) {
+            open->trigger();
+            QWidget* on = w.OpenSubWindows().empty() ? &w : w.OpenSubWindows()[0];
+            tavix::testing::Control<QAbstractButton>(on, done)->click();
+            QVERIFY(w.OpenSubWindows().empty() && !Shown(w.List1) && !Shown(w.List2));
+        }
+        QCOMPARE(app.dialogs.shown.size(), size_t(1));
+        QCOMPARE(ReadWholeFile(stats.fileName().toStdString()), before);
     }
 
     // The lines themselves are held against the companion's lists in the lists-vs-windows test.
