@@ -2,6 +2,7 @@
 // arrows, Record (and a failed save) and the unrecorded-changes check at exit.
 #include "statistics/windows/statform.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -155,6 +156,24 @@ class StatformTest : public QObject {
         app->ctx->dataDir = app->DataDir();
         Press("RecordButton");
         QCOMPARE(app->dialogs.shown.back().text, std::string("Statistics were saved to Disk."));
+    }
+
+    // A file that did not load whole is kept aside before Record writes over it, and the message
+    // says where (how the copy is made and kept is the data files' test).
+    void recordOverADamagedFileSaysWhereItIsKept() {
+        window->close();
+        const std::string file = JoinPath(app->DataDir(), kStatisticsFile), whole = *ReadWholeFile(file);
+        QVERIFY(WriteFileSafely(file, whole.substr(0, whole.size() / 2)).ok);
+        QVERIFY(!LoadLeague(app->DataDir(), app->nba.IniPath, app->nba).statisticsOk);
+        window = app->Open<statform>();
+        Type("wintext", "18");
+        Press("RecordButton");
+        const QStringList copies =
+            QDir(QString::fromStdString(app->DataDir())).entryList({QString(kStatisticsFile) + ".damaged-*"});
+        QCOMPARE(copies.size(), 1);
+        const QString said = QString::fromStdString(app->dialogs.shown.back().text);
+        QVERIFY2(said.startsWith("Statistics were saved to Disk.") && said.contains(copies[0]),
+                 qPrintable(said));
     }
 
     // Each typed figure is either recorded as meant, in every locale, or refused with a message
