@@ -20,7 +20,6 @@
 #include "tests/support/qt/journey.h"
 
 using namespace tavix;
-using tavix::testing::Latin1;
 using namespace tavix::testing;
 
 namespace {
@@ -105,6 +104,7 @@ class EveningCupsTest : public QObject {
         TAVIX_CHECKED(Start());
         QVERIFY(!app_->report.settingsOk);  // no settings file yet
         Form2& w = *app_->main;
+        w.show();
 
         // New figures for the Knicks, recorded with today's date; leaving then asks nothing.
         TAVIX_CHECKED(Choose(w.STmenu, w.updatemenu));
