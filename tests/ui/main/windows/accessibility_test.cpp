@@ -167,7 +167,6 @@ class AccessibilityTest : public QObject {
         QTest::newRow("splash banner")
             << Opener(OpenSplash) << "Picture2" << QAccessible::StaticText << QString();
         QTest::newRow("idle emblem") << view << "Shape1" << QAccessible::Graphic << QString();
-        QTest::newRow("tool button") << view << "Toolbutton(3)" << QAccessible::Button << "Standings";
         QTest::newRow("team label") << Sub(&Form2::Predictionsmenu) << "Clabel(1)" << QAccessible::Button
                                     << "Boston Celtics";
         QTest::newRow("chance column") << Sub(&Form2::Predictionsmenu) << "ChanceList" << QAccessible::List
