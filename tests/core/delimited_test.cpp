@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <limits>
-
 namespace tavix {
 namespace {
 
@@ -26,22 +23,10 @@ TEST(DelimitedReader, SplitsValuesAsADelimitedReadDoes) {
     }
 }
 
-TEST(DelimitedWriter, ShortestTextThatReadsBackToTheSameBits) {
+// That every figure reads back to the same bits, in plain decimals, is the statistics file's
+// round trip; here the refused numbers and the layout of each kind of value.
+TEST(DelimitedWriter, RefusesWhatIsNoPlainNumberAndWritesOneValueALine) {
     for (const char* bad : {"abc", "12x", "1e", ".", "1,5"}) EXPECT_FALSE(ParsePlainNumber(bad)) << bad;
-    for (float f : {0.0f, 1.0f / 3.0f, -2.5e-8f, 3.4e38f, 98.25f, std::numeric_limits<float>::denorm_min()}) {
-        DelimitedWriter out;
-        out.Single(f);
-        auto back = ParsePlainSingle(out.Text().substr(0, out.Text().size() - 2));
-        ASSERT_TRUE(back.has_value()) << out.Text();
-        EXPECT_EQ(std::memcmp(&f, &*back, sizeof f), 0) << out.Text();
-    }
-    for (double d : {101.5, 98.25, 0.1, -12.5, 1e-7, 123456789.125}) {
-        DelimitedWriter out;
-        out.Number(d);
-        EXPECT_EQ(out.Text().find_first_of("e,"), std::string::npos)
-            << "plain decimal notation: " << out.Text();
-        EXPECT_EQ(ParsePlainNumber(out.Text().substr(0, out.Text().size() - 2)), d);
-    }
     DelimitedWriter out;
     out.Quoted("New, York");
     out.Integer(-3);

@@ -99,6 +99,4 @@ inline void SetPrevious(NBA& nba, int team, int wins, int losses, double offense
     nba.PrevDefenseAve[team] = defense;
 }
 
-inline std::string Blanks(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
 }  // namespace tavix::testing

@@ -23,13 +23,12 @@
 
 #include "core/data_files.h"
 #include "predictions/prediction_record.h"
-#include "statistics/ratings_view.h"
 #include "statistics/season_results.h"
-#include "statistics/standings.h"
 #include "tests/support/data_folders.h"
 #include "tests/support/leagues.h"
 #include "tests/support/lists_run.h"
 #include "tools/datagen/csv.h"
+#include "tools/datagen/league_files.h"
 #include "tools/lists/record_writers.h"
 #include "ui/main/schedule_views.h"
 
@@ -51,18 +50,11 @@ std::vector<std::string> MarchRecordLines(const NBA& n) {
     return lines;
 }
 
-// Each command prints, line for line, what the windows' logic builds on the supplied data.
-TEST(ListsCommand, ListsMatchTheWindowsLogic) {
+// The record lists print what the record window's logic builds (the other lists are compared with
+// the windows themselves).
+TEST(ListsCommand, RecordListsMatchTheWindowsLogic) {
     NBA n = testing::SuppliedLeague();
     const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
-        {{"schedule", "first"}, FirstHalfLines(n).lines},
-        {{"schedule", "month", "6"}, MonthLines(n, 5).lines},
-        {{"schedule", "team", "25", "road"}, TeamScheduleLines(n, 25, TeamScheduleMode::Road).lines},
-        {{"standings"}, BuildStandings(n, SeasonView::Current)},
-        {{"ratings", "defense", "--previous"},
-         BuildRatingsView(n, RatingsOrder::Defense, SeasonView::Previous, RatingsRebuild::Option)},
-        {{"ratings", "switched"},
-         BuildRatingsView(n, RatingsOrder::Scoring, SeasonView::Previous, RatingsRebuild::SeasonSwitch)},
         {{"record"}, RecordSummaryLines(BuildPredictionRecord(n))},
         {{"record", "--month", "5", "--games"}, MarchRecordLines(n)}};
     for (const auto& [args, lines] : cases) {
@@ -247,22 +239,6 @@ TEST(ListsProgram, MeetsTheShell) {
     }
 }
 
-TEST(ListsCommand, BlockWithAFixedDateRepeatsAndEndsWithThatDate) {
-    RunResult a = Lists({"block", "--lines", "1-40", "--today", "03-01-1999"});
-    ASSERT_EQ(a.status, 0);
-    EXPECT_EQ(a.out, Lists({"block", "--lines", "1-40", "--today", "03-01-1999"}).out);
-    EXPECT_NE(a.out.find("\nPredictions made 03-01-1999\n"), std::string::npos);
-}
-
-TEST(ListsCommand, PrintOfTheSecondHalfBreaksPagesWithFormFeedsAndKeepsTheMargin) {
-    RunResult r = Lists({"schedule", "second", "--print"});
-    ASSERT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.rfind(" \n \n \n", 0), 0u) << "three one-blank header lines";
-    EXPECT_NE(r.out.find("\n\f\n"), std::string::npos);
-    EXPECT_NE(r.out.find("\n          Friday, February 5, 1999\n"), std::string::npos) << "8 + 2 blanks";
-    EXPECT_EQ(r.out.find("=== document"), std::string::npos) << "one document only";
-}
-
 // ---- The lists as data: every --format output parsed and held against the text list ----
 
 using Json = nlohmann::json;
@@ -374,15 +350,7 @@ struct TextCheck {
 
 std::string Utf8(const std::string& text) { return Latin1ToUtf8(text); }
 // The text lists come out in UTF-8 but their columns are laid out in the files' Latin-1.
-std::string Latin1(const std::string& utf8) {
-    std::string text;
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const auto u = static_cast<unsigned char>(utf8[i]);
-        text += u >= 0xc0 && i + 1 < utf8.size() ? static_cast<char>((u & 0x03) << 6 | (utf8[++i] & 0x3f))
-                                                 : utf8[i];
-    }
-    return text;
-}
+std::string Latin1(const std::string& utf8) { return datagen::ToLatin1(utf8).value_or("<not Latin-1>"); }
 
 const TextCheck kStandingsCheck{
     [](const std::string& l) { return StartsWith(l, "     ") && l.size() > 5 && l[5] != ' '; },
@@ -490,6 +458,7 @@ const std::vector<FormatCase>& FormatCases() {
         std::vector<FormatCase> c = {{{"standings"}, &kStandingsCheck},
                                      {{"ratings"}, &kRatingsCheck},
                                      {{"ratings", "switched"}, &kRatingsCheck},
+                                     {{"ratings", "defense", "--previous"}, &kRatingsCheck},
                                      {{"predict", "5", "12"}, &kPredictionCheck},
                                      {{"predict", "22", "10", "--neutral"}, &kPredictionCheck},
                                      {{"block", "--today", "03-01-1999"}, &kPredictionCheck},
@@ -499,10 +468,6 @@ const std::vector<FormatCase>& FormatCases() {
                                      {{"schedule", "second"}, &kScheduleCheck},
                                      {{"schedule", "month", "4"}, &kScheduleCheck},
                                      {{"schedule", "team", "22", "all"}, &kScheduleCheck}};
-        for (const char* order : {"scoring", "percentage", "offense", "defense"}) {
-            c.push_back({{"ratings", order}, &kRatingsCheck});
-            c.push_back({{"ratings", order, "--previous"}, &kRatingsCheck});
-        }
         return c;
     }();
     return cases;
@@ -718,9 +683,10 @@ TEST(RecordWriters, CsvQuotesWhatNeedsItAndBothFormatsCarryTheSameUtf8Text) {
     EXPECT_EQ(Latin1ToUtf8(std::string("\x80\xff", 2)), "\xc2\x80\xc3\xbf");
 }
 
-// Every command on every kind of damaged or odd data folder finishes with 0 or 1,
-// never by a signal; where the figures load, however absurd, the standings and the ratings list
-// every club.
+// Every command on damaged or odd data folders finishes with 0 or 1, never by a signal, and shows
+// no control byte; where the figures load, however absurd, the standings and the ratings list every
+// club. (Each kind of damage a file may have is the data-file tests'; one that stops the loading is
+// enough here, as every command is refused alike.)
 TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
     namespace fs = std::filesystem;
     const NBA supplied = testing::SuppliedLeague();
@@ -745,32 +711,25 @@ TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
     teams[7] += "\x07\x7f\x9b";
     const std::string controlNames = NamesText(cities, teams) + "\"Extra\"\r\n\"\x0c\"\r\n";
     auto pipe = [](const std::string& path) { ::mkfifo(path.c_str(), 0644); };
-    auto folder = [](const std::string& path) { fs::create_directory(path); };
     const std::pair<const char*, std::function<void(const std::string&)>> folders[] = {
         {"intact", [](const std::string&) {}},
-        {"empty", [](const std::string& d) { for (auto& e : fs::directory_iterator(d)) fs::remove(e.path()); }},
+        {"empty",
+         [](const std::string& d) {
+             for (auto& e : fs::directory_iterator(d)) fs::remove(e.path());
+         }},
         {"statistics cut", replaced(kStatisticsFile, text("50\r\n60\r\n1\r\n"))},
-        {"statistics garbage", replaced(kStatisticsFile, text(std::string("\0\xff\"\r,\n\x1b", 7)))},
         {"statistics a pipe", replaced(kStatisticsFile, pipe)},
-        {"statistics a folder", replaced(kStatisticsFile, folder)},
-        {"statistics two megabytes", replaced(kStatisticsFile, text(std::string(2u << 20, '1')))},
-        {"schedule a pipe", replaced(kScheduleFile, pipe)},
-        {"names a pipe", replaced(kNamesFile, pipe)},
-        {"settings a pipe", replaced(kSettingsFile, pipe)},
-        {"names cut short", replaced(kNamesFile, text("\"\x1b[31m\"\r\n\"\x07\"," + std::string(3000, '"') + "\r\n"))},
         {"names with control bytes and extra names", replaced(kNamesFile, text(controlNames))},
-        {"schedule with control bytes", [](const std::string& d) {
+        {"schedule with control bytes",
+         [](const std::string& d) {
              std::ifstream in(d + "/" + kScheduleFile, std::ios::binary);
              std::string bytes(std::istreambuf_iterator<char>(in), {}), damaged;
-             for (char c : bytes) damaged += c == '\n' ? std::string("\x07\x1b]0;x\x85\n") : std::string(1, c);
+             for (char c : bytes)
+                 damaged += c == '\n' ? std::string("\x07\x1b]0;x\x85\n") : std::string(1, c);
              std::ofstream(d + "/" + kScheduleFile, std::ios::binary) << damaged;
          }},
-        {"averages 1e39", figures([](NBA& n) { n.OffenseAve[7] = 1e39, n.PrevOffenseAve[8] = -1e39; })},
-        {"averages 1e300", figures([](NBA& n) { n.OffenseAve[7] = 1e300, n.DefenseAve[7] = -1e300; })},
         {"13-digit averages", figures([](NBA& n) { n.OffenseAve[7] = 1234567890123.4; })},
         {"wins 5 losses -5", figures([](NBA& n) { n.Wins[7] = 5, n.Losses[7] = -5, n.Ties[7] = 0; })},
-        {"counts at the 16-bit ends", figures([](NBA& n) { n.Wins[7] = -32768, n.Losses[9] = 32767; })},
-        {"no games", figures([](NBA& n) { n.Wins.fill(0), n.Losses.fill(0), n.PrevWins.fill(0); })},
     };
     const std::vector<std::vector<std::string>> commands = {{"schedule", "first"},
                                                             {"schedule", "second", "--print"},
@@ -816,17 +775,6 @@ TEST(ListsCommand, EveryCommandFinishesOnEveryDamagedFolder) {
             }
         }
     }
-}
-
-// The record's print is the window's: summary, chart and every game, whether or not --games is asked.
-TEST(ListsCommand, RecordPrintCarriesSummaryChartAndGames) {
-    const RunResult summary = Lists({"record", "--print"});
-    ASSERT_EQ(summary.status, 0) << summary.err;
-    EXPECT_EQ(summary.out, Lists({"record", "--games", "--print"}).out);
-    for (const char* expected : {"\n      Tavix Prediction Record\n", "\n     All games     725",
-                                 "\n     How often the favourite won, by predicted margin",
-                                 "\n     Friday, February 5, 1999\n", "\f"})
-        EXPECT_NE(summary.out.find(expected), std::string::npos) << expected;
 }
 
 }  // namespace

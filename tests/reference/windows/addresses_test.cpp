@@ -1,6 +1,5 @@
 #include "reference/windows/addresses.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
@@ -32,8 +31,7 @@ class AddressesTest : public QObject {
         QTRY_COMPARE(form_->List1->horizontalScrollBar()->maximum(), 0);
         QVERIFY(form_->NoteLabel->isVisible() && form_->NoteLabel->text().contains("not on file"));
         QVERIFY(form_->NoteLabel->sizeHint().width() <= form_->NoteLabel->width());
-        QDir().mkpath(TAVIX_BINARY_DIR "/grabs");
-        QVERIFY(form_->grab().save(TAVIX_BINARY_DIR "/grabs/addresses.png"));
+        QVERIFY(testing::SaveGrab(form_, "addresses"));
     }
 
     // The list is for reading: a click on an entry or a separator selects nothing, and even with

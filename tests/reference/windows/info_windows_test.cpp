@@ -2,7 +2,6 @@
 #include "reference/windows/webform.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -29,7 +28,6 @@ class InfoWindowsTest : public QObject {
         QGuiApplication::clipboard()->setText("left from before");
         form_ = app_->Open<webform>();
         QVERIFY(QTest::qWaitForWindowExposed(form_));
-        QDir().mkpath(TAVIX_BINARY_DIR "/grabs");
     }
     void cleanup() { app_.reset(); }
 
@@ -43,7 +41,7 @@ class InfoWindowsTest : public QObject {
         for (int k = 16; k <= 20; ++k) Click(k);
         QCOMPARE(Clipboard(), QString("left from before"));
         QVERIFY(!form_->Label3->isVisible());
-        QVERIFY(form_->grab().save(TAVIX_BINARY_DIR "/grabs/webform.png"));
+        QVERIFY(testing::SaveGrab(form_, "webform"));
     }
 
     // Each address is copied by a click or from the keyboard, and the notice shows for four seconds
@@ -87,7 +85,7 @@ class InfoWindowsTest : public QObject {
         QVERIFY(all.contains("Tavix is free software under the MIT licence; see the LICENSE file."));
         QFile licence(TAVIX_SOURCE_DIR "/LICENSE");
         QVERIFY(licence.open(QIODevice::ReadOnly) && licence.readAll().contains("MIT License"));
-        QVERIFY(form->grab().save(TAVIX_BINARY_DIR "/grabs/programmers.png"));
+        QVERIFY(testing::SaveGrab(form, "programmers"));
         QTest::mouseClick(form->OkButton, Qt::LeftButton);
         QVERIFY(app_->host.closed == 2 && app_->host.main->isEnabled());
     }

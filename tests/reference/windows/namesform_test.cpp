@@ -1,6 +1,5 @@
 #include "reference/windows/namesform.h"
 
-#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -67,8 +66,7 @@ class NamesformTest : public QObject {
                 if (t < 29) QCOMPARE(NextTabStop(nick), static_cast<QWidget*>(form_->Text1[t + 1]));
             }
         }
-        QDir().mkpath(TAVIX_BINARY_DIR "/grabs");
-        QVERIFY(form_->grab().save(TAVIX_BINARY_DIR "/grabs/namesform.png"));
+        QVERIFY(testing::SaveGrab(form_, "namesform"));
     }
 
     // A box takes twelve characters and no double quote (the file could not carry it), but a

@@ -1,6 +1,5 @@
 #include "reference/windows/textrulesform.h"
 
-#include <QDir>
 #include <QImage>
 #include <QListWidget>
 #include <QPainter>
@@ -53,13 +52,12 @@ class TextRulesFormTest : public QObject {
         }
         // Each text topic shows its lines once, however often it is chosen, each fitting the list
         // (which never scrolls sideways); the court swaps the list for the two drawings and back.
-        QDir().mkpath(TAVIX_BINARY_DIR "/grabs");
         for (int index : {0, 1, 2, 2, 3, 4, 7, 5, 6}) {
             ClickTopic(index);
             ExpectOnlyCurrentCaption(index);
             QCOMPARE(form_->List1->isVisible(), index != 7);
             QCOMPARE(form_->Image2->isVisible() && form_->Image3->isVisible(), index == 7);
-            if (index == 7) QVERIFY(form_->grab().save(TAVIX_BINARY_DIR "/grabs/textrulesform.png"));
+            if (index == 7) QVERIFY(testing::SaveGrab(form_, "textrulesform"));
             if (index == 7)
                 QVERIFY(form_->Image2->accessibleDescription().contains("94 ft long and 50 ft wide"));
             if (index == 7) continue;

@@ -2,7 +2,6 @@
 // shown in itself, a click that changes the sample, and what done and the title bar keep.
 #include "settings/windows/setfont.h"
 
-#include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -54,8 +53,7 @@ class SetfontTest : public QObject {
         QCOMPARE(window->windowTitle(), QString("Printer Font - Tavix"));
         Press("Command1");
         QCOMPARE(app->help.topics, std::vector<std::string>{"Program Settings, Fonts"});
-        QDir().mkpath(TAVIX_BINARY_DIR "/grabs");
-        QVERIFY(window->grab().save(TAVIX_BINARY_DIR "/grabs/setfont.png"));
+        QVERIFY(SaveGrab(window, "setfont"));
     }
 
     // The current font is marked, in view, and its sample drawn in it; a font the printer does not

@@ -2,7 +2,6 @@
 // and read back at the next start, and a save that fails.
 #include "settings/windows/settingsform.h"
 
-#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPointer>
@@ -63,22 +62,14 @@ class SettingsformTest : public QObject {
         QCOMPARE(next.PrinterFontName, std::string("DejaVu Sans Mono"));
     }
 
-    void failedSaveBeepsTellsAndStillCloses() {
+    void failedSaveTellsOnceAndStillCloses() {
         app->nba.IniPath = app->DataDir() + "/no such folder/TVX.ini";
         app->dialogs.answers.push_back(Answer::Ok);
         Open("DejaVu Sans Mono");
         QCOMPARE(window->windowTitle(), QString("Settings - Tavix"));
-        QDir().mkpath(TAVIX_BINARY_DIR "/grabs");
-        QVERIFY(window->grab().save(TAVIX_BINARY_DIR "/grabs/settingsform.png"));
-        Press(window, "InfoButton");
-        QCOMPARE(app->help.topics, std::vector<std::string>{"Program Settings, Fonts"});
+        QVERIFY(SaveGrab(window, "settingsform"));
         Press(window, "OkButton");
-        QCOMPARE(app->dialogs.beeps, 1);
-        QCOMPARE(app->dialogs.shown.size(), size_t(1));
-        QCOMPARE(
-            app->dialogs.shown[0].text.rfind("Unable to save settings to disk\r\n\r\n" + app->nba.IniPath, 0),
-            0u);
-        QCOMPARE(app->dialogs.shown[0].icon, Icon::Exclamation);
+        QCOMPARE(app->dialogs.shown.size(), size_t(1));  // its words are the Exit's (main window test)
         QCOMPARE(app->host.closed, 1);
         QVERIFY(app->host.MainWindow()->isEnabled());
         QCOMPARE(app->nba.PrinterFontName, std::string("DejaVu Sans Mono"));  // kept for this run

@@ -81,10 +81,7 @@ class StatformTest : public QObject {
         QCOMPARE(app->nba.Wins[1], int16_t(19));
         QTest::mouseClick(Edit("GFtext"), Qt::LeftButton, {}, QPoint(3, 5));
         QTRY_COMPARE(Edit("GFtext")->selectedText(), QString("93.0"));  // everything selected on focus
-        Press("InfoButton");
-        QCOMPARE(app->help.topics, std::vector<std::string>{"Updating the Statistics"});
-        QDir().mkpath(TAVIX_BINARY_DIR "/grabs");
-        QVERIFY(window->grab().save(TAVIX_BINARY_DIR "/grabs/statform.png"));
+        QVERIFY(SaveGrab(window, "statform"));
     }
 
     void enterWalksTheFieldsAndOnToTheNextClub() {
@@ -161,9 +158,28 @@ class StatformTest : public QObject {
         QCOMPARE(app->dialogs.shown.back().text, std::string("Statistics were saved to Disk."));
     }
 
+    // A file that did not load whole is kept aside before Record writes over it, and the message
+    // says where (how the copy is made and kept is the data files' test).
+    void recordOverADamagedFileSaysWhereItIsKept() {
+        window->close();
+        const std::string file = JoinPath(app->DataDir(), kStatisticsFile), whole = *ReadWholeFile(file);
+        QVERIFY(WriteFileSafely(file, whole.substr(0, whole.size() / 2)).ok);
+        QVERIFY(!LoadLeague(app->DataDir(), app->nba.IniPath, app->nba).statisticsOk);
+        window = app->Open<statform>();
+        Type("wintext", "18");
+        Press("RecordButton");
+        const QStringList copies =
+            QDir(QString::fromStdString(app->DataDir())).entryList({QString(kStatisticsFile) + ".damaged-*"});
+        QCOMPARE(copies.size(), 1);
+        const QString said = QString::fromStdString(app->dialogs.shown.back().text);
+        QVERIFY2(said.startsWith("Statistics were saved to Disk.") && said.contains(copies[0]),
+                 qPrintable(said));
+    }
+
     // Each typed figure is either recorded as meant, in every locale, or refused with a message
     // naming the club, the field and the reason; then the field has the focus and nothing of the
     // club is stored or saved. A field left as shown keeps the league's figure to the last digit.
+    // (Every reason a figure is refused is the entry rules' test; here one of each field.)
     void typedFigureIsRecordedOrRefused_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");  // empty: left as shown
@@ -183,16 +199,10 @@ class StatformTest : public QObject {
             {"wins as letters", "wintext", "abc", 0,
              "number of wins for Boston Celtics (\"abc\") is not a whole"},
             {"losses empty", "losstext", " ", 0, "number of losses for Boston Celtics (\" \") is empty"},
-            {"wins with a decimal", "wintext", "1,5", 0, "is not a whole number"},
-            {"losses in hex", "losstext", "0x10", 0, "is not a whole number"},
-            {"wins past the season", "wintext", "51", 0, "is more than the season's 50 games"},
             {"losses past the season", "losstext", "32", 0,
              "(19 wins, 32 losses) comes to more than the season's 50"},
-            {"losses below 0", "losstext", "-5", 0, "is below 0"},
             {"scored nan", "GFtext", "nan", 0,
              "average of points scored for Boston Celtics (\"nan\") is not a number"},
-            {"allowed inf", "GAtext", "inf", 0, "is not a number"},
-            {"allowed two decimals", "GAtext", "94.55", 0, "has more than one decimal"},
             {"allowed past 200", "GAtext", "200.1", 0, "0.0 to 200.0 points"}};
         for (const auto& r : rows)
             QTest::newRow(r.name) << QString(r.field) << r.typed << r.stored << QString(r.says);

@@ -1,12 +1,18 @@
 #include "tests/support/qt/test_context.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include "core/data_files.h"
 
 namespace tavix::testing {
 
 void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+bool SaveGrab(QWidget* window, const QString& name) {
+    QDir().mkpath(TAVIX_BINARY_DIR "/grabs");
+    return window->grab().save(TAVIX_BINARY_DIR "/grabs/" + name + ".png");
+}
 
 FakeWindowHost::FakeWindowHost() : main(std::make_unique<QWidget>()) {}
 

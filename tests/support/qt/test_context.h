@@ -110,6 +110,8 @@ inline std::vector<std::string> ItemTexts(const QListWidget* list) {
     for (const QString& item : Items(list)) texts.push_back(item.toLatin1().toStdString());
     return texts;
 }
+// A picture of the window in the build's grabs/ folder, for a reader to look over.
+bool SaveGrab(QWidget* window, const QString& name);
 // Whether a control is made and not hidden (the main window makes its lists on first use).
 inline bool Shown(const QWidget* widget) { return widget && !widget->isHidden(); }
 

@@ -147,6 +147,10 @@ class ListsVsWindowsTest : public QObject {
                                      << QString("schedule second --print");
         QTest::newRow("standings") << "standingsmenu" << QString("StandPrintButton")
                                    << QString("standings --print");
+        QTest::newRow("record: summary, chart and every game")
+            << "recordmenu" << QString("PrintButton") << QString("record --print");
+        QTest::newRow("record, --games changing nothing")
+            << "recordmenu" << QString("PrintButton") << QString("record --games --print");
     }
     void printsMatch() {
         QFETCH(QString, menu);
@@ -155,7 +159,8 @@ class ListsVsWindowsTest : public QObject {
         TestMain main;
         TestApp& app = main.app;
         main->findChild<QAction*>(menu)->trigger();
-        Control<QAbstractButton>(main.w.get(), button)->click();
+        QWidget* window = main->OpenSubWindows().empty() ? main.w.get() : main->OpenSubWindows()[0];
+        Control<QAbstractButton>(window, button)->click();
         QCOMPARE(app.printers.jobs.size(), size_t(1));
         QCOMPARE(Printed(app), Companion(app, args.split(' ')));
     }

