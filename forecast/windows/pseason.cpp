@@ -336,8 +336,12 @@ void Pseason::Form_Load() {
     // A step of the replay comes here with the last day's odds, or their working note, still shown.
     OddsList->clear();
     OddsList->addItem("Working out the odds...");
-    job_ = StartEveningOdds(ctx_.League(), games_, evening_, simulations, kOddsSeed);
-    working_ = Work::Evening;
+    Begin(StartEveningOdds(ctx_.League(), games_, evening_, simulations, kOddsSeed), Work::Evening);
+}
+
+void Pseason::Begin(std::unique_ptr<OddsJob> job, Work work) {
+    job_ = std::move(job);
+    working_ = work;
     polls_ = 0;
     poll_->Start();
 }
@@ -359,10 +363,7 @@ void Pseason::StartChart() {
         return;
     }
     Chart->SetNote("Working out the chances through the season...");
-    job_ = StartOddsThroughSeason(ctx_.League(), games_, simulations, kOddsSeed, evening_);
-    working_ = Work::Chart;
-    polls_ = 0;
-    poll_->Start();
+    Begin(StartOddsThroughSeason(ctx_.League(), games_, simulations, kOddsSeed, evening_), Work::Chart);
 }
 
 void Pseason::Poll() {

@@ -61,13 +61,17 @@ class Pseason : public SubWindow {
     void StartChart();
     void ShowEveningOdds(const SeasonOdds& odds);
     void ShowChart(const std::vector<SeasonOdds>& days);
+    enum class Work;
+    // Runs `job` in the background, polled on the window's timer until it is done.
+    void Begin(std::unique_ptr<OddsJob> job, Work work);
 
     AppContext& ctx_;
     PlayoffForecast forecast_;
     Date evening_;
     std::vector<SeasonGame> games_;
     std::string eveningKey_, chartKey_;
-    enum class Work { None, Evening, Chart } working_ = Work::None;
+    enum class Work { None, Evening, Chart };
+    Work working_ = Work::None;
     std::unique_ptr<OddsJob> job_;
     std::unique_ptr<Timer> poll_;
     int polls_ = 0;
